@@ -1,0 +1,138 @@
+#include "library/chore_library.h"
+
+#include <algorithm>
+
+namespace tolvane {
+
+int ChoreLibrary::choreCount() const {
+  std::scoped_lock lock(mutex_);
+  return static_cast<int>(contents_.chores.size());
+}
+
+Chore ChoreLibrary::choreAt(int i) const {
+  std::scoped_lock lock(mutex_);
+  if (i < 0 || i >= static_cast<int>(contents_.chores.size())) return {};
+  return contents_.chores[static_cast<std::size_t>(i)];
+}
+
+void ChoreLibrary::appendChore(const Chore& chore) {
+  std::scoped_lock lock(mutex_);
+  contents_.chores.push_back(chore);
+}
+
+int ChoreLibrary::findChoreLocked(std::u16string_view name) const {
+  const auto& chores = contents_.chores;
+  const auto it = std::find_if(chores.begin(), chores.end(), [&](const Chore& c) { return c.name == name; });
+  return it == chores.end() ? -1 : static_cast<int>(it - chores.begin());
+}
+
+int ChoreLibrary::findChore(std::u16string_view name) const {
+  std::scoped_lock lock(mutex_);
+  return findChoreLocked(name);
+}
+
+Chore ChoreLibrary::copyChore(std::u16string_view name) const {
+  std::scoped_lock lock(mutex_);
+  const int i = findChoreLocked(name);
+  return i < 0 ? Chore{} : contents_.chores[static_cast<std::size_t>(i)];
+}
+
+int ChoreLibrary::choreListCount() const {
+  std::scoped_lock lock(mutex_);
+  return static_cast<int>(contents_.lists.size());
+}
+
+ChoreList ChoreLibrary::choreListAt(int i) const {
+  std::scoped_lock lock(mutex_);
+  if (i < 0 || i >= static_cast<int>(contents_.lists.size())) return {};
+  return contents_.lists[static_cast<std::size_t>(i)];
+}
+
+ChoreListId ChoreLibrary::appendChoreList(const ChoreList& list) {
+  std::scoped_lock lock(mutex_);
+  contents_.lists.push_back(list);
+  contents_.lists.back().id = nextListId_++;
+  return contents_.lists.back().id;
+}
+
+int ChoreLibrary::findChoreListLocked(std::u16string_view name) const {
+  const auto& lists = contents_.lists;
+  const auto it = std::find_if(lists.begin(), lists.end(), [&](const ChoreList& l) { return l.name == name; });
+  return it == lists.end() ? -1 : static_cast<int>(it - lists.begin());
+}
+
+int ChoreLibrary::findChoreList(std::u16string_view name) const {
+  std::scoped_lock lock(mutex_);
+  return findChoreListLocked(name);
+}
+
+ChoreList ChoreLibrary::copyChoreList(std::u16string_view name) const {
+  std::scoped_lock lock(mutex_);
+  const int i = findChoreListLocked(name);
+  return i < 0 ? ChoreList{} : contents_.lists[static_cast<std::size_t>(i)];
+}
+
+std::optional<ChoreList> ChoreLibrary::copyChoreListById(ChoreListId id) const {
+  std::scoped_lock lock(mutex_);
+  for (const auto& list : contents_.lists)
+    if (list.id == id) return list;
+  return std::nullopt;
+}
+
+std::vector<std::u16string> ChoreLibrary::listsUsingChore(std::u16string_view choreName) const {
+  std::scoped_lock lock(mutex_);
+  std::vector<std::u16string> names;
+  for (const auto& list : contents_.lists) {
+    const bool uses = std::any_of(list.steps.begin(), list.steps.end(),
+                                  [&](const Chore& step) { return step.name == choreName; });
+    if (uses) names.push_back(list.name);
+  }
+  return names;
+}
+
+std::vector<std::u16string> ChoreLibrary::listsChainingTo(std::u16string_view listName) const {
+  std::scoped_lock lock(mutex_);
+  std::vector<std::u16string> names;
+  for (const auto& list : contents_.lists)
+    if (list.schedule.nextChorelist == listName) names.push_back(list.name);
+  return names;
+}
+
+bool ChoreLibrary::isNameUnused(std::u16string_view name) const {
+  std::scoped_lock lock(mutex_);
+  return findChoreLocked(name) < 0 && findChoreListLocked(name) < 0;
+}
+
+std::optional<std::u16string> ChoreLibrary::hotKeyOwner(HotKeyCode key) const {
+  constexpr std::uint16_t kCtrlShift = kHotKeyControl | kHotKeyShift;
+  if (key.virtualKey == kVirtualKeyRight && (key.modifiers & kCtrlShift) == kCtrlShift) return u"Tolvane";
+  if (!key.isSet()) return std::nullopt;
+  std::scoped_lock lock(mutex_);
+  for (const auto& chore : contents_.chores)
+    if (chore.hotKey == key) return chore.name;
+  for (const auto& list : contents_.lists)
+    if (list.hotKey == key) return list.name;
+  return std::nullopt;
+}
+
+void ChoreLibrary::refreshSteps(std::u16string_view oldName, std::u16string_view newName) {
+  std::scoped_lock lock(mutex_);
+  const int source = findChoreLocked(newName);
+  if (source < 0) return;
+  const Chore fresh = contents_.chores[static_cast<std::size_t>(source)];
+  for (auto& list : contents_.lists) {
+    for (auto& step : list.steps) {
+      if (step.name != oldName) continue;
+      Chore refreshed = fresh;
+      refreshed.takeStepFields(step);
+      step = std::move(refreshed);
+    }
+  }
+}
+
+void ChoreLibrary::stampNewLists() {
+  for (auto& list : contents_.lists)
+    if (list.id == 0) list.id = nextListId_++;
+}
+
+}  // namespace tolvane

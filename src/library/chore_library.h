@@ -1,0 +1,100 @@
+#pragma once
+// The chore library: the chores and the chore lists, in the user's order,
+// shared by the user-interface thread and every worker thread.
+//
+// One lock guards both sequences. Workers never hold references into them:
+// single operations return copies, and code that needs a consistent view
+// of several records (saving, filling the tree, the hook's lookups) runs
+// inside read() or edit(), which hold the lock for the duration.
+
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "library/chore.h"
+#include "library/chore_list.h"
+
+namespace tolvane {
+
+struct LibraryContents {
+  std::vector<Chore> chores;
+  std::vector<ChoreList> lists;
+};
+
+class ChoreLibrary {
+ public:
+  ChoreLibrary() = default;
+  ChoreLibrary(const ChoreLibrary&) = delete;
+  ChoreLibrary& operator=(const ChoreLibrary&) = delete;
+
+  int choreCount() const;
+  // A copy of the chore at i; a default record when i is out of range.
+  Chore choreAt(int i) const;
+  void appendChore(const Chore& chore);
+  int findChore(std::u16string_view name) const;
+  Chore copyChore(std::u16string_view name) const;
+
+  int choreListCount() const;
+  ChoreList choreListAt(int i) const;
+  // Appends a copy and returns the identity the library gave it.
+  ChoreListId appendChoreList(const ChoreList& list);
+  int findChoreList(std::u16string_view name) const;
+  ChoreList copyChoreList(std::u16string_view name) const;
+  std::optional<ChoreList> copyChoreListById(ChoreListId id) const;
+
+  std::vector<std::u16string> listsUsingChore(std::u16string_view choreName) const;
+  std::vector<std::u16string> listsChainingTo(std::u16string_view listName) const;
+  bool isNameUnused(std::u16string_view name) const;
+  // Name of whatever already uses the key: "Tolvane" for its own master
+  // hot key, else the first chore, else the first list; none when free.
+  std::optional<std::u16string> hotKeyOwner(HotKeyCode key) const;
+  void refreshSteps(std::u16string_view oldName, std::u16string_view newName);
+
+  // Runs f(const LibraryContents&) under the lock.
+  template <typename F>
+  decltype(auto) read(F&& f) const {
+    std::scoped_lock lock(mutex_);
+    return f(static_cast<const LibraryContents&>(contents_));
+  }
+
+  // Runs f(LibraryContents&) under the lock. Lists added inside get their
+  // identity when f returns.
+  template <typename F>
+  decltype(auto) edit(F&& f) {
+    struct Stamp {
+      ChoreLibrary& library;
+      ~Stamp() { library.stampNewLists(); }
+    };
+    std::scoped_lock lock(mutex_);
+    Stamp stamp{*this};
+    return f(contents_);
+  }
+
+  // Runs f(ChoreList&) under the lock on the list with that identity;
+  // false when it is gone (deleted while it ran, say).
+  template <typename F>
+  bool withChoreList(ChoreListId id, F&& f) {
+    std::scoped_lock lock(mutex_);
+    for (auto& list : contents_.lists) {
+      if (list.id == id) {
+        f(list);
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  void stampNewLists();
+  int findChoreLocked(std::u16string_view name) const;
+  int findChoreListLocked(std::u16string_view name) const;
+
+  mutable std::mutex mutex_;
+  LibraryContents contents_;
+  ChoreListId nextListId_ = 1;
+};
+
+}  // namespace tolvane

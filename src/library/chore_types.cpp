@@ -1,0 +1,63 @@
+#include "library/chore_types.h"
+
+#include <array>
+
+namespace tolvane {
+namespace {
+
+constexpr std::array<ChoreTypeEntry, 12> kChoreTypes{{
+    {u"Explore a folder", CHORE_EXPLORE},
+    {u"Open a file or document", CHORE_OPEN},
+    {u"Print a file or document", CHORE_PRINT},
+    {u"Run a program or its shortcut", CHORE_RUN},
+    {u"Run a desktop shortcut", CHORE_RUN},
+    {u"Windows operation", CHORE_WINOP},
+    {u"Send a menu or button command", CHORE_WNDMSG},
+    {u"File operation", CHORE_FILEOP},
+    {u"Do nothing", CHORE_NOTHING},
+    {u"Write to clipboard", CHORE_CLIPBOARD},
+    {u"Surf to a web site", CHORE_SURF},
+    {u"Logon to a web site", CHORE_LOGON},
+}};
+
+constexpr std::array<CompletionTypeEntry, 9> kCompletionTypes{{
+    {u"None", COMP_NONE},
+    {u"Window created", WND_CREATED},
+    {u"Window destroyed", WND_DESTROYED},
+    {u"File created", FILE_CREATED},
+    {u"File deleted", FILE_DELETED},
+    {u"User prompt", USER_PROMPT},
+    {u"Wait for hotkey", WAIT_HOTKEY},
+    {u"Delay in seconds", DELAY},
+    {u"Wait for clipboard", WAIT_CLIPBOARD},
+}};
+
+constexpr std::array<FileOpTypeEntry, 4> kFileOpTypes{{
+    {u"Copy", FILEOP_COPY},
+    {u"Move", FILEOP_MOVE},
+    {u"Delete", FILEOP_DELETE},
+    {u"Rename", FILEOP_RENAME},
+}};
+
+constexpr std::array<WindowOpEntry, 5> kWindowOps{{
+    {u"Close", kWindowOpClose},
+    {u"Minimize", kWindowOpMinimize},
+    {u"Maximize", kWindowOpMaximize},
+    {u"Restore", kWindowOpRestore},
+    {u"Position", WINOP_POSITION},
+}};
+
+}  // namespace
+
+std::span<const ChoreTypeEntry> choreTypeTable() { return kChoreTypes; }
+std::span<const CompletionTypeEntry> completionTypeTable() { return kCompletionTypes; }
+std::span<const FileOpTypeEntry> fileOpTypeTable() { return kFileOpTypes; }
+std::span<const WindowOpEntry> windowOpTable() { return kWindowOps; }
+
+std::u16string_view completionTypeName(std::int32_t value) {
+  for (const auto& entry : kCompletionTypes)
+    if (entry.value == value) return entry.name;
+  return {};
+}
+
+}  // namespace tolvane

@@ -1,0 +1,81 @@
+#include "platform/win32/sync/win32_sync.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/win32/wide.h"
+
+namespace tolvane::win32 {
+namespace {
+
+// Worker threads end with this code, so that a debugger or a log of exit
+// codes tells them apart from the system's own threads.
+constexpr DWORD kWorkerExitCode = 56;
+
+class KernelEvent final : public Event {
+ public:
+  explicit KernelEvent(HANDLE handle) : handle_(handle) {}
+  ~KernelEvent() override { CloseHandle(handle_); }
+  KernelEvent(const KernelEvent&) = delete;
+  KernelEvent& operator=(const KernelEvent&) = delete;
+
+  bool set() override { return SetEvent(handle_) != FALSE; }
+  bool reset() override { return ResetEvent(handle_) != FALSE; }
+  HANDLE handle() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+DWORD WINAPI threadEntry(LPVOID parameter) {
+  std::unique_ptr<std::function<void()>> body(static_cast<std::function<void()>*>(parameter));
+  (*body)();
+  return kWorkerExitCode;
+}
+
+}  // namespace
+
+std::shared_ptr<Event> Win32Sync::createEvent(std::u16string_view name, bool manualReset, bool initiallySet) {
+  const std::wstring wideName = toWide(name);
+  HANDLE handle = CreateEventW(nullptr, manualReset, initiallySet, wideName.empty() ? nullptr : wideName.c_str());
+  if (handle == nullptr) return nullptr;
+  return std::make_shared<KernelEvent>(handle);
+}
+
+WaitResult Win32Sync::wait(Event& event, std::uint32_t timeoutMs) {
+  switch (WaitForSingleObject(static_cast<KernelEvent&>(event).handle(), timeoutMs)) {
+    case WAIT_OBJECT_0:
+      return WaitResult::Signaled;
+    case WAIT_TIMEOUT:
+      return WaitResult::TimedOut;
+    default:
+      return WaitResult::Failed;
+  }
+}
+
+int Win32Sync::waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) {
+  std::vector<HANDLE> handles;
+  handles.reserve(events.size());
+  for (Event* event : events) handles.push_back(static_cast<KernelEvent*>(event)->handle());
+  if (handles.empty() || handles.size() > MAXIMUM_WAIT_OBJECTS) return -2;
+  const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, timeoutMs);
+  if (result < WAIT_OBJECT_0 + handles.size()) return static_cast<int>(result - WAIT_OBJECT_0);
+  return result == WAIT_TIMEOUT ? -1 : -2;
+}
+
+void Win32Sync::sleep(std::uint32_t ms) { Sleep(ms); }
+
+bool Win32Sync::startThread(std::function<void()> body) {
+  auto* parameter = new std::function<void()>(std::move(body));
+  HANDLE thread = CreateThread(nullptr, 0, threadEntry, parameter, 0, nullptr);
+  if (thread == nullptr) {
+    delete parameter;
+    return false;
+  }
+  // Worker threads are not joined: the program lets them end with the process.
+  CloseHandle(thread);
+  return true;
+}
+
+}  // namespace tolvane::win32
