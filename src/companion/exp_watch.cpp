@@ -1,0 +1,351 @@
+#include "companion/exp_watch.h"
+
+#include <atomic>
+#include <mutex>
+#include <new>
+#include <set>
+
+#include "base/format.h"
+#include "companion/bho_log.h"
+#include "companion/command_thread.h"
+#include "companion/diagnostic_keys.h"
+#include "companion/last_doc.h"
+#include "companion/module_counts.h"
+#include "companion/navigation.h"
+#include "companion/process_state.h"
+#include "companion/shared_block.h"
+#include "platform/win32/wide.h"
+
+namespace tolvane::companion {
+namespace {
+
+constexpr DISPID kDispidDocumentComplete = 259;
+constexpr DISPID kDispidNavigateError = 271;
+constexpr DISPID kDispidOnQuit = 253;
+constexpr UINT kNavigateMessage = WM_APP + 0x54;
+constexpr wchar_t kNavigationWindowClass[] = L"TolvaneBhoNavigation";
+
+// Objects alive in this process; the command thread calls nothing it
+// does not find here.
+std::mutex liveLock;
+std::set<expWatch*> liveObjects_;
+
+// The most recently installed keyboard hook of any object in the process.
+std::atomic<HHOOK> latestHook{nullptr};
+std::atomic<bool> navigationClassRegistered{false};
+
+template <typename T>
+void releaseAndClear(T*& pointer) {
+  if (pointer) pointer->Release();
+  pointer = nullptr;
+}
+
+std::u16string diagnosticText() {
+  const std::u16string hostPath = readHostPath();
+  std::u16string text = u"TolvaneBho v" + libraryVersionText() + u"  \nis loaded by\n";
+  text += hostPath.empty() ? u"IE" : hostPath.substr(0, MAX_PATH - 1);
+  text += u" v" + fileVersionText(hostPath) + u"  \nlastDoc: " + lastDoc();
+  return text;
+}
+
+LRESULT CALLBACK keyboardHookProc(int code, WPARAM virtualKey, LPARAM keyData) {
+  if (code < 0) return CallNextHookEx(latestHook.load(), code, virtualKey, keyData);
+  const bool ctrlDown = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+  if (isDiagnosticKeystroke(virtualKey, static_cast<std::uint32_t>(keyData), ctrlDown))
+    MessageBoxW(nullptr, win32::toWide(diagnosticText()).c_str(), L"Tallowmere", MB_ICONWARNING | MB_OK);
+  return CallNextHookEx(latestHook.load(), code, virtualKey, keyData);
+}
+
+LRESULT CALLBACK navigationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kNavigateMessage) {
+    if (auto* object = reinterpret_cast<expWatch*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+      object->navigateToSharedFolder();
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool registerNavigationWindowClass() {
+  if (navigationClassRegistered.load()) return true;
+  WNDCLASSW windowClass = {};
+  windowClass.lpfnWndProc = navigationWindowProc;
+  windowClass.hInstance = processState().module;
+  windowClass.lpszClassName = kNavigationWindowClass;
+  if (!RegisterClassW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+  navigationClassRegistered = true;
+  return true;
+}
+
+// The event's arguments arrive as variants, usually by reference.
+bool argumentAsText(VARIANT& argument, std::u16string& text) {
+  VARIANT copy;
+  VariantInit(&copy);
+  bool ok = SUCCEEDED(VariantCopyInd(&copy, &argument)) && SUCCEEDED(VariantChangeType(&copy, &copy, 0, VT_BSTR));
+  if (ok) text = win32::fromWide(std::wstring_view(copy.bstrVal, SysStringLen(copy.bstrVal)));
+  VariantClear(&copy);
+  return ok;
+}
+
+bool argumentAsCode(VARIANT& argument, std::uint32_t& code) {
+  VARIANT copy;
+  VariantInit(&copy);
+  bool ok = SUCCEEDED(VariantCopyInd(&copy, &argument)) && SUCCEEDED(VariantChangeType(&copy, &copy, 0, VT_I4));
+  if (ok) code = static_cast<std::uint32_t>(copy.lVal);
+  VariantClear(&copy);
+  return ok;
+}
+
+}  // namespace
+
+PrimaryNavigation requestPrimaryNavigation() {
+  auto& block = sharedBlock();
+  auto* primary = static_cast<expWatch*>(block.primaryBho.load());
+  if (!primary) return PrimaryNavigation::NoPrimary;
+  if (block.primaryBhoProcId.load() != processState().uProcId) return PrimaryNavigation::OtherProcess;
+  std::lock_guard lock(liveLock);
+  if (!liveObjects_.count(primary) || !primary->navigationWindow() || !IsWindow(primary->browserWindow()))
+    return PrimaryNavigation::WindowClosed;
+  return PostMessageW(primary->navigationWindow(), kNavigateMessage, 0, 0) ? PrimaryNavigation::Requested
+                                                                          : PrimaryNavigation::NotPosted;
+}
+
+void unregisterNavigationWindowClass() {
+  if (navigationClassRegistered.exchange(false)) UnregisterClassW(kNavigationWindowClass, processState().module);
+}
+
+HRESULT expWatch::create(IUnknown* outer, REFIID riid, void** result) {
+  if (!result) return E_POINTER;
+  *result = nullptr;
+  // COM allows an aggregated object to hand out only its own IUnknown.
+  if (outer && !IsEqualIID(riid, IID_IUnknown)) return CLASS_E_NOAGGREGATION;
+  auto* object = new (std::nothrow) expWatch(outer);
+  if (!object) return E_OUTOFMEMORY;
+  const HRESULT status = object->inner_.QueryInterface(riid, result);
+  object->inner_.Release();
+  return status;
+}
+
+expWatch::expWatch(IUnknown* outer) : inner_(*this), outer_(outer ? outer : &inner_) {
+  ++liveObjects;
+  std::lock_guard lock(liveLock);
+  liveObjects_.insert(this);
+}
+
+expWatch::~expWatch() {
+  {
+    std::lock_guard lock(liveLock);
+    liveObjects_.erase(this);
+  }
+  releaseOnQuit();
+  releaseAndClear(container_);
+  releaseAndClear(browser_);
+  --liveObjects;
+}
+
+HRESULT expWatch::Inner::QueryInterface(REFIID riid, void** result) {
+  if (!result) return E_POINTER;
+  *result = nullptr;
+  if (IsEqualIID(riid, IID_IUnknown)) {
+    *result = static_cast<IUnknown*>(this);
+  } else if (IsEqualIID(riid, IID_IObjectWithSite)) {
+    *result = static_cast<IObjectWithSite*>(&owner_);
+  } else if (IsEqualIID(riid, __uuidof(IexpWatch)) || IsEqualIID(riid, IID_IDispatch) ||
+             IsEqualIID(riid, kDiidWebBrowserEvents2)) {
+    *result = static_cast<IexpWatch*>(&owner_);
+  } else {
+    return E_NOINTERFACE;
+  }
+  static_cast<IUnknown*>(*result)->AddRef();
+  return S_OK;
+}
+
+ULONG expWatch::Inner::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+
+ULONG expWatch::Inner::Release() {
+  const LONG remaining = InterlockedDecrement(&references_);
+  if (remaining == 0) delete &owner_;
+  return static_cast<ULONG>(remaining);
+}
+
+HRESULT expWatch::QueryInterface(REFIID riid, void** result) { return outer_->QueryInterface(riid, result); }
+ULONG expWatch::AddRef() { return outer_->AddRef(); }
+ULONG expWatch::Release() { return outer_->Release(); }
+
+HRESULT expWatch::SetSite(IUnknown* site) {
+  releaseAndClear(browser_);
+  if (!site || FAILED(site->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_))) || !browser_) {
+    browser_ = nullptr;
+    return E_INVALIDARG;
+  }
+  releaseAndClear(container_);
+  if (FAILED(browser_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container_))) ||
+      !container_) {
+    container_ = nullptr;
+    return E_POINTER;
+  }
+  installKeyboardHook();
+  SHANDLE_PTR window = 0;
+  if (SUCCEEDED(browser_->get_HWND(&window))) browserWindow_ = reinterpret_cast<HWND>(window);
+  createNavigationWindow();
+
+  auto& block = sharedBlock();
+  const std::int32_t count = ++block.instCount;
+  bhoLog(static_cast<std::uint32_t>(count), u" in SetSite(); instCount= ");
+  if (count == 1) {
+    block.primaryBhoProcId = processState().uProcId;
+    block.primaryBho = this;
+  }
+  return adviseBrowserEvents();
+}
+
+HRESULT expWatch::GetSite(REFIID, void** site) {
+  if (!site) return E_POINTER;
+  *site = nullptr;
+  return E_FAIL;
+}
+
+void expWatch::releaseOnQuit() {
+  if (keyboardHook_) {
+    UnhookWindowsHookEx(keyboardHook_);
+    HHOOK expected = keyboardHook_;
+    latestHook.compare_exchange_strong(expected, nullptr);
+    keyboardHook_ = nullptr;
+  }
+  unadviseBrowserEvents();
+  // The browser is going away: the command thread must not reach it.
+  destroyNavigationWindow();
+}
+
+HRESULT expWatch::installKeyboardHook() {
+  if (keyboardHook_) UnhookWindowsHookEx(keyboardHook_);
+  keyboardHook_ = SetWindowsHookExW(WH_KEYBOARD, keyboardHookProc, nullptr, GetCurrentThreadId());
+  if (!keyboardHook_) return HRESULT_FROM_WIN32(GetLastError());
+  latestHook = keyboardHook_;
+  return S_OK;
+}
+
+HRESULT expWatch::adviseBrowserEvents() {
+  if (!container_) return E_POINTER;
+  IConnectionPoint* point = nullptr;
+  HRESULT status = container_->FindConnectionPoint(kDiidWebBrowserEvents2, &point);
+  if (FAILED(status)) return status;
+  if (!point) return E_POINTER;
+  status = point->Advise(static_cast<IexpWatch*>(this), &adviseCookie_);
+  point->Release();
+  return status;
+}
+
+void expWatch::unadviseBrowserEvents() {
+  if (!container_ || adviseCookie_ == 0) return;
+  IConnectionPoint* point = nullptr;
+  if (SUCCEEDED(container_->FindConnectionPoint(kDiidWebBrowserEvents2, &point)) && point) {
+    point->Unadvise(adviseCookie_);
+    point->Release();
+  }
+  adviseCookie_ = 0;
+}
+
+HRESULT expWatch::GetTypeInfoCount(UINT* count) {
+  if (!count) return E_POINTER;
+  *count = 1;
+  return S_OK;
+}
+
+HRESULT expWatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  if (index != 0) return DISP_E_BADINDEX;
+  wchar_t path[MAX_PATH] = {};
+  if (GetModuleFileNameW(processState().module, path, MAX_PATH) == 0) return HRESULT_FROM_WIN32(GetLastError());
+  ITypeLib* library = nullptr;
+  HRESULT status = LoadTypeLibEx(path, REGKIND_NONE, &library);
+  if (FAILED(status)) return status;
+  status = library->GetTypeInfoOfGuid(__uuidof(IexpWatch), info);
+  library->Release();
+  return status;
+}
+
+HRESULT expWatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) {
+  ITypeInfo* info = nullptr;
+  HRESULT status = GetTypeInfo(0, locale, &info);
+  if (FAILED(status)) return status;
+  status = info->GetIDsOfNames(names, count, ids);
+  info->Release();
+  return status;
+}
+
+HRESULT expWatch::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
+  if (!params) return E_INVALIDARG;
+  switch (id) {
+    case kDispidDocumentComplete:
+      if (params->cArgs < 1 || !params->rgvarg) return E_INVALIDARG;
+      onDocumentComplete(*params);
+      return S_OK;
+    case kDispidNavigateError:
+      if (params->cArgs < 2 || !params->rgvarg) return E_INVALIDARG;
+      onNavigateError(*params);
+      return S_OK;
+    case kDispidOnQuit:
+      releaseOnQuit();
+      return S_OK;
+    default:
+      return S_OK;
+  }
+}
+
+void expWatch::onDocumentComplete(DISPPARAMS& params) {
+  BSTR location = nullptr;
+  if (browser_ && SUCCEEDED(browser_->get_LocationName(&location))) {
+    const std::wstring_view name(location ? location : L"", location ? SysStringLen(location) : 0);
+    const bool ignored = name.size() == 1 || name.find(L"about:blank") != std::wstring_view::npos;
+    SysFreeString(location);
+    if (ignored) return;
+  }
+  std::u16string address;
+  if (!argumentAsText(params.rgvarg[0], address)) return;
+  storeLastDoc(address);
+  if (sharedBlock().debugLogging.load()) appendToLogFile(protocol::docCompleteLine(currentLogTime(), address));
+}
+
+void expWatch::onNavigateError(DISPPARAMS& params) {
+  std::uint32_t code = 0;
+  if (argumentAsCode(params.rgvarg[1], code)) storeLastDoc(navigateErrorText(code));
+}
+
+void expWatch::createNavigationWindow() {
+  if (navigationWindow_ || !registerNavigationWindowClass()) return;
+  HWND window = CreateWindowExW(0, kNavigationWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                processState().module, nullptr);
+  if (!window) return;
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  std::lock_guard lock(liveLock);
+  navigationWindow_ = window;
+}
+
+void expWatch::destroyNavigationWindow() {
+  HWND window = nullptr;
+  {
+    std::lock_guard lock(liveLock);
+    window = navigationWindow_;
+    navigationWindow_ = nullptr;
+  }
+  if (!window) return;
+  // Cut the window's link first: from another thread DestroyWindow fails.
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  DestroyWindow(window);
+}
+
+void expWatch::navigateToSharedFolder() {
+  if (!browser_) return;
+  const std::wstring folder = win32::toWide(loadShared(sharedBlock().folderName));
+  BSTR address = SysAllocStringLen(folder.data(), static_cast<UINT>(folder.size()));
+  VARIANT empty;
+  VariantInit(&empty);
+  const HRESULT status = browser_->Navigate(address, &empty, &empty, &empty, &empty);
+  if (FAILED(status)) bhoLog(static_cast<std::uint32_t>(status), u"Explorer Navigate call failed; errCode: ");
+  bringBrowserToFront(browserWindow_);
+  SysFreeString(address);
+  VariantClear(&empty);
+}
+
+}  // namespace tolvane::companion
