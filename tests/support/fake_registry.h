@@ -1,0 +1,42 @@
+#pragma once
+// An in-memory registry that records the order of reads and writes.
+
+#include <map>
+#include <set>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "platform/registry.h"
+
+namespace tolvane::test {
+
+class FakeRegistry : public Registry {
+ public:
+  using Value = std::variant<std::uint32_t, std::u16string>;
+
+  bool keyExists(RegistryRoot root, std::u16string_view key) override;
+  std::optional<std::uint32_t> readDword(RegistryRoot root, std::u16string_view key, std::u16string_view name) override;
+  std::optional<std::u16string> readString(RegistryRoot root, std::u16string_view key,
+                                           std::u16string_view name) override;
+  bool writeDword(RegistryRoot root, std::u16string_view key, std::u16string_view name, std::uint32_t value,
+                  KeyCreation creation) override;
+  bool writeString(RegistryRoot root, std::u16string_view key, std::u16string_view name, std::u16string_view value,
+                   KeyCreation creation) override;
+  bool deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) override;
+
+  void addKey(RegistryRoot root, std::u16string_view key);
+  void set(RegistryRoot root, std::u16string_view key, std::u16string_view name, Value value);
+  const Value* find(RegistryRoot root, std::u16string_view key, std::u16string_view name) const;
+
+  // Value names in the order they were read or written.
+  std::vector<std::u16string> reads;
+  std::vector<std::u16string> writes;
+
+ private:
+  using KeyId = std::pair<RegistryRoot, std::u16string>;
+  std::set<KeyId> keys_;
+  std::map<KeyId, std::map<std::u16string, Value>> values_;
+};
+
+}  // namespace tolvane::test
