@@ -1,0 +1,24 @@
+#include "engine/logs/activity_log_format.h"
+
+#include "base/format.h"
+
+namespace tolvane {
+
+std::u16string activityTimeStamp(const LocalTime& t) {
+  return formatText(u"%02.2d:%02.2d:%02.2d", t.hour, t.minute, t.second);
+}
+
+std::u16string activityLine(const LocalTime& t, std::u16string_view text) {
+  return formatText(u"\r\n%02.2d:%02.2d:%02.2d %s", t.hour, t.minute, t.second, text);
+}
+
+std::u16string activityHeaderLine(const LocalTime& t) {
+  return formatText(u"\r\n========>new log started: %02.2d/%02.2d/%04.4d", t.month, t.day, t.year);
+}
+
+std::u16string activityMutexErrorLine(const LocalTime& t, std::uint32_t waitResult) {
+  return formatText(u"\r\n%02.2d:%02.2d:%02.2d writeToActivityLog Mutex Error:%08.8x", t.hour, t.minute, t.second,
+                    waitResult);
+}
+
+}  // namespace tolvane
