@@ -1,0 +1,17 @@
+#include "support/fake_prompts.h"
+
+namespace tolvane::test {
+
+bool FakePrompts::askYesNo(std::u16string_view text, std::u16string_view caption) {
+  shown_.push_back({Kind::Question, std::u16string(text), std::u16string(caption)});
+  if (answers_.empty()) return false;
+  const bool yes = answers_.front();
+  answers_.pop_front();
+  return yes;
+}
+
+void FakePrompts::showError(std::u16string_view text, std::u16string_view caption) {
+  shown_.push_back({Kind::Error, std::u16string(text), std::u16string(caption)});
+}
+
+}  // namespace tolvane::test

@@ -1,0 +1,70 @@
+#include "support/library_builders.h"
+
+namespace tolvane::test {
+
+Chore makeChore(std::u16string name, ChoreType type) {
+  Chore chore;
+  chore.name = std::move(name);
+  chore.type = type;
+  for (const auto& entry : choreTypeTable()) {
+    if (entry.value == type) {
+      chore.verb = std::u16string(entry.name);
+      break;
+    }
+  }
+  return chore;
+}
+
+Chore exploreChore(std::u16string name, std::u16string folder) {
+  Chore chore = makeChore(std::move(name), CHORE_EXPLORE);
+  chore.object = std::move(folder);
+  return chore;
+}
+
+Chore fullChore(std::u16string name) {
+  Chore c = makeChore(std::move(name), CHORE_WINOP);
+  c.object = u"C:\\Program Files\\A & B <x>\\app.exe";
+  c.startNew = true;
+  c.cmdArgs = u"/q \"quoted\" 'single'";
+  c.initialDir = u"C:\\Work";
+  c.procName = u"app.exe";
+  c.mainWndCls = u"AppMainClass";
+  c.mainWndTxt = u"Untitled - App";
+  c.partialMatch = true;
+  c.wndMsg = 0x0111;
+  c.wParam = -5;
+  c.lParam = 123456;
+  c.notifyCode = WINOP_POSITION;
+  c.winPos = WindowPosition{10, 20, 810, 620};
+  c.ctrlWndCls = u"Button";
+  c.ctrlWndTxt = u"&OK";
+  c.menuOption = u"File\\Save &As...";
+  c.menuID = kMenuIdAccessible;
+  c.menuSimKey = {0x53, kHotKeyControl | kHotKeyShift};
+  c.keyRepeat = 3;
+  c.hitEnter = true;
+  c.newWindow = 1;
+  c.fileOp.fileOpType = FILEOP_MOVE;
+  c.fileOp.fileOpDest = u"D:\\Archive";
+  c.fileOp.fileOpConfirm = true;
+  c.fileOp.fileOpSource = {u"C:\\a.txt", u"C:\\b <1>.txt"};
+  c.siteName = u"https://example.com/?a=1&b=2";
+  c.hotKey = {0x4B, kHotKeyControl | kHotKeyAlt};
+  return c;
+}
+
+Chore makeStep(const Chore& chore, CompletionType compType, std::u16string compData) {
+  Chore step = chore;
+  step.compType = compType;
+  step.compData = std::move(compData);
+  return step;
+}
+
+ChoreList makeList(std::u16string name, std::vector<Chore> steps) {
+  ChoreList list;
+  list.name = std::move(name);
+  list.steps = std::move(steps);
+  return list;
+}
+
+}  // namespace tolvane::test

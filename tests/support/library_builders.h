@@ -1,0 +1,27 @@
+#pragma once
+// Builders of chores and chore lists for tests, so that a test names only
+// the fields it is about.
+
+#include <string>
+#include <vector>
+
+#include "library/chore.h"
+#include "library/chore_list.h"
+
+namespace tolvane::test {
+
+// A chore of the given type, with the type's display name as its verb.
+Chore makeChore(std::u16string name, ChoreType type = CHORE_NOTHING);
+
+Chore exploreChore(std::u16string name, std::u16string folder);
+
+// A chore with every stored field set to something other than its default
+// (text fields carry characters that need escaping), for round trips.
+Chore fullChore(std::u16string name);
+
+// A step of `chore` with a completion condition.
+Chore makeStep(const Chore& chore, CompletionType compType = COMP_NONE, std::u16string compData = {});
+
+ChoreList makeList(std::u16string name, std::vector<Chore> steps = {});
+
+}  // namespace tolvane::test
