@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "companion_stage.h"
+#include "host_process.h"
+
+namespace tolvane::test {
+namespace {
+
+// The main program and one Explorer with the command thread running.
+struct CompanionCommandThread : ::testing::Test {
+  void start(const std::wstring& name) {
+    stage = stageCompanion(name);
+    ASSERT_FALSE(stage.folder.empty());
+    clearDebugLog();
+    main = std::make_unique<HostProcess>(stage.mainProgram);
+    ASSERT_EQ(main->ask("bind"), "ok");
+    ASSERT_EQ(main->ask("setflag setDebugLogging 1"), "ok");
+    explorer = std::make_unique<HostProcess>(stage.explorer);
+    ASSERT_EQ(explorer->ask("load"), "ok");
+    ASSERT_EQ(explorer->ask("waitflag isBhoUp 1 5000"), "1");
+  }
+
+  // Writes a command as the main program does and waits until the command
+  // thread has taken it (while Explorer's window thread pumps).
+  void command(const std::string& word) {
+    ASSERT_EQ(main->ask("set setHstCommand " + word), "ok");
+    ASSERT_EQ(main->ask("signal"), "ok");
+    ASSERT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+    ASSERT_EQ(explorer->ask("pump 100"), "ok");
+  }
+
+  CompanionStage stage;
+  std::unique_ptr<HostProcess> main;
+  std::unique_ptr<HostProcess> explorer;
+};
+
+TEST_F(CompanionCommandThread, GotoFolderNavigatesThePrimaryWindowOnItsOwnThreadAndBringsItToFront) {
+  start(L"goto-folder");
+  ASSERT_EQ(explorer->ask("browser"), "0 00000000");
+  ASSERT_EQ(explorer->ask("browser"), "1 00000000");
+  EXPECT_EQ(explorer->ask("block instCount"), "2");
+  ASSERT_EQ(explorer->ask("minimize 0"), "ok");
+  ASSERT_EQ(explorer->ask("iconic 0"), "1");
+  EXPECT_EQ(main->ask("flag isCmdReady"), "1");
+
+  EXPECT_EQ(main->ask("gotofolder C:\\windows\\system32"), "sent");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  EXPECT_EQ(explorer->ask("navs 0"), "1 window-thread C:\\windows\\system32");
+  EXPECT_EQ(explorer->ask("navs 1"), "0 other-thread ");  // only the primary window moves
+  EXPECT_EQ(explorer->ask("iconic 0"), "0");
+  EXPECT_EQ(explorer->ask("foreground 0"), "1");
+  EXPECT_NE(readDebugLog().find("Bho>processing GOTOFOLDER cmd."), std::string::npos);
+}
+
+TEST_F(CompanionCommandThread, CommandWordsAreCarriedOutAndAlwaysCleared) {
+  start(L"command-words");
+  command("ping");
+  command("startFolderWatch");
+  EXPECT_EQ(main->ask("block folderWatch"), "1");
+  command("stopFolderWatch");
+  EXPECT_EQ(main->ask("block folderWatch"), "0");
+  command("GotoFolder");
+  command("nodebuglog");
+  EXPECT_EQ(main->ask("block debugLogging"), "0");
+  command("ping");        // not logged: logging is off
+  command("nodebuglog");  // not logged either
+  command("debuglog");
+  EXPECT_EQ(main->ask("block debugLogging"), "1");
+  EXPECT_EQ(main->ask("flag isCmdReady"), "1");
+
+  const std::string log = readDebugLog();
+  EXPECT_EQ(countOf(log, "Bho>processing Ping cmd."), 1) << log;
+  EXPECT_EQ(countOf(log, "Bho>processing STARTFOLDERWATCH cmd."), 1) << log;
+  EXPECT_EQ(countOf(log, "Bho>processing STOPFOLDERWATCH cmd."), 1) << log;
+  EXPECT_EQ(countOf(log, "Bho>Unknown command: GotoFolder"), 1) << log;
+  EXPECT_EQ(countOf(log, "Bho>processing NODEBUGLOG cmd."), 1) << log;
+  EXPECT_EQ(countOf(log, "Bho>processing DEBUGLOG cmd."), 1) << log;
+  // Logging came back on only at "debuglog", so it is the last line.
+  EXPECT_EQ(log.rfind("Bho>"), log.rfind("Bho>processing DEBUGLOG cmd.")) << log;
+}
+
+TEST_F(CompanionCommandThread, PrimaryWindowThatClosedOrLivesInAnotherProcessIsNeverCalled) {
+  start(L"goto-unreachable");
+  // The first window sited anywhere becomes primary, here in a second
+  // Explorer process that has no command thread.
+  HostProcess otherExplorer(stage.explorer);
+  ASSERT_EQ(otherExplorer.ask("load"), "ok");
+  ASSERT_EQ(otherExplorer.ask("browser"), "0 00000000");
+  ASSERT_EQ(explorer->ask("browser"), "0 00000000");
+  EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(otherExplorer.ask("pump 200"), "ok");
+  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  EXPECT_EQ(otherExplorer.ask("navs 0"), "0 other-thread ");
+  EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
+  EXPECT_NE(readDebugLog().find("primary Explorer window lives in another process"), std::string::npos);
+}
+
+TEST_F(CompanionCommandThread, PrimaryWindowThatQuitIsNotNavigated) {
+  start(L"goto-quit");
+  ASSERT_EQ(explorer->ask("browser"), "0 00000000");
+  ASSERT_EQ(explorer->ask("onquit 0"), "00000000");
+  EXPECT_EQ(explorer->ask("advised 0"), "0");
+  EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
+  // Still primary until the next reset: a later window is not.
+  ASSERT_EQ(explorer->ask("browser"), "1 00000000");
+  EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  EXPECT_EQ(explorer->ask("navs 1"), "0 other-thread ");
+  EXPECT_EQ(countOf(readDebugLog(), "the primary Explorer window has closed."), 2);
+}
+
+TEST(CompanionCommands, GotoFolderSentBeforeAnyExplorerIsTakenByTheFirstCommandThreadAndCleared) {
+  const CompanionStage stage = stageCompanion(L"goto-pending");
+  ASSERT_FALSE(stage.folder.empty());
+  clearDebugLog();
+  HostProcess main(stage.mainProgram);
+  ASSERT_EQ(main.ask("bind"), "ok");
+  ASSERT_EQ(main.ask("setflag setDebugLogging 1"), "ok");
+  EXPECT_EQ(main.ask("gotofolder C:\\windows"), "sent");
+  EXPECT_EQ(main.ask("flag isCmdReady"), "0");
+  EXPECT_EQ(main.ask("flag isBhoUp"), "0");
+
+  HostProcess explorer(stage.explorer);
+  ASSERT_EQ(explorer.ask("load"), "ok");
+  EXPECT_EQ(explorer.ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer.ask("browser"), "0 00000000");
+  EXPECT_EQ(explorer.ask("pump 200"), "ok");
+  EXPECT_EQ(explorer.ask("navs 0"), "0 other-thread ");
+  EXPECT_NE(readDebugLog().find("gotoFolder ignored; no Explorer window has been sited."), std::string::npos);
+}
+
+TEST(CompanionCommands, EndOfTheCommandThreadsProcessLetsTheNextExplorerStartANewOne) {
+  const CompanionStage stage = stageCompanion(L"thread-restart");
+  ASSERT_FALSE(stage.folder.empty());
+  clearDebugLog();
+  HostProcess main(stage.mainProgram);
+  ASSERT_EQ(main.ask("bind"), "ok");
+  ASSERT_EQ(main.ask("setflag setDebugLogging 1"), "ok");
+  {
+    HostProcess explorer(stage.explorer);
+    ASSERT_EQ(explorer.ask("load"), "ok");
+    ASSERT_EQ(explorer.ask("waitflag isBhoUp 1 5000"), "1");
+    ASSERT_EQ(explorer.ask("browser"), "0 00000000");
+    // The host lets go of the library; the command thread keeps it loaded.
+    EXPECT_EQ(explorer.ask("free"), "ok");
+    EXPECT_EQ(main.ask("flag isBhoUp"), "1");
+    EXPECT_TRUE(explorer.exit());
+  }
+  EXPECT_EQ(main.ask("flag isBhoUp"), "0");
+  EXPECT_EQ(main.ask("flag isCmdReady"), "1");  // "closeShop" does not linger
+  EXPECT_EQ(main.ask("block loadCount"), "0");
+  EXPECT_EQ(main.ask("block primaryBho"), "null");
+  EXPECT_EQ(main.ask("block instCount"), "0");
+  EXPECT_EQ(main.ask("block cmdThreadHandle"), "null");
+  const std::string log = readDebugLog();
+  EXPECT_EQ(countOf(log, " sent CLOSESHOP event to cmdThread in DLL_PROCESS_DETACH"), 1) << log;
+  EXPECT_EQ(countOf(log, " loadCount is 0; Closing up shop in DLL_PROCESS_DETACH"), 1) << log;
+
+  HostProcess nextExplorer(stage.explorer);
+  ASSERT_EQ(nextExplorer.ask("load"), "ok");
+  EXPECT_EQ(nextExplorer.ask("waitflag isBhoUp 1 5000"), "1");
+  ASSERT_EQ(nextExplorer.ask("browser"), "0 00000000");
+  EXPECT_EQ(main.ask("gotofolder C:\\users"), "sent");
+  EXPECT_EQ(nextExplorer.ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(nextExplorer.ask("pump 200"), "ok");
+  EXPECT_EQ(nextExplorer.ask("navs 0"), "1 window-thread C:\\users");
+}
+
+}  // namespace
+}  // namespace tolvane::test
