@@ -18,6 +18,7 @@ Chore ChoreLibrary::choreAt(int i) const {
 void ChoreLibrary::appendChore(const Chore& chore) {
   std::scoped_lock lock(mutex_);
   contents_.chores.push_back(chore);
+  revision_.fetch_add(1, std::memory_order_release);
 }
 
 int ChoreLibrary::findChoreLocked(std::u16string_view name) const {
@@ -52,6 +53,7 @@ ChoreListId ChoreLibrary::appendChoreList(const ChoreList& list) {
   std::scoped_lock lock(mutex_);
   contents_.lists.push_back(list);
   contents_.lists.back().id = nextListId_++;
+  revision_.fetch_add(1, std::memory_order_release);
   return contents_.lists.back().id;
 }
 
@@ -119,6 +121,7 @@ void ChoreLibrary::refreshSteps(std::u16string_view oldName, std::u16string_view
   std::scoped_lock lock(mutex_);
   const int source = findChoreLocked(newName);
   if (source < 0) return;
+  revision_.fetch_add(1, std::memory_order_release);
   const Chore fresh = contents_.chores[static_cast<std::size_t>(source)];
   for (auto& list : contents_.lists) {
     for (auto& step : list.steps) {
@@ -131,6 +134,7 @@ void ChoreLibrary::refreshSteps(std::u16string_view oldName, std::u16string_view
 }
 
 void ChoreLibrary::stampNewLists() {
+  revision_.fetch_add(1, std::memory_order_release);
   for (auto& list : contents_.lists)
     if (list.id == 0) list.id = nextListId_++;
 }

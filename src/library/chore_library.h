@@ -7,6 +7,7 @@
 // of several records (saving, filling the tree, the hook's lookups) runs
 // inside read() or edit(), which hold the lock for the duration.
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <optional>
@@ -53,6 +54,11 @@ class ChoreLibrary {
   std::optional<std::u16string> hotKeyOwner(HotKeyCode key) const;
   void refreshSteps(std::u16string_view oldName, std::u16string_view newName);
 
+  // Grows with every change made through append, refreshSteps or edit(),
+  // so that lookups built from the library (the hook's hot-key index) know
+  // when to rebuild. Run-time changes through withChoreList do not count.
+  std::uint64_t revision() const { return revision_.load(std::memory_order_acquire); }
+
   // Runs f(const LibraryContents&) under the lock.
   template <typename F>
   decltype(auto) read(F&& f) const {
@@ -95,6 +101,7 @@ class ChoreLibrary {
   mutable std::mutex mutex_;
   LibraryContents contents_;
   ChoreListId nextListId_ = 1;
+  std::atomic<std::uint64_t> revision_{0};
 };
 
 }  // namespace tolvane
