@@ -1,0 +1,28 @@
+#include "engine/scheduler/list_icon.h"
+
+#include <tuple>
+
+namespace tolvane {
+
+bool isScheduleExpired(const ChoreSchedule& schedule, const Clock& clock, std::int64_t now) {
+  if (schedule.runWindows || !schedule.hasRunTimeOfDay || !schedule.hasRunDate) return false;
+  const LocalTime today = clock.toLocal(now);
+  const LocalTime date = clock.toLocal(schedule.runDate);
+  const auto dateKey = std::tie(date.year, date.month, date.day);
+  const auto todayKey = std::tie(today.year, today.month, today.day);
+  if (dateKey < todayKey) return schedule.runDayOfWeek.empty();
+  if (dateKey > todayKey || !schedule.runDayOfWeek.empty()) return false;
+  const LocalTime timeOfDay = clock.toLocal(schedule.runTimeOfDay);
+  LocalTime start = today;
+  start.hour = timeOfDay.hour;
+  start.minute = timeOfDay.minute;
+  start.second = timeOfDay.second;
+  return clock.fromLocal(start) <= now;
+}
+
+int listIcon(const ChoreSchedule& schedule, const Clock& clock, std::int64_t now) {
+  if (isScheduleExpired(schedule, clock, now)) return kListIconExpired;
+  return schedule.runWindows || schedule.hasRunTimeOfDay ? kListIconScheduled : kListIconPlain;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,298 @@
+#include "engine/scheduler/scheduler.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "base/text.h"
+#include "engine/scheduler/list_icon.h"
+#include "engine/scheduler/schedule_candidates.h"
+#include "support/fake_time.h"
+#include "support/recording_log_sink.h"
+
+namespace tolvane::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr std::uint64_t kSecond = 1000;
+constexpr std::uint64_t kHour = 3600 * kSecond;
+
+struct Launch {
+  std::string name;
+  std::uint64_t atMs;
+  friend bool operator==(const Launch&, const Launch&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const Launch& l) { return out << l.name << "@" << l.atMs; }
+};
+
+class RecordingDisplay final : public RunDisplay {
+ public:
+  void listStarted(std::u16string_view) override {}
+  void stepStarted(std::u16string_view, int) override {}
+  void listEnded(const ChoreList&) override {}
+  void listPendingToday(std::u16string_view name) override { add("pending " + toUtf8(name)); }
+  void listLaunchedBySchedule(std::u16string_view name) override { add("scheduled " + toUtf8(name)); }
+  std::vector<std::string> calls() {
+    std::scoped_lock lock(mutex_);
+    return calls_;
+  }
+
+ private:
+  void add(std::string call) {
+    std::scoped_lock lock(mutex_);
+    calls_.push_back(std::move(call));
+  }
+  std::mutex mutex_;
+  std::vector<std::string> calls_;
+};
+
+class SchedulerTest : public ::testing::Test {
+ protected:
+  void startAt(LocalTime start) { time = std::make_unique<FakeTime>(start); }
+
+  ChoreList timed(std::u16string name, int hour, int minute, int second, std::u16string days = {}) {
+    ChoreList list;
+    list.name = std::move(name);
+    list.schedule.hasRunTimeOfDay = true;
+    list.schedule.runTimeOfDay = time->fromLocal({2001, 5, 5, hour, minute, second});
+    list.schedule.runDayOfWeek = std::move(days);
+    return list;
+  }
+
+  ChoreList dated(std::u16string name, int hour, LocalTime date) {
+    ChoreList list = timed(std::move(name), hour, 0, 0);
+    list.schedule.hasRunDate = true;
+    list.schedule.runDate = time->fromLocal(date);
+    return list;
+  }
+
+  void exitAt(std::uint64_t ms) {
+    time->at(ms, [this] {
+      exitCommand = true;
+      commandEvent->set();
+    });
+  }
+
+  void wakeAt(std::uint64_t ms) {
+    time->at(ms, [this] { commandEvent->set(); });
+  }
+
+  SchedulerContext context() {
+    if (!commandEvent) commandEvent = time->createEvent(u"_tolvSchedCmdEvnt_", false, false);
+    return SchedulerContext{
+        library, *time, *time, log, *commandEvent, [this] { return exitCommand.load(); },
+        [this] { return debugLogging; },
+        [this](std::u16string_view name) {
+          std::scoped_lock lock(launchMutex);
+          launches.push_back({toUtf8(name), time->elapsedMs()});
+        },
+        &display};
+  }
+
+  void runUntil(std::uint64_t exitMs) {
+    exitAt(exitMs);
+    schedulerThreadProc(context());
+  }
+
+  std::vector<Launch> launched() {
+    std::scoped_lock lock(launchMutex);
+    return launches;
+  }
+
+  std::unique_ptr<FakeTime> time = std::make_unique<FakeTime>(LocalTime{2026, 12, 7, 8, 59, 30});  // a Monday
+  RecordingLogSink log{nullptr};
+  ChoreLibrary library;
+  RecordingDisplay display;
+  std::shared_ptr<Event> commandEvent;
+  std::atomic<bool> exitCommand{false};
+  bool debugLogging = false;
+  std::mutex launchMutex;
+  std::vector<Launch> launches;
+};
+
+TEST_F(SchedulerTest, ListsDueAtTheSameSecondStartTogetherInLibraryOrder) {
+  library.appendChoreList(timed(u"Second", 9, 0, 0));
+  library.appendChoreList(timed(u"Later", 9, 0, 1));
+  library.appendChoreList(timed(u"First", 9, 0, 0));
+  runUntil(60 * kSecond);
+
+  EXPECT_THAT(launched(), ElementsAre(Launch{"Second", 30 * kSecond}, Launch{"First", 30 * kSecond},
+                                      Launch{"Later", 31 * kSecond}));
+  EXPECT_EQ(log.count("Chore list: Second launched per its schedule."), 1);
+  const auto calls = display.calls();
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "pending Later"), calls.end());
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "scheduled First"), calls.end());
+  EXPECT_THAT(log.debugTexts(), ElementsAre("...entering Tolvane scheduler...", "...exiting Tolvane scheduler..."));
+}
+
+TEST_F(SchedulerTest, CandidatesFollowDaysDatesAndTheTimeLeftToday) {
+  startAt({2026, 12, 10, 10, 0, 0});  // a Thursday
+  LibraryContents contents;
+  contents.lists = {timed(u"MonTueWed", 12, 0, 0, u"montuewed"), timed(u"Thu", 12, 0, 0, u"thu"),
+                    dated(u"Today", 13, {2026, 12, 10}),         dated(u"Tomorrow", 12, {2026, 12, 11}),
+                    timed(u"Daily", 11, 0, 0),                   timed(u"Passed", 9, 0, 0),
+                    timed(u"Now", 10, 0, 0),                     timed(u"Capital", 12, 0, 0, u"Thu")};
+  contents.lists.push_back(dated(u"MonOrToday", 12, {2026, 12, 10}));
+  contents.lists.back().schedule.runDayOfWeek = u"mon";
+  const auto candidates = collectCandidates(contents, *time, {.now = time->now()});
+  std::vector<std::string> names;
+  for (const auto& c : candidates) names.push_back(toUtf8(c.name) + ":" + std::to_string(c.wait));
+  EXPECT_THAT(names, ElementsAre("Thu:7200", "Today:10800", "Daily:3600", "MonOrToday:7200"));
+
+  const auto due = selectDue(candidates);
+  ASSERT_EQ(due.size(), 1u);
+  EXPECT_EQ(due[0].name, u"Daily");
+  const auto withNow = collectCandidates(contents, *time, {.now = time->now(), .includeNow = true});
+  EXPECT_EQ(selectDue(withNow).front().name, u"Now");
+}
+
+TEST_F(SchedulerTest, AFarScheduleIsApproachedAnHourAtATime) {
+  startAt({2026, 12, 7, 10, 0, 0});
+  debugLogging = true;
+  log.setClock(time.get());
+  library.appendChoreList(timed(u"Evening", 18, 0, 0));
+  runUntil(9 * kHour);
+
+  EXPECT_THAT(launched(), ElementsAre(Launch{"Evening", 8 * kHour}));
+  std::vector<std::uint64_t> evaluations;
+  for (const auto& line : log.activityLines()) {
+    if (line.text == "Scheduler: Number of schedules=1.") evaluations.push_back(line.atMs / kHour);
+  }
+  EXPECT_THAT(evaluations, ElementsAre(0, 1, 2, 3, 4, 5, 6, 7));
+  EXPECT_TRUE(log.find("Scheduler: launch candidates total=1; choreList: Evening"));
+  EXPECT_TRUE(log.find("Scheduler: Number of schedules=0."));
+}
+
+TEST_F(SchedulerTest, ListsThatRunWithTolvaneStartOnceAtStartUp) {
+  ChoreList atStart;
+  atStart.name = u"AtStart";
+  atStart.schedule.runWindows = true;
+  library.appendChoreList(atStart);
+  ChoreList both = timed(u"Both", 3, 0, 0);
+  both.schedule.runWindows = true;
+  library.appendChoreList(both);
+  runUntil(2 * kHour);
+  EXPECT_THAT(launched(), ElementsAre(Launch{"AtStart", 0}, Launch{"Both", 0}));
+}
+
+TEST_F(SchedulerTest, TheNextDaysSchedulesAreTakenUpAfterMidnight) {
+  startAt({2026, 12, 7, 20, 0, 0});
+  library.appendChoreList(timed(u"Morning", 8, 0, 0));
+  library.appendChoreList(timed(u"Midnight", 0, 0, 0));
+  library.appendChoreList(timed(u"TuesdayOnly", 7, 0, 0, u"tue"));
+  library.appendChoreList(timed(u"MondayOnly", 6, 0, 0, u"mon"));
+  runUntil(37 * kHour);
+  EXPECT_THAT(launched(), ElementsAre(Launch{"Midnight", 4 * kHour}, Launch{"TuesdayOnly", 11 * kHour},
+                                      Launch{"Morning", 12 * kHour}, Launch{"Midnight", 28 * kHour},
+                                      Launch{"Morning", 36 * kHour}));
+}
+
+TEST_F(SchedulerTest, ListsDeletedSortedOrAddedDuringTheSleepAreNeverConfused) {
+  startAt({2026, 12, 7, 8, 0, 0});
+  library.appendChoreList(timed(u"A", 9, 0, 0));
+  library.appendChoreList(timed(u"B", 9, 0, 0));
+  library.appendChoreList(timed(u"C", 9, 0, 0));
+  time->at(30 * 60 * kSecond, [&] {
+    library.edit([&](LibraryContents& contents) {
+      std::erase_if(contents.lists, [](const ChoreList& l) { return l.name == u"A"; });
+      std::reverse(contents.lists.begin(), contents.lists.end());
+      contents.lists.push_back(timed(u"D", 9, 0, 0));
+      contents.lists.push_back(timed(u"E", 9, 30, 0));
+    });
+  });
+  runUntil(2 * kHour);
+  EXPECT_THAT(launched(), ElementsAre(Launch{"C", kHour}, Launch{"B", kHour}, Launch{"D", kHour},
+                                      Launch{"E", kHour + kHour / 2}));
+}
+
+TEST_F(SchedulerTest, AWakeUpReevaluatesAndExitEndsTheThread) {
+  startAt({2026, 12, 7, 10, 0, 0});
+  library.appendChoreList(timed(u"Moved", 18, 0, 0));
+  time->at(10 * 60 * kSecond, [&] {
+    library.edit([&](LibraryContents& contents) { contents.lists[0].schedule.runTimeOfDay = timed(u"", 10, 30, 0).schedule.runTimeOfDay; });
+    commandEvent->set();
+  });
+  runUntil(20 * kHour);
+  EXPECT_THAT(launched(), ElementsAre(Launch{"Moved", 30 * 60 * kSecond}));
+}
+
+TEST_F(SchedulerTest, ATimeChangeSignalKeepsListsOnTimeAndASleptThroughTimeIsSkipped) {
+  startAt({2026, 12, 7, 10, 0, 0});
+  library.appendChoreList(timed(u"Noon", 12, 0, 0));
+  // The clock is set 1 h 40 min forward ten minutes in: wall time 11:50.
+  time->at(10 * 60 * kSecond, [&] {
+    time->shiftWallClock(6000);
+    commandEvent->set();
+  });
+  runUntil(kHour);
+  EXPECT_THAT(launched(), ElementsAre(Launch{"Noon", 20 * 60 * kSecond}));
+
+  startAt({2026, 12, 7, 10, 0, 0});
+  commandEvent.reset();
+  exitCommand = false;
+  launches.clear();
+  library.edit([&](LibraryContents& contents) { contents.lists = {timed(u"HalfPast", 10, 30, 0)}; });
+  // The machine sleeps for three hours without the wait noticing.
+  time->at(10 * 60 * kSecond, [&] { time->shiftWallClock(3 * 3600); });
+  runUntil(3 * kHour);
+  EXPECT_TRUE(launched().empty());
+}
+
+// The scheduler on its own thread while the user edits the library and
+// shutdown comes from another thread; run under ThreadSanitizer as well.
+TEST_F(SchedulerTest, RunsOnItsOwnThreadAlongsideLibraryEdits) {
+  startAt({2026, 12, 7, 8, 0, 0});
+  time->setAutoAdvance(false);
+  library.appendChoreList(timed(u"One", 8, 0, 30));
+  library.appendChoreList(timed(u"Two", 8, 0, 30));
+  const SchedulerContext shared = context();
+  auto participation = std::make_unique<FakeTime::Participation>(*time);
+  std::thread scheduler([&, participation = std::move(participation)]() mutable {
+    schedulerThreadProc(shared);
+    participation.reset();
+  });
+  time->advance(10 * kSecond);
+  library.edit([](LibraryContents& contents) { std::swap(contents.lists[0], contents.lists[1]); });
+  time->advance(30 * kSecond);
+  exitCommand = true;
+  commandEvent->set();
+  scheduler.join();
+  EXPECT_THAT(launched(), ElementsAre(Launch{"Two", 30 * kSecond}, Launch{"One", 30 * kSecond}));
+}
+
+TEST(ListIcon, ScheduleDecidesPlainScheduledOrExpired) {
+  FakeTime time({2026, 12, 7, 12, 0, 0});
+  const std::int64_t now = time.now();
+  ChoreSchedule schedule;
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconPlain);
+  schedule.runWindows = true;
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconScheduled);
+
+  schedule = {};
+  schedule.hasRunTimeOfDay = true;
+  schedule.runTimeOfDay = time.fromLocal({2000, 1, 1, 11, 0, 0});
+  schedule.hasRunDate = true;
+  schedule.runDate = time.fromLocal({2026, 12, 7});
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconExpired);  // today, time passed
+  schedule.runTimeOfDay = time.fromLocal({2000, 1, 1, 13, 0, 0});
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconScheduled);  // today, still ahead
+  schedule.runDate = time.fromLocal({2026, 12, 6});
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconExpired);  // yesterday
+  schedule.runDayOfWeek = u"mon";
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconScheduled);  // days keep it alive
+  schedule.runDayOfWeek.clear();
+  schedule.runDate = time.fromLocal({2026, 12, 9});
+  schedule.runTimeOfDay = time.fromLocal({2000, 1, 1, 9, 0, 0});
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconScheduled);  // a date still ahead
+  schedule.runWindows = true;
+  schedule.runDate = time.fromLocal({2020, 1, 1});
+  EXPECT_EQ(listIcon(schedule, time, now), kListIconScheduled);  // starts with Tolvane
+}
+
+}  // namespace
+}  // namespace tolvane::test
