@@ -50,9 +50,18 @@ std::u16string diagnosticText() {
 
 LRESULT CALLBACK keyboardHookProc(int code, WPARAM virtualKey, LPARAM keyData) {
   if (code < 0) return CallNextHookEx(latestHook.load(), code, virtualKey, keyData);
+  // A keystroke that is only peeked at (HC_NOREMOVE) comes back when it is
+  // taken.
+  if (code != HC_ACTION) return CallNextHookEx(latestHook.load(), code, virtualKey, keyData);
+  // The box's message loop meets the same keystroke again before the hook
+  // has returned; one press shows one box.
+  thread_local bool showingBox = false;
   const bool ctrlDown = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
-  if (isDiagnosticKeystroke(virtualKey, static_cast<std::uint32_t>(keyData), ctrlDown))
+  if (!showingBox && isDiagnosticKeystroke(virtualKey, static_cast<std::uint32_t>(keyData), ctrlDown)) {
+    showingBox = true;
     MessageBoxW(nullptr, win32::toWide(diagnosticText()).c_str(), L"Tallowmere", MB_ICONWARNING | MB_OK);
+    showingBox = false;
+  }
   return CallNextHookEx(latestHook.load(), code, virtualKey, keyData);
 }
 

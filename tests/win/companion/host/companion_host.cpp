@@ -203,10 +203,13 @@ std::string pressD(BrowserWindow& entry, const std::string& modifiers, int repea
   if (ctrl) key(VK_CONTROL, false);
   if (alt) key(VK_MENU, false);
   for (int i = 0; i < repeats; ++i) key('D', false);
+  // The hook reads Ctrl's state as it is when the key is taken from the
+  // queue, so the modifiers stay down until then.
+  pumpFor(300);
   key('D', true);
   if (alt) key(VK_MENU, true);
   if (ctrl) key(VK_CONTROL, true);
-  pumpFor(400);
+  pumpFor(200);
   return "done";
 }
 
