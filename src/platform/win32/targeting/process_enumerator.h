@@ -1,0 +1,66 @@
+#pragma once
+// Iterating the running processes and the modules of one process. Both read
+// the whole list at once into room for 1024 entries (kept on the stack, as
+// every poll of a wait does this anew) and grow only when the list fills it.
+
+#include <windows.h>
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+namespace tolvane::win32 {
+
+class CProcessEnumerator {
+ public:
+  CProcessEnumerator();
+  CProcessEnumerator(const CProcessEnumerator&) = delete;
+  CProcessEnumerator& operator=(const CProcessEnumerator&) = delete;
+
+  // The next process id, or 0 at the end. The idle process (id 0) is never
+  // returned.
+  DWORD next();
+
+ private:
+  std::array<DWORD, 1024> fixed_;
+  std::vector<DWORD> grown_;
+  const DWORD* ids_ = nullptr;
+  std::size_t count_ = 0;
+  std::size_t position_ = 0;
+};
+
+class CModuleEnumerator {
+ public:
+  // `process` is opened by the caller with query and read rights; a null or
+  // unreadable process yields no modules.
+  explicit CModuleEnumerator(HANDLE process);
+  CModuleEnumerator(const CModuleEnumerator&) = delete;
+  CModuleEnumerator& operator=(const CModuleEnumerator&) = delete;
+
+  // The next module, starting with the executable; null at the end.
+  HMODULE next();
+
+ private:
+  std::array<HMODULE, 1024> fixed_;
+  std::vector<HMODULE> grown_;
+  const HMODULE* modules_ = nullptr;
+  std::size_t count_ = 0;
+  std::size_t position_ = 0;
+};
+
+// Owns a process handle opened for reading its modules.
+class ProcessHandle {
+ public:
+  explicit ProcessHandle(DWORD processId);
+  ~ProcessHandle();
+  ProcessHandle(const ProcessHandle&) = delete;
+  ProcessHandle& operator=(const ProcessHandle&) = delete;
+
+  HANDLE get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace tolvane::win32

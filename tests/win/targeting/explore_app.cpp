@@ -1,0 +1,39 @@
+// Stands in for Explorer in the Explorer-watch tests, since Wine's Explorer
+// windows have another class:
+//   targeting_explore_app.exe [/e,FOLDER]
+// Opens one window of class "ExploreWClass" titled FOLDER (or "Desktop")
+// and ends when it is closed.
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  const std::wstring commandLine = GetCommandLineW();
+  const std::size_t at = commandLine.find(L"/e,");
+  const std::wstring title = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
+
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = windowProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = L"ExploreWClass";
+  RegisterClassW(&windowClass);
+  CreateWindowExW(0, L"ExploreWClass", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400, nullptr,
+                  nullptr, instance, nullptr);
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  return 0;
+}
