@@ -1,6 +1,7 @@
 #pragma once
 // The clipboard as plain text.
 
+#include <string>
 #include <string_view>
 
 namespace tolvane {
@@ -13,6 +14,14 @@ class Clipboard {
   // code page (CF_TEXT only). False when the clipboard could not be opened;
   // nothing is changed then.
   virtual bool writeText(std::u16string_view text) = 0;
+
+  // The CF_TEXT on the clipboard, converted from the ANSI code page and cut
+  // to 259 characters; empty when there is none or the clipboard could not
+  // be opened.
+  virtual std::u16string readText() = 0;
+
+  // Empties the clipboard; false when it could not be opened.
+  virtual bool clear() = 0;
 };
 
 }  // namespace tolvane

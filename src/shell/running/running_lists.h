@@ -1,0 +1,72 @@
+#pragma once
+// The main window's side of running chore lists: the thread body the
+// launcher starts for a list, the scheduler thread and its wake-ups, the
+// Run and Stop commands for lists, and their display in tree and tray.
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "engine/hotkeys/chore_list_launcher.h"
+#include "engine/runner/chore_list_runner.h"
+#include "engine/scheduler/scheduler.h"
+#include "shell/running/tree_run_display.h"
+
+namespace tolvane::win32 {
+
+struct RunningListsServices {
+  ChoreLibrary& library;
+  Sync& sync;
+  Clock& clock;
+  LogSink& log;
+  RunnerServices& runner;
+  ChoreListLauncher& launcher;
+  // "_tolvSchedCmdEvnt_".
+  Event& schedulerEvent;
+  // Whether the command slot holds "exit".
+  std::function<bool()> exitRequested;
+  std::function<bool()> debugLogging;
+  std::function<void(std::u16string_view)> setTrayTip;
+};
+
+class RunningLists {
+ public:
+  explicit RunningLists(RunningListsServices services);
+  RunningLists(const RunningLists&) = delete;
+  RunningLists& operator=(const RunningLists&) = delete;
+
+  // The window that shows running lists; null before it exists and once it
+  // is going.
+  void attachWindow(HWND mainWindow, HWND tree) { display_.attach(mainWindow, tree); }
+
+  // What the launcher runs on a list's new thread.
+  ChoreListThreadBody threadBody();
+
+  // The last step of start-up.
+  bool startScheduler();
+
+  // The scheduler evaluates again at once: after the machine resumes and
+  // after the clock or the time zone changes, so a waiting list is neither
+  // late nor started twice.
+  void wakeScheduler() { s_.schedulerEvent.set(); }
+
+  // The display's queue, power resume and time change; true when handled.
+  bool handleMessage(UINT message, WPARAM wParam);
+
+  // Run (3002) and Stop (3003) for a list; false when there is nothing to do.
+  bool runList(std::u16string_view name) { return s_.launcher.launchChoreList(name); }
+  bool stopList(std::u16string_view name) { return s_.launcher.stopChoreList(name); }
+
+  // The tray's "Stop" items (7000 + index) name the running lists in
+  // library order.
+  bool stopRunningListAt(int index);
+
+ private:
+  RunningListsServices s_;
+  TreeRunDisplay display_;
+  RunnerContext runnerContext_;
+  SchedulerContext schedulerContext_;
+};
+
+}  // namespace tolvane::win32

@@ -1,0 +1,63 @@
+#!/bin/bash
+# A chore list run from the main window waits for a file an outside process
+# creates, for a window to appear and to close, for a Yes to its question
+# and for its hot key pressed on the real keyboard; every step is logged.
+# Its next list waits for a window that never comes until the tray's Stop
+# ends it.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/runner_lib.bash"
+e2e_init runner_list_steps
+flag="$E2E_WORK/flag.txt"
+flag_win="$(e2e_winpath "$flag")"
+# Ctrl+Alt+J as the hot-key control packs it: modifiers (2 Ctrl | 4 Alt) << 16 | 'J'.
+hot_key=$(((6 << 16) | 0x4A))
+steps="$(runner_step 3 "$flag_win" 60)
+$(runner_step 1 "Notepad" 60 0 1)
+$(runner_step 2 "Notepad" 60 0 1)
+$(runner_step 5 "Proceed?" 0)
+$(runner_step 6 "" 60 "$hot_key")
+$(runner_step 7 "1" 0)"
+lists="$(runner_list Waits 0 "$steps" "" Forever)
+$(runner_list Forever 0 "$(runner_step 1 "No such window anywhere" 0)" "" "")"
+runner_write_files "$E2E_PROGRAM" "$lists"
+e2e_set_setting doActivityLog 1
+e2e_set_setting exitSystray 0
+e2e_set_setting promptSave 0
+runner_set_text_setting lastChoreList Waits
+
+e2e_start_tolvane
+e2e_wait_main_window 40
+e2e_probe command 3002 || e2e_fail "could not send Run"
+runner_wait_line "Chore list: Waits started..." 20
+runner_wait_line "Chore list: Waits, waiting for FILE_CREATED:$flag_win" 20
+touch "$flag"
+runner_wait_line "Chore list: Waits, count:0, Chore #0: Noop, CompType: 3 completed." 20
+
+wine notepad </dev/null >/dev/null 2>&1 &
+notepad_pid=$!
+runner_wait_line "Chore list: Waits, count:0, Chore #1: Noop, CompType: 1 completed." 30
+runner_wait_line "Chore list: Waits, waiting for WND_DESTROYED:Notepad" 10
+kill "$notepad_pid" 2>/dev/null || true
+runner_wait_line "Chore list: Waits, count:0, Chore #2: Noop, CompType: 2 completed." 30
+
+e2e_probe message "Tolvane: Proceed?" 20 >/dev/null || e2e_fail "no question box"
+e2e_probe answer "Tolvane: Proceed?" 6 || e2e_fail "could not answer the question"
+runner_wait_line "Chore list: Waits, count:0, Chore #3: Noop, CompType: 5 completed." 20
+
+runner_wait_line "Chore list: Waits, waiting for WAIT_HOTKEY:" 10
+desktop="$(xdotool search --name 'Wine desktop' | head -1)"
+[ -n "$desktop" ] || e2e_fail "no Wine desktop window"
+xdotool windowfocus --sync "$desktop" mousemove --window "$desktop" 400 300
+sleep 0.5
+xdotool key ctrl+alt+j
+runner_wait_line "Chore list: Waits, count:0, Chore #4: Noop, CompType: 6 completed." 20
+runner_wait_line "Chore list: Waits, count:0, Chore #5: Noop, CompType: 7 completed." 20
+runner_wait_line "Chore list: Waits completed." 10
+runner_wait_line "Chore list: Waits starting the next chore list: Forever." 10
+
+runner_wait_line "Chore list: Forever, waiting for WND_CREATED:No such window anywhere" 20
+e2e_expect_contains "$(e2e_probe status)" "Forever" "status pane"
+e2e_probe command 7000 || e2e_fail "could not send the tray's Stop"
+runner_wait_line "Chore list: Forever, count:0, Chore #0: Noop, CompType: 1 terminated." 10
+runner_wait_line "Chore list: Forever terminated." 10
+e2e_exit_tolvane
