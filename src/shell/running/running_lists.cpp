@@ -17,10 +17,10 @@ RunningLists::RunningLists(RunningListsServices services)
                         s_.schedulerEvent,
                         s_.exitRequested,
                         s_.debugLogging,
-                        [this](std::u16string_view name) { s_.launcher.launchChoreList(name); },
+                        [this](std::u16string_view name) { s_.launchChoreList(name); },
                         &display_} {}
 
-ChoreListThreadBody RunningLists::threadBody() {
+std::function<void(ChoreListId)> RunningLists::threadBody() {
   return [this](ChoreListId id) {
     LibraryListRecord record(s_.library, id);
     choreListThreadProc(runnerContext_, record);

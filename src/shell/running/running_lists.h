@@ -8,7 +8,6 @@
 #include <functional>
 #include <string_view>
 
-#include "engine/hotkeys/chore_list_launcher.h"
 #include "engine/runner/chore_list_runner.h"
 #include "engine/scheduler/scheduler.h"
 #include "shell/running/tree_run_display.h"
@@ -21,7 +20,9 @@ struct RunningListsServices {
   Clock& clock;
   LogSink& log;
   RunnerServices& runner;
-  ChoreListLauncher& launcher;
+  // The launcher's launchChoreList and stopChoreList.
+  std::function<bool(std::u16string_view)> launchChoreList;
+  std::function<bool(std::u16string_view)> stopChoreList;
   // "_tolvSchedCmdEvnt_".
   Event& schedulerEvent;
   // Whether the command slot holds "exit".
@@ -41,7 +42,7 @@ class RunningLists {
   void attachWindow(HWND mainWindow, HWND tree) { display_.attach(mainWindow, tree); }
 
   // What the launcher runs on a list's new thread.
-  ChoreListThreadBody threadBody();
+  std::function<void(ChoreListId)> threadBody();
 
   // The last step of start-up.
   bool startScheduler();
@@ -55,8 +56,8 @@ class RunningLists {
   bool handleMessage(UINT message, WPARAM wParam);
 
   // Run (3002) and Stop (3003) for a list; false when there is nothing to do.
-  bool runList(std::u16string_view name) { return s_.launcher.launchChoreList(name); }
-  bool stopList(std::u16string_view name) { return s_.launcher.stopChoreList(name); }
+  bool runList(std::u16string_view name) { return s_.launchChoreList(name); }
+  bool stopList(std::u16string_view name) { return s_.stopChoreList(name); }
 
   // The tray's "Stop" items (7000 + index) name the running lists in
   // library order.
