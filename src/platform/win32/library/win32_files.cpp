@@ -1,0 +1,105 @@
+#include "platform/win32/library/win32_files.h"
+
+#include <windows.h>
+
+#include "platform/win32/wide.h"
+
+namespace tolvane::win32 {
+namespace {
+
+// Files larger than this are not chore files; reading them would only
+// exhaust memory.
+constexpr LONGLONG kMaxReadBytes = LONGLONG{1} << 30;
+
+class Handle {
+ public:
+  explicit Handle(HANDLE handle) : handle_(handle) {}
+  ~Handle() {
+    if (valid()) CloseHandle(handle_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return handle_; }
+  // Closes now and says whether closing succeeded (it flushes the data).
+  bool close() {
+    const bool ok = CloseHandle(handle_) != FALSE;
+    handle_ = INVALID_HANDLE_VALUE;
+    return ok;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+DWORD attributesOf(std::u16string_view path) { return GetFileAttributesW(toWide(path).c_str()); }
+
+bool writeAll(HANDLE file, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool Win32Files::fileExists(std::u16string_view path) const {
+  const DWORD attributes = attributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Files::folderExists(std::u16string_view path) const {
+  const DWORD attributes = attributesOf(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> Win32Files::readFile(std::u16string_view path) const {
+  Handle file(CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.valid()) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxReadBytes) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    DWORD read = 0;
+    const DWORD want = static_cast<DWORD>(bytes.size() - filled);
+    if (!ReadFile(file.get(), bytes.data() + filled, want, &read, nullptr)) return std::nullopt;
+    if (read == 0) break;
+    filled += read;
+  }
+  bytes.resize(filled);
+  return bytes;
+}
+
+bool Win32Files::replaceFile(std::u16string_view path, std::string_view bytes) {
+  const std::wstring target = toWide(path);
+  const std::wstring temporary = target + L".tolvtmp";
+  {
+    Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr));
+    if (!file.valid()) return false;
+    const bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    if (!file.close() || !written) {
+      DeleteFileW(temporary.c_str());
+      return false;
+    }
+  }
+  // One rename, on the same volume: the old file stays whole until the new
+  // one takes its place.
+  if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::uint32_t Win32Files::copyFile(std::u16string_view from, std::u16string_view to) {
+  if (CopyFileW(toWide(from).c_str(), toWide(to).c_str(), FALSE)) return 0;
+  return GetLastError();
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,17 @@
+#pragma once
+// Whole-file access through the Win32 file API.
+
+#include "platform/files.h"
+
+namespace tolvane::win32 {
+
+class Win32Files final : public Files {
+ public:
+  bool fileExists(std::u16string_view path) const override;
+  bool folderExists(std::u16string_view path) const override;
+  std::optional<std::string> readFile(std::u16string_view path) const override;
+  bool replaceFile(std::u16string_view path, std::string_view bytes) override;
+  std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
+};
+
+}  // namespace tolvane::win32

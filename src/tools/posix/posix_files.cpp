@@ -1,0 +1,89 @@
+#include "tools/posix/posix_files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "base/text.h"
+
+namespace tolvane {
+namespace {
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  bool close() {
+    const bool ok = ::close(fd_) == 0;
+    fd_ = -1;
+    return ok;
+  }
+
+ private:
+  int fd_;
+};
+
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+bool statIs(std::u16string_view path, mode_t kind) {
+  struct stat info {};
+  return ::stat(toUtf8(path).c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
+}
+
+}  // namespace
+
+bool PosixFiles::fileExists(std::u16string_view path) const { return statIs(path, S_IFREG); }
+
+bool PosixFiles::folderExists(std::u16string_view path) const { return statIs(path, S_IFDIR); }
+
+std::optional<std::string> PosixFiles::readFile(std::u16string_view path) const {
+  Descriptor file(::open(toUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) return std::nullopt;
+  std::string bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return std::nullopt;
+    if (got == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  return bytes;
+}
+
+bool PosixFiles::replaceFile(std::u16string_view path, std::string_view bytes) {
+  const std::string target = toUtf8(path);
+  const std::string temporary = target + ".tolvtmp";
+  Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (file.get() < 0) return false;
+  const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
+  if (!file.close() || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+std::uint32_t PosixFiles::copyFile(std::u16string_view from, std::u16string_view to) {
+  const auto bytes = readFile(from);
+  if (!bytes) return errno == ENOENT ? kFileNotFoundError : static_cast<std::uint32_t>(errno);
+  return replaceFile(to, *bytes) ? 0 : static_cast<std::uint32_t>(errno == 0 ? EIO : errno);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,138 @@
+#include "tools/tolvanectl/tolvanectl.h"
+
+#include <vector>
+
+#include "base/format.h"
+#include "library/chore_files.h"
+#include "library/summary_text.h"
+
+namespace tolvane {
+namespace {
+
+constexpr std::u16string_view kUsage = u"usage: tolvanectl check|resave|show DIR\n";
+
+struct ReadOutcome {
+  ChoreLibrary library;
+  std::vector<std::u16string> problems;  // a file that is not safe to write over
+  std::vector<std::u16string> notes;     // steps dropped, as start-up drops them
+};
+
+std::u16string fileProblem(std::u16string_view fileName, const ChoreFileReport& report, bool exists) {
+  switch (report.status) {
+    case ChoreFileStatus::Unparsable:
+      return formatText(u"%s: %s", fileName, report.error.empty() ? u"no element found" : report.error);
+    case ChoreFileStatus::Unconvertible:
+      return formatText(u"%s: xml file error converting file to string.", fileName);
+    case ChoreFileStatus::Missing:
+      return exists ? formatText(u"%s: cannot be read", fileName) : std::u16string();
+    default:
+      return {};
+  }
+}
+
+void readFolder(const ToolServices& services, std::u16string_view folder, ReadOutcome& outcome) {
+  const ChoreFileServices fileServices{services.files, services.clock, services.log};
+  const ChoreFilesReport report = readChoreFiles(outcome.library, fileServices, folder);
+  const std::u16string choreFile = choreFilePath(folder);
+  const std::u16string listFile = choreListFilePath(folder);
+
+  const std::u16string choreProblem =
+      fileProblem(kChoreFileName, report.chores, services.files.fileExists(choreFile));
+  if (!choreProblem.empty()) outcome.problems.push_back(choreProblem);
+  if (report.lists.status == ChoreFileStatus::NotRead && services.files.fileExists(listFile)) {
+    if (report.chores.status == ChoreFileStatus::Missing && choreProblem.empty())
+      outcome.problems.push_back(
+          formatText(u"%s: its lists are ignored, because %s is missing", kChoreListFileName, kChoreFileName));
+    else
+      outcome.problems.push_back(formatText(u"%s: not read", kChoreListFileName));
+  }
+  const std::u16string listProblem =
+      fileProblem(kChoreListFileName, report.lists, services.files.fileExists(listFile));
+  if (!listProblem.empty()) outcome.problems.push_back(listProblem);
+
+  for (const auto& dropped : report.droppedSteps)
+    outcome.notes.push_back(
+        formatText(u"list \"%s\": step \"%s\" dropped (no such chore)", dropped.listName, dropped.choreName));
+}
+
+std::u16string counts(const ChoreLibrary& library) {
+  return formatText(u"chores: %d, lists: %d\n", library.choreCount(), library.choreListCount());
+}
+
+std::u16string lines(const std::vector<std::u16string>& texts) {
+  std::u16string all;
+  for (const auto& text : texts) {
+    all += text;
+    all += u'\n';
+  }
+  return all;
+}
+
+void check(const ReadOutcome& outcome, ToolResult& result) {
+  result.out = lines(outcome.problems) + lines(outcome.notes) + counts(outcome.library);
+  result.exitCode = outcome.problems.empty() ? 0 : 1;
+}
+
+void resave(const ToolServices& services, std::u16string_view folder, const ReadOutcome& outcome,
+            ToolResult& result) {
+  result.out = lines(outcome.notes);
+  if (!outcome.problems.empty()) {
+    result.err = lines(outcome.problems) + u"nothing written: the files above would lose chores or lists\n";
+    result.exitCode = 1;
+    return;
+  }
+  const ChoreFilesSaved saved = saveChoreFiles(outcome.library, services.files, services.clock, folder);
+  if (!saved.chores) result.err += formatText(u"%s: could not be written\n", kChoreFileName);
+  if (!saved.lists) result.err += formatText(u"%s: could not be written\n", kChoreListFileName);
+  result.out += counts(outcome.library);
+  result.exitCode = saved.chores && saved.lists ? 0 : 1;
+  if (result.exitCode == 0) result.out += formatText(u"written: %s, %s\n", kChoreFileName, kChoreListFileName);
+}
+
+void show(const ToolServices& services, const ReadOutcome& outcome, ToolResult& result) {
+  std::vector<std::u16string> texts;
+  outcome.library.read([&](const LibraryContents& contents) {
+    for (const auto& chore : contents.chores) texts.push_back(chore.name);
+  });
+  std::vector<std::u16string> summaries;
+  for (const auto& name : texts) summaries.push_back(choreSummaryText(outcome.library, name, services.keyNames));
+  outcome.library.read([&](const LibraryContents& contents) {
+    for (const auto& list : contents.lists)
+      summaries.push_back(listSummaryText(list, ListSummaryPart::OverLabel, services.keyNames, services.clock));
+  });
+  for (std::size_t i = 0; i < summaries.size(); ++i) {
+    if (i > 0) result.out += u'\n';
+    result.out += summaries[i];
+    result.out += u'\n';
+  }
+  result.err = lines(outcome.problems) + lines(outcome.notes);
+  result.exitCode = outcome.problems.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+ToolResult runTolvanectl(std::span<const std::u16string> args, const ToolServices& services) {
+  ToolResult result;
+  const bool known = args.size() == 2 && (args[0] == u"check" || args[0] == u"resave" || args[0] == u"show");
+  if (!known) {
+    result.err = std::u16string(kUsage);
+    result.exitCode = 2;
+    return result;
+  }
+  std::u16string folder = args[1];
+  if (folder.empty() || !services.files.folderExists(folder)) {
+    result.err = formatText(u"tolvanectl: cannot read folder \"%s\"\n", folder);
+    result.exitCode = 2;
+    return result;
+  }
+  if (folder.back() != services.separator && folder.back() != u'/') folder += services.separator;
+
+  ReadOutcome outcome;
+  readFolder(services, folder, outcome);
+  if (args[0] == u"check") check(outcome, result);
+  else if (args[0] == u"resave") resave(services, folder, outcome, result);
+  else show(services, outcome, result);
+  return result;
+}
+
+}  // namespace tolvane

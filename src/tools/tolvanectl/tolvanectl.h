@@ -1,0 +1,32 @@
+#pragma once
+// The commands of tolvanectl, apart from the console: check, resave and
+// show a folder's chore files.
+
+#include <span>
+#include <string>
+
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/key_names.h"
+#include "platform/log_sink.h"
+
+namespace tolvane {
+
+struct ToolServices {
+  Files& files;
+  KeyNames& keyNames;
+  const Clock& clock;
+  LogSink& log;
+  char16_t separator;  // of paths on this system
+};
+
+struct ToolResult {
+  int exitCode = 0;
+  std::u16string out;
+  std::u16string err;
+};
+
+// `args` are the words after the program name.
+ToolResult runTolvanectl(std::span<const std::u16string> args, const ToolServices& services);
+
+}  // namespace tolvane

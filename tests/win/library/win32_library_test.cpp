@@ -1,0 +1,129 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "library/chore_files.h"
+#include "platform/system_clock.h"
+#include "platform/win32/library/win32_files.h"
+#include "platform/win32/library/win32_key_names.h"
+#include "platform/win32/wide.h"
+#include "support/library_builders.h"
+
+namespace tolvane::win32 {
+namespace {
+
+class NoLog : public LogSink {
+ public:
+  void activity(std::u16string_view, bool) override {}
+  void debug(std::u16string_view) override {}
+};
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempFolder {
+ public:
+  TempFolder() {
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    path_ = fromWide(base) + u"tolv_lib_" + toU16(std::to_string(GetCurrentProcessId())) + u"_" +
+            toU16(std::to_string(GetTickCount64())) + u"\\";
+    CreateDirectoryW(toWide(path_).c_str(), nullptr);
+  }
+  ~TempFolder() {
+    WIN32_FIND_DATAW found;
+    const std::wstring pattern = toWide(path_) + L"*";
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") {
+          const std::wstring file = toWide(path_) + name;
+          SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+          DeleteFileW(file.c_str());
+        }
+      } while (FindNextFileW(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryW(toWide(path_).c_str());
+  }
+  const std::u16string& path() const { return path_; }
+
+ private:
+  std::u16string path_;
+};
+
+TEST(Win32Files, ReplaceIsAtomicAndLeavesNoTemporaryFile) {
+  TempFolder folder;
+  Win32Files files;
+  const std::u16string path = folder.path() + u"data.xml";
+  EXPECT_TRUE(files.folderExists(folder.path()));
+  EXPECT_FALSE(files.fileExists(path));
+  EXPECT_EQ(files.readFile(path), std::nullopt);
+
+  ASSERT_TRUE(files.replaceFile(path, std::string("first\0bytes", 11)));
+  EXPECT_EQ(files.readFile(path), std::string("first\0bytes", 11));
+  ASSERT_TRUE(files.replaceFile(path, "second"));
+  EXPECT_EQ(files.readFile(path), "second");
+  EXPECT_FALSE(files.fileExists(path + u".tolvtmp"));
+  EXPECT_FALSE(files.folderExists(path));
+
+  // A file another program holds open without sharing is left as it was.
+  HANDLE held = CreateFileW(toWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(files.replaceFile(path, "third"));
+  CloseHandle(held);
+  EXPECT_EQ(files.readFile(path), "second");
+  EXPECT_FALSE(files.fileExists(path + u".tolvtmp"));
+
+  EXPECT_FALSE(files.replaceFile(folder.path() + u"no such folder\\x.xml", "x"));
+}
+
+TEST(Win32Files, CopyReportsThePlatformErrorCode) {
+  TempFolder folder;
+  Win32Files files;
+  const std::u16string source = folder.path() + u"a.xml";
+  ASSERT_TRUE(files.replaceFile(source, "abc"));
+  EXPECT_EQ(files.copyFile(source, source + u".backup"), 0u);
+  EXPECT_EQ(files.readFile(source + u".backup"), "abc");
+  EXPECT_EQ(files.copyFile(folder.path() + u"missing.xml", source + u".backup"), kFileNotFoundError);
+  EXPECT_NE(files.copyFile(source, folder.path() + u"no such folder\\b.xml"), 0u);
+}
+
+TEST(Win32KeyNames, NamesComeFromTheControlOrTheFallback) {
+  Win32KeyNames names;
+  // Windows' control gives its own text; Wine's gives none, and then the
+  // portable names stand in.
+  const std::u16string controlText = names.controlText(0x064B);
+  const std::u16string name = names.keyName(0x064B);
+  if (controlText.empty()) {
+    EXPECT_EQ(name, u"Ctrl + Alt + K");
+    EXPECT_EQ(names.keyName(0x0B27), u"Ctrl + Shift + Right");
+    EXPECT_EQ(names.keyName(0x0074), u"F5");
+  } else {
+    EXPECT_EQ(name, controlText);
+  }
+  EXPECT_EQ(names.keyName(0x0600), u"");
+}
+
+TEST(Win32ChoreFiles, SaveAndReadOnARealDisk) {
+  TempFolder folder;
+  Win32Files files;
+  SystemClock clock;
+  NoLog log;
+  ChoreLibrary library;
+  library.appendChore(test::fullChore(u"Full \u00e9\u4e2d"));
+  library.appendChoreList(test::makeList(u"L", {test::makeStep(test::fullChore(u"Full \u00e9\u4e2d"), DELAY, u"3")}));
+  const ChoreFilesSaved saved = saveChoreFiles(library, files, clock, folder.path());
+  ASSERT_TRUE(saved.chores && saved.lists);
+
+  ChoreLibrary loaded;
+  const ChoreFileServices services{files, clock, log};
+  const ChoreFilesReport report = readChoreFiles(loaded, services, folder.path());
+  EXPECT_EQ(report.count, 2);
+  EXPECT_EQ(loaded.choreAt(0), library.choreAt(0));
+  EXPECT_EQ(loaded.choreListAt(0), library.choreListAt(0));
+
+}
+
+}  // namespace
+}  // namespace tolvane::win32
