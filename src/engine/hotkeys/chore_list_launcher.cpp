@@ -1,0 +1,77 @@
+#include "engine/hotkeys/chore_list_launcher.h"
+
+#include <optional>
+
+#include "base/format.h"
+#include "engine/hotkeys/list_event_names.h"
+
+namespace tolvane {
+
+namespace {
+
+std::optional<ChoreListId> listIdByName(const ChoreLibrary& library, std::u16string_view name) {
+  return library.read([&](const LibraryContents& contents) -> std::optional<ChoreListId> {
+    for (const ChoreList& list : contents.lists)
+      if (list.name == name) return list.id;
+    return std::nullopt;
+  });
+}
+
+}  // namespace
+
+bool ChoreListLauncher::launchChoreList(std::u16string_view name) {
+  const std::optional<ChoreListId> id = listIdByName(library_, name);
+  if (!id) return false;
+  bool alreadyRunning = false;
+  const bool found = library_.withChoreList(*id, [&](ChoreList& list) {
+    if (list.inProgress) {
+      alreadyRunning = true;
+      return;
+    }
+    list.inProgress = true;
+    list.abortRequested = false;
+    list.currentStep = 0;
+    for (std::size_t i = 0; i < list.steps.size(); ++i) {
+      Chore& step = list.steps[i];
+      step.completionEvent = step.compType == WAIT_HOTKEY
+                                 ? sync_.createEvent(stepCompletionEventName(list.name, static_cast<std::uint32_t>(i)),
+                                                     false, false)
+                                 : nullptr;
+    }
+    list.termEvent = sync_.createEvent(listTermEventName(list.name), false, false);
+  });
+  if (!found) return false;
+  if (alreadyRunning) {
+    log_.activity(formatText(u"Chorelist: %s is in progress.", name), true);
+    return false;
+  }
+
+  const ChoreListThreadBody body = body_;
+  const ChoreListId listId = *id;
+  const int error = body ? startThread_([body, listId] { body(listId); }) : -1;
+  if (error == 0) return true;
+  log_.activity(formatText(u"Chorelist: %s, failed to create thread: err=%d.", name, error), true);
+  // A list whose thread never started must not stay "in progress" for
+  // good: it could never be started again.
+  library_.withChoreList(listId, [](ChoreList& list) {
+    list.inProgress = false;
+    list.termEvent.reset();
+    for (Chore& step : list.steps) step.completionEvent.reset();
+  });
+  return false;
+}
+
+bool ChoreListLauncher::stopChoreList(std::u16string_view name) {
+  const std::optional<ChoreListId> id = listIdByName(library_, name);
+  if (!id) return false;
+  bool stopped = false;
+  library_.withChoreList(*id, [&](ChoreList& list) {
+    if (!list.inProgress) return;
+    list.abortRequested = true;
+    if (list.termEvent) list.termEvent->set();
+    stopped = true;
+  });
+  return stopped;
+}
+
+}  // namespace tolvane

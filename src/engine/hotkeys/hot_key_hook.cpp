@@ -1,0 +1,82 @@
+#include "engine/hotkeys/hot_key_hook.h"
+
+#include <vector>
+
+#include "base/format.h"
+
+namespace tolvane {
+
+namespace {
+
+std::uint16_t modifierFlags(ModifierState pressed) {
+  return static_cast<std::uint16_t>((pressed.alt ? kHotKeyAlt : 0) | (pressed.shift ? kHotKeyShift : 0) |
+                                    (pressed.ctrl ? kHotKeyControl : 0));
+}
+
+}  // namespace
+
+bool HotKeyHook::onKey(const KeyStroke& key, ModifierState pressed) {
+  HookSwitches switches;
+  switches.suspended = suspended_.load();
+  switches.captureMode = s_.capture.active();
+  switches.processingEnabled = processingEnabled_.load();
+  switches.masterKey = masterKey();
+
+  std::shared_ptr<const HotKeyTable> table;
+  if (needsHotKeyTable(key, pressed, switches)) table = index_.current();
+  const KeyDecision decision = decideKey(key, pressed, switches, table.get());
+
+  switch (decision.action) {
+    case KeyAction::PassOn:
+      break;
+    case KeyAction::EndCapture:
+      s_.capture.stop();
+      break;
+    case KeyAction::Record:
+      s_.capture.record({key.virtualKey, modifierFlags(pressed), s_.windows.foregroundWindowText()});
+      break;
+    case KeyAction::ToggleMaster:
+      toggleMaster();
+      break;
+    case KeyAction::RunChore: {
+      const Chore chore = s_.library.copyChore(decision.entry->name);
+      // The binding went away since the table was built: not ours.
+      if (!chore.isFound()) return false;
+      s_.slot.runChore(chore);
+      break;
+    }
+    case KeyAction::LaunchList:
+      s_.launcher.launchChoreList(decision.entry->name);
+      break;
+    case KeyAction::SignalSteps:
+      signalSteps(decision, pressed);
+      break;
+  }
+  return decision.swallow();
+}
+
+void HotKeyHook::toggleMaster() {
+  const bool enabled = !processingEnabled_.load();
+  processingEnabled_.store(enabled);
+  s_.sounds.playResource(enabled ? kSoundHotKeysOn : kSoundHotKeysOff);
+  if (s_.showProcessingEnabled) s_.showProcessingEnabled(enabled);
+  s_.log.activity(formatText(u"Hotkey processing: %s", enabled ? u"ENABLED" : u"DISABLED"), !enabled);
+}
+
+void HotKeyHook::signalSteps(const KeyDecision& decision, ModifierState pressed) {
+  std::vector<std::shared_ptr<Event>> events;
+  s_.library.read([&](const LibraryContents& contents) {
+    for (const HotKeyEntry& entry : decision.entries) {
+      if (entry.kind != HotKeyEntry::Kind::Step || !modifiersAgree(entry.modifiers, pressed)) continue;
+      for (const ChoreList& list : contents.lists) {
+        if (list.id != entry.listId) continue;
+        if (entry.stepIndex < list.steps.size() && list.steps[entry.stepIndex].completionEvent)
+          events.push_back(list.steps[entry.stepIndex].completionEvent);
+        break;
+      }
+    }
+  });
+  for (const auto& event : events) event->set();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,64 @@
+#pragma once
+// The keyboard hook's work on the user-interface thread: decide about a
+// key (key_decision.h) and hand what it asks for to the right thread. It
+// never carries out a chore itself: chores go to the chore thread, lists to
+// their own threads.
+
+#include <atomic>
+#include <functional>
+
+#include "engine/hotkeys/chore_command_slot.h"
+#include "engine/hotkeys/chore_list_launcher.h"
+#include "engine/hotkeys/hot_key_index.h"
+#include "engine/hotkeys/key_capture.h"
+#include "engine/hotkeys/key_decision.h"
+#include "platform/log_sink.h"
+#include "platform/sounds.h"
+#include "platform/window_actions.h"
+
+namespace tolvane {
+
+// Ctrl+Shift+Right arrow (extended) until the settings are read.
+inline constexpr HotKeyCode kDefaultMasterKey{0x27, 0x0B};
+
+struct HotKeyHookServices {
+  ChoreLibrary& library;
+  ChoreCommandSlot& slot;
+  ChoreListLauncher& launcher;
+  KeyCapture& capture;
+  Sounds& sounds;
+  LogSink& log;
+  WindowActions& windows;
+  // Enables or disables the main window's hot-key button (1002).
+  std::function<void(bool)> showProcessingEnabled;
+};
+
+class HotKeyHook {
+ public:
+  explicit HotKeyHook(HotKeyHookServices services) : s_(std::move(services)), index_(s_.library) {}
+
+  // True when the key is swallowed; `pressed` is the state of Ctrl, Shift
+  // and Alt as the system has it right now.
+  bool onKey(const KeyStroke& key, ModifierState pressed);
+
+  // hotKeyProcessingEnabled: switched by the master hot key, cleared by the
+  // executor while it types.
+  std::atomic<bool>& processingEnabled() { return processingEnabled_; }
+  // Set while start-up runs and while editors or the hot-key view are open.
+  void setSuspended(bool suspended) { suspended_.store(suspended); }
+  bool suspended() const { return suspended_.load(); }
+  void setMasterKey(HotKeyCode key) { masterKey_.store(key.packed()); }
+  HotKeyCode masterKey() const { return HotKeyCode::fromPacked(masterKey_.load()); }
+
+ private:
+  void toggleMaster();
+  void signalSteps(const KeyDecision& decision, ModifierState pressed);
+
+  HotKeyHookServices s_;
+  HotKeyIndex index_;
+  std::atomic<bool> processingEnabled_{true};
+  std::atomic<bool> suspended_{true};
+  std::atomic<std::int32_t> masterKey_{kDefaultMasterKey.packed()};
+};
+
+}  // namespace tolvane

@@ -1,0 +1,113 @@
+#pragma once
+// Real waiting with the standard library, for tests that hand work between
+// real threads (and run under TSan).
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/log_sink.h"
+#include "platform/sync.h"
+
+namespace tolvane::test {
+
+class StdEvent : public Event {
+ public:
+  bool set() override {
+    {
+      std::scoped_lock lock(mutex_);
+      signaled_ = true;
+      ++sets;
+    }
+    changed_.notify_all();
+    return true;
+  }
+  bool reset() override {
+    std::scoped_lock lock(mutex_);
+    signaled_ = false;
+    return true;
+  }
+  bool waitFor(std::uint32_t timeoutMs) {
+    std::unique_lock lock(mutex_);
+    const auto ready = [&] { return signaled_; };
+    if (timeoutMs == kWaitForever)
+      changed_.wait(lock, ready);
+    else if (!changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready))
+      return false;
+    signaled_ = false;  // auto-reset
+    return true;
+  }
+  int setCount() {
+    std::scoped_lock lock(mutex_);
+    return sets;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool signaled_ = false;
+  int sets = 0;
+};
+
+class StdSync : public Sync {
+ public:
+  ~StdSync() override {
+    for (auto& thread : threads_) thread.join();
+  }
+  std::shared_ptr<Event> createEvent(std::u16string_view name, bool, bool) override {
+    names.emplace_back(name);
+    return std::make_shared<StdEvent>();
+  }
+  WaitResult wait(Event& event, std::uint32_t timeoutMs) override {
+    return static_cast<StdEvent&>(event).waitFor(timeoutMs) ? WaitResult::Signaled : WaitResult::TimedOut;
+  }
+  int waitAny(std::span<Event* const>, std::uint32_t) override { return -2; }
+  void sleep(std::uint32_t ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+  bool startThread(std::function<void()> body) override {
+    threads_.emplace_back(std::move(body));
+    return true;
+  }
+  void joinAll() {
+    for (auto& thread : threads_) thread.join();
+    threads_.clear();
+  }
+
+  std::vector<std::u16string> names;
+
+ private:
+  std::vector<std::thread> threads_;
+};
+
+// A log that threads may write while the test reads it.
+class LockedLog : public LogSink {
+ public:
+  void activity(std::u16string_view text, bool isError) override {
+    std::scoped_lock lock(mutex_);
+    activityLines.push_back({std::u16string(text), isError});
+  }
+  void debug(std::u16string_view text) override {
+    std::scoped_lock lock(mutex_);
+    debugLines.emplace_back(text);
+  }
+  bool hasDebug(std::u16string_view text) {
+    std::scoped_lock lock(mutex_);
+    for (const auto& line : debugLines)
+      if (line == text) return true;
+    return false;
+  }
+
+  struct Line {
+    std::u16string text;
+    bool isError;
+  };
+  // Read these only once the writers are done.
+  std::vector<Line> activityLines;
+  std::vector<std::u16string> debugLines;
+
+ private:
+  std::mutex mutex_;
+};
+
+}  // namespace tolvane::test
