@@ -56,6 +56,11 @@ std::optional<HRESULT> CompanionBinding::registerServer() {
   return dllRegisterServer_();
 }
 
+std::optional<HRESULT> CompanionBinding::unregisterServer() {
+  if (!dllUnregisterServer_) return std::nullopt;
+  return dllUnregisterServer_();
+}
+
 void CompanionBinding::unload() {
   dllRegisterServer_ = dllUnregisterServer_ = nullptr;
   setHstCommand_ = setFolderName_ = setSite_ = setTlCommand_ = nullptr;

@@ -31,6 +31,8 @@ class CompanionBinding final : public Companion {
 
   // DllRegisterServer's status; empty when the export is missing.
   std::optional<HRESULT> registerServer();
+  // DllUnregisterServer's status; empty when the export is missing.
+  std::optional<HRESULT> unregisterServer();
   void unload();
 
   bool canGotoFolder() const override;

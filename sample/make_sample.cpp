@@ -1,0 +1,130 @@
+// Writes the sample chore files that Tolvane offers on a first start, with
+// the program's own save code so that their bytes are canonical:
+//   make_sample OUTPUT-FOLDER
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "base/text.h"
+#include "library/chore_files.h"
+#include "platform/system_clock.h"
+
+namespace tolvane {
+namespace {
+
+// Plain files for a tool that runs on the build machine.
+class ToolFiles final : public Files {
+ public:
+  bool fileExists(std::u16string_view path) const override { return std::filesystem::is_regular_file(native(path)); }
+  bool folderExists(std::u16string_view path) const override { return std::filesystem::is_directory(native(path)); }
+  std::optional<std::string> readFile(std::u16string_view path) const override {
+    std::ifstream in(native(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  bool replaceFile(std::u16string_view path, std::string_view bytes) override {
+    std::ofstream out(native(path), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+  }
+  std::uint32_t copyFile(std::u16string_view, std::u16string_view) override { return 1; }
+
+ private:
+  static std::string native(std::u16string_view path) { return toUtf8(path); }
+};
+
+Chore exploreDocuments() {
+  Chore chore;
+  chore.name = u"Explore my Documents";
+  chore.verb = u"Explore a folder";
+  chore.type = CHORE_EXPLORE;
+  chore.object = u"C:\\Users\\Public\\Documents";
+  return chore;
+}
+
+Chore startNotepad() {
+  Chore chore;
+  chore.name = u"Start Notepad";
+  chore.verb = u"Run a program or its shortcut";
+  chore.type = CHORE_RUN;
+  chore.object = u"notepad.exe";
+  chore.startNew = true;
+  return chore;
+}
+
+Chore minimiseNotepad() {
+  Chore chore;
+  chore.name = u"Minimise Notepad";
+  chore.verb = u"Windows operation";
+  chore.type = CHORE_WINOP;
+  chore.mainWndCls = u"Notepad";
+  chore.mainWndTxt = u"Notepad";
+  chore.partialMatch = true;
+  chore.notifyCode = kWindowOpMinimize;
+  return chore;
+}
+
+Chore copyGreeting() {
+  Chore chore;
+  chore.name = u"Copy a greeting";
+  chore.verb = u"Write to clipboard";
+  chore.type = CHORE_CLIPBOARD;
+  chore.siteName = u"Hello from Tolvane!";
+  return chore;
+}
+
+Chore pasteIntoNotepad() {
+  Chore chore;
+  chore.name = u"Paste into Notepad";
+  chore.verb = u"Send a menu or button command";
+  chore.type = CHORE_WNDMSG;
+  chore.mainWndCls = u"Notepad";
+  chore.mainWndTxt = u"Notepad";
+  chore.partialMatch = true;
+  chore.menuSimKey = {'V', kHotKeyControl};
+  chore.keyRepeat = 1;
+  return chore;
+}
+
+ChoreList notepadGreeting(const ChoreLibrary& library) {
+  ChoreList list;
+  list.name = u"Greet in Notepad";
+  Chore start = library.copyChore(u"Start Notepad");
+  start.compType = WND_CREATED;
+  start.compData = u"Notepad";
+  start.stepPartialMatch = true;
+  start.timeout = 10;
+  list.steps.push_back(start);
+  list.steps.push_back(library.copyChore(u"Copy a greeting"));
+  list.steps.push_back(library.copyChore(u"Paste into Notepad"));
+  return list;
+}
+
+}  // namespace
+}  // namespace tolvane
+
+int main(int argc, char** argv) {
+  using namespace tolvane;
+  if (argc != 2) {
+    std::cerr << "usage: make_sample OUTPUT-FOLDER\n";
+    return 2;
+  }
+  ChoreLibrary library;
+  for (const Chore& chore : {exploreDocuments(), startNotepad(), minimiseNotepad(), copyGreeting(), pasteIntoNotepad()}) {
+    library.appendChore(chore);
+  }
+  library.appendChoreList(notepadGreeting(library));
+
+  ToolFiles files;
+  SystemClock clock;
+  std::u16string folder = toU16(argv[1]);
+  if (!folder.empty() && folder.back() != u'/') folder += u'/';
+  const ChoreFilesSaved saved = saveChoreFiles(library, files, clock, folder);
+  if (!saved.chores || !saved.lists) {
+    std::cerr << "make_sample: could not write the files into " << argv[1] << "\n";
+    return 1;
+  }
+  return 0;
+}

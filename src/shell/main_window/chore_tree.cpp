@@ -1,0 +1,161 @@
+#include "shell/main_window/chore_tree.h"
+
+#include "engine/scheduler/list_icon.h"
+#include "platform/win32/wide.h"
+
+namespace tolvane::win32 {
+
+int choreImage(std::int32_t type) {
+  if ((type >= CHORE_EXPLORE && type <= CHORE_LOGON) || (type >= CHORE_UNKNOWN && type <= CHORE_CLIPBOARD)) {
+    return type;
+  }
+  return CHORE_UNKNOWN;
+}
+
+bool ChoreTree::loadImages(HINSTANCE instance, int bitmapId) {
+  images_ = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(bitmapId), 16, 0, RGB(255, 0, 255), IMAGE_BITMAP,
+                                 LR_CREATEDIBSECTION);
+  if (!images_) return false;
+  TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+  return true;
+}
+
+HTREEITEM ChoreTree::insert(HTREEITEM parent, std::u16string_view text, int image) {
+  std::wstring label = toWide(text);
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  insert.item.pszText = label.data();
+  insert.item.iImage = image;
+  insert.item.iSelectedImage = image;
+  return TreeView_InsertItem(tree_, &insert);
+}
+
+void ChoreTree::fill(const ChoreLibrary& library, const Settings& settings, const Clock& clock) {
+  choresRoot_ = insert(TVI_ROOT, kChoresRootText, kChoresRootImage);
+  listsRoot_ = insert(TVI_ROOT, kListsRootText, kListsRootImage);
+  const std::int64_t now = clock.now();
+  library.read([&](const LibraryContents& contents) {
+    for (const Chore& chore : contents.chores) insert(choresRoot_, chore.name, choreImage(chore.type));
+    for (const ChoreList& list : contents.lists) {
+      HTREEITEM listItem = insert(listsRoot_, list.name, listIcon(list.schedule, clock, now));
+      for (const Chore& step : list.steps) insert(listItem, step.name, choreImage(step.type));
+    }
+  });
+  if (settings.choreExpanded) TreeView_Expand(tree_, choresRoot_, TVE_EXPAND);
+  if (settings.choreListExpanded) TreeView_Expand(tree_, listsRoot_, TVE_EXPAND);
+  restoreSelection(settings);
+}
+
+void ChoreTree::restoreSelection(const Settings& settings) {
+  HTREEITEM found = nullptr;
+  if (!settings.lastChoreList.empty() && !settings.lastChore.empty()) {
+    if (HTREEITEM list = findChild(listsRoot_, settings.lastChoreList)) found = findChild(list, settings.lastChore);
+  } else if (!settings.lastChoreList.empty()) {
+    found = findChild(listsRoot_, settings.lastChoreList);
+    if (found && settings.choreListExpanded) {
+      TreeView_Expand(tree_, listsRoot_, TVE_EXPAND);
+      TreeView_Expand(tree_, found, TVE_EXPAND);
+    }
+  } else if (!settings.lastChore.empty()) {
+    found = findChild(choresRoot_, settings.lastChore);
+  } else if (settings.lastSelected == kChoresRootText) {
+    found = choresRoot_;
+  } else if (settings.lastSelected == kListsRootText) {
+    found = listsRoot_;
+  }
+  if (!found) return;
+  TreeView_SetItemState(tree_, found, TVIS_SELECTED, TVIS_SELECTED);
+  TreeView_SelectItem(tree_, found);
+}
+
+void ChoreTree::rememberInto(Settings& settings) const {
+  settings.choreExpanded = isExpanded(choresRoot_);
+  settings.choreListExpanded = isExpanded(listsRoot_);
+  settings.lastSelected.clear();
+  settings.lastChore.clear();
+  settings.lastChoreList.clear();
+  const TreeItemInfo info = selected();
+  switch (info.kind) {
+    case TreeItemKind::Chore:
+      settings.lastChore = info.name;
+      break;
+    case TreeItemKind::Step:
+      settings.lastChore = info.name;
+      settings.lastChoreList = info.listName;
+      break;
+    case TreeItemKind::List:
+      settings.lastChoreList = info.name;
+      settings.choreListExpanded = isExpanded(info.item);
+      break;
+    case TreeItemKind::ChoresRoot:
+    case TreeItemKind::ListsRoot:
+      settings.lastSelected = info.name;
+      break;
+    case TreeItemKind::None:
+      break;
+  }
+  settings.lastChore = settings.lastChore.substr(0, kSettingTextMax);
+  settings.lastChoreList = settings.lastChoreList.substr(0, kSettingTextMax);
+}
+
+TreeItemInfo ChoreTree::describe(HTREEITEM item) const {
+  TreeItemInfo info;
+  if (!item) return info;
+  info.item = item;
+  info.name = itemText(item);
+  if (item == choresRoot_) {
+    info.kind = TreeItemKind::ChoresRoot;
+    return info;
+  }
+  if (item == listsRoot_) {
+    info.kind = TreeItemKind::ListsRoot;
+    return info;
+  }
+  HTREEITEM parent = TreeView_GetParent(tree_, item);
+  if (parent == choresRoot_) {
+    info.kind = TreeItemKind::Chore;
+  } else if (parent == listsRoot_) {
+    info.kind = TreeItemKind::List;
+  } else if (parent && TreeView_GetParent(tree_, parent) == listsRoot_) {
+    info.kind = TreeItemKind::Step;
+    info.listName = itemText(parent);
+    info.stepIndex = 0;
+    for (HTREEITEM sibling = TreeView_GetChild(tree_, parent); sibling && sibling != item;
+         sibling = TreeView_GetNextSibling(tree_, sibling)) {
+      ++info.stepIndex;
+    }
+  }
+  return info;
+}
+
+HTREEITEM ChoreTree::findChild(HTREEITEM parent, std::u16string_view text) const {
+  if (!parent) return nullptr;
+  for (HTREEITEM child = TreeView_GetChild(tree_, parent); child; child = TreeView_GetNextSibling(tree_, child)) {
+    if (itemText(child) == text) return child;
+  }
+  return nullptr;
+}
+
+std::u16string ChoreTree::itemText(HTREEITEM item) const {
+  // Names are not bounded by the tree; ask with a growing buffer.
+  std::wstring buffer(128, L'\0');
+  for (;;) {
+    TVITEMW query{};
+    query.mask = TVIF_TEXT | TVIF_HANDLE;
+    query.hItem = item;
+    query.pszText = buffer.data();
+    query.cchTextMax = static_cast<int>(buffer.size());
+    if (!TreeView_GetItem(tree_, &query)) return {};
+    const std::size_t length = wcsnlen(buffer.c_str(), buffer.size());
+    if (length + 1 < buffer.size() || buffer.size() >= 65536) return fromWide(std::wstring_view(buffer.c_str(), length));
+    buffer.assign(buffer.size() * 2, L'\0');
+  }
+}
+
+bool ChoreTree::isExpanded(HTREEITEM item) const {
+  return item && (TreeView_GetItemState(tree_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,69 @@
+#pragma once
+// The main window's chore tree: the roots "Chores" and "Chore Lists", a
+// chore per item, a list per item with its steps below it. Item texts are
+// the only link to the library's records. The tree is filled once at
+// start-up; its expansion and selection go to the settings at close.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <string_view>
+
+#include "library/chore_library.h"
+#include "library/settings/settings.h"
+#include "platform/clock.h"
+
+namespace tolvane::win32 {
+
+inline constexpr char16_t kChoresRootText[] = u"Chores";
+inline constexpr char16_t kListsRootText[] = u"Chore Lists";
+inline constexpr int kChoresRootImage = 9;
+inline constexpr int kListsRootImage = 10;
+
+enum class TreeItemKind { None, ChoresRoot, ListsRoot, Chore, List, Step };
+
+struct TreeItemInfo {
+  TreeItemKind kind = TreeItemKind::None;
+  HTREEITEM item = nullptr;
+  std::u16string name;      // the chore's, list's or step's chore name; the root's text
+  std::u16string listName;  // for a step: its list
+  int stepIndex = -1;
+};
+
+// The image of a chore or step: its type, or the unknown type's image for
+// a value the strip has no picture for.
+int choreImage(std::int32_t type);
+
+class ChoreTree {
+ public:
+  void attach(HWND tree) { tree_ = tree; }
+  HWND hwnd() const { return tree_; }
+
+  // Bitmap 133 as the tree's image list; the tree keeps it until the
+  // window goes.
+  bool loadImages(HINSTANCE instance, int bitmapId);
+
+  void fill(const ChoreLibrary& library, const Settings& settings, const Clock& clock);
+  void rememberInto(Settings& settings) const;
+
+  TreeItemInfo describe(HTREEITEM item) const;
+  TreeItemInfo selected() const { return describe(TreeView_GetSelection(tree_)); }
+
+  HTREEITEM choresRoot() const { return choresRoot_; }
+  HTREEITEM listsRoot() const { return listsRoot_; }
+  HTREEITEM findChild(HTREEITEM parent, std::u16string_view text) const;
+  std::u16string itemText(HTREEITEM item) const;
+  bool isExpanded(HTREEITEM item) const;
+
+ private:
+  HTREEITEM insert(HTREEITEM parent, std::u16string_view text, int image);
+  void restoreSelection(const Settings& settings);
+
+  HWND tree_ = nullptr;
+  HIMAGELIST images_ = nullptr;
+  HTREEITEM choresRoot_ = nullptr;
+  HTREEITEM listsRoot_ = nullptr;
+};
+
+}  // namespace tolvane::win32

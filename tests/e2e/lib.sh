@@ -1,0 +1,178 @@
+# Shared by the end-to-end tests: each test sources this file, calls
+# e2e_init with its name, and gets its own Xvfb display, Wine prefix and
+# program folder under $TOLVANE_BUILD_DIR/e2e/<name>, all removed or
+# stopped again when the test exits.
+#
+# Environment (ctest sets it; scripts can too):
+#   TOLVANE_BUILD_DIR  the windows build folder
+#   TOLVANE_EXE        Tolvane.exe           (default: <build>/src/shell/Tolvane.exe)
+#   TOLVANE_PROBE      e2e_probe.exe         (default: <build>/tests/e2e/e2e_probe.exe)
+#   TOLVANE_BHO        TolvaneBho.dll, optional
+set -euo pipefail
+
+E2E_SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+E2E_REPO_DIR="$(cd "$E2E_SOURCE_DIR/../.." && pwd)"
+: "${TOLVANE_BUILD_DIR:=$E2E_REPO_DIR/build/windows}"
+: "${TOLVANE_EXE:=$TOLVANE_BUILD_DIR/src/shell/Tolvane.exe}"
+: "${TOLVANE_PROBE:=$TOLVANE_BUILD_DIR/tests/e2e/e2e_probe.exe}"
+: "${TOLVANE_BHO:=$TOLVANE_BUILD_DIR/src/companion/TolvaneBho.dll}"
+
+E2E_XVFB_PID=""
+E2E_TOLVANE_PID=""
+E2E_FAILED=0
+
+e2e_log() { echo "[e2e:${E2E_NAME:-?}] $*" >&2; }
+
+e2e_fail() {
+  e2e_log "FAIL: $*"
+  E2E_FAILED=1
+  e2e_screenshot "$E2E_WORK/failure.png" || true
+  exit 1
+}
+
+e2e_cleanup() {
+  local status=$?
+  if [ -n "${E2E_TOLVANE_PID:-}" ] && kill -0 "$E2E_TOLVANE_PID" 2>/dev/null; then kill "$E2E_TOLVANE_PID" 2>/dev/null || true; fi
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  if [ -n "$E2E_XVFB_PID" ]; then kill "$E2E_XVFB_PID" 2>/dev/null || true; fi
+  if [ $status -eq 0 ] && [ $E2E_FAILED -eq 0 ]; then e2e_log "PASS"; fi
+  exit $status
+}
+
+# A display number nobody uses: Xvfb refuses one that is taken, so try
+# from a base derived from the process id upwards.
+e2e_start_xvfb() {
+  local n=$((100 + $$ % 400)) tries=0
+  while [ $tries -lt 50 ]; do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+      E2E_XVFB_PID=$!
+      local waited=0
+      while [ $waited -lt 50 ]; do
+        if [ -e "/tmp/.X11-unix/X$n" ]; then
+          export DISPLAY=":$n"
+          return 0
+        fi
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+        waited=$((waited + 1))
+      done
+      kill "$E2E_XVFB_PID" 2>/dev/null || true
+      E2E_XVFB_PID=""
+    fi
+    n=$((n + 1))
+    tries=$((tries + 1))
+  done
+  e2e_log "no free X display"
+  return 1
+}
+
+# One prepared prefix per build folder, copied for every test: wineboot
+# costs several seconds, a copy a fraction of one.
+e2e_template_prefix() {
+  local template="$TOLVANE_BUILD_DIR/e2e/template-prefix"
+  (
+    flock 9
+    if [ ! -f "$template/.tolvane-e2e-ready" ]; then
+      rm -rf "$template"
+      mkdir -p "$template"
+      export WINEPREFIX="$template"
+      wineboot -i </dev/null >/dev/null 2>&1
+      # Every process of the test lands on one Wine desktop, so the probe
+      # sees Tolvane's windows and the tray shows in the taskbar.
+      wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f </dev/null >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f </dev/null >/dev/null 2>&1
+      wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f </dev/null >/dev/null 2>&1
+      wineserver -w
+      touch "$template/.tolvane-e2e-ready"
+    fi
+  ) 9>"$TOLVANE_BUILD_DIR/e2e/template-prefix.lock"
+  echo "$template"
+}
+
+e2e_init() {
+  E2E_NAME="$1"
+  [ -f "$TOLVANE_EXE" ] || { e2e_log "missing $TOLVANE_EXE"; exit 1; }
+  [ -f "$TOLVANE_PROBE" ] || { e2e_log "missing $TOLVANE_PROBE"; exit 1; }
+  mkdir -p "$TOLVANE_BUILD_DIR/e2e"
+  E2E_WORK="$TOLVANE_BUILD_DIR/e2e/$E2E_NAME"
+  rm -rf "$E2E_WORK"
+  mkdir -p "$E2E_WORK/program"
+  E2E_PROGRAM="$E2E_WORK/program"
+  cp "$TOLVANE_EXE" "$E2E_PROGRAM/Tolvane.exe"
+  if [ -n "$TOLVANE_BHO" ] && [ -f "$TOLVANE_BHO" ]; then cp "$TOLVANE_BHO" "$E2E_PROGRAM/TolvaneBho.dll"; fi
+  cp "$TOLVANE_PROBE" "$E2E_WORK/e2e_probe.exe"
+
+  local template
+  template="$(e2e_template_prefix)"
+  cp -a "$template" "$E2E_WORK/prefix"
+  export WINEPREFIX="$E2E_WORK/prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d;winealsa.drv=d"
+  export WINEARCH=win64
+  trap e2e_cleanup EXIT
+  e2e_start_xvfb
+  # A persistent server for the test; pre-warmed with every descriptor
+  # redirected, so no service it starts holds the caller's pipes.
+  wineserver -p
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+# Windows path of a file under the test's folders.
+e2e_winpath() { echo "Z:$(echo "$1" | sed 's#/#\\#g')"; }
+
+e2e_has_companion() { [ -f "$E2E_PROGRAM/TolvaneBho.dll" ]; }
+
+e2e_start_tolvane() {
+  (cd "$E2E_PROGRAM" && exec wine "$E2E_PROGRAM/Tolvane.exe" </dev/null >"$E2E_WORK/tolvane.log" 2>&1) &
+  E2E_TOLVANE_PID=$!
+}
+
+# Runs the probe inside the test's Wine desktop; its output on stdout.
+e2e_probe() { wine "$E2E_WORK/e2e_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+
+e2e_wait_main_window() {
+  e2e_probe main-window "${1:-30}" >/dev/null || e2e_fail "main window did not appear"
+}
+
+# Waits for the process started by e2e_start_tolvane (or the given pid) to end.
+e2e_wait_exit() {
+  local pid="${2:-$E2E_TOLVANE_PID}" limit="${1:-20}" waited=0
+  while kill -0 "$pid" 2>/dev/null; do
+    [ $waited -ge $((limit * 10)) ] && return 1
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  return 0
+}
+
+# Ends Tolvane through the tray menu's exit command and waits for it.
+e2e_exit_tolvane() {
+  e2e_probe command 1085 || e2e_fail "could not send the exit command"
+  e2e_wait_exit 30 || e2e_fail "Tolvane did not end after the exit command"
+  E2E_TOLVANE_PID=""
+}
+
+e2e_reg_query() {  # key value
+  wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
+}
+
+e2e_set_setting() {  # name dword
+  wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v "$1" /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1
+}
+
+e2e_screenshot() { import -display "$DISPLAY" -window root "$1" 2>/dev/null; }
+
+# Fails unless the text holds the expected part.
+e2e_expect_contains() {  # haystack needle what
+  case "$1" in
+    *"$2"*) ;;
+    *) e2e_fail "$3: expected to find '$2' in: $1" ;;
+  esac
+}
+
+# A sample folder written by the program's own save code (see sample/).
+e2e_install_sample_folder() {
+  mkdir -p "$E2E_PROGRAM/sample"
+  cp "$E2E_REPO_DIR/sample/_TolvaneChores.xml" "$E2E_REPO_DIR/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/sample/"
+}

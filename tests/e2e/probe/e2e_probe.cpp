@@ -1,0 +1,234 @@
+// e2e_probe.exe: looks at and drives Tolvane's windows from inside the
+// Wine desktop, for the end-to-end scripts (X tools see only the desktop's
+// one X window).
+//
+//   e2e_probe main-window SECONDS          wait for the main window; prints its handle
+//   e2e_probe message CAPTION SECONDS      wait for a message box; prints its text
+//   e2e_probe answer CAPTION BUTTON-ID     click a message box button (1 OK, 6 Yes, 7 No)
+//   e2e_probe command WM_COMMAND-ID        post a command to the main window
+//   e2e_probe tree                         print the chore tree, one item a line, indented
+//   e2e_probe activity                     print the activity list's rows
+//   e2e_probe status                       print the status bar's two panes
+//   e2e_probe gone SECONDS                 wait until no main window is left
+// Exit code 0 on success, 1 on time-out or when nothing was found.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr int kTreeId = 1000;
+constexpr int kActivityId = 1001;
+constexpr int kStatusBarId = 59393;
+
+struct Search {
+  const wchar_t* caption;
+  bool wantMain;
+  HWND found;
+};
+
+bool isMainWindow(HWND window) { return GetDlgItem(window, kTreeId) != nullptr; }
+
+BOOL CALLBACK findWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  wchar_t title[256] = {};
+  GetWindowTextW(window, title, 256);
+  if (wcscmp(title, search->caption) != 0) return TRUE;
+  if (search->wantMain != isMainWindow(window)) return TRUE;
+  if (!search->wantMain && !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND find(const wchar_t* caption, bool wantMain) {
+  Search search{caption, wantMain, nullptr};
+  EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND waitFor(const wchar_t* caption, bool wantMain, double seconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  for (;;) {
+    if (HWND window = find(caption, wantMain)) return window;
+    if (GetTickCount() > end) return nullptr;
+    Sleep(100);
+  }
+}
+
+void print(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+  std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+BOOL CALLBACK collectStatic(HWND child, LPARAM data) {
+  wchar_t className[64] = {};
+  GetClassNameW(child, className, 64);
+  if (_wcsicmp(className, L"Static") == 0 && GetDlgCtrlID(child) == 0xFFFF) {
+    wchar_t text[4096] = {};
+    GetWindowTextW(child, text, 4096);
+    *reinterpret_cast<std::wstring*>(data) += text;
+  }
+  return TRUE;
+}
+
+// Item texts of another process's controls: the buffers must live in it.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(HWND window, std::size_t size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_) memory_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBuffer() {
+    if (memory_) VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  void* address() const { return memory_; }
+  bool write(const void* data, std::size_t size, std::size_t offset = 0) {
+    return WriteProcessMemory(process_, static_cast<char*>(memory_) + offset, data, size, nullptr);
+  }
+  bool read(void* data, std::size_t size, std::size_t offset = 0) {
+    return ReadProcessMemory(process_, static_cast<char*>(memory_) + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* memory_ = nullptr;
+  std::size_t size_;
+};
+
+constexpr std::size_t kTextOffset = 1024;
+constexpr std::size_t kTextUnits = 1024;
+
+std::wstring treeItemText(HWND tree, RemoteBuffer& remote, HTREEITEM item) {
+  TVITEMW query{};
+  query.mask = TVIF_TEXT | TVIF_HANDLE | TVIF_IMAGE | TVIF_STATE;
+  query.stateMask = TVIS_SELECTED | TVIS_EXPANDED;
+  query.hItem = item;
+  query.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + kTextOffset);
+  query.cchTextMax = kTextUnits;
+  remote.write(&query, sizeof(query));
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.address()));
+  remote.read(&query, sizeof(query));
+  std::wstring text(kTextUnits, L'\0');
+  remote.read(text.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
+  text.resize(wcsnlen(text.c_str(), kTextUnits));
+  text += L" [" + std::to_wstring(query.iImage) + L"]";
+  if (query.state & TVIS_SELECTED) text += L" selected";
+  if (query.state & TVIS_EXPANDED) text += L" expanded";
+  return text;
+}
+
+void printTree(HWND tree, RemoteBuffer& remote, HTREEITEM first, int depth) {
+  for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
+    print(std::wstring(depth * 2, L' ') + treeItemText(tree, remote, item));
+    printTree(tree, remote, TreeView_GetChild(tree, item), depth + 1);
+  }
+}
+
+std::wstring listCell(HWND list, RemoteBuffer& remote, int row, int column, LPARAM* data) {
+  LVITEMW query{};
+  query.mask = LVIF_TEXT | LVIF_PARAM;
+  query.iItem = row;
+  query.iSubItem = column;
+  query.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + kTextOffset);
+  query.cchTextMax = kTextUnits;
+  remote.write(&query, sizeof(query));
+  SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.address()));
+  remote.read(&query, sizeof(query));
+  if (data) *data = query.lParam;
+  std::wstring text(kTextUnits, L'\0');
+  remote.read(text.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
+  text.resize(wcsnlen(text.c_str(), kTextUnits));
+  return text;
+}
+
+std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
+  const std::wstring blank(kTextUnits, L'\0');
+  remote.write(blank.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
+  SendMessageW(bar, SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(static_cast<char*>(remote.address()) + kTextOffset));
+  std::wstring text(kTextUnits, L'\0');
+  remote.read(text.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
+  text.resize(wcsnlen(text.c_str(), kTextUnits));
+  return text;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 2) return 2;
+  const std::wstring verb = argv[1];
+  auto arg = [&](int i) { return i < argc ? std::wstring(argv[i]) : std::wstring(); };
+  auto seconds = [&](int i) { return i < argc ? _wtof(argv[i]) : 10.0; };
+
+  if (verb == L"main-window") {
+    HWND window = waitFor(L"Tolvane", true, seconds(2));
+    if (!window) return 1;
+    print(std::to_wstring(reinterpret_cast<std::uintptr_t>(window)));
+    return 0;
+  }
+  if (verb == L"gone") {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(2) * 1000);
+    while (find(L"Tolvane", true)) {
+      if (GetTickCount() > end) return 1;
+      Sleep(100);
+    }
+    return 0;
+  }
+  if (verb == L"message") {
+    const std::wstring caption = arg(2);
+    HWND box = waitFor(caption.c_str(), false, seconds(3));
+    if (!box) return 1;
+    std::wstring text;
+    EnumChildWindows(box, collectStatic, reinterpret_cast<LPARAM>(&text));
+    print(text);
+    return 0;
+  }
+  if (verb == L"answer") {
+    const std::wstring caption = arg(2);
+    HWND box = waitFor(caption.c_str(), false, 5);
+    if (!box) return 1;
+    const int button = _wtoi(arg(3).c_str());
+    HWND control = GetDlgItem(box, button);
+    if (!control) return 1;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    return 0;
+  }
+  HWND main = find(L"Tolvane", true);
+  if (!main) return 1;
+  if (verb == L"command") {
+    return PostMessageW(main, WM_COMMAND, MAKEWPARAM(_wtoi(arg(2).c_str()), 0), 0) ? 0 : 1;
+  }
+  RemoteBuffer remote(main, kTextOffset + kTextUnits * sizeof(wchar_t));
+  if (!remote.address()) return 1;
+  if (verb == L"tree") {
+    HWND tree = GetDlgItem(main, kTreeId);
+    printTree(tree, remote, TreeView_GetRoot(tree), 0);
+    return 0;
+  }
+  if (verb == L"activity") {
+    HWND list = GetDlgItem(main, kActivityId);
+    const int rows = ListView_GetItemCount(list);
+    for (int row = 0; row < rows; ++row) {
+      LPARAM isError = 0;
+      const std::wstring time = listCell(list, remote, row, 0, &isError);
+      print(time + L" " + listCell(list, remote, row, 1, nullptr) + (isError ? L" [error]" : L""));
+    }
+    return 0;
+  }
+  if (verb == L"status") {
+    HWND bar = GetDlgItem(main, kStatusBarId);
+    print(statusPane(bar, remote, 0));
+    print(statusPane(bar, remote, 1));
+    return 0;
+  }
+  return 2;
+}
