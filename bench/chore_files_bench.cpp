@@ -1,0 +1,112 @@
+// Loading and saving the chore files at two library sizes (the larger ten
+// times the smaller: both must scale linearly), and parsing the chore file
+// with pugixml as the reference peer.
+#include <benchmark/benchmark.h>
+
+#include <pugixml.hpp>
+
+#include "base/text.h"
+#include "library/chore_files.h"
+#include "library/xml_doc.h"
+#include "platform/system_clock.h"
+#include "support/fake_files.h"
+#include "support/library_builders.h"
+
+namespace tolvane {
+namespace {
+
+class QuietLog : public LogSink {
+ public:
+  void activity(std::u16string_view, bool) override {}
+  void debug(std::u16string_view) override {}
+};
+
+// `scale` 1: 1,000 chores and 200 lists of 10 steps; 10: ten times that.
+LibraryContents makeLibrary(int scale, const Clock& clock) {
+  LibraryContents contents;
+  const int chores = 1000 * scale;
+  const int lists = 200 * scale;
+  for (int i = 0; i < chores; ++i) {
+    Chore chore = i % 3 == 0 ? test::fullChore(u"Chore " + toU16(std::to_string(i)))
+                             : test::exploreChore(u"Explore " + toU16(std::to_string(i)), u"C:\\Users\\me\\Docs");
+    contents.chores.push_back(std::move(chore));
+  }
+  for (int i = 0; i < lists; ++i) {
+    ChoreList list = test::makeList(u"List " + toU16(std::to_string(i)));
+    for (int s = 0; s < 10; ++s) {
+      const Chore& chore = contents.chores[static_cast<std::size_t>((i * 10 + s) % chores)];
+      list.steps.push_back(test::makeStep(chore, s % 2 ? DELAY : WND_CREATED, s % 2 ? u"2" : u"Docs - Explorer"));
+    }
+    list.schedule.hasRunTimeOfDay = i % 2 == 0;
+    list.schedule.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 7, 30, 0, 0, 0});
+    list.schedule.runDayOfWeek = u"Mon,Tue";
+    contents.lists.push_back(std::move(list));
+  }
+  return contents;
+}
+
+struct Fixture {
+  SystemClock clock;
+  QuietLog log;
+  test::FakeFiles files;
+  ChoreLibrary library;
+  std::size_t bytes = 0;
+
+  explicit Fixture(int scale) {
+    library.edit([&](LibraryContents& c) { c = makeLibrary(scale, clock); });
+    saveChoreFiles(library, files, clock);
+    for (const auto& [path, content] : files.all()) bytes += content.size();
+  }
+  std::string choreFileBytes() const { return *files.bytes(kChoreFileName); }
+};
+
+void BM_LoadChoreFiles(benchmark::State& state) {
+  Fixture fixture(static_cast<int>(state.range(0)));
+  const ChoreFileServices services{fixture.files, fixture.clock, fixture.log};
+  for (auto _ : state) {
+    ChoreLibrary library;
+    const ChoreFilesReport report = readChoreFiles(library, services);
+    benchmark::DoNotOptimize(report.count);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fixture.bytes));
+}
+BENCHMARK(BM_LoadChoreFiles)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_SaveChoreFiles(benchmark::State& state) {
+  Fixture fixture(static_cast<int>(state.range(0)));
+  test::FakeFiles target;
+  for (auto _ : state) {
+    const ChoreFilesSaved saved = saveChoreFiles(fixture.library, target, fixture.clock);
+    benchmark::DoNotOptimize(saved.chores);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * fixture.bytes));
+}
+BENCHMARK(BM_SaveChoreFiles)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The markup alone, from the file's bytes: our index against pugixml's DOM.
+void BM_ParseChoreFile_CXmlDoc(benchmark::State& state) {
+  const std::string bytes = Fixture(static_cast<int>(state.range(0))).choreFileBytes();
+  for (auto _ : state) {
+    CXmlDoc doc;
+    const bool parsed = doc.loadText(fromFileBytes(bytes).text);
+    benchmark::DoNotOptimize(parsed);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_ParseChoreFile_CXmlDoc)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void BM_ParseChoreFile_Pugixml(benchmark::State& state) {
+  const std::string bytes = Fixture(static_cast<int>(state.range(0))).choreFileBytes();
+  for (auto _ : state) {
+    pugi::xml_document doc;
+    const auto result = doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf16_le);
+    benchmark::DoNotOptimize(result.status);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_ParseChoreFile_Pugixml)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tolvane
+
+BENCHMARK_MAIN();
