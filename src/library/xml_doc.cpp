@@ -1,7 +1,6 @@
 #include "library/xml_doc.h"
 
 #include <limits>
-#include <stdexcept>
 
 #include "base/format.h"
 #include "library/xml_text.h"
@@ -43,6 +42,13 @@ std::size_t skipNode(std::u16string_view doc, std::size_t bang) {
     else if (doc[i] == u'>' && depth <= 0) return i + 1;
   }
   return std::u16string_view::npos;
+}
+
+// An attribute's value inside a start tag that ends at `limit`: quoted
+// text or a word, never the tag's own '/' or '>'.
+bool isValueToken(std::u16string_view doc, const Token& token, std::size_t limit) {
+  if (!token.found || token.start >= limit) return false;
+  return token.quoted || !xml::isDelimiter(doc[token.start]);
 }
 
 bool isNodeMark(char16_t c) { return c == u'!' || c == u'?'; }
@@ -263,7 +269,7 @@ std::u16string CXmlDoc::childAttribute(std::u16string_view name) const {
       continue;
     }
     const Token value = nextToken(doc, equals.next);
-    if (!value.found || value.start >= limit) break;
+    if (!isValueToken(doc, value, limit)) break;
     if (!attribute.quoted && attribute.text(doc) == name) return xml::unescape(value.text(doc));
     pos = value.next;
   }
@@ -422,7 +428,7 @@ bool CXmlDoc::setAttribute(std::int32_t element, std::u16string_view name, std::
       continue;
     }
     const Token valueToken = nextToken(doc, equals.next);
-    if (!valueToken.found || valueToken.start >= limit) break;
+    if (!isValueToken(doc, valueToken, limit)) break;
     if (!attribute.quoted && attribute.text(doc) == name) {
       const auto delta = static_cast<std::int64_t>(escaped.size()) -
                          static_cast<std::int64_t>(valueToken.end - valueToken.start);
