@@ -1,0 +1,246 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "base/text.h"
+#include "engine/scheduler/list_icon.h"
+#include "platform/system_clock.h"
+#include "platform/win32/sync/win32_sync.h"
+#include "platform/win32/wide.h"
+#include "shell/running/platform_runner_services.h"
+#include "shell/running/running_lists.h"
+#include "support/fake_clipboard.h"
+#include "support/fake_desktop.h"
+#include "support/fake_files.h"
+#include "support/fake_key_names.h"
+#include "support/fake_prompts.h"
+#include "support/fake_sounds.h"
+#include "support/recording_log_sink.h"
+
+namespace tolvane::win32 {
+namespace {
+
+using test::RecordingLogSink;
+
+// A main window with a chore tree, draining the display's queue as
+// Tolvane's window does.
+class TreeWindow {
+ public:
+  explicit TreeWindow(TreeRunDisplay*& display) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &TreeWindow::procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"RunningWinTest";
+    RegisterClassW(&windowClass);
+    main_ = CreateWindowW(L"RunningWinTest", L"Running", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(main_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&display));
+    tree_ = CreateWindowW(WC_TREEVIEWW, L"", WS_CHILD | TVS_HASLINES, 0, 0, 200, 200, main_, nullptr,
+                          GetModuleHandleW(nullptr), nullptr);
+    insert(TVI_ROOT, L"Chores");
+    lists_ = insert(TVI_ROOT, L"Chore Lists");
+  }
+  ~TreeWindow() { DestroyWindow(main_); }
+
+  HTREEITEM insert(HTREEITEM parent, const wchar_t* text) {
+    TVINSERTSTRUCTW item{};
+    item.hParent = parent;
+    item.hInsertAfter = TVI_LAST;
+    item.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.item.pszText = const_cast<wchar_t*>(text);
+    item.item.iImage = item.item.iSelectedImage = kListIconPlain;
+    return TreeView_InsertItem(tree_, &item);
+  }
+
+  // Lets the window's thread handle what worker threads queued.
+  void pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  }
+
+  UINT state(HTREEITEM item) { return TreeView_GetItemState(tree_, item, TVIS_BOLD | TVIS_SELECTED); }
+  int image(HTREEITEM item) {
+    TVITEMW info{};
+    info.mask = TVIF_IMAGE;
+    info.hItem = item;
+    TreeView_GetItem(tree_, &info);
+    return info.iImage;
+  }
+
+  HWND main() const { return main_; }
+  HWND tree() const { return tree_; }
+  HTREEITEM lists() const { return lists_; }
+
+ private:
+  static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TreeRunDisplay::kRunDisplayMessage) {
+      auto* display = *reinterpret_cast<TreeRunDisplay**>(GetWindowLongPtrW(window, GWLP_USERDATA));
+      if (display) display->drain();
+      return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+
+  HWND main_;
+  HWND tree_;
+  HTREEITEM lists_;
+};
+
+TEST(RunningDisplay, RunningListAndStepAreMarkedFromWorkerThreadsAndRestoredWithTheirIcon) {
+  SystemClock clock;
+  std::vector<std::u16string> tips;
+  TreeRunDisplay display(clock, [&](std::u16string_view tip) { tips.emplace_back(tip); });
+  TreeRunDisplay* shown = &display;
+  TreeWindow window(shown);
+  HTREEITEM list = window.insert(window.lists(), L"Backup");
+  HTREEITEM step0 = window.insert(list, L"Copy");
+  HTREEITEM step1 = window.insert(list, L"Zip");
+  HTREEITEM other = window.insert(window.lists(), L"Evening");
+  display.attach(window.main(), window.tree());
+
+  std::thread([&] {
+    display.listStarted(u"Backup");
+    display.stepStarted(u"Backup", 1);
+    display.listPendingToday(u"Evening");
+  }).join();
+  window.pump();
+  EXPECT_EQ(window.state(list), UINT(TVIS_BOLD | TVIS_SELECTED));
+  EXPECT_EQ(window.state(step0), 0u);
+  EXPECT_EQ(window.state(step1), UINT(TVIS_BOLD | TVIS_SELECTED));
+  EXPECT_EQ(window.image(other), kListIconPendingToday);
+  ASSERT_FALSE(tips.empty());
+  EXPECT_EQ(tips.back(), u"Chore list in progress...\n\"Backup\"");
+
+  ChoreList ended;
+  ended.name = u"Backup";
+  ended.schedule.hasRunTimeOfDay = true;
+  std::thread([&] {
+    display.listEnded(ended);
+    display.listLaunchedBySchedule(u"Evening");
+  }).join();
+  window.pump();
+  EXPECT_EQ(window.state(list), 0u);
+  EXPECT_EQ(window.state(step1), 0u);
+  EXPECT_EQ(window.image(list), kListIconScheduled);
+  EXPECT_EQ(window.image(other), kListIconScheduled);
+  EXPECT_EQ(tips.back(), u"Tolvane\nTolvane at your service...");
+
+  // Once the window is going, nothing more is queued for it.
+  display.attach(nullptr, nullptr);
+  display.listStarted(u"Backup");
+  window.pump();
+  EXPECT_EQ(window.state(list), 0u);
+}
+
+class RunningListsTest : public ::testing::Test {
+ protected:
+  RunningListsTest() {
+    schedulerEvent = sync.createEvent(u"", false, false);
+    running = std::make_unique<RunningLists>(RunningListsServices{
+        library, sync, clock, log, services,
+        [this](std::u16string_view name) {
+          launches.push_back(std::u16string(name));
+          return launchNow(name);
+        },
+        [](std::u16string_view) { return false; }, *schedulerEvent, [this] { return exitNow.load(); },
+        [] { return false; }, [](std::u16string_view) {}});
+  }
+
+  // What the launcher does, on a real thread.
+  bool launchNow(std::u16string_view name) {
+    const int index = library.findChoreList(name);
+    if (index < 0) return false;
+    const ChoreListId id = library.choreListAt(index).id;
+    library.withChoreList(id, [&](ChoreList& list) {
+      list.inProgress = true;
+      list.termEvent = sync.createEvent(u"", false, false);
+    });
+    auto body = running->threadBody();
+    return sync.startThread([body, id] { body(id); });
+  }
+
+  bool waitForLine(std::string_view part, int seconds) {
+    for (int i = 0; i < seconds * 20; ++i) {
+      if (log.find(part)) return true;
+      Sleep(50);
+    }
+    return false;
+  }
+
+  SystemClock clock;
+  Win32Sync sync;
+  RecordingLogSink log{&clock};
+  ChoreLibrary library;
+  test::FakeDesktop desktop;
+  test::FakeFiles files;
+  test::FakeClipboard clipboard;
+  test::FakePrompts prompts;
+  test::FakeSounds sounds;
+  test::FakeKeyNames keyNames;
+  PlatformRunnerServices services{RunnerPlatform{[](const Chore&) { return true; }, desktop, files, clipboard, prompts,
+                                                 sounds, keyNames, [](std::u16string_view) {}}};
+  std::shared_ptr<Event> schedulerEvent;
+  std::atomic<bool> exitNow{false};
+  std::vector<std::u16string> launches;
+  std::unique_ptr<RunningLists> running;
+};
+
+TEST_F(RunningListsTest, PowerResumeAndTimeChangeWakeTheScheduler) {
+  EXPECT_EQ(sync.wait(*schedulerEvent, 0), WaitResult::TimedOut);
+  running->handleMessage(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC);
+  EXPECT_EQ(sync.wait(*schedulerEvent, 0), WaitResult::Signaled);
+  running->handleMessage(WM_POWERBROADCAST, PBT_APMSUSPEND);
+  EXPECT_EQ(sync.wait(*schedulerEvent, 0), WaitResult::TimedOut);
+  running->handleMessage(WM_TIMECHANGE, 0);
+  EXPECT_EQ(sync.wait(*schedulerEvent, 0), WaitResult::Signaled);
+}
+
+// Real threads, real waits: a list scheduled two seconds ahead starts by
+// itself, runs its one-second delay and its file wait, and the scheduler
+// ends on "exit".
+TEST_F(RunningListsTest, AScheduledListStartsByItselfAndRunsOnItsOwnThread) {
+  files.put(u"C:\\ready.flag", "1");
+  ChoreList list;
+  list.name = u"Soon";
+  Chore step;
+  step.name = u"Pause";
+  step.type = CHORE_NOTHING;
+  step.compType = DELAY;
+  step.compData = u"1";
+  list.steps.push_back(step);
+  step.compType = FILE_CREATED;
+  step.compData = u"C:\\ready.flag";
+  step.timeout = 5;
+  list.steps.push_back(step);
+  list.schedule.hasRunTimeOfDay = true;
+  list.schedule.runTimeOfDay = clock.now() + 2;
+  library.appendChoreList(list);
+
+  ASSERT_TRUE(running->startScheduler());
+  ASSERT_TRUE(waitForLine("Chore list: Soon launched per its schedule.", 6));
+  ASSERT_TRUE(waitForLine("Chore list: Soon completed.", 6));
+  EXPECT_TRUE(log.find("Chore list: Soon, count:0, Chore #0: Pause, CompType: 7 completed."));
+  EXPECT_TRUE(log.find("Chore list: Soon, count:0, Chore #1: Pause, CompType: 3 completed."));
+  exitNow = true;
+  schedulerEvent->set();
+  // Both threads are done with this fixture before it goes.
+  const auto exited = [&](const std::string& line) {
+    const auto lines = log.debugTexts();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+  };
+  for (int i = 0; i < 100 && !(exited("...exiting Tolvane scheduler...") && exited("...exiting Tolvane choreListThread...")); ++i) {
+    Sleep(50);
+  }
+  EXPECT_TRUE(exited("...exiting Tolvane scheduler..."));
+  EXPECT_FALSE(library.copyChoreList(u"Soon").inProgress);
+  Sleep(100);
+}
+
+}  // namespace
+}  // namespace tolvane::win32
