@@ -111,3 +111,23 @@ TEST(CompanionRegistration, RegisteredClassIsCreatedThroughComWithItsTypeInforma
 
 }  // namespace
 }  // namespace tolvane::test
+
+namespace tolvane::test {
+namespace {
+
+TEST(CompanionRegistration, Regsvr32IsAcceptedOnlyWhileTheMainProgramHasTheLibrary) {
+  const CompanionStage stage = stageCompanion(L"registration-regsvr32");
+  ASSERT_FALSE(stage.folder.empty());
+  const std::wstring regsvr32 = L"C:\\windows\\system32\\regsvr32.exe";
+  const std::wstring library = L"\"" + stage.folder + L"\\TolvaneBho.dll\"";
+  EXPECT_NE(runProgram(regsvr32, L"/s " + library), 0);  // refused like any other host
+  HostProcess main(stage.mainProgram);
+  ASSERT_EQ(main.ask("bind"), "ok");
+  EXPECT_EQ(runProgram(regsvr32, L"/s " + library), 0);
+  EXPECT_TRUE(keyExists(HKEY_LOCAL_MACHINE, kBhoKey));
+  EXPECT_EQ(runProgram(regsvr32, L"/u /s " + library), 0);
+  EXPECT_FALSE(keyExists(HKEY_LOCAL_MACHINE, kBhoKey));
+}
+
+}  // namespace
+}  // namespace tolvane::test

@@ -75,6 +75,7 @@ TEST(CompanionSharedBlock, KeyruneStandInAnswersSurfAndLogonCommandsInTime) {
   const CompanionStage stage = stageCompanion(L"keyrune");
   ASSERT_FALSE(stage.folder.empty());
   const std::wstring record = stage.folder + L"\\record.txt";
+  DeleteFileW(record.c_str());
   HostProcess main(stage.mainProgram);
   ASSERT_EQ(main.ask("bind"), "ok");
   EXPECT_EQ(main.ask("flag getKyrValidated"), "0");
