@@ -1,5 +1,5 @@
 #pragma once
-// The clipboard as plain text.
+// The clipboard as plain text (CF_TEXT in the system's ANSI code page).
 
 #include <string>
 #include <string_view>
@@ -10,18 +10,15 @@ class Clipboard {
  public:
   virtual ~Clipboard() = default;
 
-  // Replaces the clipboard's contents with the text in the system's ANSI
-  // code page (CF_TEXT only). False when the clipboard could not be opened;
-  // nothing is changed then.
+  // Replaces the clipboard's contents with the text (CF_TEXT only). False
+  // when the clipboard could not be opened; nothing is changed then.
   virtual bool writeText(std::u16string_view text) = 0;
 
-  // The CF_TEXT on the clipboard, converted from the ANSI code page and cut
-  // to 259 characters; empty when there is none or the clipboard could not
-  // be opened.
+  // The clipboard's text; empty when it holds none or cannot be opened.
   virtual std::u16string readText() = 0;
 
-  // Empties the clipboard; false when it could not be opened.
-  virtual bool clear() = 0;
+  // Empties the clipboard.
+  virtual void clear() = 0;
 };
 
 }  // namespace tolvane
