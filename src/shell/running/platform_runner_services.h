@@ -1,7 +1,7 @@
 #pragma once
 // What a running chore list needs, on the real platform: the executor, the
 // desktop's windows, files, the clipboard, a question box without owner,
-// the beep, key names and the launcher for the next list.
+// the beep and the launcher for the next list.
 
 #include <functional>
 
@@ -9,7 +9,6 @@
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/files.h"
-#include "platform/key_names.h"
 #include "platform/prompts.h"
 #include "platform/sounds.h"
 
@@ -22,7 +21,6 @@ struct RunnerPlatform {
   Clipboard& clipboard;
   Prompts& prompts;  // ownerless: a list's question must not hang off the main window
   Sounds& sounds;
-  KeyNames& keyNames;
   std::function<void(std::u16string_view)> launchChoreList;
 };
 
@@ -40,7 +38,9 @@ class PlatformRunnerServices final : public RunnerServices {
   }
   void beep() override { p_.sounds.beep(); }
   void launchChoreList(std::u16string_view name) override { p_.launchChoreList(name); }
-  std::u16string hotKeyText(HotKeyCode key) override { return p_.keyNames.keyName(key.controlValue()); }
+  // Named without the hot-key control: a list's thread must not depend on
+  // a window of the user-interface thread.
+  std::u16string hotKeyText(HotKeyCode key) override;
 
  private:
   RunnerPlatform p_;

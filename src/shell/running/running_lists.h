@@ -10,6 +10,8 @@
 
 #include "engine/runner/chore_list_runner.h"
 #include "engine/scheduler/scheduler.h"
+#include "platform/win32/library/win32_prompts.h"
+#include "shell/running/platform_runner_services.h"
 #include "shell/running/tree_run_display.h"
 
 namespace tolvane::win32 {
@@ -19,7 +21,13 @@ struct RunningListsServices {
   Sync& sync;
   Clock& clock;
   LogSink& log;
-  RunnerServices& runner;
+  // What a step needs: its chore carried out, windows, files, the
+  // clipboard and the beep.
+  std::function<bool(const Chore&)> executeChore;
+  Desktop& desktop;
+  Files& files;
+  Clipboard& clipboard;
+  Sounds& sounds;
   // The launcher's launchChoreList and stopChoreList.
   std::function<bool(std::u16string_view)> launchChoreList;
   std::function<bool(std::u16string_view)> stopChoreList;
@@ -65,6 +73,8 @@ class RunningLists {
 
  private:
   RunningListsServices s_;
+  Win32Prompts ownerlessPrompts_;
+  PlatformRunnerServices runnerServices_;
   TreeRunDisplay display_;
   RunnerContext runnerContext_;
   SchedulerContext schedulerContext_;

@@ -18,8 +18,6 @@
 #include "support/fake_clipboard.h"
 #include "support/fake_desktop.h"
 #include "support/fake_files.h"
-#include "support/fake_key_names.h"
-#include "support/fake_prompts.h"
 #include "support/fake_sounds.h"
 #include "support/recording_log_sink.h"
 
@@ -143,7 +141,7 @@ class RunningListsTest : public ::testing::Test {
   RunningListsTest() {
     schedulerEvent = sync.createEvent(u"", false, false);
     running = std::make_unique<RunningLists>(RunningListsServices{
-        library, sync, clock, log, services,
+        library, sync, clock, log, [](const Chore&) { return true; }, desktop, files, clipboard, sounds,
         [this](std::u16string_view name) {
           launches.push_back(std::u16string(name));
           return launchNow(name);
@@ -180,11 +178,7 @@ class RunningListsTest : public ::testing::Test {
   test::FakeDesktop desktop;
   test::FakeFiles files;
   test::FakeClipboard clipboard;
-  test::FakePrompts prompts;
   test::FakeSounds sounds;
-  test::FakeKeyNames keyNames;
-  PlatformRunnerServices services{RunnerPlatform{[](const Chore&) { return true; }, desktop, files, clipboard, prompts,
-                                                 sounds, keyNames, [](std::u16string_view) {}}};
   std::shared_ptr<Event> schedulerEvent;
   std::atomic<bool> exitNow{false};
   std::vector<std::u16string> launches;
