@@ -15,7 +15,7 @@ trap 'rm -rf "$tmp"' EXIT
 tile() {  # name, draw commands...
   local name="$1"
   shift
-  "$IM" -size 16x16 xc:'#FF00FF' -strokewidth 1 "$@" "$tmp/$name.png"
+  "$IM" -size 16x16 xc:'#FF00FF' +antialias -strokewidth 1 "$@" "$tmp/$name.png"
 }
 
 glyph() {  # name, background colour, letter

@@ -119,6 +119,8 @@ int main(int argc, char** argv) {
 
   ToolFiles files;
   SystemClock clock;
+  std::error_code ignored;
+  std::filesystem::create_directories(argv[1], ignored);
   std::u16string folder = toU16(argv[1]);
   if (!folder.empty() && folder.back() != u'/') folder += u'/';
   const ChoreFilesSaved saved = saveChoreFiles(library, files, clock, folder);

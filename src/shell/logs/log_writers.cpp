@@ -74,9 +74,15 @@ void AppendedLogFile::append(std::u16string_view text) {
 }
 
 void ListActivityView::attach(HWND owner, HWND list) {
-  std::scoped_lock lock(mutex_);
-  owner_ = owner;
-  list_ = list;
+  bool queued = false;
+  {
+    std::scoped_lock lock(mutex_);
+    owner_ = owner;
+    list_ = list;
+    queued = !pending_.empty();
+  }
+  // Rows written before the list existed show as soon as it does.
+  if (owner && queued) PostMessageW(owner, kDrainMessage, 0, 0);
 }
 
 void ListActivityView::addRow(std::u16string_view time, std::u16string_view text, bool isError) {

@@ -10,6 +10,7 @@
 //   e2e_probe activity                     print the activity list's rows
 //   e2e_probe status                       print the status bar's two panes
 //   e2e_probe gone SECONDS                 wait until no main window is left
+//   e2e_probe visible                      print 1 when the main window shows, else 0
 // Exit code 0 on success, 1 on time-out or when nothing was found.
 
 #include <windows.h>
@@ -206,6 +207,10 @@ int wmain(int argc, wchar_t** argv) {
   if (!main) return 1;
   if (verb == L"command") {
     return PostMessageW(main, WM_COMMAND, MAKEWPARAM(_wtoi(arg(2).c_str()), 0), 0) ? 0 : 1;
+  }
+  if (verb == L"visible") {
+    print(IsWindowVisible(main) ? L"1" : L"0");
+    return 0;
   }
   RemoteBuffer remote(main, kTextOffset + kTextUnits * sizeof(wchar_t));
   if (!remote.address()) return 1;
