@@ -10,6 +10,7 @@
 //   e2e_probe activity                     print the activity list's rows
 //   e2e_probe status                       print the status bar's two panes
 //   e2e_probe gone SECONDS                 wait until no main window is left
+//   e2e_probe rect                         print the main window's outer rectangle
 //   e2e_probe visible                      print 1 when the main window shows, else 0
 // Exit code 0 on success, 1 on time-out or when nothing was found.
 
@@ -207,6 +208,13 @@ int wmain(int argc, wchar_t** argv) {
   if (!main) return 1;
   if (verb == L"command") {
     return PostMessageW(main, WM_COMMAND, MAKEWPARAM(_wtoi(arg(2).c_str()), 0), 0) ? 0 : 1;
+  }
+  if (verb == L"rect") {
+    RECT outer{};
+    GetWindowRect(main, &outer);
+    print(std::to_wstring(outer.left) + L" " + std::to_wstring(outer.top) + L" " + std::to_wstring(outer.right) + L" " +
+          std::to_wstring(outer.bottom));
+    return 0;
   }
   if (verb == L"visible") {
     print(IsWindowVisible(main) ? L"1" : L"0");
