@@ -11,6 +11,8 @@
 #include "platform/win32/targeting/accessible_object.h"
 #include "platform/win32/targeting/classic_menu.h"
 #include "platform/win32/targeting/foreground.h"
+#include "platform/win32/targeting/process_enumerator.h"
+#include "platform/win32/targeting/window_iterator.h"
 #include "platform/win32/targeting/window_enumeration.h"
 #include "platform/win32/targeting/window_handle.h"
 #include "platform/win32/targeting/win32_desktop.h"
@@ -49,6 +51,8 @@ class TargetApp : public ::testing::Test {
     ASSERT_TRUE(program_.started());
     window_ = test::waitForWindow(L"TolvaneTargetApp", title_.c_str());
     ASSERT_NE(window_, nullptr);
+    // The hidden window is made last: once it exists, so do the others.
+    ASSERT_NE(test::waitForWindow(L"TolvaneTargetApp", (title_ + L" hidden").c_str()), nullptr);
   }
 
   std::wstring title_ = uniqueTitle(L"Targeting Test ");
@@ -82,6 +86,30 @@ TEST_F(TargetApp, EnumerationListsTitledMainWindowsWithTheirModules) {
   EXPECT_EQ(children[0].controlId, 1001);
   EXPECT_TRUE(equalsIgnoreAsciiCase(children[0].className, u"Button"));
   EXPECT_EQ(children[1].controlId, IDCANCEL);
+}
+
+TEST_F(TargetApp, IteratorsSeeTheProcessItsModulesAndItsMainWindows) {
+  bool listed = false;
+  win32::CProcessEnumerator processes;
+  for (DWORD id = processes.next(); id != 0; id = processes.next()) listed |= id == program_.id();
+  EXPECT_TRUE(listed);
+
+  win32::ProcessHandle self(GetCurrentProcessId());
+  win32::CModuleEnumerator modules(self.get());
+  EXPECT_EQ(modules.next(), GetModuleHandleW(nullptr)) << "the executable comes first";
+  bool kernel = false;
+  for (HMODULE module = modules.next(); module; module = modules.next()) kernel |= module == GetModuleHandleW(L"kernel32.dll");
+  EXPECT_TRUE(kernel);
+  EXPECT_EQ(win32::CModuleEnumerator(nullptr).next(), nullptr);
+
+  // A direct pass and a pass over a snapshot keep the same windows.
+  win32::CMainWindowIterator direct(program_.id());
+  win32::TopLevelWindows snapshot;
+  snapshot.take();
+  win32::CMainWindowIterator fromSnapshot(program_.id());
+  ASSERT_EQ(direct.collect(), fromSnapshot.collect(snapshot));
+  ASSERT_EQ(direct.count(), 2u) << "main window and tooltip; the hidden window is left out";
+  for (std::size_t i = 0; i < direct.count(); ++i) EXPECT_EQ(direct[i], fromSnapshot[i]);
 }
 
 TEST_F(TargetApp, FindsWindowAndButtonByTheMatchingRules) {
@@ -119,6 +147,12 @@ TEST_F(TargetApp, BringToForegroundRestoresAMinimisedWindow) {
 TEST_F(TargetApp, MenuCommandIdsWorkAcrossProcesses) {
   // Wine keeps menus per process: another process's menu handle cannot be
   // read, so only posting a command by its id is checked across processes.
+  win32::Win32Accessibility accessibility;
+  const std::vector<MenuLeaf> leaves = listMenuItems(desktop_, accessibility, toWindowHandle(window_));
+  const std::vector<MenuLeaf> expected{
+      {u"&File [] &New", 256}, {u"&File [] &Open...", 257}, {u"&File [] Recent [] a.txt", 400}, {u"&Edit [] Select &All", 278}};
+  EXPECT_TRUE(leaves.empty() || leaves == expected) << "Windows reads the menu, Wine reads nothing; never garbage";
+
   PostMessageW(window_, WM_COMMAND, 257, 0);
   EXPECT_TRUE(waitForTitle(window_, L"command 257"));
   EXPECT_TRUE(win32::isProcessRunning(u"targeting_target_app"));

@@ -39,8 +39,16 @@ DWORD CProcessEnumerator::next() {
   return 0;
 }
 
-CModuleEnumerator::CModuleEnumerator(HANDLE process) {
+CModuleEnumerator::CModuleEnumerator(HANDLE process, bool firstOnly) {
   if (!process) return;
+  if (firstOnly) {
+    DWORD needed = 0;
+    if (EnumProcessModules(process, fixed_.data(), sizeof(HMODULE), &needed) && needed >= sizeof(HMODULE)) {
+      modules_ = fixed_.data();
+      count_ = 1;
+    }
+    return;
+  }
   count_ = readWholeList(fixed_, grown_, modules_, [process](HMODULE* modules, DWORD bytes, DWORD* needed) {
     return EnumProcessModules(process, modules, bytes, needed) != FALSE;
   });

@@ -32,8 +32,10 @@ class CProcessEnumerator {
 class CModuleEnumerator {
  public:
   // `process` is opened by the caller with query and read rights; a null or
-  // unreadable process yields no modules.
-  explicit CModuleEnumerator(HANDLE process);
+  // unreadable process yields no modules. With `firstOnly` only the
+  // executable is read, which spares reading the whole module list of
+  // another process when nothing else is wanted.
+  explicit CModuleEnumerator(HANDLE process, bool firstOnly = false);
   CModuleEnumerator(const CModuleEnumerator&) = delete;
   CModuleEnumerator& operator=(const CModuleEnumerator&) = delete;
 

@@ -36,11 +36,15 @@ BOOL CALLBACK collectChild(HWND child, LPARAM listAddress) {
 
 WindowInfoList enumerateMainWindows() {
   WindowInfoList list;
+  TopLevelWindows topLevel;
+  topLevel.take();
   CProcessEnumerator processes;
   for (DWORD processId = processes.next(); processId != 0; processId = processes.next()) {
+    // Most processes own no window; they are not opened at all.
+    if (!topLevel.ownsAny(processId)) continue;
     ProcessHandle process(processId);
     if (!process) continue;
-    HMODULE executable = CModuleEnumerator(process.get()).next();
+    HMODULE executable = CModuleEnumerator(process.get(), true).next();
     if (!executable) continue;
 
     wchar_t baseName[kModuleNameRoom];
@@ -49,7 +53,7 @@ WindowInfoList enumerateMainWindows() {
     const DWORD pathLength = GetModuleFileNameExW(process.get(), executable, path, kModuleNameRoom);
 
     CMainWindowIterator windows(processId);
-    windows.collect();
+    windows.collect(topLevel);
     for (std::size_t i = 0; i < windows.count(); ++i) {
       wchar_t text[kTopLevelTextRoom];
       const int length = GetWindowTextW(windows[i], text, kTopLevelTextRoom);
@@ -80,7 +84,7 @@ bool isProcessRunning(std::u16string_view namePart) {
   for (DWORD processId = processes.next(); processId != 0; processId = processes.next()) {
     ProcessHandle process(processId);
     if (!process) continue;
-    HMODULE executable = CModuleEnumerator(process.get()).next();
+    HMODULE executable = CModuleEnumerator(process.get(), true).next();
     if (!executable) continue;
     wchar_t baseName[kModuleNameRoom];
     const DWORD length = GetModuleBaseNameW(process.get(), executable, baseName, kModuleNameRoom);

@@ -1,13 +1,35 @@
 #pragma once
-// Collecting top-level windows in one EnumWindows pass. At most 1024
-// handles are kept; windows beyond that are dropped.
+// Collecting top-level windows. At most 1024 handles are kept per
+// iterator; windows beyond that are dropped.
 
 #include <windows.h>
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace tolvane::win32 {
+
+// Every top-level window with the process that owns it, from one
+// EnumWindows pass, in Z order. Enumerating the main windows of all
+// processes filters this once-taken list instead of asking the system for
+// every window again per process.
+class TopLevelWindows {
+ public:
+  struct Entry {
+    HWND window;
+    DWORD processId;
+  };
+
+  void take();
+  const std::vector<Entry>& entries() const { return entries_; }
+  bool ownsAny(DWORD processId) const;
+
+ private:
+  static BOOL CALLBACK enumProc(HWND window, LPARAM self);
+
+  std::vector<Entry> entries_;
+};
 
 class CWindowIterator {
  public:
@@ -18,17 +40,19 @@ class CWindowIterator {
   CWindowIterator(const CWindowIterator&) = delete;
   CWindowIterator& operator=(const CWindowIterator&) = delete;
 
-  // Runs the pass; returns the number of windows kept.
+  // Runs one EnumWindows pass; returns the number of windows kept.
   std::size_t collect();
+  // The same over windows already enumerated, in their order.
+  std::size_t collect(const TopLevelWindows& windows);
 
   std::size_t count() const { return count_; }
   HWND operator[](std::size_t index) const { return windows_[index]; }
 
  protected:
-  // Called for each window; keeps it when the filter accepts it and there
-  // is room. Always continues the enumeration.
-  virtual BOOL onWindow(HWND window);
-  virtual bool accepts(HWND window);
+  // Called for each window with its owning process; keeps it when the
+  // filter accepts it and there is room. Always continues.
+  virtual BOOL onWindow(HWND window, DWORD processId);
+  virtual bool accepts(HWND window, DWORD processId);
 
  private:
   static BOOL CALLBACK enumProc(HWND window, LPARAM self);
@@ -43,7 +67,7 @@ class CMainWindowIterator : public CWindowIterator {
   explicit CMainWindowIterator(DWORD processId) : processId_(processId) {}
 
  protected:
-  bool accepts(HWND window) override;
+  bool accepts(HWND window, DWORD processId) override;
 
  private:
   DWORD processId_;
