@@ -10,6 +10,7 @@
 //   e2e_probe activity                     print the activity list's rows
 //   e2e_probe status                       print the status bar's two panes
 //   e2e_probe gone SECONDS                 wait until no main window is left
+//   e2e_probe menu-key CHAR                type a key into the open popup menu
 //   e2e_probe rect                         print the main window's outer rectangle
 //   e2e_probe visible                      print 1 when the main window shows, else 0
 // Exit code 0 on success, 1 on time-out or when nothing was found.
@@ -202,6 +203,21 @@ int wmain(int argc, wchar_t** argv) {
     HWND control = GetDlgItem(box, button);
     if (!control) return 1;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    return 0;
+  }
+  if (verb == L"menu-key") {
+    // A key for the popup menu that is open (the tray's), as if typed.
+    const DWORD end = GetTickCount() + 5000;
+    HWND menu = nullptr;
+    while (!(menu = FindWindowW(L"#32768", nullptr)) || !IsWindowVisible(menu)) {
+      if (GetTickCount() > end) return 1;
+      Sleep(100);
+    }
+    const wchar_t key = arg(2).empty() ? L'\0' : arg(2)[0];
+    const UINT virtualKey = static_cast<UINT>(towupper(key));
+    PostMessageW(menu, WM_KEYDOWN, virtualKey, 0);
+    PostMessageW(menu, WM_CHAR, key, 0);
+    PostMessageW(menu, WM_KEYUP, virtualKey, 0xC0000000);
     return 0;
   }
   HWND main = find(L"Tolvane", true);

@@ -1,0 +1,99 @@
+#!/bin/bash
+# Real key presses do chores: each hot key leaves its one line in
+# "TolvaneActivity.log" and its effect on the desktop (clipboard, a copied
+# file, a running notepad activated instead of a second one, keystrokes and
+# a menu command in notepad, its position, maximised and minimised). The
+# modifier state must match exactly, keys typed by a chore start nothing,
+# and the master hot key switches hot keys off and on.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/hotkeys_lib.bash"
+e2e_init hotkeys_chores
+[ -f "$HK_PROBE" ] || { e2e_log "missing $HK_PROBE"; exit 1; }
+
+mkdir -p "$E2E_WORK/files/out"
+echo "copied by a hot key" >"$E2E_WORK/files/src.txt"
+src="$(e2e_winpath "$E2E_WORK/files/src.txt")"
+out="$(e2e_winpath "$E2E_WORK/files/out")"
+pad="Untitled - Notepad"
+hk_write_chores <<CHORES
+Idle|17|393294|
+CtrlK|17|131147|
+Clip|18|393283|siteName=tolvane clipboard text
+Copy|6|393286|fileOpType=0;fileOpDest=$out;fileOpSource=$src
+RunPad|3|393298|object=C:\\windows\\system32\\notepad.exe
+TypePad|5|393300|mainWndTxt=$pad;menuSimKey=88;keyRepeat=3;hitEnter=1
+TypeHot|5|393288|mainWndTxt=$pad;menuSimKey=393294
+MenuPad|5|393293|mainWndTxt=$pad;wndMsg=273;menuID=279;menuOption=Edit [] Time/Date
+PosPad|4|393267|mainWndTxt=$pad;notifyCode=61527;winPos=40,50,540,450
+MaxPad|4|393266|mainWndTxt=$pad;notifyCode=61488
+MinPad|4|393265|mainWndTxt=$pad;notifyCode=61472
+CHORES
+
+(wine notepad </dev/null >/dev/null 2>&1 &)
+for _ in $(seq 50); do hk_probe state "$pad" >/dev/null && break; sleep 0.2; done
+hk_probe state "$pad" >/dev/null || e2e_fail "notepad did not start"
+hk_start
+
+hk_key ctrl+alt+n
+hk_wait_line "Chore done: Idle, CHORE_NOTHING."
+
+# Ctrl+Alt+K is not Ctrl+K.
+hk_key ctrl+alt+k
+hk_expect_no_more "Chore done: CtrlK" 0
+hk_key ctrl+k
+hk_wait_line "Chore done: CtrlK, CHORE_NOTHING."
+
+hk_key ctrl+alt+c
+hk_wait_line "Chore done: Clip, CHORE_NOTHING."
+[ "$(hk_probe clipboard)" = "tolvane clipboard text" ] || e2e_fail "clipboard holds '$(hk_probe clipboard)'"
+
+hk_key ctrl+alt+f
+hk_wait_line "Chore done: Copy, CHORE_FILEOP:Copy"
+cmp -s "$E2E_WORK/files/src.txt" "$E2E_WORK/files/out/src.txt" || e2e_fail "the file was not copied"
+
+hk_key ctrl+alt+r
+hk_wait_line "Chore done: RunPad, CHORE_RUN:C:\\windows\\system32\\notepad.exe"
+sleep 1
+[ "$(hk_probe count Notepad)" = "1" ] || e2e_fail "a second notepad was started"
+
+hk_key ctrl+alt+t
+hk_wait_line "Chore done: TypePad, CHORE_WNDMSG KeyCodeSim 58"
+typed="$(hk_probe text "$pad" Edit)"
+e2e_expect_contains "$typed" "xxx" "typed keys"
+
+# The chore types Ctrl+Alt+N, Idle's hot key: injected keys start nothing.
+hk_key ctrl+alt+h
+hk_wait_line "Chore done: TypeHot, CHORE_WNDMSG KeyCodeSim 4e"
+hk_expect_no_more "Chore done: Idle" 1
+
+before="$(hk_probe text "$pad" Edit | wc -c)"
+hk_key ctrl+alt+m
+hk_wait_line "Chore done: MenuPad, CHORE_WNDMSG to window: Edit [] Time/Date"
+sleep 0.5
+after="$(hk_probe text "$pad" Edit | wc -c)"
+[ "$after" -gt "$before" ] || e2e_fail "Time/Date inserted nothing ($before -> $after)"
+
+hk_key ctrl+alt+3
+hk_wait_line "Chore done: PosPad, CHORE_WINOP:$pad"
+sleep 0.5
+[ "$(hk_probe state "$pad")" = "normal 40 50 540 450" ] || e2e_fail "position: $(hk_probe state "$pad")"
+hk_key ctrl+alt+2
+hk_wait_line "Chore done: MaxPad, CHORE_WINOP:$pad"
+sleep 0.5
+e2e_expect_contains "$(hk_probe state "$pad")" "max" "maximize"
+hk_key ctrl+alt+1
+hk_wait_line "Chore done: MinPad, CHORE_WINOP:$pad"
+sleep 0.5
+e2e_expect_contains "$(hk_probe state "$pad")" "min" "minimize"
+
+# The master hot key: off, a chore's key does nothing, on again.
+hk_key ctrl+shift+Right
+hk_wait_line "Hotkey processing: DISABLED"
+hk_key ctrl+alt+n
+hk_expect_no_more "Chore done: Idle" 1
+hk_key ctrl+shift+Right
+hk_wait_line "Hotkey processing: ENABLED"
+hk_key ctrl+alt+n
+hk_wait_line "Chore done: Idle, CHORE_NOTHING." 2
+
+e2e_exit_tolvane
