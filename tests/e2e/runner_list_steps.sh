@@ -34,10 +34,9 @@ touch "$flag"
 runner_wait_line "Chore list: Waits, count:0, Chore #0: Noop, CompType: 3 completed." 20
 
 wine notepad </dev/null >/dev/null 2>&1 &
-notepad_pid=$!
 runner_wait_line "Chore list: Waits, count:0, Chore #1: Noop, CompType: 1 completed." 30
 runner_wait_line "Chore list: Waits, waiting for WND_DESTROYED:Notepad" 10
-kill "$notepad_pid" 2>/dev/null || true
+wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || e2e_fail "could not close Notepad"
 runner_wait_line "Chore list: Waits, count:0, Chore #2: Noop, CompType: 2 completed." 30
 
 e2e_probe message "Tolvane: Proceed?" 20 >/dev/null || e2e_fail "no question box"
