@@ -37,6 +37,18 @@ TEST(CompanionSharedBlock, TextsAreCutToTheirFieldsAndSeenByEveryProcess) {
   EXPECT_EQ(main.ask("block loadCount"), "1");  // nothing beyond the texts was touched
 }
 
+TEST(CompanionSharedBlock, ReadersNeverMeetAHalfWrittenText) {
+  const CompanionStage stage = stageCompanion(L"block-tearing");
+  ASSERT_FALSE(stage.folder.empty());
+  HostProcess main(stage.mainProgram);
+  ASSERT_EQ(main.ask("bind"), "ok");
+  HostProcess keyrune(stage.keyruneHost);
+  ASSERT_EQ(keyrune.ask("load"), "ok");
+  keyrune.send("hammer setKyrError 3000");
+  EXPECT_EQ(main.ask("mixed getKyrError 2500"), "0 of many");
+  EXPECT_EQ(keyrune.answer(), "ok");
+}
+
 TEST(CompanionSharedBlock, FlagsAndLogSizeAreSharedAndANewFirstLoadStartsAfresh) {
   const CompanionStage stage = stageCompanion(L"block-values");
   ASSERT_FALSE(stage.folder.empty());

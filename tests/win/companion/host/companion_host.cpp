@@ -290,6 +290,37 @@ std::string handle(const std::string& line) {
     in >> name >> count;
     return callSetter(name, std::u16string(count, u'x'));
   }
+  if (command == "hammer") {
+    // Rewrites a field for a while, as fast as it can, with texts of one
+    // repeated letter.
+    std::string name;
+    DWORD milliseconds = 0;
+    in >> name >> milliseconds;
+    auto* setter = exported<protocol::SetTextExport>(name.c_str());
+    if (!setter) return "error no-export";
+    const std::u16string texts[2] = {std::u16string(127, u'a'), std::u16string(127, u'b')};
+    const DWORD end = GetTickCount() + milliseconds;
+    for (int i = 0; static_cast<LONG>(end - GetTickCount()) > 0; ++i) setter(texts[i % 2].c_str());
+    return "ok";
+  }
+  if (command == "mixed") {
+    // Reads a field for a while; counts the reads that met a text of two
+    // letters, i.e. one half rewritten.
+    std::string name;
+    DWORD milliseconds = 0;
+    in >> name >> milliseconds;
+    auto* getter = exported<protocol::GetTextExport>(name.c_str());
+    if (!getter) return "error no-export";
+    int mixed = 0;
+    int reads = 0;
+    for (const DWORD end = GetTickCount() + milliseconds; static_cast<LONG>(end - GetTickCount()) > 0; ++reads) {
+      char16_t buffer[protocol::kKyrErrorCapacity] = {};
+      getter(buffer);
+      const std::u16string text(buffer);
+      if (text.find_first_not_of(text.empty() ? u'\0' : text[0]) != std::u16string::npos) ++mixed;
+    }
+    return std::to_string(mixed) + (reads > 100 ? " of many" : " of too few");
+  }
   if (command == "get") {
     std::string name;
     in >> name;
