@@ -206,6 +206,7 @@ bool CXmlDoc::findElement(std::u16string_view name) {
 }
 
 bool CXmlDoc::findChildElement(std::u16string_view name) {
+  const Cursor before = cursor_;
   if (cursor_.mainPos == 0 && !findElement()) return false;
   const std::int32_t first =
       cursor_.childPos != 0 ? span(cursor_.childPos).nextSibling : span(cursor_.mainPos).firstChild;
@@ -215,6 +216,7 @@ bool CXmlDoc::findChildElement(std::u16string_view name) {
       return true;
     }
   }
+  cursor_ = before;
   return false;
 }
 

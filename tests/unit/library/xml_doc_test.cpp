@@ -80,6 +80,11 @@ TEST(XmlDoc, CursorSearchesForwardOnlyAndMatchesWholeNames) {
   ASSERT_TRUE(doc.findChildElement(u"object"));
   EXPECT_EQ(doc.childText(), u"o");
 
+  CXmlDoc fresh;
+  ASSERT_TRUE(fresh.loadText(u"<r><a/></r>"));
+  EXPECT_FALSE(fresh.findChildElement(u"b"));
+  EXPECT_EQ(fresh.cursor(), CXmlDoc::Cursor{});
+
   // enterChild / leaveElement move one level and back.
   CXmlDoc nested;
   ASSERT_TRUE(nested.loadText(u"<r><s><i>1</i></s><s><i>2</i></s></r>"));
