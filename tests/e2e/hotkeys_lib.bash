@@ -8,7 +8,7 @@ HK_PROBE="${TOLVANE_HOTKEYS_PROBE:-$TOLVANE_BUILD_DIR/tests/win/executor/hotkeys
 # line: name|type|hotKey|field=value;field=value...  (hotKey packed as
 # modifiers<<16|key; fileOpSource may repeat). No chore lists.
 hk_write_chores() {
-  python3 - "$E2E_PROGRAM" <<'PY'
+  python3 -c "$(cat <<'PY'
 import sys
 from xml.sax.saxutils import escape
 order = ["verb", "type", "object", "siteName", "cmdArgs", "initialDir", "procName", "startNew", "mainWndCls",
@@ -46,6 +46,7 @@ folder = sys.argv[1]
 open(folder + "/_TolvaneChores.xml", "wb").write(("\r\n".join(out) + "\r\n").encode("utf-16-le"))
 open(folder + "/_TolvaneChoreLists.xml", "wb").write("<ChoreLists>\r\n</ChoreLists>\r\n".encode("utf-16-le"))
 PY
+)" "$E2E_PROGRAM"
 }
 
 hk_probe() { wine "$HK_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }

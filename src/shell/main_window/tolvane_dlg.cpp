@@ -275,7 +275,11 @@ void CTolvaneDlg::buildContextMenus() {
 void CTolvaneDlg::startChoreThread() {
   choreEvent_ = sync_.createEvent(u"_tolvChoreCmdEvnt_", false, false);
   schedulerEvent_ = sync_.createEvent(u"_tolvSchedCmdEvnt_", false, false);
-  // The chore thread is started here once hot keys are part of the program.
+  hotKeys_ = std::make_unique<HotKeyRuntime>(HotKeyRuntimeServices{library_, logs_.sink, sync_, registry_, *companion_,
+                                                                   choreEvent_, schedulerEvent_, hwnd(), toolbar_});
+  hotKeys_->lastFolder().set(settings_.lastFolder);
+  hotKeys_->hook().setMasterKey(settings_.masterHotKey());
+  hotKeys_->startChoreThread();
 }
 
 void CTolvaneDlg::startExplorerWatch() {
@@ -284,8 +288,8 @@ void CTolvaneDlg::startExplorerWatch() {
 }
 
 void CTolvaneDlg::installKeyboardHook() {
-  // The low-level keyboard hook is installed here once hot keys are part of
-  // the program.
+  // A refused hook leaves its debug line; hot keys then do nothing.
+  if (hotKeys_) hotKeys_->installHook();
 }
 
 void CTolvaneDlg::applyAlwaysOnTop() {
@@ -296,6 +300,7 @@ void CTolvaneDlg::applyAlwaysOnTop() {
 void CTolvaneDlg::addTrayIconAndGreet() {
   tray_.attach(hwnd(), smallIcon_);
   setTrayTip(u"Tolvane\nTolvane at your service...");
+  if (hotKeys_) hotKeys_->hook().setSuspended(false);
   writeToActivityLog(kGreeting, false);
 }
 
@@ -322,6 +327,7 @@ void CTolvaneDlg::exitSequence() {
 }
 
 void CTolvaneDlg::stopWorkers() {
+  if (hotKeys_) hotKeys_->requestExit();
   if (choreEvent_) choreEvent_->set();
   if (schedulerEvent_) schedulerEvent_->set();
 }
@@ -331,13 +337,18 @@ void CTolvaneDlg::closeStartedExplorers() {
   startedExplorer = false;
 }
 
-void CTolvaneDlg::closeWorkerHandles() {}
+void CTolvaneDlg::closeWorkerHandles() {
+  if (hotKeys_) hotKeys_->closeThreadHandle();
+}
 
-void CTolvaneDlg::removeKeyboardHook() {}
+void CTolvaneDlg::removeKeyboardHook() {
+  if (hotKeys_) hotKeys_->removeHook();
+}
 
 void CTolvaneDlg::closeSequence() {
   if (companion_) companion_->unregisterServer();
   tree_.rememberInto(settings_);
+  if (hotKeys_) settings_.lastFolder = hotKeys_->lastFolder().get();
   saveChoresIfChanged();
   makeBackups();
   saveWindowAndSettings();
@@ -394,6 +405,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_TIMER:
       if (wParam == ID_STATUS_TIMER) refreshStatus(false);
+      if (wParam == ID_STATUS_TIMER && hotKeys_) hotKeys_->onTimer();
       return TRUE;
     case kTrayCallbackMessage:
       onTrayNotify(lParam);
@@ -433,6 +445,11 @@ bool CTolvaneDlg::isCommandAvailable(int id) const {
     case ID_CLEAR_ACTIVITY:
     case ID_APP_ABOUT:
       return true;
+    case ID_RUN_SELECTED:
+    case ID_TREE_RUN: {
+      const TreeItemKind kind = tree_.selected().kind;
+      return hotKeys_ && (kind == TreeItemKind::Chore || kind == TreeItemKind::Step);
+    }
     default:
       // The editors, running and stopping, sorting, cloning, deleting and
       // help come with the parts of the program that carry them out.
@@ -462,6 +479,10 @@ void CTolvaneDlg::onCommand(int id) {
     case ID_TRAY_SHOW:
       showWindowFromTray();
       break;
+    case ID_RUN_SELECTED:
+    case ID_TREE_RUN:
+      runSelectedChore();
+      break;
     case ID_CLEAR_ACTIVITY:
       logs_.activityLog.clearByUser();
       break;
@@ -477,6 +498,11 @@ void CTolvaneDlg::onCommand(int id) {
     default:
       break;
   }
+}
+
+void CTolvaneDlg::runSelectedChore() {
+  const TreeItemInfo selected = tree_.selected();
+  if (selected.kind == TreeItemKind::Chore || selected.kind == TreeItemKind::Step) hotKeys_->runChore(selected.name);
 }
 
 void CTolvaneDlg::onExitCommand() {
@@ -564,6 +590,10 @@ LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
   if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_GETINFOTIPW) {
     onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
     return 0;
+  }
+  if (header->idFrom == IDC_CHORE_TREE && header->code == NM_DBLCLK && isCommandAvailable(ID_RUN_SELECTED)) {
+    runSelectedChore();
+    return TRUE;
   }
   if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_BEGINLABELEDITW) {
     // Renaming comes with the editing commands; until then labels stay.

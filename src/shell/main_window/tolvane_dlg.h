@@ -19,6 +19,7 @@
 #include "platform/win32/library/win32_prompts.h"
 #include "platform/win32/registry/win32_registry.h"
 #include "platform/win32/sync/win32_sync.h"
+#include "shell/hotkeys/hot_key_runtime.h"
 #include "shell/logs/shell_logs.h"
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/tray_icon.h"
@@ -36,6 +37,9 @@ class CTolvaneDlg final : public CDialogBase {
   ChoreLibrary& library() { return library_; }
   Settings& settings() { return settings_; }
   ShellLogs& logs() { return logs_; }
+  // Hot keys, the chore thread and the executor; null until start-up has
+  // started the chore thread.
+  HotKeyRuntime* hotKeys() { return hotKeys_.get(); }
   LogSink& log() { return logs_.sink; }
 
   void writeToActivityLog(std::u16string_view text, bool isError) { logs_.activityLog.writeToActivityLog(text, isError); }
@@ -89,6 +93,8 @@ class CTolvaneDlg final : public CDialogBase {
 
   void onCommand(int id);
   void onExitCommand();
+  // Run (3002) for a chore or a step: carried out on the chore thread.
+  void runSelectedChore();
   void onTrayNotify(LPARAM event);
   void showTrayMenu();
   void showWindowFromTray();
@@ -119,6 +125,7 @@ class CTolvaneDlg final : public CDialogBase {
 
   std::shared_ptr<Event> choreEvent_;
   std::shared_ptr<Event> schedulerEvent_;
+  std::unique_ptr<HotKeyRuntime> hotKeys_;
 
   ChoreTree tree_;
   TrayIcon tray_;
