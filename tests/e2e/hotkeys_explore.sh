@@ -1,0 +1,25 @@
+#!/bin/bash
+# An explore chore with the companion loaded but no Explorer hosting its
+# command thread (as under Wine) opens the folder through the shell instead
+# of reporting a navigation that never happens; the folder is kept as
+# lastFolder.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/hotkeys_lib.bash"
+e2e_init hotkeys_explore
+e2e_has_companion || { e2e_log "SKIP: needs TolvaneBho.dll"; exit 0; }
+[ -f "$HK_PROBE" ] || { e2e_log "missing $HK_PROBE"; exit 1; }
+
+hk_write_chores <<'CHORES'
+Docs|0|393285|object=C:\windows
+CHORES
+hk_start
+[ "$(hk_probe count ExplorerWClass)" = "0" ] || e2e_fail "an Explorer window was open before the chore"
+
+hk_key ctrl+alt+e
+hk_wait_line "Chore done: Docs, CHORE_EXPLORE:C:\\windows"
+for _ in $(seq 50); do [ "$(hk_probe count ExplorerWClass)" != "0" ] && break; sleep 0.2; done
+[ "$(hk_probe count ExplorerWClass)" != "0" ] || e2e_fail "no Explorer window opened"
+
+e2e_exit_tolvane
+[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' lastFolder)" = "C:\\windows" ] ||
+  e2e_fail "lastFolder not saved: $(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' lastFolder)"
