@@ -5,7 +5,10 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
+#include <string>
+#include <vector>
 #include <string_view>
 
 #include "engine/runner/chore_list_runner.h"
@@ -42,6 +45,9 @@ struct RunningListsServices {
 class RunningLists {
  public:
   explicit RunningLists(RunningListsServices services);
+  // Worker threads are not joined, but none may outlive what it uses: the
+  // running lists are asked to stop and are given a moment to end.
+  ~RunningLists();
   RunningLists(const RunningLists&) = delete;
   RunningLists& operator=(const RunningLists&) = delete;
 
@@ -71,8 +77,14 @@ class RunningLists {
   // library order.
   bool stopRunningListAt(int index);
 
+  // List and scheduler threads that are still using this object.
+  int activeThreads() const { return activeThreads_.load(); }
+
  private:
+  std::vector<std::u16string> runningListNames() const;
+
   RunningListsServices s_;
+  std::atomic<int> activeThreads_{0};
   Win32Prompts ownerlessPrompts_;
   PlatformRunnerServices runnerServices_;
   TreeRunDisplay display_;

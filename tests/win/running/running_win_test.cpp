@@ -146,7 +146,7 @@ class RunningListsTest : public ::testing::Test {
           launches.push_back(std::u16string(name));
           return launchNow(name);
         },
-        [](std::u16string_view) { return false; }, *schedulerEvent, [this] { return exitNow.load(); },
+        [this](std::u16string_view name) { return stopNow(name); }, *schedulerEvent, [this] { return exitNow.load(); },
         [] { return false; }, [](std::u16string_view) {}});
   }
 
@@ -161,6 +161,20 @@ class RunningListsTest : public ::testing::Test {
     });
     auto body = running->threadBody();
     return sync.startThread([body, id] { body(id); });
+  }
+
+  // What the launcher's stop does.
+  bool stopNow(std::u16string_view name) {
+    const int index = library.findChoreList(name);
+    if (index < 0) return false;
+    bool stopped = false;
+    library.withChoreList(library.choreListAt(index).id, [&](ChoreList& list) {
+      if (!list.inProgress) return;
+      list.abortRequested = true;
+      if (list.termEvent) list.termEvent->set();
+      stopped = true;
+    });
+    return stopped;
   }
 
   bool waitForLine(std::string_view part, int seconds) {
@@ -234,6 +248,24 @@ TEST_F(RunningListsTest, AScheduledListStartsByItselfAndRunsOnItsOwnThread) {
   EXPECT_TRUE(exited("...exiting Tolvane scheduler..."));
   EXPECT_FALSE(library.copyChoreList(u"Soon").inProgress);
   Sleep(100);
+}
+
+TEST_F(RunningListsTest, ClosingStopsWaitingListsBeforeTheirServicesGo) {
+  ChoreList list;
+  list.name = u"Endless";
+  Chore step;
+  step.name = u"Watch";
+  step.type = CHORE_NOTHING;
+  step.compType = WND_CREATED;
+  step.compData = u"A window nobody opens";
+  list.steps.push_back(step);
+  library.appendChoreList(list);
+  ASSERT_TRUE(launchNow(u"Endless"));
+  ASSERT_TRUE(waitForLine("Chore list: Endless, waiting for WND_CREATED:", 5));
+
+  running.reset();
+  EXPECT_TRUE(log.find("Chore list: Endless, count:0, Chore #0: Watch, CompType: 1 terminated."));
+  EXPECT_FALSE(library.copyChoreList(u"Endless").inProgress);
 }
 
 }  // namespace
