@@ -12,10 +12,6 @@
 
 namespace tolvane {
 
-// The thread argument that once told the runner to use the wizard's list
-// instead of a library index; kept as the trial list's identity in logs.
-inline constexpr ChoreListId kWizardTrialListArgument = 2248;
-
 class RunningListRecord {
  public:
   virtual ~RunningListRecord() = default;
@@ -40,7 +36,10 @@ class LibraryListRecord final : public RunningListRecord {
   const ChoreListId id_;
 };
 
-// The chore wizard's own list, outside the library, with its own lock.
+// The chore wizard's own list, outside the library, with its own lock. The
+// wizard's trial run hands this record to the runner where a library list
+// hands its identity, so no reserved number (2248) can collide with a
+// library list.
 class TrialListRecord final : public RunningListRecord {
  public:
   bool update(const std::function<void(ChoreList&)>& f) override {
