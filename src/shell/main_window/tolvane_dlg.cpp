@@ -307,8 +307,18 @@ void CTolvaneDlg::addTrayIconAndGreet() {
 void CTolvaneDlg::startOneSecondTimer() { SetTimer(hwnd(), ID_STATUS_TIMER, 1000, nullptr); }
 
 void CTolvaneDlg::startScheduler() {
-  // The scheduler thread is started here, last, once scheduling is part of
-  // the program.
+  if (!hotKeys_ || !schedulerEvent_) return;
+  running_ = std::make_unique<RunningLists>(RunningListsServices{
+      library_, sync_, logs_.clock, logs_.sink,
+      [this](const Chore& chore) { return hotKeys_->executor().executeChore(chore); }, hotKeys_->desktop(), files_,
+      hotKeys_->clipboard(), hotKeys_->sounds(),
+      [this](std::u16string_view name) { return hotKeys_->launcher().launchChoreList(name); },
+      [this](std::u16string_view name) { return hotKeys_->launcher().stopChoreList(name); }, *schedulerEvent_,
+      [this] { return hotKeys_->exitRequested(); }, [this] { return logs_.switches.doDebugLog.load(); },
+      [this](std::u16string_view tip) { setTrayTip(tip); }});
+  running_->attachWindow(hwnd(), tree_.hwnd());
+  hotKeys_->launcher().setThreadBody(running_->threadBody());
+  if (!running_->startScheduler()) logs_.sink.debug(u"Scheduler thread could not be started.");
 }
 
 // ---------------------------------------------------------------------------
@@ -382,6 +392,7 @@ void CTolvaneDlg::saveWindowAndSettings() {
 // Messages
 
 INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (running_ && running_->handleMessage(message, wParam)) return TRUE;
   switch (message) {
     case WM_COMMAND:
       onCommand(LOWORD(wParam));
@@ -427,6 +438,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DESTROY:
       KillTimer(hwnd(), ID_STATUS_TIMER);
+      if (running_) running_->attachWindow(nullptr, nullptr);
       logs_.view.attach(nullptr, nullptr);
       tray_.remove();
       theMainWindow = nullptr;
@@ -448,9 +460,14 @@ bool CTolvaneDlg::isCommandAvailable(int id) const {
     case ID_RUN_SELECTED:
     case ID_TREE_RUN: {
       const TreeItemKind kind = tree_.selected().kind;
+      if (kind == TreeItemKind::List) return running_ && !isSelectedListRunning();
       return hotKeys_ && (kind == TreeItemKind::Chore || kind == TreeItemKind::Step);
     }
+    case ID_STOP_SELECTED:
+    case ID_TREE_STOP:
+      return running_ && isSelectedListRunning();
     default:
+      if (id >= ID_TRAY_STOP_FIRST && id < ID_TRAY_STOP_FIRST + ID_TRAY_STOP_COUNT) return running_ != nullptr;
       // The editors, running and stopping, sorting, cloning, deleting and
       // help come with the parts of the program that carry them out.
       return false;
@@ -483,6 +500,10 @@ void CTolvaneDlg::onCommand(int id) {
     case ID_TREE_RUN:
       runSelectedChore();
       break;
+    case ID_STOP_SELECTED:
+    case ID_TREE_STOP:
+      running_->stopList(tree_.selected().name);
+      break;
     case ID_CLEAR_ACTIVITY:
       logs_.activityLog.clearByUser();
       break;
@@ -496,6 +517,9 @@ void CTolvaneDlg::onCommand(int id) {
       break;
     }
     default:
+      if (id >= ID_TRAY_STOP_FIRST && id < ID_TRAY_STOP_FIRST + ID_TRAY_STOP_COUNT) {
+        running_->stopRunningListAt(id - ID_TRAY_STOP_FIRST);
+      }
       break;
   }
 }
@@ -503,6 +527,7 @@ void CTolvaneDlg::onCommand(int id) {
 void CTolvaneDlg::runSelectedChore() {
   const TreeItemInfo selected = tree_.selected();
   if (selected.kind == TreeItemKind::Chore || selected.kind == TreeItemKind::Step) hotKeys_->runChore(selected.name);
+  if (selected.kind == TreeItemKind::List && running_) running_->runList(selected.name);
 }
 
 void CTolvaneDlg::onExitCommand() {
@@ -701,6 +726,11 @@ void CTolvaneDlg::layOut() {
   const int choresWidth = textWidth(statusBar_, chores) + static_cast<int>(24 * dpiScale());
   int parts[2] = {std::max(0, static_cast<int>(client.right) - choresWidth), -1};
   SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+bool CTolvaneDlg::isSelectedListRunning() const {
+  const TreeItemInfo selected = tree_.selected();
+  return selected.kind == TreeItemKind::List && library_.copyChoreList(selected.name).inProgress;
 }
 
 std::vector<std::u16string> CTolvaneDlg::runningListNames() const {

@@ -23,6 +23,7 @@
 #include "shell/logs/shell_logs.h"
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/tray_icon.h"
+#include "shell/running/running_lists.h"
 
 namespace tolvane::win32 {
 
@@ -107,6 +108,7 @@ class CTolvaneDlg final : public CDialogBase {
   void updateCommandStates(HMENU menu);
   bool isCommandAvailable(int id) const;
   std::vector<std::u16string> runningListNames() const;
+  bool isSelectedListRunning() const;
   double dpiScale() const;
 
   // Platform services, made once here and handed to the library and engine.
@@ -126,6 +128,8 @@ class CTolvaneDlg final : public CDialogBase {
   std::shared_ptr<Event> choreEvent_;
   std::shared_ptr<Event> schedulerEvent_;
   std::unique_ptr<HotKeyRuntime> hotKeys_;
+  // Running lists and the scheduler; made last in start-up.
+  std::unique_ptr<RunningLists> running_;
 
   ChoreTree tree_;
   TrayIcon tray_;
