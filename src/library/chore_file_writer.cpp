@@ -1,6 +1,9 @@
 #include "library/chore_file_format.h"
 
+#include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cstring>
 
 #include "base/format.h"
 #include "library/xml_doc.h"
@@ -13,6 +16,14 @@ std::u16string number(std::int64_t value) {
   const auto result = std::to_chars(digits, digits + sizeof digits, value);
   return std::u16string(digits, result.ptr);
 }
+
+// Sizes of a typical record in the files, in code units and elements.
+constexpr std::size_t kTypicalChoreLength = 900;
+constexpr std::size_t kChoreElements = 29;
+constexpr std::size_t kTypicalListLength = 400;
+constexpr std::size_t kListElements = 10;
+constexpr std::size_t kTypicalStepLength = 220;
+constexpr std::size_t kStepElements = 7;
 
 const char16_t* flag(bool value) { return value ? u"1" : u"0"; }
 
@@ -119,18 +130,23 @@ void writeChoreList(CXmlDoc& doc, const ChoreList& list, const Clock& clock) {
 
 std::u16string choreFileText(std::span<const Chore> chores) {
   CXmlDoc doc;
+  doc.reserve(chores.size() * kTypicalChoreLength + 32, chores.size() * kChoreElements + 1);
   doc.addElement(u"Chores", u"");
   doc.enterChild();
   for (const auto& chore : chores) writeChore(doc, chore);
-  return doc.documentText();
+  return doc.takeText();
 }
 
 std::u16string choreListFileText(std::span<const ChoreList> lists, const Clock& clock) {
+  std::size_t steps = 0;
+  for (const auto& list : lists) steps += list.steps.size();
   CXmlDoc doc;
+  doc.reserve(lists.size() * kTypicalListLength + steps * kTypicalStepLength + 32,
+              lists.size() * kListElements + steps * kStepElements + 1);
   doc.addElement(u"ChoreLists", u"");
   doc.enterChild();
   for (const auto& list : lists) writeChoreList(doc, list, clock);
-  return doc.documentText();
+  return doc.takeText();
 }
 
 std::string toFileBytes(std::u16string_view text) {
@@ -147,16 +163,14 @@ FileText fromFileBytes(std::string_view bytes) {
   const std::size_t units = bytes.size() / 2;
   FileText result;
   result.text.resize(units);
-  std::size_t length = units;
-  for (std::size_t i = 0; i < units; ++i) {
-    const auto unit = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
-                                            (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
-    if (unit == 0) {
-      length = i;
-      break;
-    }
-    result.text[i] = unit;
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(result.text.data(), bytes.data(), units * 2);
+  } else {
+    for (std::size_t i = 0; i < units; ++i)
+      result.text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                             (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
   }
+  const std::size_t length = std::min(result.text.find(u'\0'), units);
   result.text.resize(length);
   result.converted = units - length <= 20;
   return result;

@@ -1,5 +1,6 @@
 #include "library/chore_files.h"
 
+#include <bit>
 #include <unordered_map>
 
 #include "base/format.h"
@@ -14,6 +15,16 @@ constexpr std::u16string_view kSampleQuestion =
     u"You should review the sample chores and chore lists\nand modify them to suit your needs before using them.\n"
     u"You can also use the built-in wizard to create your own.";
 constexpr std::u16string_view kConversionError = u"xml file error converting file to string. ";
+
+// The file's bytes are the text's UTF-16LE code units: on a little-endian
+// machine that is the text's own memory, so a large library is not copied
+// once more just to be written.
+bool writeText(Files& files, const std::u16string& path, std::u16string_view text) {
+  if constexpr (std::endian::native == std::endian::little)
+    return files.replaceFile(path, std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
+  else
+    return files.replaceFile(path, toFileBytes(text));
+}
 
 std::u16string joined(std::u16string_view folder, std::u16string_view name) {
   std::u16string path(folder);
@@ -115,8 +126,8 @@ ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const 
     listText = choreListFileText(contents.lists, clock);
   });
   ChoreFilesSaved saved;
-  saved.chores = files.replaceFile(choreFilePath(folder), toFileBytes(choreText));
-  saved.lists = files.replaceFile(choreListFilePath(folder), toFileBytes(listText));
+  saved.chores = writeText(files, choreFilePath(folder), choreText);
+  saved.lists = writeText(files, choreListFilePath(folder), listText);
   return saved;
 }
 

@@ -78,6 +78,20 @@ bool CXmlDoc::loadText(std::u16string text) {
   return parse();
 }
 
+std::u16string CXmlDoc::takeText() {
+  std::u16string text = std::move(document_);
+  document_.clear();
+  error_.clear();
+  cursor_ = {};
+  positions_.assign(1, ElemSpan{});
+  return text;
+}
+
+void CXmlDoc::reserve(std::size_t textLength, std::size_t elements) {
+  document_.reserve(textLength);
+  positions_.reserve(elements + 1);
+}
+
 std::int32_t CXmlDoc::appendSpan(const ElemSpan& span) {
   if (positions_.size() == positions_.capacity()) positions_.reserve(positions_.size() + positions_.size() / 2);
   positions_.push_back(span);

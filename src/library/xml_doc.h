@@ -43,6 +43,8 @@ class CXmlDoc {
   // is empty, though the text is kept.
   bool loadText(std::u16string text);
   std::u16string documentText() const { return document_; }
+  // Hands the text over and leaves the document empty.
+  std::u16string takeText();
   std::u16string_view documentView() const { return document_; }
   const std::u16string& error() const { return error_; }
 
@@ -57,6 +59,10 @@ class CXmlDoc {
   std::u16string childText() const;
   std::int32_t childInt() const;
   std::u16string childAttribute(std::u16string_view name) const;
+
+  // Room for a document of about that many code units and elements, so that
+  // building a large one does not copy it over and over.
+  void reserve(std::size_t textLength, std::size_t elements);
 
   // Appends an element after mainPos at the current level (as the parent's
   // last child when mainPos is 0); it becomes mainPos.
