@@ -2,7 +2,7 @@
 # An explore chore with the companion loaded but no Explorer hosting its
 # command thread (as under Wine) opens the folder through the shell instead
 # of reporting a navigation that never happens; the folder is kept as
-# lastFolder.
+# lastFolder. Run (3002) on the selected chore does it on the chore thread.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/hotkeys_lib.bash"
 e2e_init hotkeys_explore
@@ -11,8 +11,12 @@ e2e_has_companion || { e2e_log "SKIP: needs TolvaneBho.dll"; exit 0; }
 
 hk_write_chores <<'CHORES'
 Docs|0|393285|object=C:\windows
+Idle|17|0|
 CHORES
+wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v lastChore /d Idle /f </dev/null >/dev/null 2>&1
 hk_start
+e2e_probe command 3002 || e2e_fail "could not send Run"
+hk_wait_line "Chore done: Idle, CHORE_NOTHING."
 [ "$(hk_probe count ExplorerWClass)" = "0" ] || e2e_fail "an Explorer window was open before the chore"
 
 hk_key ctrl+alt+e

@@ -27,7 +27,12 @@ HotKeyRuntime::HotKeyRuntime(HotKeyRuntimeServices services)
       executor_(ExecutorServices{s_.log, shell_, desktop_, windows_, keyboard_, clipboard_, sounds_, ownerlessPrompts_,
                                  s_.sync, accessibility_, processes_, s_.registry, s_.companion,
                                  [this] {
-                                   if (startWatch_) startWatch_();
+                                   std::function<void()> startWatch;
+                                   {
+                                     std::scoped_lock lock(startWatchMutex_);
+                                     startWatch = startWatch_;
+                                   }
+                                   if (startWatch) startWatch();
                                  },
                                  hook_.processingEnabled(), lastFolder_, mainWindow_}),
       keyboardHook_(hook_, s_.log) {

@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string_view>
 
@@ -64,7 +65,11 @@ class HotKeyRuntime {
   HotKeyRuntime& operator=(const HotKeyRuntime&) = delete;
 
   // OnBnClickStartWatch for explore chores; none keeps Explorer as it is.
-  void setStartWatch(std::function<void()> startWatch) { startWatch_ = std::move(startWatch); }
+  // May be set after the chore thread has started.
+  void setStartWatch(std::function<void()> startWatch) {
+    std::scoped_lock lock(startWatchMutex_);
+    startWatch_ = std::move(startWatch);
+  }
 
   // Starts the chore thread waiting on the chore event; false (with a
   // debug line) when it could not be started.
@@ -105,6 +110,7 @@ class HotKeyRuntime {
   Win32Processes processes_;
   LastFolder lastFolder_;
   std::atomic<WindowHandle> mainWindow_;
+  std::mutex startWatchMutex_;
   std::function<void()> startWatch_;
   ChoreCommandSlot slot_;
   ChoreListLauncher launcher_;
