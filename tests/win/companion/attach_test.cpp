@@ -40,7 +40,7 @@ TEST(CompanionAttach, FirstExplorerStartsTheOneCommandThreadAndEveryHostIsCounte
 
   HostProcess explorer(stage.explorer);
   ASSERT_EQ(explorer.ask("load"), "ok");
-  EXPECT_EQ(explorer.ask("waitflag isBhoUp 1 5000"), "1");
+  EXPECT_EQ(explorer.ask("waitflag isBhoUp 1 15000"), "1");
   EXPECT_EQ(main.ask("flag isBhoUp"), "1");
   EXPECT_EQ(main.ask("block loadCount"), "1");
 

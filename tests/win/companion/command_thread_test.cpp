@@ -17,7 +17,7 @@ struct CompanionCommandThread : ::testing::Test {
     ASSERT_EQ(main->ask("setflag setDebugLogging 1"), "ok");
     explorer = std::make_unique<HostProcess>(stage.explorer);
     ASSERT_EQ(explorer->ask("load"), "ok");
-    ASSERT_EQ(explorer->ask("waitflag isBhoUp 1 5000"), "1");
+    ASSERT_EQ(explorer->ask("waitflag isBhoUp 1 15000"), "1");
   }
 
   // Writes a command as the main program does and waits until the command
@@ -25,7 +25,7 @@ struct CompanionCommandThread : ::testing::Test {
   void command(const std::string& word) {
     ASSERT_EQ(main->ask("set setHstCommand " + word), "ok");
     ASSERT_EQ(main->ask("signal"), "ok");
-    ASSERT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+    ASSERT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
     ASSERT_EQ(explorer->ask("pump 100"), "ok");
   }
 
@@ -35,7 +35,7 @@ struct CompanionCommandThread : ::testing::Test {
 };
 
 TEST_F(CompanionCommandThread, GotoFolderNavigatesThePrimaryWindowOnItsOwnThreadAndBringsItToFront) {
-  start(L"goto-folder");
+  ASSERT_NO_FATAL_FAILURE(start(L"goto-folder"));
   ASSERT_EQ(explorer->ask("browser"), "0 00000000");
   ASSERT_EQ(explorer->ask("browser"), "1 00000000");
   EXPECT_EQ(explorer->ask("block instCount"), "2");
@@ -44,7 +44,7 @@ TEST_F(CompanionCommandThread, GotoFolderNavigatesThePrimaryWindowOnItsOwnThread
   EXPECT_EQ(main->ask("flag isCmdReady"), "1");
 
   EXPECT_EQ(main->ask("gotofolder C:\\windows\\system32"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
   EXPECT_EQ(explorer->ask("pump 200"), "ok");
   EXPECT_EQ(explorer->ask("navs 0"), "1 window-thread C:\\windows\\system32");
   EXPECT_EQ(explorer->ask("navs 1"), "0 other-thread ");  // only the primary window moves
@@ -54,7 +54,7 @@ TEST_F(CompanionCommandThread, GotoFolderNavigatesThePrimaryWindowOnItsOwnThread
 }
 
 TEST_F(CompanionCommandThread, CommandWordsAreCarriedOutAndAlwaysCleared) {
-  start(L"command-words");
+  ASSERT_NO_FATAL_FAILURE(start(L"command-words"));
   command("ping");
   command("startFolderWatch");
   EXPECT_EQ(main->ask("block folderWatch"), "1");
@@ -81,7 +81,7 @@ TEST_F(CompanionCommandThread, CommandWordsAreCarriedOutAndAlwaysCleared) {
 }
 
 TEST_F(CompanionCommandThread, PrimaryWindowThatClosedOrLivesInAnotherProcessIsNeverCalled) {
-  start(L"goto-unreachable");
+  ASSERT_NO_FATAL_FAILURE(start(L"goto-unreachable"));
   // The first window sited anywhere becomes primary, here in a second
   // Explorer process that has no command thread.
   HostProcess otherExplorer(stage.explorer);
@@ -89,7 +89,7 @@ TEST_F(CompanionCommandThread, PrimaryWindowThatClosedOrLivesInAnotherProcessIsN
   ASSERT_EQ(otherExplorer.ask("browser"), "0 00000000");
   ASSERT_EQ(explorer->ask("browser"), "0 00000000");
   EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
   EXPECT_EQ(otherExplorer.ask("pump 200"), "ok");
   EXPECT_EQ(explorer->ask("pump 200"), "ok");
   EXPECT_EQ(otherExplorer.ask("navs 0"), "0 other-thread ");
@@ -98,18 +98,18 @@ TEST_F(CompanionCommandThread, PrimaryWindowThatClosedOrLivesInAnotherProcessIsN
 }
 
 TEST_F(CompanionCommandThread, PrimaryWindowThatQuitIsNotNavigated) {
-  start(L"goto-quit");
+  ASSERT_NO_FATAL_FAILURE(start(L"goto-quit"));
   ASSERT_EQ(explorer->ask("browser"), "0 00000000");
   ASSERT_EQ(explorer->ask("onquit 0"), "00000000");
   EXPECT_EQ(explorer->ask("advised 0"), "0");
   EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
   EXPECT_EQ(explorer->ask("pump 200"), "ok");
   EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
   // Still primary until the next reset: a later window is not.
   ASSERT_EQ(explorer->ask("browser"), "1 00000000");
   EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
   EXPECT_EQ(explorer->ask("pump 200"), "ok");
   EXPECT_EQ(explorer->ask("navs 1"), "0 other-thread ");
   EXPECT_EQ(countOf(readDebugLog(), "the primary Explorer window has closed."), 2);
@@ -128,7 +128,7 @@ TEST(CompanionCommands, GotoFolderSentBeforeAnyExplorerIsTakenByTheFirstCommandT
 
   HostProcess explorer(stage.explorer);
   ASSERT_EQ(explorer.ask("load"), "ok");
-  EXPECT_EQ(explorer.ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(explorer.ask("waitflag isCmdReady 1 15000"), "1");
   EXPECT_EQ(explorer.ask("browser"), "0 00000000");
   EXPECT_EQ(explorer.ask("pump 200"), "ok");
   EXPECT_EQ(explorer.ask("navs 0"), "0 other-thread ");
@@ -145,7 +145,7 @@ TEST(CompanionCommands, EndOfTheCommandThreadsProcessLetsTheNextExplorerStartANe
   {
     HostProcess explorer(stage.explorer);
     ASSERT_EQ(explorer.ask("load"), "ok");
-    ASSERT_EQ(explorer.ask("waitflag isBhoUp 1 5000"), "1");
+    ASSERT_EQ(explorer.ask("waitflag isBhoUp 1 15000"), "1");
     ASSERT_EQ(explorer.ask("browser"), "0 00000000");
     // The host lets go of the library; the command thread keeps it loaded.
     EXPECT_EQ(explorer.ask("free"), "ok");
@@ -164,10 +164,10 @@ TEST(CompanionCommands, EndOfTheCommandThreadsProcessLetsTheNextExplorerStartANe
 
   HostProcess nextExplorer(stage.explorer);
   ASSERT_EQ(nextExplorer.ask("load"), "ok");
-  EXPECT_EQ(nextExplorer.ask("waitflag isBhoUp 1 5000"), "1");
+  EXPECT_EQ(nextExplorer.ask("waitflag isBhoUp 1 15000"), "1");
   ASSERT_EQ(nextExplorer.ask("browser"), "0 00000000");
   EXPECT_EQ(main.ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(nextExplorer.ask("waitflag isCmdReady 1 5000"), "1");
+  EXPECT_EQ(nextExplorer.ask("waitflag isCmdReady 1 15000"), "1");
   EXPECT_EQ(nextExplorer.ask("pump 200"), "ok");
   EXPECT_EQ(nextExplorer.ask("navs 0"), "1 window-thread C:\\users");
 }

@@ -19,15 +19,15 @@ class HostProcess {
   DWORD processId() const { return processId_; }
 
   // The answer line, or "timeout" when none came within the limit.
-  std::string ask(const std::string& command, DWORD timeoutMs = 10000);
+  std::string ask(const std::string& command, DWORD timeoutMs = 30000);
   // Sends a command without waiting for its answer.
   void send(const std::string& command);
   // Reads the next answer line.
-  std::string answer(DWORD timeoutMs = 10000);
+  std::string answer(DWORD timeoutMs = 30000);
 
   // Lets the process end by itself (the library then sees its process
   // end); false when it did not end in time.
-  bool exit(DWORD timeoutMs = 10000);
+  bool exit(DWORD timeoutMs = 30000);
 
  private:
   HANDLE process_ = nullptr;

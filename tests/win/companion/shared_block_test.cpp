@@ -94,7 +94,7 @@ TEST(CompanionSharedBlock, KeyruneStandInAnswersSurfAndLogonCommandsInTime) {
   {
     HostProcess keyrune(stage.keyrune, L"--record " + record);
     ASSERT_TRUE(keyrune.started());
-    const DWORD end = GetTickCount() + 5000;
+    const DWORD end = GetTickCount() + 15000;
     while (main.ask("flag getKyrValidated") != "1" && static_cast<LONG>(end - GetTickCount()) > 0) Sleep(50);
     EXPECT_EQ(main.ask("flag getKyrValidated"), "1");
     EXPECT_EQ(main.ask("keyrune gotoUrl example"), "sent|");
@@ -105,7 +105,7 @@ TEST(CompanionSharedBlock, KeyruneStandInAnswersSurfAndLogonCommandsInTime) {
   {
     HostProcess failing(stage.keyrune, L"--not-validated --fail \"site unknown\"");
     ASSERT_TRUE(failing.started());
-    const DWORD end = GetTickCount() + 5000;
+    const DWORD end = GetTickCount() + 15000;
     while (main.ask("flag getKyrValidated") != "0" && static_cast<LONG>(end - GetTickCount()) > 0) Sleep(50);
     EXPECT_EQ(main.ask("flag getKyrValidated"), "0");
     Sleep(300);

@@ -94,7 +94,11 @@ std::string blockField(const std::string& name) {
   return "error unknown field";
 }
 
+// D key-downs that reached a browser window, past the keyboard hook.
+int dKeyDowns = 0;
+
 LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wParam == 'D') ++dKeyDowns;
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -202,10 +206,13 @@ std::string pressD(BrowserWindow& entry, const std::string& modifiers, int repea
   const bool alt = modifiers.find('a') != std::string::npos;
   if (ctrl) key(VK_CONTROL, false);
   if (alt) key(VK_MENU, false);
+  dKeyDowns = 0;
   for (int i = 0; i < repeats; ++i) key('D', false);
   // The hook reads Ctrl's state as it is when the key is taken from the
   // queue, so the modifiers stay down until then.
-  pumpFor(300);
+  const DWORD end = GetTickCount() + 10000;
+  while (dKeyDowns == 0 && static_cast<LONG>(end - GetTickCount()) > 0) pumpFor(20);
+  pumpFor(100);
   key('D', true);
   if (alt) key(VK_MENU, true);
   if (ctrl) key(VK_CONTROL, true);
