@@ -283,8 +283,15 @@ void CTolvaneDlg::startChoreThread() {
 }
 
 void CTolvaneDlg::startExplorerWatch() {
-  // The Explorer watch is started here (it sets startedExplorer when it had
-  // to start Explorer) once it is part of the program.
+  // Without the companion's export the watch still starts or recycles
+  // Explorer, so that a later-bound companion finds a window to live in.
+  std::function<bool()> isBhoUp;
+  if (companion_ && companion_->isBhoUp().has_value())
+    isBhoUp = [this] { return companion_->isBhoUp().value_or(false); };
+  explorerWatch_ = std::make_unique<CExplorerWatch>(logs_.sink, std::move(isBhoUp));
+  if (hotKeys_)
+    hotKeys_->setStartWatch([this] { explorerWatch_->OnBnClickStartWatch(hwnd(), hotKeys_->lastFolder().get()); });
+  explorerWatch_->startAtLaunch(hwnd(), settings_.lastFolder);
 }
 
 void CTolvaneDlg::installKeyboardHook() {
@@ -343,8 +350,7 @@ void CTolvaneDlg::stopWorkers() {
 }
 
 void CTolvaneDlg::closeStartedExplorers() {
-  if (!startedExplorer) return;
-  startedExplorer = false;
+  if (explorerWatch_) explorerWatch_->closeStartedExplorers(hwnd());
 }
 
 void CTolvaneDlg::closeWorkerHandles() {

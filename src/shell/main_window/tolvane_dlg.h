@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "platform/win32/library/win32_prompts.h"
 #include "platform/win32/registry/win32_registry.h"
 #include "platform/win32/sync/win32_sync.h"
+#include "shell/explorer_watch/explorer_watch.h"
 #include "shell/hotkeys/hot_key_runtime.h"
 #include "shell/logs/shell_logs.h"
 #include "shell/main_window/chore_tree.h"
@@ -54,7 +56,6 @@ class CTolvaneDlg final : public CDialogBase {
   bool choresChanged = false;
   bool exiting = false;
   bool aboutOpen = false;
-  bool startedExplorer = false;
   int minTrackWidth = 0;
   int minTrackHeight = 0;
 
@@ -119,6 +120,7 @@ class CTolvaneDlg final : public CDialogBase {
   Win32Sync sync_;
   ShellLogs logs_;
   std::unique_ptr<CompanionBinding> companion_;
+  std::unique_ptr<CExplorerWatch> explorerWatch_;
 
   ChoreLibrary library_;
   Settings settings_;
