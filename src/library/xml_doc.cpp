@@ -51,6 +51,27 @@ bool isValueToken(std::u16string_view doc, const Token& token, std::size_t limit
   return token.quoted || !xml::isDelimiter(doc[token.start]);
 }
 
+// The value token of the attribute `name` in the start tag that begins at
+// `tagStart` and ends at `limit`; not found when the tag has no such
+// attribute or its attributes stop making sense before it.
+Token findAttributeValue(std::u16string_view doc, std::size_t tagStart, std::size_t limit, std::u16string_view name) {
+  std::size_t pos = nextToken(doc, tagStart + 1).next;
+  while (pos < limit) {
+    const Token attribute = nextToken(doc, pos);
+    if (!attribute.found || attribute.start >= limit) break;
+    const Token equals = nextToken(doc, attribute.next);
+    if (!equals.is(doc, u'=')) {
+      pos = attribute.next;
+      continue;
+    }
+    const Token value = nextToken(doc, equals.next);
+    if (!isValueToken(doc, value, limit)) break;
+    if (!attribute.quoted && attribute.text(doc) == name) return value;
+    pos = value.next;
+  }
+  return Token{};
+}
+
 bool isNodeMark(char16_t c) { return c == u'!' || c == u'?'; }
 
 }  // namespace
@@ -274,22 +295,9 @@ std::u16string CXmlDoc::childAttribute(std::u16string_view name) const {
   if (cursor_.childPos == 0) return {};
   const std::u16string_view doc = document_;
   const ElemSpan& e = span(cursor_.childPos);
-  const std::size_t limit = static_cast<std::size_t>(e.startClose);
-  std::size_t pos = nextToken(doc, static_cast<std::size_t>(e.startOpen) + 1).next;
-  while (pos < limit) {
-    const Token attribute = nextToken(doc, pos);
-    if (!attribute.found || attribute.start >= limit) break;
-    const Token equals = nextToken(doc, attribute.next);
-    if (!equals.is(doc, u'=')) {
-      pos = attribute.next;
-      continue;
-    }
-    const Token value = nextToken(doc, equals.next);
-    if (!isValueToken(doc, value, limit)) break;
-    if (!attribute.quoted && attribute.text(doc) == name) return xml::unescape(value.text(doc));
-    pos = value.next;
-  }
-  return {};
+  const Token value = findAttributeValue(doc, static_cast<std::size_t>(e.startOpen),
+                                         static_cast<std::size_t>(e.startClose), name);
+  return value.found ? xml::unescape(value.text(doc)) : std::u16string();
 }
 
 void CXmlDoc::insertText(std::size_t at, std::size_t removeCount, std::u16string_view text) {
@@ -434,25 +442,13 @@ bool CXmlDoc::setAttribute(std::int32_t element, std::u16string_view name, std::
   const std::size_t limit = static_cast<std::size_t>(e.startClose);
   const std::u16string escaped = xml::escapeAttribute(value);
 
-  std::size_t pos = nextToken(doc, static_cast<std::size_t>(e.startOpen) + 1).next;
-  while (pos < limit) {
-    const Token attribute = nextToken(doc, pos);
-    if (!attribute.found || attribute.start >= limit) break;
-    const Token equals = nextToken(doc, attribute.next);
-    if (!equals.is(doc, u'=')) {
-      pos = attribute.next;
-      continue;
-    }
-    const Token valueToken = nextToken(doc, equals.next);
-    if (!isValueToken(doc, valueToken, limit)) break;
-    if (!attribute.quoted && attribute.text(doc) == name) {
-      const auto delta = static_cast<std::int64_t>(escaped.size()) -
-                         static_cast<std::int64_t>(valueToken.end - valueToken.start);
-      shiftFollowing(element, true, static_cast<std::int64_t>(valueToken.end), delta);
-      insertText(valueToken.start, valueToken.end - valueToken.start, escaped);
-      return true;
-    }
-    pos = valueToken.next;
+  const Token valueToken = findAttributeValue(doc, static_cast<std::size_t>(e.startOpen), limit, name);
+  if (valueToken.found) {
+    const auto delta = static_cast<std::int64_t>(escaped.size()) -
+                       static_cast<std::int64_t>(valueToken.end - valueToken.start);
+    shiftFollowing(element, true, static_cast<std::int64_t>(valueToken.end), delta);
+    insertText(valueToken.start, valueToken.end - valueToken.start, escaped);
+    return true;
   }
 
   std::u16string attribute;
