@@ -21,7 +21,7 @@ int readNumber(std::u16string_view pattern, std::size_t& i) {
   return value;
 }
 
-// Reads the specification after '%' at pattern[i]; false when it is not a
+// Reads the conversion after '%' at pattern[i]; false when it is not a
 // complete conversion (the text is then copied as it stands).
 bool readSpec(std::u16string_view pattern, std::size_t& i, Spec& spec) {
   for (; i < pattern.size(); ++i) {
