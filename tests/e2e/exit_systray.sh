@@ -8,6 +8,7 @@ e2e_set_setting exitSystray 1
 
 e2e_start_tolvane
 e2e_wait_main_window 40
+e2e_wait_started
 [ "$(e2e_probe visible)" = 1 ] || e2e_fail "window not shown at start"
 e2e_probe command 32784
 sleep 1

@@ -135,6 +135,18 @@ e2e_wait_main_window() {
   e2e_probe main-window "${1:-30}" >/dev/null || e2e_fail "main window did not appear"
 }
 
+# Waits until start-up has run to its end (the greeting is in the activity
+# window). The window exists earlier, while start-up may still wait for
+# Explorer; commands and keys sent before then race with it.
+e2e_wait_started() {
+  local limit="${1:-30}" i
+  for ((i = 0; i < limit * 4; i++)); do
+    e2e_probe activity | grep -qF "Tolvane at your service..." && return 0
+    sleep 0.25
+  done
+  e2e_fail "start-up did not finish within $limit s"
+}
+
 # Waits for the process started by e2e_start_tolvane (or the given pid) to end.
 e2e_wait_exit() {
   local pid="${2:-$E2E_TOLVANE_PID}" limit="${1:-20}" waited=0

@@ -28,6 +28,7 @@ runner_set_text_setting lastChoreList Waits
 
 e2e_start_tolvane
 e2e_wait_main_window 40
+e2e_wait_started
 e2e_probe command 3002 || e2e_fail "could not send Run"
 runner_wait_line "Chore list: Waits started..." 20
 runner_wait_line "Chore list: Waits, waiting for FILE_CREATED:$flag_win" 20
@@ -43,8 +44,13 @@ runner_wait_line "Chore list: Waits, count:0, Chore #2: Noop, CompType: 2 comple
 desktop="$(xdotool search --name 'Wine desktop' | head -1)"
 [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
 xdotool windowfocus --sync "$desktop" mousemove --window "$desktop" 400 300
-# The question box has the focus; Enter presses its default button, Yes.
+# Enter presses the question box's default button, Yes.
 e2e_probe message "Tolvane: Proceed?" 20 >/dev/null || e2e_fail "no question box"
+# A window that opened later (Explorer, started for the companion) may hold
+# the focus: click the box's title bar first, as a user would.
+read -r box_left box_top box_right _ <<<"$(e2e_probe box-rect "Tolvane: Proceed?")"
+[ -n "$box_right" ] || e2e_fail "question box has no position"
+xdotool mousemove --window "$desktop" $(((box_left + box_right) / 2)) $((box_top + 8)) click 1
 sleep 0.5
 xdotool key Return
 runner_wait_line "Chore list: Waits, count:0, Chore #3: Noop, CompType: 5 completed." 20

@@ -8,6 +8,7 @@ e2e_set_setting exitSystray 1
 
 e2e_start_tolvane
 e2e_wait_main_window 40
+e2e_wait_started
 sleep 1
 # The tray sits at the right end of the Wine desktop's taskbar.
 tray_x=1270

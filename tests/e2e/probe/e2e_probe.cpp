@@ -195,6 +195,17 @@ int wmain(int argc, wchar_t** argv) {
     print(text);
     return 0;
   }
+  if (verb == L"box-rect") {
+    // Where a message box is, so that a test can click it as a user would.
+    const std::wstring caption = arg(2);
+    HWND box = waitFor(caption.c_str(), false, seconds(3));
+    if (!box) return 1;
+    RECT outer{};
+    GetWindowRect(box, &outer);
+    print(std::to_wstring(outer.left) + L" " + std::to_wstring(outer.top) + L" " + std::to_wstring(outer.right) + L" " +
+          std::to_wstring(outer.bottom));
+    return 0;
+  }
   if (verb == L"answer") {
     const std::wstring caption = arg(2);
     HWND box = waitFor(caption.c_str(), false, 5);
