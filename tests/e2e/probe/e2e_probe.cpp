@@ -243,6 +243,11 @@ int wmain(int argc, wchar_t** argv) {
           std::to_wstring(outer.bottom));
     return 0;
   }
+  if (verb == L"raise") {
+    // As a user clicking the window: it comes above windows that opened later.
+    SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    return SetForegroundWindow(main) ? 0 : 1;
+  }
   if (verb == L"visible") {
     print(IsWindowVisible(main) ? L"1" : L"0");
     return 0;
