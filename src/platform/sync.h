@@ -13,6 +13,9 @@ namespace tolvane {
 
 constexpr std::uint32_t kWaitForever = 0xFFFFFFFFu;
 
+// Worker threads of the main program end with this exit code.
+inline constexpr int kWorkerExitCode = 56;
+
 class Event {
  public:
   virtual ~Event() = default;

@@ -10,9 +10,6 @@
 
 namespace tolvane {
 
-// Worker threads of the main program end with this exit code.
-inline constexpr int kWorkerExitCode = 56;
-
 // Runs until the slot says "exit"; returns the thread's exit code.
 int choreThreadProc(ChoreCommandSlot& slot, Sync& sync, LogSink& log,
                     const std::function<bool(const Chore&)>& executeChore);

@@ -4,7 +4,7 @@
 
 #include "base/format.h"
 #include "engine/hotkeys/chore_thread.h"
-#include "shell/hotkeys/worker_threads.h"
+#include "platform/win32/sync/worker_threads.h"
 
 namespace tolvane::win32 {
 

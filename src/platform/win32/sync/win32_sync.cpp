@@ -4,14 +4,11 @@
 
 #include <vector>
 
+#include "platform/win32/sync/worker_threads.h"
 #include "platform/win32/wide.h"
 
 namespace tolvane::win32 {
 namespace {
-
-// Worker threads end with this code, so that a debugger or a log of exit
-// codes tells them apart from the system's own threads.
-constexpr DWORD kWorkerExitCode = 56;
 
 class KernelEvent final : public Event {
  public:
@@ -27,12 +24,6 @@ class KernelEvent final : public Event {
  private:
   HANDLE handle_;
 };
-
-DWORD WINAPI threadEntry(LPVOID parameter) {
-  std::unique_ptr<std::function<void()>> body(static_cast<std::function<void()>*>(parameter));
-  (*body)();
-  return kWorkerExitCode;
-}
 
 }  // namespace
 
@@ -66,16 +57,6 @@ int Win32Sync::waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) 
 
 void Win32Sync::sleep(std::uint32_t ms) { Sleep(ms); }
 
-bool Win32Sync::startThread(std::function<void()> body) {
-  auto* parameter = new std::function<void()>(std::move(body));
-  HANDLE thread = CreateThread(nullptr, 0, threadEntry, parameter, 0, nullptr);
-  if (thread == nullptr) {
-    delete parameter;
-    return false;
-  }
-  // Worker threads are not joined: the program lets them end with the process.
-  CloseHandle(thread);
-  return true;
-}
+bool Win32Sync::startThread(std::function<void()> body) { return startDetachedWorkerThread(std::move(body)) == 0; }
 
 }  // namespace tolvane::win32

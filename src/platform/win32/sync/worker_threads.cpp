@@ -1,10 +1,10 @@
-#include "shell/hotkeys/worker_threads.h"
+#include "platform/win32/sync/worker_threads.h"
 
 #include <process.h>
 
 #include <cerrno>
 
-#include "engine/hotkeys/chore_thread.h"
+#include "platform/sync.h"
 
 namespace tolvane::win32 {
 
