@@ -63,7 +63,6 @@ class FakeNode : public AccessibleNode {
   explicit FakeNode(std::shared_ptr<FakeAccessibleObject> object) : object_(std::move(object)) {}
 
   std::vector<std::unique_ptr<AccessibleNode>> children() override {
-    ++object_->childrenReads;
     std::vector<std::unique_ptr<AccessibleNode>> nodes;
     for (const auto& child : object_->children) nodes.push_back(std::make_unique<FakeNode>(child));
     return nodes;

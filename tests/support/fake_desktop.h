@@ -42,7 +42,6 @@ struct FakeAccessibleObject {
   std::u16string state;
   std::int32_t actionResult = 0;
   int actions = 0;
-  int childrenReads = 0;
   std::vector<std::shared_ptr<FakeAccessibleObject>> children;
 
   FakeAccessibleObject& add(std::u16string childName, std::u16string childRole, std::u16string childState = u"focusable");

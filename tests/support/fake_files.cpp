@@ -23,7 +23,6 @@ bool FakeFiles::replaceFile(std::u16string_view path, std::string_view bytes) {
 }
 
 std::uint32_t FakeFiles::copyFile(std::u16string_view from, std::u16string_view to) {
-  ++copyCount_;
   const auto error = copyErrors_.find(to);
   if (error != copyErrors_.end()) return error->second;
   const auto source = files_.find(from);

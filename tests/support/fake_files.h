@@ -32,9 +32,7 @@ class FakeFiles : public Files {
   void failReplace(std::u16string_view path) { unwritable_.emplace(path); }
   void failCopyTo(std::u16string_view path, std::uint32_t code) { copyErrors_[std::u16string(path)] = code; }
 
-  const std::map<std::u16string, std::string, std::less<>>& all() const { return files_; }
   int replaceCount() const { return replaceCount_; }
-  int copyCount() const { return copyCount_; }
 
  private:
   std::map<std::u16string, std::string, std::less<>> files_;
@@ -43,7 +41,6 @@ class FakeFiles : public Files {
   std::set<std::u16string, std::less<>> unwritable_;
   std::map<std::u16string, std::uint32_t, std::less<>> copyErrors_;
   int replaceCount_ = 0;
-  int copyCount_ = 0;
 };
 
 }  // namespace tolvane::test

@@ -241,9 +241,4 @@ bool FakeEvent::reset() {
   return true;
 }
 
-bool FakeEvent::isSet() const {
-  std::scoped_lock lock(time_.mutex_);
-  return signaled_;
-}
-
 }  // namespace tolvane::test

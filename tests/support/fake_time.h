@@ -118,8 +118,6 @@ class FakeEvent final : public Event {
       : time_(time), manualReset_(manualReset), signaled_(initiallySet) {}
   bool set() override;
   bool reset() override;
-  // Whether the event is signalled now (without consuming it).
-  bool isSet() const;
 
  private:
   friend class FakeTime;

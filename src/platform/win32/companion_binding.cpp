@@ -40,7 +40,6 @@ bool CompanionBinding::load(const std::wstring& programFolder) {
   dllUnregisterServer_ = resolve<protocol::StatusExport>(protocol::kDllUnregisterServer);
   setHstCommand_ = resolve<protocol::SetTextExport>(protocol::kSetHstCommand);
   isBhoUp_ = resolve<protocol::GetFlagExport>(protocol::kIsBhoUp);
-  isCmdReady_ = resolve<protocol::GetFlagExport>(protocol::kIsCmdReady);
   setDebugLogging_ = resolve<protocol::SetFlagExport>(protocol::kSetDebugLogging);
   setMaxLogSize_ = resolve<protocol::SetSizeExport>(protocol::kSetMaxLogSize);
   setFolderName_ = resolve<protocol::SetTextExport>(protocol::kSetFolderName);
@@ -64,7 +63,7 @@ std::optional<HRESULT> CompanionBinding::unregisterServer() {
 void CompanionBinding::unload() {
   dllRegisterServer_ = dllUnregisterServer_ = nullptr;
   setHstCommand_ = setFolderName_ = setSite_ = setTlCommand_ = nullptr;
-  isBhoUp_ = isCmdReady_ = getKyrValidated_ = nullptr;
+  isBhoUp_ = getKyrValidated_ = nullptr;
   setDebugLogging_ = nullptr;
   setMaxLogSize_ = nullptr;
   getKyrError_ = nullptr;

@@ -23,10 +23,9 @@ class CompanionBinding final : public Companion {
   CompanionBinding(const CompanionBinding&) = delete;
   CompanionBinding& operator=(const CompanionBinding&) = delete;
 
-  // Loads the library from the folder and resolves every export; false
+  // Loads the library from the folder and resolves the exports it uses; false
   // with the platform's error code in `loadError` when it does not load.
   bool load(const std::wstring& programFolder);
-  bool isLoaded() const { return library_ != nullptr; }
   DWORD loadError() const { return loadError_; }
 
   // DllRegisterServer's status; empty when the export is missing.
@@ -59,7 +58,6 @@ class CompanionBinding final : public Companion {
   protocol::StatusExport* dllUnregisterServer_ = nullptr;
   protocol::SetTextExport* setHstCommand_ = nullptr;
   protocol::GetFlagExport* isBhoUp_ = nullptr;
-  protocol::GetFlagExport* isCmdReady_ = nullptr;
   protocol::SetFlagExport* setDebugLogging_ = nullptr;
   protocol::SetSizeExport* setMaxLogSize_ = nullptr;
   protocol::SetTextExport* setFolderName_ = nullptr;

@@ -4,42 +4,26 @@
 
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 
 #include "platform/win32/sync/win32_sync.h"
 #include "platform/win32/wide.h"
 #include "support/fake_registry.h"
 #include "support/library_builders.h"
+#include "support/recording_log_sink.h"
 
 namespace tolvane::win32 {
 namespace {
 
 namespace fs = std::filesystem;
 
-class LockedLog : public LogSink {
- public:
-  void activity(std::u16string_view text, bool isError) override {
-    std::scoped_lock lock(mutex_);
-    lines_.emplace_back(std::u16string(text), isError);
+// Waits for the number of activity lines, five seconds at most.
+bool waitForLines(const test::RecordingLogSink& log, std::size_t count, int timeoutMs = 5000) {
+  for (int i = 0; i < timeoutMs / 10; ++i) {
+    if (log.activityLines().size() >= count) return true;
+    Sleep(10);
   }
-  void debug(std::u16string_view) override {}
-  std::vector<std::pair<std::u16string, bool>> lines() {
-    std::scoped_lock lock(mutex_);
-    return lines_;
-  }
-  // Waits for the number of activity lines, five seconds at most.
-  bool waitForLines(std::size_t count, int timeoutMs = 5000) {
-    for (int i = 0; i < timeoutMs / 10; ++i) {
-      if (lines().size() >= count) return true;
-      Sleep(10);
-    }
-    return false;
-  }
-
- private:
-  std::mutex mutex_;
-  std::vector<std::pair<std::u16string, bool>> lines_;
-};
+  return false;
+}
 
 class NoCompanion : public Companion {
  public:
@@ -55,7 +39,7 @@ class NoCompanion : public Companion {
 
 struct RuntimeRig {
   ChoreLibrary library;
-  LockedLog log;
+  test::RecordingLogSink log;
   Win32Sync sync;
   test::FakeRegistry registry;
   NoCompanion companion;
@@ -89,23 +73,23 @@ TEST(HotKeyRuntime, ChoresRunOnTheChoreThreadOneLineEach) {
 
   EXPECT_FALSE(rig.runtime->runChore(u"Nobody"));
   ASSERT_TRUE(rig.runtime->runChore(u"Idle"));
-  ASSERT_TRUE(rig.log.waitForLines(1));
+  ASSERT_TRUE(waitForLines(rig.log, 1));
   ASSERT_TRUE(rig.runtime->runChore(u"Clip"));
-  ASSERT_TRUE(rig.log.waitForLines(2));
+  ASSERT_TRUE(waitForLines(rig.log, 2));
   ASSERT_TRUE(rig.runtime->runChore(u"Copy"));
-  ASSERT_TRUE(rig.log.waitForLines(3));
+  ASSERT_TRUE(waitForLines(rig.log, 3));
 
-  const auto lines = rig.log.lines();
-  EXPECT_EQ(lines[0].first, u"Chore done: Idle, CHORE_NOTHING.");
-  EXPECT_EQ(lines[1].first, u"Chore done: Clip, CHORE_NOTHING.");
-  EXPECT_EQ(lines[2].first, u"Chore done: Copy, CHORE_FILEOP:Copy");
+  const auto lines = rig.log.activityTexts();
+  EXPECT_EQ(lines[0], "Chore done: Idle, CHORE_NOTHING.");
+  EXPECT_EQ(lines[1], "Chore done: Clip, CHORE_NOTHING.");
+  EXPECT_EQ(lines[2], "Chore done: Copy, CHORE_FILEOP:Copy");
   EXPECT_EQ(rig.runtime->clipboard().readText(), u"from the chore thread");
   EXPECT_TRUE(fs::exists(folder / "out" / "a.txt"));
 
   rig.runtime->requestExit();
   EXPECT_TRUE(rig.runtime->exitRequested());
   rig.runtime->runChore(u"Idle");
-  EXPECT_FALSE(rig.log.waitForLines(4, 300));
+  EXPECT_FALSE(waitForLines(rig.log, 4, 300));
 }
 
 TEST(HotKeyRuntime, TheHookLetsTypedKeysThroughWithoutStartingChores) {
@@ -129,7 +113,7 @@ TEST(HotKeyRuntime, TheHookLetsTypedKeysThroughWithoutStartingChores) {
   }
   rig.runtime->onTimer();
   rig.runtime->removeHook();
-  EXPECT_FALSE(rig.log.waitForLines(1, 300));
+  EXPECT_FALSE(waitForLines(rig.log, 1, 300));
 }
 
 }  // namespace

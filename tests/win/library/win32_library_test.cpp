@@ -9,15 +9,10 @@
 #include "platform/win32/library/win32_key_names.h"
 #include "platform/win32/wide.h"
 #include "support/library_builders.h"
+#include "support/recording_log_sink.h"
 
 namespace tolvane::win32 {
 namespace {
-
-class NoLog : public LogSink {
- public:
-  void activity(std::u16string_view, bool) override {}
-  void debug(std::u16string_view) override {}
-};
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempFolder {
@@ -109,7 +104,7 @@ TEST(Win32ChoreFiles, SaveAndReadOnARealDisk) {
   TempFolder folder;
   Win32Files files;
   SystemClock clock;
-  NoLog log;
+  test::RecordingLogSink log;
   ChoreLibrary library;
   library.appendChore(test::fullChore(u"Full \u00e9\u4e2d"));
   library.appendChoreList(test::makeList(u"L", {test::makeStep(test::fullChore(u"Full \u00e9\u4e2d"), DELAY, u"3")}));
@@ -122,7 +117,6 @@ TEST(Win32ChoreFiles, SaveAndReadOnARealDisk) {
   EXPECT_EQ(report.count, 2);
   EXPECT_EQ(loaded.choreAt(0), library.choreAt(0));
   EXPECT_EQ(loaded.choreListAt(0), library.choreListAt(0));
-
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/wide.h"
 
 namespace tolvane::win32 {
@@ -57,7 +58,7 @@ int Win32ShellActions::fileOperation(const ShellFileOperation& operation) {
 }
 
 ShortcutTarget Win32ShellActions::shortcutTarget(std::u16string_view shortcutPath) {
-  const HRESULT initialised = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const ComApartment com;
   ShortcutTarget target;
   IShellLinkW* link = nullptr;
   IPersistFile* file = nullptr;
@@ -81,7 +82,6 @@ ShortcutTarget Win32ShellActions::shortcutTarget(std::u16string_view shortcutPat
   }
   if (file) file->Release();
   if (link) link->Release();
-  if (SUCCEEDED(initialised)) CoUninitialize();
   return target;
 }
 

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/targeting/window_handle.h"
 #include "platform/win32/wide.h"
 
@@ -16,19 +17,6 @@ namespace {
 // Children read from one object at most; a level this wide is past the
 // search bound anyway.
 constexpr long kMaxChildren = 4096;
-
-class ComApartment {
- public:
-  ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComApartment() {
-    if (initialised_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool initialised_;
-};
 
 VARIANT childVariant(LONG childId) {
   VARIANT variant;

@@ -56,7 +56,7 @@ bool bringToForeground(HWND window) {
     const DWORD foregroundThread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
     const DWORD ownThread = GetCurrentThreadId();
     const DWORD targetThread = GetWindowThreadProcessId(window, nullptr);
-    InputAttachment ownToForeground(foreground ? ownThread : 0, foregroundThread);
+    InputAttachment ownToForeground(ownThread, foregroundThread);
     InputAttachment foregroundToTarget(foregroundThread, targetThread);
 
     // A minimised window keeps its pop-ups hidden, so the window itself is

@@ -41,15 +41,15 @@ std::size_t CWindowIterator::collect(const TopLevelWindows& windows) {
   return count_;
 }
 
-BOOL CWindowIterator::onWindow(HWND window, DWORD processId) {
+void CWindowIterator::onWindow(HWND window, DWORD processId) {
   if (count_ < kCapacity && accepts(window, processId)) windows_[count_++] = window;
-  return TRUE;
 }
 
 bool CWindowIterator::accepts(HWND, DWORD) { return true; }
 
 BOOL CALLBACK CWindowIterator::enumProc(HWND window, LPARAM self) {
-  return reinterpret_cast<CWindowIterator*>(self)->onWindow(window, ownerOf(window));
+  reinterpret_cast<CWindowIterator*>(self)->onWindow(window, ownerOf(window));
+  return TRUE;
 }
 
 bool CMainWindowIterator::accepts(HWND window, DWORD processId) {

@@ -49,13 +49,12 @@ class CWindowIterator {
   HWND operator[](std::size_t index) const { return windows_[index]; }
 
  protected:
-  // Called for each window with its owning process; keeps it when the
-  // filter accepts it and there is room. Always continues.
-  virtual BOOL onWindow(HWND window, DWORD processId);
   virtual bool accepts(HWND window, DWORD processId);
 
  private:
   static BOOL CALLBACK enumProc(HWND window, LPARAM self);
+  // Keeps the window when the filter accepts it and there is room.
+  void onWindow(HWND window, DWORD processId);
 
   std::array<HWND, kCapacity> windows_;
   std::size_t count_ = 0;
