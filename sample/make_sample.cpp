@@ -3,37 +3,15 @@
 //   make_sample OUTPUT-FOLDER
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "base/text.h"
 #include "library/chore_files.h"
 #include "platform/system_clock.h"
+#include "tools/posix/posix_files.h"
 
 namespace tolvane {
 namespace {
-
-// Plain files for a tool that runs on the build machine.
-class ToolFiles final : public Files {
- public:
-  bool fileExists(std::u16string_view path) const override { return std::filesystem::is_regular_file(native(path)); }
-  bool folderExists(std::u16string_view path) const override { return std::filesystem::is_directory(native(path)); }
-  std::optional<std::string> readFile(std::u16string_view path) const override {
-    std::ifstream in(native(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  bool replaceFile(std::u16string_view path, std::string_view bytes) override {
-    std::ofstream out(native(path), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-  }
-  std::uint32_t copyFile(std::u16string_view, std::u16string_view) override { return 1; }
-
- private:
-  static std::string native(std::u16string_view path) { return toUtf8(path); }
-};
 
 Chore exploreDocuments() {
   Chore chore;
@@ -117,7 +95,7 @@ int main(int argc, char** argv) {
   }
   library.appendChoreList(notepadGreeting(library));
 
-  ToolFiles files;
+  PosixFiles files;
   SystemClock clock;
   std::error_code ignored;
   std::filesystem::create_directories(argv[1], ignored);

@@ -6,12 +6,10 @@
 namespace tolvane {
 namespace {
 
-bool isCSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
-
 // One "%Nd" conversion of scanf: white space skipped, then at most `width`
 // characters of an optional sign and digits, at least one digit.
 bool scanNumber(std::u16string_view text, std::size_t& pos, std::size_t width, int& value) {
-  while (pos < text.size() && isCSpace(text[pos])) ++pos;
+  while (pos < text.size() && xml::isCSpace(text[pos])) ++pos;
   const std::size_t end = std::min(text.size(), pos + width);
   bool negative = false;
   if (pos < end && (text[pos] == u'+' || text[pos] == u'-')) negative = text[pos++] == u'-';
@@ -105,9 +103,6 @@ Chore readChore(CXmlDoc& doc) {
   r.text(u"ctrlWndCls", c.ctrlWndCls);
   r.text(u"ctrlWndTxt", c.ctrlWndTxt);
   r.integer(u"notifyCode", c.notifyCode);
-  c.compType = COMP_NONE;
-  c.compData.clear();
-  c.hotKeyChore = {};
   r.integer(u"newWindow", c.newWindow);
   r.hotKey(u"hotKey", c.hotKey);
   r.integer(u"fileOpType", c.fileOp.fileOpType);

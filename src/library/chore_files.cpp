@@ -103,13 +103,13 @@ ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
 ChoreFilesReport loadChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, Prompts& prompts,
                                 std::u16string_view programFolder) {
   Files& files = services.files;
-  const std::u16string choreFile = formatText(u"%s%s", programFolder, kChoreFileName);
+  const std::u16string choreFile = choreFilePath(programFolder);
   if (!files.fileExists(choreFile)) {
-    const std::u16string sampleChores = formatText(u"%ssample\\%s", programFolder, kChoreFileName);
+    const std::u16string sampleFolder = formatText(u"%ssample\\", programFolder);
+    const std::u16string sampleChores = choreFilePath(sampleFolder);
     if (files.fileExists(sampleChores) && prompts.askYesNo(kSampleQuestion, kCaption)) {
       files.copyFile(sampleChores, choreFile);
-      files.copyFile(formatText(u"%ssample\\%s", programFolder, kChoreListFileName),
-                     formatText(u"%s%s", programFolder, kChoreListFileName));
+      files.copyFile(choreListFilePath(sampleFolder), choreListFilePath(programFolder));
     }
   }
   return readChoreFiles(library, services, programFolder);
@@ -132,10 +132,10 @@ ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const 
 }
 
 void makeBackup(Files& files, Prompts& prompts, std::u16string_view folder) {
-  const std::uint32_t first =
-      files.copyFile(choreFilePath(folder), formatText(u"%s%s.backup", folder, kChoreFileName));
-  const std::uint32_t second =
-      files.copyFile(choreListFilePath(folder), formatText(u"%s%s.backup", folder, kChoreListFileName));
+  const std::u16string choreFile = choreFilePath(folder);
+  const std::u16string listFile = choreListFilePath(folder);
+  const std::uint32_t first = files.copyFile(choreFile, choreFile + u".backup");
+  const std::uint32_t second = files.copyFile(listFile, listFile + u".backup");
   // A missing chore-list file must not hide a failed copy of the chore file.
   auto isFailure = [](std::uint32_t code) { return code != 0 && code != kFileNotFoundError; };
   const std::uint32_t error = isFailure(second) ? second : first;

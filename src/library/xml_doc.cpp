@@ -300,10 +300,6 @@ std::u16string CXmlDoc::childAttribute(std::u16string_view name) const {
   return value.found ? xml::unescape(value.text(doc)) : std::u16string();
 }
 
-void CXmlDoc::insertText(std::size_t at, std::size_t removeCount, std::u16string_view text) {
-  document_.replace(at, removeCount, text);
-}
-
 void CXmlDoc::shiftOne(std::int32_t element, std::int64_t threshold, std::int64_t delta) {
   ElemSpan& e = at(element);
   auto move = [&](std::int32_t& value) {
@@ -398,7 +394,7 @@ void CXmlDoc::addElement(std::u16string_view name, std::u16string_view text) {
     ElemSpan& p = at(parent);
     p.startClose = offset(slash);
     p.endOpen = offset(slash + 1 + kCrLf.size() + element.size());
-    insertText(slash, 1, replacement);
+    document_.replace(slash, 1, replacement);
     insertAt = slash + 1 + kCrLf.size();
   } else {
     if (after != 0) {
@@ -415,7 +411,7 @@ void CXmlDoc::addElement(std::u16string_view name, std::u16string_view text) {
     }
     shiftFollowing(after != 0 ? after : parent, false, static_cast<std::int64_t>(insertAt),
                    static_cast<std::int64_t>(element.size()));
-    insertText(insertAt, 0, element);
+    document_.replace(insertAt, 0, element);
     if (element.starts_with(kCrLf)) insertAt += kCrLf.size();
   }
 
@@ -447,7 +443,7 @@ bool CXmlDoc::setAttribute(std::int32_t element, std::u16string_view name, std::
     const auto delta = static_cast<std::int64_t>(escaped.size()) -
                        static_cast<std::int64_t>(valueToken.end - valueToken.start);
     shiftFollowing(element, true, static_cast<std::int64_t>(valueToken.end), delta);
-    insertText(valueToken.start, valueToken.end - valueToken.start, escaped);
+    document_.replace(valueToken.start, valueToken.end - valueToken.start, escaped);
     return true;
   }
 
@@ -460,7 +456,7 @@ bool CXmlDoc::setAttribute(std::int32_t element, std::u16string_view name, std::
   attribute += u'"';
   const std::size_t insertAt = static_cast<std::size_t>(e.isEmpty() ? e.endOpen : e.startClose);
   shiftFollowing(element, true, static_cast<std::int64_t>(insertAt), static_cast<std::int64_t>(attribute.size()));
-  insertText(insertAt, 0, attribute);
+  document_.replace(insertAt, 0, attribute);
   return true;
 }
 

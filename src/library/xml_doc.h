@@ -45,7 +45,6 @@ class CXmlDoc {
   std::u16string documentText() const { return document_; }
   // Hands the text over and leaves the document empty.
   std::u16string takeText();
-  std::u16string_view documentView() const { return document_; }
   const std::u16string& error() const { return error_; }
 
   // The next sibling after mainPos (or the parent's first child when mainPos
@@ -83,7 +82,6 @@ class CXmlDoc {
   void linkChild(std::int32_t parent, std::int32_t after, std::int32_t child);
   bool nameMatches(std::int32_t element, std::u16string_view name) const;
   std::u16string elementContent(std::int32_t element) const;
-  void insertText(std::size_t at, std::size_t removeCount, std::u16string_view text);
   void shiftFollowing(std::int32_t from, bool includeSubtree, std::int64_t threshold, std::int64_t delta);
   void shiftSubtree(std::int32_t top, std::int64_t threshold, std::int64_t delta);
   void shiftOne(std::int32_t element, std::int64_t threshold, std::int64_t delta);

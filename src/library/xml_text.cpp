@@ -34,11 +34,11 @@ constexpr Entity kEntities[] = {
     {u"lt;", u'<'}, {u"amp;", u'&'}, {u"gt;", u'>'}, {u"apos;", u'\''}, {u"quot;", u'"'},
 };
 
-bool isCSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
-
 }  // namespace
 
 bool isWhite(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+
+bool isCSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 
 bool isDelimiter(char16_t c) {
   switch (c) {

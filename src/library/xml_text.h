@@ -12,6 +12,9 @@ namespace tolvane::xml {
 
 bool isWhite(char16_t c);
 
+// The C runtime's isspace in the "C" locale, which its number conversions skip.
+bool isCSpace(char16_t c);
+
 // Characters that end an unquoted token (and are one-character tokens
 // themselves): white space and < > = \ / ? !
 bool isDelimiter(char16_t c);

@@ -12,14 +12,11 @@ class SettingsReader {
  public:
   explicit SettingsReader(Registry& registry) : registry_(registry) {}
 
-  void number(std::u16string_view name, std::int32_t& field) {
-    if (auto value = registry_.readDword(kUser, kSettingsKey, name)) field = static_cast<std::int32_t>(*value);
-  }
-  void number(std::u16string_view name, std::uint32_t& field) {
-    if (auto value = registry_.readDword(kUser, kSettingsKey, name)) field = *value;
-  }
-  void number(std::u16string_view name, std::uint16_t& field) {
-    if (auto value = registry_.readDword(kUser, kSettingsKey, name)) field = static_cast<std::uint16_t>(*value);
+  // Every number is a DWORD in the registry; the record's narrower or
+  // signed fields take its bits.
+  template <typename T>
+  void number(std::u16string_view name, T& field) {
+    if (auto value = registry_.readDword(kUser, kSettingsKey, name)) field = static_cast<T>(*value);
   }
   void flag(std::u16string_view name, bool& field) {
     if (auto value = registry_.readDword(kUser, kSettingsKey, name)) field = *value != 0;

@@ -1,8 +1,10 @@
 #include "tools/tolvanectl/tolvanectl.h"
 
+#include <cstdio>
 #include <vector>
 
 #include "base/format.h"
+#include "base/text.h"
 #include "library/chore_files.h"
 #include "library/summary_text.h"
 
@@ -10,6 +12,14 @@ namespace tolvane {
 namespace {
 
 constexpr std::u16string_view kUsage = u"usage: tolvanectl check|resave|show DIR\n";
+
+// The load's only debug line, about a file it cannot convert, is reported
+// as a problem of that file instead.
+class QuietLog final : public LogSink {
+ public:
+  void activity(std::u16string_view, bool) override {}
+  void debug(std::u16string_view) override {}
+};
 
 struct ReadOutcome {
   ChoreLibrary library;
@@ -31,28 +41,32 @@ std::u16string fileProblem(std::u16string_view fileName, const ChoreFileReport& 
 }
 
 void readFolder(const ToolServices& services, std::u16string_view folder, ReadOutcome& outcome) {
-  const ChoreFileServices fileServices{services.files, services.clock, services.log};
+  QuietLog log;
+  const ChoreFileServices fileServices{services.files, services.clock, log};
   const ChoreFilesReport report = readChoreFiles(outcome.library, fileServices, folder);
-  const std::u16string choreFile = choreFilePath(folder);
-  const std::u16string listFile = choreListFilePath(folder);
+  const bool listFileExists = services.files.fileExists(choreListFilePath(folder));
 
   const std::u16string choreProblem =
-      fileProblem(kChoreFileName, report.chores, services.files.fileExists(choreFile));
+      fileProblem(kChoreFileName, report.chores, services.files.fileExists(choreFilePath(folder)));
   if (!choreProblem.empty()) outcome.problems.push_back(choreProblem);
-  if (report.lists.status == ChoreFileStatus::NotRead && services.files.fileExists(listFile)) {
+  if (report.lists.status == ChoreFileStatus::NotRead && listFileExists) {
     if (report.chores.status == ChoreFileStatus::Missing && choreProblem.empty())
       outcome.problems.push_back(
           formatText(u"%s: its lists are ignored, because %s is missing", kChoreListFileName, kChoreFileName));
     else
       outcome.problems.push_back(formatText(u"%s: not read", kChoreListFileName));
   }
-  const std::u16string listProblem =
-      fileProblem(kChoreListFileName, report.lists, services.files.fileExists(listFile));
+  const std::u16string listProblem = fileProblem(kChoreListFileName, report.lists, listFileExists);
   if (!listProblem.empty()) outcome.problems.push_back(listProblem);
 
   for (const auto& dropped : report.droppedSteps)
     outcome.notes.push_back(
         formatText(u"list \"%s\": step \"%s\" dropped (no such chore)", dropped.listName, dropped.choreName));
+}
+
+void write(std::FILE* stream, std::u16string_view text) {
+  const std::string bytes = toUtf8(text);
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
 }
 
 std::u16string counts(const ChoreLibrary& library) {
@@ -133,6 +147,12 @@ ToolResult runTolvanectl(std::span<const std::u16string> args, const ToolService
   else if (args[0] == u"resave") resave(services, folder, outcome, result);
   else show(services, outcome, result);
   return result;
+}
+
+int printResult(const ToolResult& result) {
+  write(stdout, result.out);
+  write(stderr, result.err);
+  return result.exitCode;
 }
 
 }  // namespace tolvane

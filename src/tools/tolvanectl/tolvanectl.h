@@ -8,7 +8,6 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/key_names.h"
-#include "platform/log_sink.h"
 
 namespace tolvane {
 
@@ -16,7 +15,6 @@ struct ToolServices {
   Files& files;
   KeyNames& keyNames;
   const Clock& clock;
-  LogSink& log;
   char16_t separator;  // of paths on this system
 };
 
@@ -28,5 +26,8 @@ struct ToolResult {
 
 // `args` are the words after the program name.
 ToolResult runTolvanectl(std::span<const std::u16string> args, const ToolServices& services);
+
+// Writes the result's texts to stdout and stderr in UTF-8; gives its exit code.
+int printResult(const ToolResult& result);
 
 }  // namespace tolvane

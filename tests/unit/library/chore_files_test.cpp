@@ -9,6 +9,7 @@
 #include "support/fake_prompts.h"
 #include "support/fake_time.h"
 #include "support/library_builders.h"
+#include "support/recording_log_sink.h"
 #include "support/test_paths.h"
 
 namespace tolvane {
@@ -17,36 +18,9 @@ namespace {
 using test::FakeFiles;
 using test::FakePrompts;
 
-class RecordingLog : public LogSink {
- public:
-  void activity(std::u16string_view text, bool) override { lines.emplace_back(text); }
-  void debug(std::u16string_view text) override { lines.emplace_back(text); }
-  std::vector<std::u16string> lines;
-};
-
 std::string goldenBytes(const std::string& name) {
   std::ifstream in(test::testDataPath("chore_files/" + name), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-LocalTime midJune2026() {
-  LocalTime t;
-  t.year = 2026;
-  t.month = 6;
-  t.day = 15;
-  t.hour = 12;
-  return t;
-}
-
-LocalTime fields(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-  LocalTime t;
-  t.year = year;
-  t.month = month;
-  t.day = day;
-  t.hour = hour;
-  t.minute = minute;
-  t.second = second;
-  return t;
 }
 
 class ChoreFiles : public ::testing::Test {
@@ -66,9 +40,9 @@ class ChoreFiles : public ::testing::Test {
     return fromFileBytes(files.bytes(name).value_or("")).text;
   }
 
-  test::FakeTime time{midJune2026()};
+  test::FakeTime time{LocalTime{2026, 6, 15, 12}};
   FakeFiles files;
-  RecordingLog log;
+  test::RecordingLogSink log;
   ChoreFileServices services{files, time, log};
   ChoreLibrary library;
 };
@@ -93,11 +67,11 @@ LibraryContents goldenLibrary(const Clock& clock) {
   ChoreSchedule& s = morning.schedule;
   s.runWindows = true;
   s.hasRunTimeOfDay = true;
-  s.runTimeOfDay = clock.fromLocal(fields(2026, 2, 2, 7, 5, 9));
+  s.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 7, 5, 9});
   s.runEveryday = true;
   s.runDayOfWeek = u"Mon,Wed";
   s.hasRunDate = true;
-  s.runDate = clock.fromLocal(fields(2007, 4, 3));
+  s.runDate = clock.fromLocal(LocalTime{2007, 4, 3});
   s.runPostDelay = 2;
   s.runRepeatCount = 1;
   s.nextChorelist = u"Evening";
@@ -249,9 +223,9 @@ TEST_F(ChoreFiles, TimesAndDatesOutsideTheCalendarAreNotSet) {
   };
   ChoreSchedule s = schedule(u"<runTimeOfDay>070509</runTimeOfDay><runDate>03042007</runDate>");
   EXPECT_TRUE(s.hasRunTimeOfDay);
-  EXPECT_EQ(s.runTimeOfDay, time.fromLocal(fields(2026, 2, 2, 7, 5, 9)));
+  EXPECT_EQ(s.runTimeOfDay, time.fromLocal(LocalTime{2026, 2, 2, 7, 5, 9}));
   EXPECT_TRUE(s.hasRunDate);
-  EXPECT_EQ(s.runDate, time.fromLocal(fields(2007, 4, 3)));
+  EXPECT_EQ(s.runDate, time.fromLocal(LocalTime{2007, 4, 3}));
 
   for (const std::u16string_view bad : {u"240000", u"126000", u"120060", u"-10000", u"07", u"ab0000"}) {
     s = schedule(std::u16string(u"<runTimeOfDay>") + std::u16string(bad) + u"</runTimeOfDay>");
@@ -303,8 +277,8 @@ TEST_F(ChoreFiles, MissingBrokenAndForeignFilesLoseNothing) {
   EXPECT_EQ(report.count, 0);
   EXPECT_EQ(report.chores.status, ChoreFileStatus::Unconvertible);
   EXPECT_EQ(report.lists.status, ChoreFileStatus::NotRead);
-  ASSERT_EQ(log.lines.size(), 1u);
-  EXPECT_EQ(log.lines[0], u"xml file error converting file to string. ");
+  EXPECT_TRUE(log.activityTexts().empty());
+  EXPECT_EQ(log.debugTexts(), std::vector<std::string>{"xml file error converting file to string. "});
 
   // A byte-order mark (and a NUL near the end, as some editors leave) is fine.
   files.put(kChoreFileName, toFileBytes(u"\xFEFF<Chores><Chore name=\"z\"/></Chores>") + std::string(6, '\0') + "x");

@@ -4,17 +4,10 @@
 
 #include <thread>
 
+#include "support/library_builders.h"
+
 namespace tolvane {
 namespace {
-
-Chore namedChore(std::u16string name, HotKeyCode key = {}) {
-  Chore chore;
-  chore.name = std::move(name);
-  chore.type = CHORE_NOTHING;
-  chore.verb = u"Do nothing";
-  chore.hotKey = key;
-  return chore;
-}
 
 ChoreList listWithSteps(std::u16string name, std::vector<std::u16string> stepNames, const ChoreLibrary& library) {
   ChoreList list;
@@ -25,8 +18,8 @@ ChoreList listWithSteps(std::u16string name, std::vector<std::u16string> stepNam
 
 TEST(ChoreLibrary, NamesCompareExactlyAndShareOneNameSpace) {
   ChoreLibrary library;
-  library.appendChore(namedChore(u"A"));
-  library.appendChore(namedChore(u"a"));
+  library.appendChore(test::makeChore(u"A"));
+  library.appendChore(test::makeChore(u"a"));
   library.appendChoreList(listWithSteps(u"List", {u"A"}, library));
   EXPECT_EQ(library.findChore(u"a"), 1);
   EXPECT_EQ(library.findChore(u"A "), -1);
@@ -42,7 +35,9 @@ TEST(ChoreLibrary, NamesCompareExactlyAndShareOneNameSpace) {
 TEST(ChoreLibrary, HotKeyOwnerPrefersMasterKeyThenChoresThenLists) {
   ChoreLibrary library;
   const HotKeyCode ctrlAltK{0x4B, kHotKeyControl | kHotKeyAlt};
-  library.appendChore(namedChore(u"Docs", ctrlAltK));
+  Chore docs = test::makeChore(u"Docs");
+  docs.hotKey = ctrlAltK;
+  library.appendChore(docs);
   ChoreList list;
   list.name = u"Morning";
   list.hotKey = ctrlAltK;
@@ -60,7 +55,7 @@ TEST(ChoreLibrary, HotKeyOwnerPrefersMasterKeyThenChoresThenLists) {
 
 TEST(ChoreLibrary, RefreshStepsRenamesStepsAndKeepsTheirCompletionSettings) {
   ChoreLibrary library;
-  library.appendChore(namedChore(u"Old"));
+  library.appendChore(test::makeChore(u"Old"));
   ChoreList list = listWithSteps(u"L", {u"Old", u"Old"}, library);
   list.steps[0].compType = WND_CREATED;
   list.steps[0].compData = u"Notepad";
@@ -121,7 +116,7 @@ TEST(ChoreLibrary, ListsKeepTheirIdentityWhenTheOrderChanges) {
 
 TEST(ChoreLibrary, ReadersGetWholeRecordsWhileTheUserEdits) {
   ChoreLibrary library;
-  library.appendChore(namedChore(u"X"));
+  library.appendChore(test::makeChore(u"X"));
   std::thread editor([&] {
     for (int i = 0; i < 2000; ++i) {
       library.edit([i](LibraryContents& contents) {

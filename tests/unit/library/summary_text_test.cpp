@@ -9,17 +9,6 @@
 namespace tolvane {
 namespace {
 
-LocalTime at(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-  LocalTime t;
-  t.year = year;
-  t.month = month;
-  t.day = day;
-  t.hour = hour;
-  t.minute = minute;
-  t.second = second;
-  return t;
-}
-
 TEST(SummaryText, ChoreShowsVerbKeyTargetAndTheListsUsingIt) {
   ChoreLibrary library;
   test::FakeKeyNames keys;
@@ -63,7 +52,7 @@ TEST(SummaryText, StepAddsItsCompletionConditionAndShowsAMissingChore) {
 }
 
 TEST(SummaryText, ListShowsScheduleOverTheIconAndChainingOverTheLabel) {
-  test::FakeTime clock(at(2026, 6, 15));
+  test::FakeTime clock(LocalTime{2026, 6, 15});
   test::FakeKeyNames keys;
   ChoreList list = test::makeList(u"Morning", {test::makeChore(u"a"), test::makeChore(u"b")});
   list.hotKey = {0x74, 0};
@@ -75,13 +64,13 @@ TEST(SummaryText, ListShowsScheduleOverTheIconAndChainingOverTheLabel) {
   s.runDayOfWeek = u"Mon";
   EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverIcon, keys, clock), u"Morning, [Chores]2\n[HotKey]F5");
   s.hasRunTimeOfDay = true;
-  s.runTimeOfDay = clock.fromLocal(at(2026, 2, 2, 19, 5, 9));
+  s.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 19, 5, 9});
   s.hasRunDate = true;
-  s.runDate = clock.fromLocal(at(2007, 4, 3));
+  s.runDate = clock.fromLocal(LocalTime{2007, 4, 3});
   EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverIcon, keys, clock),
             u"Morning, [Chores]2\n[HotKey]F5\n[RunTOD]07:05:09 PM\n[RunEveryday]yes\n[RunDOW]Mon\n[RunDate]04/03/07");
   s.runWindows = true;
-  s.runTimeOfDay = clock.fromLocal(at(2026, 2, 2, 0, 30, 0));
+  s.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 0, 30, 0});
   EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverIcon, keys, clock),
             u"Morning, [Chores]2\n[HotKey]F5\n[RunWhenTolvaneStarts]yes\n[RunTOD]12:30:00 AM\n[RunEveryday]yes"
             u"\n[RunDOW]Mon\n[RunDate]04/03/07");

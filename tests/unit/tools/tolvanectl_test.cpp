@@ -11,12 +11,6 @@
 namespace tolvane {
 namespace {
 
-class QuietLog : public LogSink {
- public:
-  void activity(std::u16string_view, bool) override {}
-  void debug(std::u16string_view) override {}
-};
-
 class Tolvanectl : public ::testing::Test {
  protected:
   Tolvanectl() { files.addFolder(u"D"); }
@@ -34,8 +28,7 @@ class Tolvanectl : public ::testing::Test {
   test::FakeFiles files;
   test::FakeKeyNames keys;
   test::FakeTime time{LocalTime{}};
-  QuietLog log;
-  ToolServices services{files, keys, time, log, u'/'};
+  ToolServices services{files, keys, time, u'/'};
 };
 
 TEST_F(Tolvanectl, CheckCountsRecordsAndNamesEveryProblem) {
@@ -99,7 +92,7 @@ TEST_F(Tolvanectl, ResaveNormalisesButNeverWritesOverWhatItCouldNotRead) {
   test::FakeFiles fresh;
   fresh.addFolder(u"D");
   fresh.failReplace(u"D/_TolvaneChoreLists.xml");
-  ToolServices freshServices{fresh, keys, time, log, u'/'};
+  ToolServices freshServices{fresh, keys, time, u'/'};
   const std::vector<std::u16string> args{u"resave", u"D"};
   result = runTolvanectl(args, freshServices);
   EXPECT_EQ(result.exitCode, 1);
