@@ -2,12 +2,10 @@
 
 namespace tolvane {
 
-bool waitForModifierRelease(KeyboardInput& keyboard, Sync& sync) {
-  for (std::uint32_t waited = 0; keyboard.anyModifierHeld(); waited += kModifierReleasePollMs) {
-    if (waited >= kModifierReleaseWaitMs) return false;
+void waitForModifierRelease(KeyboardInput& keyboard, Sync& sync) {
+  for (std::uint32_t waited = 0; keyboard.anyModifierHeld() && waited < kModifierReleaseWaitMs;
+       waited += kModifierReleasePollMs)
     sync.sleep(kModifierReleasePollMs);
-  }
-  return true;
 }
 
 void sendKeystrokes(KeyboardInput& keyboard, std::atomic<bool>& hotKeyProcessingEnabled, HotKeyCode key,

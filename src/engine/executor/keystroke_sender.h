@@ -17,8 +17,8 @@ constexpr std::uint32_t kModifierReleasePollMs = 20;
 
 // A chore started by a hot key runs while the user may still hold Ctrl or
 // Alt, which the target would see mixed into the typed keys; waits up to a
-// second for every modifier to be released. True when they were.
-bool waitForModifierRelease(KeyboardInput& keyboard, Sync& sync);
+// second for every modifier to be released.
+void waitForModifierRelease(KeyboardInput& keyboard, Sync& sync);
 
 // Presses the key `repeat` times with its modifiers (Alt, Ctrl, Shift down;
 // the key; Shift, Ctrl, Alt up), then Enter once when asked. Hot-key

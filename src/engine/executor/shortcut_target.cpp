@@ -46,15 +46,14 @@ RunningInstanceKey runningInstanceKey(ShellActions& shell, LogSink& log, std::u1
 }
 
 std::optional<WindowHandle> findRunningInstance(const WindowInfoList& windows, const RunningInstanceKey& key) {
-  const std::u16string search = asciiLower(key.text);
   for (const WindowInfo& window : windows) {
-    std::u16string module = asciiLower(window.moduleBaseName);
+    std::u16string_view module = window.moduleBaseName;
     if (key.byName) {
       if (module.size() <= 4) continue;
-      module.resize(module.size() - 4);
+      module.remove_suffix(4);
     }
     if (module.empty()) continue;
-    if (search.find(module) != std::u16string::npos) return window.window;
+    if (containsIgnoreAsciiCase(key.text, module)) return window.window;
   }
   return std::nullopt;
 }

@@ -1,12 +1,14 @@
 #include "engine/hotkeys/chore_command_slot.h"
 
+#include <utility>
+
 namespace tolvane {
 
-void ChoreCommandSlot::runChore(const Chore& chore) {
+void ChoreCommandSlot::runChore(Chore chore) {
   {
     std::scoped_lock lock(mutex_);
     if (exit_) return;
-    chore_ = chore;
+    chore_ = std::move(chore);
     command_ = kCommandDoChore;
   }
   if (choreEvent_) choreEvent_->set();

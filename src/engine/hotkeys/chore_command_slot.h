@@ -35,8 +35,8 @@ class ChoreCommandSlot {
   ChoreCommandSlot(std::shared_ptr<Event> choreEvent, std::shared_ptr<Event> schedulerEvent)
       : choreEvent_(std::move(choreEvent)), schedulerEvent_(std::move(schedulerEvent)) {}
 
-  // runChore: the chore thread carries out a copy of this chore.
-  void runChore(const Chore& chore);
+  // runChore: the chore thread carries out this copy of a chore.
+  void runChore(Chore chore);
   // Any other command word for the chore thread.
   void postCommand(std::u16string_view command);
   // Shutdown: "exit" for the chore thread and the scheduler, both woken.

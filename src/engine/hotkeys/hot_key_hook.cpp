@@ -1,19 +1,12 @@
 #include "engine/hotkeys/hot_key_hook.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/format.h"
 
 namespace tolvane {
-
-namespace {
-
-std::uint16_t modifierFlags(ModifierState pressed) {
-  return static_cast<std::uint16_t>((pressed.alt ? kHotKeyAlt : 0) | (pressed.shift ? kHotKeyShift : 0) |
-                                    (pressed.ctrl ? kHotKeyControl : 0));
-}
-
-}  // namespace
 
 bool HotKeyHook::onKey(const KeyStroke& key, ModifierState pressed) {
   HookSwitches switches;
@@ -22,9 +15,14 @@ bool HotKeyHook::onKey(const KeyStroke& key, ModifierState pressed) {
   switches.processingEnabled = processingEnabled_.load();
   switches.masterKey = masterKey();
 
+  // Holds the table while the decision points into it.
   std::shared_ptr<const HotKeyTable> table;
-  if (needsHotKeyTable(key, pressed, switches)) table = index_.current();
-  const KeyDecision decision = decideKey(key, pressed, switches, table.get());
+  std::optional<KeyDecision> settled = decideWithoutBindings(key, pressed, switches);
+  if (!settled) {
+    table = index_.current();
+    settled = decideByBindings(key.virtualKey, pressed, *table);
+  }
+  const KeyDecision& decision = *settled;
 
   switch (decision.action) {
     case KeyAction::PassOn:
@@ -39,10 +37,10 @@ bool HotKeyHook::onKey(const KeyStroke& key, ModifierState pressed) {
       toggleMaster();
       break;
     case KeyAction::RunChore: {
-      const Chore chore = s_.library.copyChore(decision.entry->name);
+      Chore chore = s_.library.copyChore(decision.entry->name);
       // The binding went away since the table was built: not ours.
       if (!chore.isFound()) return false;
-      s_.slot.runChore(chore);
+      s_.slot.runChore(std::move(chore));
       break;
     }
     case KeyAction::LaunchList:

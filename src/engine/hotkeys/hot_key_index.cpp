@@ -21,16 +21,12 @@ HotKeyTable::HotKeyTable(const LibraryContents& library) {
                           list.id, static_cast<std::uint32_t>(i)});
     }
   }
-  std::stable_sort(entries_.begin(), entries_.end(),
-                   [](const HotKeyEntry& a, const HotKeyEntry& b) { return a.virtualKey < b.virtualKey; });
+  std::ranges::stable_sort(entries_, {}, &HotKeyEntry::virtualKey);
 }
 
 std::span<const HotKeyEntry> HotKeyTable::entriesFor(std::uint16_t virtualKey) const {
-  const auto byKey = [](const HotKeyEntry& entry, std::uint16_t key) { return entry.virtualKey < key; };
-  const auto first = std::lower_bound(entries_.begin(), entries_.end(), virtualKey, byKey);
-  auto last = first;
-  while (last != entries_.end() && last->virtualKey == virtualKey) ++last;
-  return {first, last};
+  const auto found = std::ranges::equal_range(entries_, virtualKey, {}, &HotKeyEntry::virtualKey);
+  return {found.begin(), found.end()};
 }
 
 std::shared_ptr<const HotKeyTable> HotKeyIndex::current() {

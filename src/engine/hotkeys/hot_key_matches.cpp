@@ -37,9 +37,13 @@ std::size_t findHotKeyMatches(const ChoreLibrary& library, std::uint16_t virtual
   });
 }
 
+std::uint16_t modifierFlags(ModifierState pressed) {
+  return static_cast<std::uint16_t>((pressed.alt ? kHotKeyAlt : 0) | (pressed.shift ? kHotKeyShift : 0) |
+                                    (pressed.ctrl ? kHotKeyControl : 0));
+}
+
 bool modifiersAgree(std::uint16_t modifiers, ModifierState pressed) {
-  return pressed.ctrl == ((modifiers & kHotKeyControl) != 0) && pressed.alt == ((modifiers & kHotKeyAlt) != 0) &&
-         pressed.shift == ((modifiers & kHotKeyShift) != 0);
+  return (modifiers & (kHotKeyShift | kHotKeyControl | kHotKeyAlt)) == modifierFlags(pressed);
 }
 
 }  // namespace tolvane

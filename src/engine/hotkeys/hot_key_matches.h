@@ -40,4 +40,7 @@ struct ModifierState {
 
 bool modifiersAgree(std::uint16_t modifiers, ModifierState pressed);
 
+// The held keys as hot-key modifier flags.
+std::uint16_t modifierFlags(ModifierState pressed);
+
 }  // namespace tolvane

@@ -18,67 +18,50 @@ bool isMasterKey(const KeyStroke& key, ModifierState pressed, HotKeyCode master)
   return master.isSet() && key.virtualKey == master.virtualKey && modifiersAgree(master.modifiers, pressed);
 }
 
-// Steps 1 to 7 of the rule: everything before the bindings are consulted.
-// Returns true with `decision` filled when the key is settled without them.
-bool settledBeforeBindings(const KeyStroke& key, ModifierState pressed, const HookSwitches& switches,
-                           KeyDecision& decision) {
-  decision = {};
-  if (switches.suspended && !switches.captureMode) return true;
-  if (key.code < 0) return true;
-  if (key.flags & (kKeyFlagInjected | kKeyFlagUp)) return true;
-  if (switches.captureMode) {
-    if (isCaptureEndKey(key, pressed))
-      decision.action = KeyAction::EndCapture;
-    else if (!isModifierKey(key.virtualKey))
-      decision.action = KeyAction::Record;
-    return true;
-  }
-  if (isMasterKey(key, pressed, switches.masterKey)) {
-    decision.action = KeyAction::ToggleMaster;
-    return true;
-  }
-  if (!switches.processingEnabled) return true;
-  if (!pressed.ctrl && !pressed.alt && !isFunctionKey(key.virtualKey)) return true;
-  return false;
-}
+KeyDecision decided(KeyAction action) { return {action, nullptr, {}}; }
 
 }  // namespace
 
-bool needsHotKeyTable(const KeyStroke& key, ModifierState pressed, const HookSwitches& switches) {
-  KeyDecision decision;
-  return !settledBeforeBindings(key, pressed, switches, decision);
+std::optional<KeyDecision> decideWithoutBindings(const KeyStroke& key, ModifierState pressed,
+                                                 const HookSwitches& switches) {
+  const KeyDecision passOn;
+  if (switches.suspended && !switches.captureMode) return passOn;
+  if (key.code < 0) return passOn;
+  if (key.flags & (kKeyFlagInjected | kKeyFlagUp)) return passOn;
+  if (switches.captureMode) {
+    if (isCaptureEndKey(key, pressed)) return decided(KeyAction::EndCapture);
+    return isModifierKey(key.virtualKey) ? passOn : decided(KeyAction::Record);
+  }
+  if (isMasterKey(key, pressed, switches.masterKey)) return decided(KeyAction::ToggleMaster);
+  if (!switches.processingEnabled) return passOn;
+  if (!pressed.ctrl && !pressed.alt && !isFunctionKey(key.virtualKey)) return passOn;
+  return std::nullopt;
+}
+
+KeyDecision decideByBindings(std::uint16_t virtualKey, ModifierState pressed, const HotKeyTable& table) {
+  // The table keeps a key's chores ahead of the lists' own keys and those
+  // ahead of the waiting steps, so the first binding that agrees decides:
+  // a chore wins over a list, and a list bound to the key starts without
+  // any step being signalled.
+  const std::span<const HotKeyEntry> entries = table.entriesFor(virtualKey);
+  for (const HotKeyEntry& entry : entries) {
+    if (!modifiersAgree(entry.modifiers, pressed)) continue;
+    switch (entry.kind) {
+      case HotKeyEntry::Kind::Chore:
+        return {KeyAction::RunChore, &entry, {}};
+      case HotKeyEntry::Kind::List:
+        return {KeyAction::LaunchList, &entry, {}};
+      case HotKeyEntry::Kind::Step:
+        return {KeyAction::SignalSteps, nullptr, entries};
+    }
+  }
+  return {};
 }
 
 KeyDecision decideKey(const KeyStroke& key, ModifierState pressed, const HookSwitches& switches,
                       const HotKeyTable* table) {
-  KeyDecision decision;
-  if (settledBeforeBindings(key, pressed, switches, decision) || !table) return decision;
-
-  const std::span<const HotKeyEntry> entries = table->entriesFor(key.virtualKey);
-  bool anyStep = false;
-  for (const HotKeyEntry& entry : entries) {
-    if (entry.kind == HotKeyEntry::Kind::Chore && modifiersAgree(entry.modifiers, pressed)) {
-      decision.action = KeyAction::RunChore;
-      decision.entry = &entry;
-      return decision;
-    }
-  }
-  for (const HotKeyEntry& entry : entries) {
-    if (entry.kind == HotKeyEntry::Kind::Chore || !modifiersAgree(entry.modifiers, pressed)) continue;
-    if (entry.kind == HotKeyEntry::Kind::List) {
-      // The table keeps the lists' own keys ahead of the waiting steps, so
-      // a list bound to the key starts and no step is signalled.
-      decision.action = KeyAction::LaunchList;
-      decision.entry = &entry;
-      return decision;
-    }
-    anyStep = true;
-  }
-  if (anyStep) {
-    decision.action = KeyAction::SignalSteps;
-    decision.entries = entries;
-  }
-  return decision;
+  if (const std::optional<KeyDecision> settled = decideWithoutBindings(key, pressed, switches)) return *settled;
+  return table ? decideByBindings(key.virtualKey, pressed, *table) : KeyDecision{};
 }
 
 }  // namespace tolvane

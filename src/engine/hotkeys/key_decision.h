@@ -4,6 +4,7 @@
 // the hot-key bindings of that key. It allocates nothing.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "engine/hotkeys/hot_key_index.h"
@@ -55,11 +56,17 @@ struct KeyDecision {
   }
 };
 
+// The decision that the event and the switches settle alone; none when the
+// key's bindings have to be consulted. Ordinary typing is settled here, so
+// the hook looks the hot-key table up only for the keys that need it.
+std::optional<KeyDecision> decideWithoutBindings(const KeyStroke& key, ModifierState pressed,
+                                                 const HookSwitches& switches);
+
+// The decision from the key's bindings, for a key not settled without them.
+KeyDecision decideByBindings(std::uint16_t virtualKey, ModifierState pressed, const HotKeyTable& table);
+
+// The whole rule; no table means no bindings.
 KeyDecision decideKey(const KeyStroke& key, ModifierState pressed, const HookSwitches& switches,
                       const HotKeyTable* table);
-
-// Whether a key event with these switches could need the hot-key table at
-// all; lets the hook skip looking the table up for ordinary typing.
-bool needsHotKeyTable(const KeyStroke& key, ModifierState pressed, const HookSwitches& switches);
 
 }  // namespace tolvane

@@ -9,7 +9,7 @@ std::u16string activityTimeStamp(const LocalTime& t) {
 }
 
 std::u16string activityLine(const LocalTime& t, std::u16string_view text) {
-  return formatText(u"\r\n%02.2d:%02.2d:%02.2d %s", t.hour, t.minute, t.second, text);
+  return formatText(u"\r\n%s %s", activityTimeStamp(t), text);
 }
 
 std::u16string activityHeaderLine(const LocalTime& t) {
@@ -17,8 +17,7 @@ std::u16string activityHeaderLine(const LocalTime& t) {
 }
 
 std::u16string activityMutexErrorLine(const LocalTime& t, std::uint32_t waitResult) {
-  return formatText(u"\r\n%02.2d:%02.2d:%02.2d writeToActivityLog Mutex Error:%08.8x", t.hour, t.minute, t.second,
-                    waitResult);
+  return activityLine(t, formatText(u"writeToActivityLog Mutex Error:%08.8x", waitResult));
 }
 
 }  // namespace tolvane

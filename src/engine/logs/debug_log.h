@@ -33,8 +33,6 @@ class DebugLog {
   void debugLog(std::uint32_t code, std::u16string_view text);
 
  private:
-  void append(std::u16string_view line);
-
   LogFile& file_;
   LogTime& time_;
   const LogSwitches& switches_;

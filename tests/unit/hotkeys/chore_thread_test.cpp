@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <future>
 
 #include "std_sync.h"
 #include "support/library_builders.h"
+#include "support/recording_log_sink.h"
 
 namespace tolvane::test {
 namespace {
@@ -15,7 +17,7 @@ struct ChoreThreadRig {
   std::shared_ptr<Event> choreEvent = sync.createEvent(u"_tolvChoreCmdEvnt_", false, false);
   std::shared_ptr<Event> schedulerEvent = sync.createEvent(u"_tolvSchedCmdEvnt_", false, false);
   ChoreCommandSlot slot{choreEvent, schedulerEvent};
-  LockedLog log;
+  RecordingLogSink log;
   std::mutex mutex;
   std::vector<std::u16string> done;
   std::promise<void> firstStarted;
@@ -60,8 +62,9 @@ TEST(ChoreThread, TheNewestRequestReplacesOneNotYetTakenAndTheRunningChoreKeepsI
   rig.slot.requestExit();
   EXPECT_EQ(rig.exitCode.get(), kWorkerExitCode);
   EXPECT_EQ(rig.done, (std::vector<std::u16string>{u"first", u"third"}));
-  EXPECT_EQ(rig.log.debugLines.front(), u"...entering Tolvane choreThread...");
-  EXPECT_EQ(rig.log.debugLines.back(), u"...exiting Tolvane choreThread...");
+  const std::vector<std::string> debugLines = rig.log.debugTexts();
+  EXPECT_EQ(debugLines.front(), "...entering Tolvane choreThread...");
+  EXPECT_EQ(debugLines.back(), "...exiting Tolvane choreThread...");
   // The scheduler was woken for "exit" too, and "exit" stays.
   EXPECT_EQ(static_cast<StdEvent&>(*rig.schedulerEvent).setCount(), 1);
   rig.slot.runChore(makeChore(u"late"));
@@ -100,11 +103,15 @@ TEST(ChoreThread, UnknownCommandsAreLoggedAndIgnored) {
   rig.releaseFirst.set_value();
   rig.start();
   rig.slot.postCommand(u"dance");
-  for (int i = 0; i < 500 && !rig.log.hasDebug(u"Unknown Tolvane command: dance"); ++i)
+  const auto logged = [&rig] {
+    const std::vector<std::string> lines = rig.log.debugTexts();
+    return std::ranges::find(lines, "Unknown Tolvane command: dance") != lines.end();
+  };
+  for (int i = 0; i < 500 && !logged(); ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   rig.slot.requestExit();
   EXPECT_EQ(rig.exitCode.get(), kWorkerExitCode);
-  EXPECT_TRUE(rig.log.hasDebug(u"Unknown Tolvane command: dance"));
+  EXPECT_TRUE(logged());
   EXPECT_TRUE(rig.done.empty());
 }
 

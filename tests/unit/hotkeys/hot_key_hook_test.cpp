@@ -10,6 +10,7 @@
 #include "support/fake_sounds.h"
 #include "support/fake_window_actions.h"
 #include "support/library_builders.h"
+#include "support/recording_log_sink.h"
 
 namespace tolvane::test {
 namespace {
@@ -23,7 +24,7 @@ struct HookRig {
   StdSync sync;
   std::shared_ptr<Event> choreEvent = sync.createEvent(u"_tolvChoreCmdEvnt_", false, false);
   ChoreCommandSlot slot{choreEvent, nullptr};
-  LockedLog log;
+  RecordingLogSink log;
   std::vector<ChoreListId> started;
   int threadError = 0;
   ChoreListLauncher launcher{library, sync, log, [this](std::function<void()> body) {
@@ -85,11 +86,12 @@ TEST(HotKeyHook, MasterKeySwitchesProcessingWithItsSoundsToolbarAndLogLines) {
 
   EXPECT_EQ(rig.sounds.played(), (std::vector<std::uint16_t>{158, 154}));
   EXPECT_EQ(rig.toolbar, (std::vector<bool>{false, true}));
-  ASSERT_EQ(rig.log.activityLines.size(), 2u);
-  EXPECT_EQ(rig.log.activityLines[0].text, u"Hotkey processing: DISABLED");
-  EXPECT_TRUE(rig.log.activityLines[0].isError);
-  EXPECT_EQ(rig.log.activityLines[1].text, u"Hotkey processing: ENABLED");
-  EXPECT_FALSE(rig.log.activityLines[1].isError);
+  const std::vector<LoggedLine> lines = rig.log.activityLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, "Hotkey processing: DISABLED");
+  EXPECT_TRUE(lines[0].isError);
+  EXPECT_EQ(lines[1].text, "Hotkey processing: ENABLED");
+  EXPECT_FALSE(lines[1].isError);
 
   // A master key from the settings replaces the default one.
   rig.hook.setMasterKey({'M', kHotKeyAlt});
@@ -136,8 +138,8 @@ TEST(HotKeyHook, ListsStartOnTheirKeyAndWaitingStepsAreReleasedOnlyWhileTheirLis
   // A second start is refused.
   EXPECT_TRUE(rig.press('W', kAlt));
   EXPECT_EQ(rig.started.size(), 1u);
-  EXPECT_EQ(rig.log.activityLines.back().text, u"Chorelist: Waiting is in progress.");
-  EXPECT_TRUE(rig.log.activityLines.back().isError);
+  EXPECT_EQ(rig.log.activityLines().back().text, "Chorelist: Waiting is in progress.");
+  EXPECT_TRUE(rig.log.activityLines().back().isError);
 }
 
 TEST(HotKeyHook, CaptureModeRecordsKeysWithTheTitleInFrontExceptTheWizardsOwn) {
@@ -177,8 +179,8 @@ TEST(ChoreListLauncher, StopSignalsTheRunningListAndAFailedThreadLeavesTheListFr
   rig.library.withChoreList(id, [](ChoreList& list) { list.inProgress = false; });
   rig.threadError = 11;
   EXPECT_FALSE(rig.launcher.launchChoreList(u"My list\\1"));
-  EXPECT_EQ(rig.log.activityLines.back().text, u"Chorelist: My list\\1, failed to create thread: err=11.");
-  EXPECT_TRUE(rig.log.activityLines.back().isError);
+  EXPECT_EQ(rig.log.activityLines().back().text, "Chorelist: My list\\1, failed to create thread: err=11.");
+  EXPECT_TRUE(rig.log.activityLines().back().isError);
   EXPECT_FALSE(rig.library.copyChoreListById(id)->inProgress);
   rig.threadError = 0;
   EXPECT_TRUE(rig.launcher.launchChoreList(u"My list\\1"));

@@ -5,10 +5,10 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
-#include "platform/log_sink.h"
 #include "platform/sync.h"
 
 namespace tolvane::test {
@@ -69,45 +69,11 @@ class StdSync : public Sync {
     threads_.emplace_back(std::move(body));
     return true;
   }
-  void joinAll() {
-    for (auto& thread : threads_) thread.join();
-    threads_.clear();
-  }
 
   std::vector<std::u16string> names;
 
  private:
   std::vector<std::thread> threads_;
-};
-
-// A log that threads may write while the test reads it.
-class LockedLog : public LogSink {
- public:
-  void activity(std::u16string_view text, bool isError) override {
-    std::scoped_lock lock(mutex_);
-    activityLines.push_back({std::u16string(text), isError});
-  }
-  void debug(std::u16string_view text) override {
-    std::scoped_lock lock(mutex_);
-    debugLines.emplace_back(text);
-  }
-  bool hasDebug(std::u16string_view text) {
-    std::scoped_lock lock(mutex_);
-    for (const auto& line : debugLines)
-      if (line == text) return true;
-    return false;
-  }
-
-  struct Line {
-    std::u16string text;
-    bool isError;
-  };
-  // Read these only once the writers are done.
-  std::vector<Line> activityLines;
-  std::vector<std::u16string> debugLines;
-
- private:
-  std::mutex mutex_;
 };
 
 }  // namespace tolvane::test
