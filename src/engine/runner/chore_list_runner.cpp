@@ -19,7 +19,7 @@ class ChoreListRun {
 
   void execute() {
     const RunnerContext& context = run_.context();
-    if (record().isLibraryList() && context.display) context.display->listStarted(name());
+    if (RunDisplay* shown = display()) shown->listStarted(name());
     context.log.activity(formatText(u"Chore list: %s started...", name()), false);
     runPasses();
     finish();
@@ -28,6 +28,8 @@ class ChoreListRun {
  private:
   RunningListRecord& record() const { return run_.record(); }
   const std::u16string& name() const { return launched_.name; }
+  // The trial list runs unseen.
+  RunDisplay* display() const { return record().isLibraryList() ? run_.context().display : nullptr; }
 
   void setCurrentStep(int step) {
     record().update([step](ChoreList& list) { list.currentStep = step; });
@@ -50,7 +52,7 @@ class ChoreListRun {
     for (int index = 0; index < static_cast<int>(steps.size()); ++index) {
       const Chore& step = steps[static_cast<std::size_t>(index)];
       setCurrentStep(index);
-      if (record().isLibraryList() && context.display) context.display->stepStarted(name(), index);
+      if (RunDisplay* shown = display()) shown->stepStarted(name(), index);
       lastStepTimedOut_ = false;
       if (!context.services.executeChore(step)) {
         run_.requestAbort();
@@ -100,7 +102,7 @@ class ChoreListRun {
     if (terminated) context.services.beep();
     context.log.activity(formatText(u"Chore list: %s %s.", name(), terminated ? u"terminated" : u"completed"),
                          terminated);
-    if (record().isLibraryList() && context.display) context.display->listEnded(ended);
+    if (RunDisplay* shown = display()) shown->listEnded(ended);
 
     startNextList(ended, terminated);
 

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "base/format.h"
+#include "library/xml_text.h"
 
 namespace tolvane {
 namespace {
@@ -138,15 +139,7 @@ StepWait waitForClipboard(const RunControl& run, const Chore& step) {
 }  // namespace
 
 std::uint32_t delaySeconds(std::u16string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || text[i] == u'\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
-  std::uint64_t value = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    value = std::min<std::uint64_t>(value * 10 + (text[i] - u'0'), 0x7FFFFFFF);
-  }
-  return negative ? 0 : static_cast<std::uint32_t>(value);
+  return static_cast<std::uint32_t>(std::max<std::int32_t>(xml::toInt(text), 0));
 }
 
 StepWait waitForCompletion(const RunControl& run, const Chore& step) {

@@ -14,8 +14,8 @@ enum class StepWait { Completed, TimedOut };
 StepWait waitForCompletion(const RunControl& run, const Chore& step);
 
 // Whole seconds of a DELAY step: leading decimal digits after optional
-// blanks and sign, as the C library reads them; 0 when there are none or
-// the number is negative.
+// white space and sign, as the C library reads them; 0 when there are none
+// or the number is negative.
 std::uint32_t delaySeconds(std::u16string_view text);
 
 }  // namespace tolvane

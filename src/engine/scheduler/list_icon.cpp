@@ -2,6 +2,8 @@
 
 #include <tuple>
 
+#include "engine/scheduler/schedule_candidates.h"
+
 namespace tolvane {
 
 bool isScheduleExpired(const ChoreSchedule& schedule, const Clock& clock, std::int64_t now) {
@@ -12,12 +14,7 @@ bool isScheduleExpired(const ChoreSchedule& schedule, const Clock& clock, std::i
   const auto todayKey = std::tie(today.year, today.month, today.day);
   if (dateKey < todayKey) return schedule.runDayOfWeek.empty();
   if (dateKey > todayKey || !schedule.runDayOfWeek.empty()) return false;
-  const LocalTime timeOfDay = clock.toLocal(schedule.runTimeOfDay);
-  LocalTime start = today;
-  start.hour = timeOfDay.hour;
-  start.minute = timeOfDay.minute;
-  start.second = timeOfDay.second;
-  return clock.fromLocal(start) <= now;
+  return startTimeOn(clock, today, schedule.runTimeOfDay) <= now;
 }
 
 int listIcon(const ChoreSchedule& schedule, const Clock& clock, std::int64_t now) {

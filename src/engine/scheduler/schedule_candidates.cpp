@@ -6,10 +6,6 @@
 namespace tolvane {
 namespace {
 
-bool sameDay(const LocalTime& a, const LocalTime& b) {
-  return a.year == b.year && a.month == b.month && a.day == b.day;
-}
-
 bool isEligibleToday(const ChoreSchedule& schedule, const LocalTime& today, const Clock& clock) {
   if (!schedule.runDayOfWeek.empty() && schedule.runDayOfWeek.find(dayToken(today.dayOfWeek)) != std::u16string::npos) {
     return true;
@@ -19,6 +15,19 @@ bool isEligibleToday(const ChoreSchedule& schedule, const LocalTime& today, cons
 }
 
 }  // namespace
+
+bool sameDay(const LocalTime& a, const LocalTime& b) {
+  return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+std::int64_t startTimeOn(const Clock& clock, const LocalTime& day, std::int64_t runTimeOfDay) {
+  const LocalTime timeOfDay = clock.toLocal(runTimeOfDay);
+  LocalTime start = day;
+  start.hour = timeOfDay.hour;
+  start.minute = timeOfDay.minute;
+  start.second = timeOfDay.second;
+  return clock.fromLocal(start);
+}
 
 std::u16string_view dayToken(int dayOfWeek) {
   static constexpr std::array<std::u16string_view, 7> kTokens{u"sun", u"mon", u"tue", u"wed", u"thu", u"fri", u"sat"};
@@ -41,12 +50,7 @@ std::vector<LaunchCandidate> collectCandidates(const LibraryContents& contents, 
   for (const auto& list : contents.lists) {
     const ChoreSchedule& schedule = list.schedule;
     if (!schedule.hasRunTimeOfDay) continue;
-    const LocalTime timeOfDay = clock.toLocal(schedule.runTimeOfDay);
-    LocalTime start = today;
-    start.hour = timeOfDay.hour;
-    start.minute = timeOfDay.minute;
-    start.second = timeOfDay.second;
-    const std::int64_t startTime = clock.fromLocal(start);
+    const std::int64_t startTime = startTimeOn(clock, today, schedule.runTimeOfDay);
     const std::int64_t wait = startTime - query.now;
     if (wait < 0 || (wait == 0 && !query.includeNow)) continue;
     if (!isEligibleToday(schedule, today, clock)) continue;

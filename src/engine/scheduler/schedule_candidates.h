@@ -34,6 +34,11 @@ std::vector<LaunchCandidate> collectCandidates(const LibraryContents& contents, 
 // The candidates with the smallest wait, in library order.
 std::vector<LaunchCandidate> selectDue(std::span<const LaunchCandidate> candidates);
 
+bool sameDay(const LocalTime& a, const LocalTime& b);
+
+// The calendar time at which a schedule's time of day falls on `day`.
+std::int64_t startTimeOn(const Clock& clock, const LocalTime& day, std::int64_t runTimeOfDay);
+
 // Today's day token ("sun" to "sat") of a weekday number (0 = Sunday).
 std::u16string_view dayToken(int dayOfWeek);
 

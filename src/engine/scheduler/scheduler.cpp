@@ -15,10 +15,6 @@ struct SleepPlan {
   std::int64_t dueAt = 0;     // calendar time of the due set
 };
 
-bool sameDay(const LocalTime& a, const LocalTime& b) {
-  return a.year == b.year && a.month == b.month && a.day == b.day;
-}
-
 std::int64_t nextMidnight(const Clock& clock, const LocalTime& today) {
   LocalTime midnight{};
   midnight.year = today.year;

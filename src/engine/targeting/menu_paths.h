@@ -14,9 +14,6 @@ namespace tolvane {
 
 inline constexpr std::u16string_view kMenuPathSeparator = u" [] ";
 
-// Stored for a menu item reached through accessibility, which has no id.
-inline constexpr std::uint32_t kNoMenuCommandId = 0xEFFFEFFF;
-
 // A menu item with its sub-items, whichever way it was read.
 struct MenuTreeItem {
   std::u16string name;

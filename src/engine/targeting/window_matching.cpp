@@ -60,21 +60,7 @@ bool windowExists(Desktop& desktop, std::u16string_view text, bool partialMatch,
   // An empty text would occur in every title and make any wait succeed at once.
   if (text.empty()) return false;
   const WindowInfoList windows = desktop.mainWindows();
-  const WindowInfo* found = nullptr;
-  for (const WindowInfo& window : windows) {
-    if (!isTooltip(window) && window.text == text) {
-      found = &window;
-      break;
-    }
-  }
-  if (!found && partialMatch) {
-    for (const WindowInfo& window : windows) {
-      if (!isTooltip(window) && contains(window.text, text)) {
-        found = &window;
-        break;
-      }
-    }
-  }
+  const WindowInfo* found = matchMainWindow(windows, text, u"", partialMatch);
   if (!found) return false;
   if (activate) desktop.bringToForeground(found->window);
   return true;

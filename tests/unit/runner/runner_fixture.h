@@ -13,6 +13,7 @@
 #include "base/format.h"
 #include "base/text.h"
 #include "engine/runner/chore_list_runner.h"
+#include "recording_run_display.h"
 #include "support/fake_time.h"
 #include "support/recording_log_sink.h"
 
@@ -87,28 +88,6 @@ class FakeRunnerServices final : public RunnerServices {
  private:
   ChoreLibrary& library_;
   LogSink& log_;
-};
-
-class RecordingRunDisplay final : public RunDisplay {
- public:
-  void listStarted(std::u16string_view name) override { add("started " + toUtf8(name)); }
-  void stepStarted(std::u16string_view name, int step) override { add("step " + toUtf8(name) + " " + std::to_string(step)); }
-  void listEnded(const ChoreList& list) override { add("ended " + toUtf8(list.name)); }
-  void listPendingToday(std::u16string_view name) override { add("pending " + toUtf8(name)); }
-  void listLaunchedBySchedule(std::u16string_view name) override { add("scheduled " + toUtf8(name)); }
-
-  std::vector<std::string> calls() {
-    std::scoped_lock lock(mutex_);
-    return calls_;
-  }
-
- private:
-  void add(std::string call) {
-    std::scoped_lock lock(mutex_);
-    calls_.push_back(std::move(call));
-  }
-  std::mutex mutex_;
-  std::vector<std::string> calls_;
 };
 
 inline Chore makeStep(std::u16string name, std::int32_t compType, std::u16string compData = {},

@@ -12,6 +12,7 @@
 #include "base/text.h"
 #include "engine/scheduler/list_icon.h"
 #include "engine/scheduler/schedule_candidates.h"
+#include "../runner/recording_run_display.h"
 #include "support/fake_time.h"
 #include "support/recording_log_sink.h"
 
@@ -28,27 +29,6 @@ struct Launch {
   std::uint64_t atMs;
   friend bool operator==(const Launch&, const Launch&) = default;
   friend std::ostream& operator<<(std::ostream& out, const Launch& l) { return out << l.name << "@" << l.atMs; }
-};
-
-class RecordingDisplay final : public RunDisplay {
- public:
-  void listStarted(std::u16string_view) override {}
-  void stepStarted(std::u16string_view, int) override {}
-  void listEnded(const ChoreList&) override {}
-  void listPendingToday(std::u16string_view name) override { add("pending " + toUtf8(name)); }
-  void listLaunchedBySchedule(std::u16string_view name) override { add("scheduled " + toUtf8(name)); }
-  std::vector<std::string> calls() {
-    std::scoped_lock lock(mutex_);
-    return calls_;
-  }
-
- private:
-  void add(std::string call) {
-    std::scoped_lock lock(mutex_);
-    calls_.push_back(std::move(call));
-  }
-  std::mutex mutex_;
-  std::vector<std::string> calls_;
 };
 
 class SchedulerTest : public ::testing::Test {
@@ -107,7 +87,7 @@ class SchedulerTest : public ::testing::Test {
   std::unique_ptr<FakeTime> time = std::make_unique<FakeTime>(LocalTime{2026, 12, 7, 8, 59, 30});  // a Monday
   RecordingLogSink log{nullptr};
   ChoreLibrary library;
-  RecordingDisplay display;
+  RecordingRunDisplay display;
   std::shared_ptr<Event> commandEvent;
   std::atomic<bool> exitCommand{false};
   bool debugLogging = false;
