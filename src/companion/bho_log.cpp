@@ -1,11 +1,13 @@
 #include "companion/bho_log.h"
 
+#include <windows.h>
+
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
 #include "companion/shared_block.h"
 #include "platform/win32/wide.h"
-#include "protocol/debug_log_format.h"
 #include "protocol/exports.h"
 #include "protocol/kernel_objects.h"
 
@@ -15,9 +17,23 @@ namespace {
 std::atomic<HANDLE> debugMutex{nullptr};
 std::atomic<bool> firstLine{true};
 
-int ansiLength(std::u16string_view text) {
+int ansiLength(const std::wstring& wide, std::size_t count) {
+  return WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(count), nullptr, 0, nullptr, nullptr);
+}
+
+// The ANSI bytes written for a text: the longest leading part whose
+// conversion fits the 512-byte line buffer, cut between characters.
+std::string ansiLogBytes(std::u16string_view text) {
   const std::wstring wide = win32::toWide(text);
-  return WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::size_t count = std::min(wide.size(), protocol::kLogLineBytes);
+  // A character set with two-byte characters needs a shorter cut.
+  while (count > 0 && ansiLength(wide, count) > static_cast<int>(protocol::kLogLineBytes)) --count;
+  if (count > 0 && count < wide.size() && wide[count - 1] >= 0xD800 && wide[count - 1] <= 0xDBFF) --count;
+  std::string bytes(protocol::kLogLineBytes, '\0');
+  const int written = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(count), bytes.data(),
+                                          static_cast<int>(bytes.size()), nullptr, nullptr);
+  bytes.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
+  return bytes;
 }
 
 bool readFixedVersion(const std::wstring& path, DWORD& ms, DWORD& ls) {
@@ -53,19 +69,6 @@ void closeDebugMutex() {
   if (HANDLE mutex = debugMutex.exchange(nullptr)) CloseHandle(mutex);
 }
 
-std::string ansiLogBytes(std::u16string_view text) {
-  std::size_t count = std::min(text.size(), protocol::kLogLineBytes);
-  // A character set with two-byte characters needs a shorter cut.
-  while (count > 0 && ansiLength(text.substr(0, count)) > static_cast<int>(protocol::kLogLineBytes)) --count;
-  if (count > 0 && count < text.size() && text[count - 1] >= 0xD800 && text[count - 1] <= 0xDBFF) --count;
-  const std::wstring wide = win32::toWide(text.substr(0, count));
-  std::string bytes(protocol::kLogLineBytes, '\0');
-  const int written = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(),
-                                          static_cast<int>(bytes.size()), nullptr, nullptr);
-  bytes.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
-  return bytes;
-}
-
 void appendToLogFile(std::u16string_view text) {
   HANDLE mutex = debugMutex.load();
   if (!mutex) return;
@@ -84,8 +87,8 @@ void appendToLogFile(std::u16string_view text) {
 }
 
 void bhoLog(std::uint32_t value, std::u16string_view text) {
-  const protocol::LogTime now = currentLogTime();
   if (!sharedBlock().debugLogging.load()) return;
+  const protocol::LogTime now = currentLogTime();
   if (firstLine.exchange(false)) appendToLogFile(protocol::bhoHeaderLine(now));
   appendToLogFile(protocol::bhoLine(now, text, value));
 }

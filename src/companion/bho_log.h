@@ -2,8 +2,6 @@
 // The companion's side of the shared debug log, and the version texts it
 // shows.
 
-#include <windows.h>
-
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,10 +23,6 @@ void bhoLog(std::uint32_t value, std::u16string_view text);
 // Appends one text to the debug log under "_tolvDbgMtx_"; dropped when
 // the mutex or the file cannot be had.
 void appendToLogFile(std::u16string_view text);
-
-// The ANSI bytes written for a text: the longest leading part whose
-// conversion fits the 512-byte line buffer, cut between characters.
-std::string ansiLogBytes(std::u16string_view text);
 
 // "%d.%d Build %d" of TolvaneBho.dll as loaded in this process, or
 // "*NOT FOUND*".

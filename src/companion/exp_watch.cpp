@@ -41,17 +41,16 @@ void releaseAndClear(T*& pointer) {
 }
 
 std::u16string diagnosticText() {
-  const std::u16string hostPath = readHostPath();
+  const std::u16string& hostPath = processState().hostPath;
   std::u16string text = u"TolvaneBho v" + libraryVersionText() + u"  \nis loaded by\n";
-  text += hostPath.empty() ? u"IE" : hostPath.substr(0, MAX_PATH - 1);
+  text += hostPath.empty() ? u"IE" : hostPath;
   text += u" v" + fileVersionText(hostPath) + u"  \nlastDoc: " + lastDoc();
   return text;
 }
 
 LRESULT CALLBACK keyboardHookProc(int code, WPARAM virtualKey, LPARAM keyData) {
-  if (code < 0) return CallNextHookEx(latestHook.load(), code, virtualKey, keyData);
   // A keystroke that is only peeked at (HC_NOREMOVE) comes back when it is
-  // taken.
+  // taken; negative codes are not ours to look at.
   if (code != HC_ACTION) return CallNextHookEx(latestHook.load(), code, virtualKey, keyData);
   // The box's message loop meets the same keystroke again before the hook
   // has returned; one press shows one box.
@@ -85,21 +84,14 @@ bool registerNavigationWindowClass() {
   return true;
 }
 
-// The event's arguments arrive as variants, usually by reference.
-bool argumentAsText(VARIANT& argument, std::u16string& text) {
+// The event's arguments arrive as variants, usually by reference; `read`
+// sees a copy converted to `type`.
+template <typename Read>
+bool readArgument(VARIANT& argument, VARTYPE type, Read read) {
   VARIANT copy;
   VariantInit(&copy);
-  bool ok = SUCCEEDED(VariantCopyInd(&copy, &argument)) && SUCCEEDED(VariantChangeType(&copy, &copy, 0, VT_BSTR));
-  if (ok) text = win32::fromWide(std::wstring_view(copy.bstrVal, SysStringLen(copy.bstrVal)));
-  VariantClear(&copy);
-  return ok;
-}
-
-bool argumentAsCode(VARIANT& argument, std::uint32_t& code) {
-  VARIANT copy;
-  VariantInit(&copy);
-  bool ok = SUCCEEDED(VariantCopyInd(&copy, &argument)) && SUCCEEDED(VariantChangeType(&copy, &copy, 0, VT_I4));
-  if (ok) code = static_cast<std::uint32_t>(copy.lVal);
+  const bool ok = SUCCEEDED(VariantCopyInd(&copy, &argument)) && SUCCEEDED(VariantChangeType(&copy, &copy, 0, type));
+  if (ok) read(copy);
   VariantClear(&copy);
   return ok;
 }
@@ -311,14 +303,18 @@ void expWatch::onDocumentComplete(DISPPARAMS& params) {
     if (ignored) return;
   }
   std::u16string address;
-  if (!argumentAsText(params.rgvarg[0], address)) return;
+  const auto takeAddress = [&address](const VARIANT& text) {
+    address = win32::fromWide(std::wstring_view(text.bstrVal, SysStringLen(text.bstrVal)));
+  };
+  if (!readArgument(params.rgvarg[0], VT_BSTR, takeAddress)) return;
   storeLastDoc(address);
   if (sharedBlock().debugLogging.load()) appendToLogFile(protocol::docCompleteLine(currentLogTime(), address));
 }
 
 void expWatch::onNavigateError(DISPPARAMS& params) {
-  std::uint32_t code = 0;
-  if (argumentAsCode(params.rgvarg[1], code)) storeLastDoc(navigateErrorText(code));
+  readArgument(params.rgvarg[1], VT_I4, [](const VARIANT& code) {
+    storeLastDoc(navigateErrorText(static_cast<std::uint32_t>(code.lVal)));
+  });
 }
 
 void expWatch::createNavigationWindow() {

@@ -61,10 +61,7 @@ bool onProcessAttach(HMODULE module) {
       break;
   }
   self.accepted = true;
-  if (isCountedHost(self.kind)) {
-    ++block.loadCount;
-    self.counted = true;
-  }
+  if (isCountedHost(self.kind)) ++block.loadCount;
   bhoLog(moduleValue(), formatText(u" loaded by %s; uProcId=%08.8x, loadCount=%d, hModule=", self.hostPath,
                                    self.uProcId, block.loadCount.load()));
   if (isExplorerHost(self.hostPath)) startCommandThreadIfNone();
@@ -76,15 +73,13 @@ void onProcessDetach(bool processTerminating) {
   // A refused attach changed nothing shared, so its detach undoes nothing.
   if (!self.accepted) return;
   auto& block = sharedBlock();
-  self.hostPath = readHostPath();
   bhoLog(moduleValue(), formatText(u" in DLL_PROCESS_DETACH for uProcId=%08.8x, loadCount=%d, hModule=", self.uProcId,
                                    block.loadCount.load()));
   if (block.cmdThreadProcId.load() == self.uProcId && block.cmdThreadHandle.load())
     shutDownCommandThread(processTerminating);
   if (self.kind == HostKind::MainProgram) block.bTolvaneLoaded = false;
-  if (self.counted && --block.loadCount == 0) resetWhenLastHostLeaves();
+  if (isCountedHost(self.kind) && --block.loadCount == 0) resetWhenLastHostLeaves();
   self.accepted = false;
-  self.counted = false;
   if (!processTerminating) unregisterNavigationWindowClass();
   closeBlockMutex();
   closeDebugMutex();

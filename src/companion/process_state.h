@@ -16,7 +16,6 @@ struct ProcessState {
   HostKind kind = HostKind::Other;
   // Set only by an accepted attach; detach undoes only what attach did.
   bool accepted = false;
-  bool counted = false;
 };
 
 ProcessState& processState();

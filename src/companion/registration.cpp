@@ -101,8 +101,7 @@ HRESULT registerServer() {
 HRESULT unregisterServer() {
   HKEY bho = nullptr;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kBhoKey, 0, KEY_WRITE | KEY_READ, &bho) == ERROR_SUCCESS) {
-    RegDeleteTreeW(bho, kClsidText);
-    RegDeleteKeyW(bho, kClsidText);
+    deleteTree(bho, kClsidText);
     RegCloseKey(bho);
   }
   for (const std::wstring& key : {std::wstring(kProgId), std::wstring(kVersionIndependentProgId), kClsidKey,

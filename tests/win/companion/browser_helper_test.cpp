@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "companion_stage.h"
-#include "host_process.h"
+#include "companion_fixture.h"
 
 namespace tolvane::test {
 namespace {
 
-struct CompanionBrowserHelper : ::testing::Test {
+struct CompanionBrowserHelper : CompanionWithExplorer {
   void start(const std::wstring& name) {
-    stage = stageCompanion(name);
-    ASSERT_FALSE(stage.folder.empty());
-    clearDebugLog();
-    main = std::make_unique<HostProcess>(stage.mainProgram);
-    ASSERT_EQ(main->ask("bind"), "ok");
-    ASSERT_EQ(main->ask("setflag setDebugLogging 1"), "ok");
-    explorer = std::make_unique<HostProcess>(stage.explorer);
-    ASSERT_EQ(explorer->ask("load"), "ok");
+    ASSERT_NO_FATAL_FAILURE(startMainAndExplorer(name));
     ASSERT_EQ(explorer->ask("browser"), "0 00000000");
   }
 
@@ -47,10 +39,6 @@ struct CompanionBrowserHelper : ::testing::Test {
       }
     }
   }
-
-  CompanionStage stage;
-  std::unique_ptr<HostProcess> main;
-  std::unique_ptr<HostProcess> explorer;
 };
 
 TEST_F(CompanionBrowserHelper, SiteWithoutBrowserOrEventsIsRefusedAndNotCounted) {

@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "companion_stage.h"
-#include "host_process.h"
+#include "companion_fixture.h"
 
 namespace tolvane::test {
 namespace {
 
 // The main program and one Explorer with the command thread running.
-struct CompanionCommandThread : ::testing::Test {
+struct CompanionCommandThread : CompanionWithExplorer {
   void start(const std::wstring& name) {
-    stage = stageCompanion(name);
-    ASSERT_FALSE(stage.folder.empty());
-    clearDebugLog();
-    main = std::make_unique<HostProcess>(stage.mainProgram);
-    ASSERT_EQ(main->ask("bind"), "ok");
-    ASSERT_EQ(main->ask("setflag setDebugLogging 1"), "ok");
-    explorer = std::make_unique<HostProcess>(stage.explorer);
-    ASSERT_EQ(explorer->ask("load"), "ok");
+    ASSERT_NO_FATAL_FAILURE(startMainAndExplorer(name));
     ASSERT_EQ(explorer->ask("waitflag isBhoUp 1 15000"), "1");
   }
 
@@ -28,10 +20,6 @@ struct CompanionCommandThread : ::testing::Test {
     ASSERT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
     ASSERT_EQ(explorer->ask("pump 100"), "ok");
   }
-
-  CompanionStage stage;
-  std::unique_ptr<HostProcess> main;
-  std::unique_ptr<HostProcess> explorer;
 };
 
 TEST_F(CompanionCommandThread, GotoFolderNavigatesThePrimaryWindowOnItsOwnThreadAndBringsItToFront) {
