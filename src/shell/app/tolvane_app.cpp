@@ -4,7 +4,9 @@
 
 #include <memory>
 
+#include "platform/win32/targeting/foreground.h"
 #include "shell/main_window/tolvane_dlg.h"
+#include "shell/program_folder.h"
 #include "shell/resource.h"
 
 namespace tolvane::win32 {
@@ -20,20 +22,7 @@ void bringFirstInstanceForward() {
   // A window hidden in the notification area comes back as well.
   if (!IsWindowVisible(first)) ShowWindow(first, SW_SHOW);
   if (IsIconic(first)) SendMessageW(first, WM_SYSCOMMAND, SC_RESTORE, 0);
-  SetForegroundWindow(first);
-}
-
-std::wstring helpFilePath() {
-  std::wstring path(32768, L'\0');
-  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  path.resize(length < path.size() ? length : 0);
-  const std::size_t cut = path.rfind(L"Tolvane.exe");
-  if (cut != std::wstring::npos) {
-    path.resize(cut);
-  } else if (const std::size_t slash = path.find_last_of(L"\\/"); slash != std::wstring::npos) {
-    path.resize(slash + 1);
-  }
-  return path + L"Tolvane.chm";
+  bringToForeground(first);
 }
 
 }  // namespace
@@ -52,7 +41,7 @@ bool CTolvaneApp::InitInstance() {
                                                       ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
 
-  helpFile_ = helpFilePath();
+  helpFile_ = moduleFolder() + L"Tolvane.chm";
   {
     auto dialog = std::make_unique<CTolvaneDlg>(instance_);
     HACCEL accelerators = LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDR_ACCELERATORS));

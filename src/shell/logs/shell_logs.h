@@ -23,7 +23,7 @@ class ShellLogs {
                  {[] { return versionText(GetModuleHandleW(nullptr)); }, [] { return companionVersionText(); }}),
         sink(activityLog, debugLog) {}
 
-  // Start-up step 5: the two mutexes.
+  // At start-up, before anything is logged to a file.
   void createMutexes() {
     debugMutex.create(protocol::kDebugMutexName);
     activityMutex.create(protocol::kActivityMutexName);

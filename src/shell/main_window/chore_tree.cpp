@@ -1,5 +1,6 @@
 #include "shell/main_window/chore_tree.h"
 
+#include "controls/tree_view/tree_items.h"
 #include "engine/scheduler/list_icon.h"
 #include "platform/win32/wide.h"
 
@@ -13,10 +14,10 @@ int choreImage(std::int32_t type) {
 }
 
 bool ChoreTree::loadImages(HINSTANCE instance, int bitmapId) {
-  images_ = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(bitmapId), 16, 0, RGB(255, 0, 255), IMAGE_BITMAP,
-                                 LR_CREATEDIBSECTION);
-  if (!images_) return false;
-  TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+  HIMAGELIST images = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(bitmapId), 16, 0, RGB(255, 0, 255),
+                                           IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  if (!images) return false;
+  TreeView_SetImageList(tree_, images, TVSIL_NORMAL);
   return true;
 }
 
@@ -131,27 +132,7 @@ TreeItemInfo ChoreTree::describe(HTREEITEM item) const {
 }
 
 HTREEITEM ChoreTree::findChild(HTREEITEM parent, std::u16string_view text) const {
-  if (!parent) return nullptr;
-  for (HTREEITEM child = TreeView_GetChild(tree_, parent); child; child = TreeView_GetNextSibling(tree_, child)) {
-    if (itemText(child) == text) return child;
-  }
-  return nullptr;
-}
-
-std::u16string ChoreTree::itemText(HTREEITEM item) const {
-  // Names are not bounded by the tree; ask with a growing buffer.
-  std::wstring buffer(128, L'\0');
-  for (;;) {
-    TVITEMW query{};
-    query.mask = TVIF_TEXT | TVIF_HANDLE;
-    query.hItem = item;
-    query.pszText = buffer.data();
-    query.cchTextMax = static_cast<int>(buffer.size());
-    if (!TreeView_GetItem(tree_, &query)) return {};
-    const std::size_t length = wcsnlen(buffer.c_str(), buffer.size());
-    if (length + 1 < buffer.size() || buffer.size() >= 65536) return fromWide(std::wstring_view(buffer.c_str(), length));
-    buffer.assign(buffer.size() * 2, L'\0');
-  }
+  return parent ? findTreeChild(tree_, parent, text) : nullptr;
 }
 
 bool ChoreTree::isExpanded(HTREEITEM item) const {

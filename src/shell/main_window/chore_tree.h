@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "controls/tree_view/tree_items.h"
 #include "library/chore_library.h"
 #include "library/settings/settings.h"
 #include "platform/clock.h"
@@ -53,7 +54,7 @@ class ChoreTree {
   HTREEITEM choresRoot() const { return choresRoot_; }
   HTREEITEM listsRoot() const { return listsRoot_; }
   HTREEITEM findChild(HTREEITEM parent, std::u16string_view text) const;
-  std::u16string itemText(HTREEITEM item) const;
+  std::u16string itemText(HTREEITEM item) const { return treeItemText(tree_, item); }
   bool isExpanded(HTREEITEM item) const;
 
  private:
@@ -61,7 +62,6 @@ class ChoreTree {
   void restoreSelection(const Settings& settings);
 
   HWND tree_ = nullptr;
-  HIMAGELIST images_ = nullptr;
   HTREEITEM choresRoot_ = nullptr;
   HTREEITEM listsRoot_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "library/summary_text.h"
 #include "platform/win32/wide.h"
 #include "shell/main_window/main_layout.h"
+#include "shell/program_folder.h"
 #include "shell/resource.h"
 
 namespace tolvane::win32 {
@@ -54,14 +55,6 @@ const wchar_t* toolbarTip(int command) {
   return nullptr;
 }
 
-std::wstring moduleFileName() {
-  std::wstring path(32768, L'\0');
-  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  if (length == 0 || length >= path.size()) return {};
-  path.resize(length);
-  return path;
-}
-
 int textWidth(HWND window, const std::wstring& text) {
   HDC dc = GetDC(window);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
@@ -98,6 +91,7 @@ BOOL CTolvaneDlg::onInitDialog() {
 
 void CTolvaneDlg::startUp() {
   theMainWindow = hwnd();
+  prompts_.setOwner(hwnd());
   takeProgramFolder();
   setWindowIcons();
   loadSettingsAndPlacement();
@@ -121,15 +115,8 @@ void CTolvaneDlg::startUp() {
 }
 
 void CTolvaneDlg::takeProgramFolder() {
-  const std::wstring module = moduleFileName();
-  std::wstring folder;
-  const std::size_t cut = module.rfind(L"Tolvane.exe");
-  if (cut != std::wstring::npos) {
-    folder = module.substr(0, cut);
-  } else if (const std::size_t slash = module.find_last_of(L"\\/"); slash != std::wstring::npos) {
-    // A renamed program still lives in its folder.
-    folder = module.substr(0, slash + 1);
-  } else {
+  std::wstring folder = moduleFolder();
+  if (folder.empty()) {
     std::wstring current(32768, L'\0');
     const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
     current.resize(length < current.size() ? length : 0);
@@ -175,7 +162,6 @@ void CTolvaneDlg::createLogMutexes() {
   // which exists whether or not the companion loads.
   companion_ = std::make_unique<CompanionBinding>();
   logs_.debugLog.attachActivityLog(&logs_.activityLog);
-  prompts_.setOwner(hwnd());
 }
 
 void CTolvaneDlg::bindCompanion() {
@@ -243,8 +229,8 @@ void CTolvaneDlg::setUpActivityList() {
   wchar_t logTitle[] = L"Activity log";
   column.pszText = logTitle;
   column.cx = 100;
+  // layOut, right after, gives it the rest of the width.
   ListView_InsertColumn(activityList_, 1, &column);
-  ListView_SetColumnWidth(activityList_, 1, LVSCW_AUTOSIZE_USEHEADER);
   if (HWND tips = ListView_GetToolTips(activityList_)) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 10000);
   ListView_SetBkColor(activityList_, RGB(220, 220, 197));
   ListView_SetTextBkColor(activityList_, RGB(220, 220, 197));
@@ -286,17 +272,15 @@ void CTolvaneDlg::startExplorerWatch() {
   // Without the companion's export the watch still starts or recycles
   // Explorer, so that a later-bound companion finds a window to live in.
   std::function<bool()> isBhoUp;
-  if (companion_ && companion_->isBhoUp().has_value())
-    isBhoUp = [this] { return companion_->isBhoUp().value_or(false); };
+  if (companion_->isBhoUp().has_value()) isBhoUp = [this] { return companion_->isBhoUp().value_or(false); };
   explorerWatch_ = std::make_unique<CExplorerWatch>(logs_.sink, std::move(isBhoUp));
-  if (hotKeys_)
-    hotKeys_->setStartWatch([this] { explorerWatch_->OnBnClickStartWatch(hwnd(), hotKeys_->lastFolder().get()); });
+  hotKeys_->setStartWatch([this] { explorerWatch_->OnBnClickStartWatch(hwnd(), hotKeys_->lastFolder().get()); });
   explorerWatch_->startAtLaunch(hwnd(), settings_.lastFolder);
 }
 
 void CTolvaneDlg::installKeyboardHook() {
   // A refused hook leaves its debug line; hot keys then do nothing.
-  if (hotKeys_) hotKeys_->installHook();
+  hotKeys_->installHook();
 }
 
 void CTolvaneDlg::applyAlwaysOnTop() {
@@ -306,15 +290,15 @@ void CTolvaneDlg::applyAlwaysOnTop() {
 
 void CTolvaneDlg::addTrayIconAndGreet() {
   tray_.attach(hwnd(), smallIcon_);
-  setTrayTip(u"Tolvane\nTolvane at your service...");
-  if (hotKeys_) hotKeys_->hook().setSuspended(false);
+  setTrayTip(kIdleTrayTip);
+  hotKeys_->hook().setSuspended(false);
   writeToActivityLog(kGreeting, false);
 }
 
 void CTolvaneDlg::startOneSecondTimer() { SetTimer(hwnd(), ID_STATUS_TIMER, 1000, nullptr); }
 
 void CTolvaneDlg::startScheduler() {
-  if (!hotKeys_ || !schedulerEvent_) return;
+  if (!schedulerEvent_) return;
   running_ = std::make_unique<RunningLists>(RunningListsServices{
       library_, sync_, logs_.clock, logs_.sink,
       [this](const Chore& chore) { return hotKeys_->executor().executeChore(chore); }, hotKeys_->desktop(), files_,
@@ -421,8 +405,11 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     }
     case WM_TIMER:
-      if (wParam == ID_STATUS_TIMER) refreshStatus(false);
-      if (wParam == ID_STATUS_TIMER && hotKeys_) hotKeys_->onTimer();
+      if (wParam == ID_STATUS_TIMER) {
+        refreshStatus(false);
+        updateRunStopButtons();
+        if (hotKeys_) hotKeys_->onTimer();
+      }
       return TRUE;
     case kTrayCallbackMessage:
       onTrayNotify(lParam);
@@ -477,6 +464,17 @@ bool CTolvaneDlg::isCommandAvailable(int id) const {
       // The editors, running and stopping, sorting, cloning, deleting and
       // help come with the parts of the program that carry them out.
       return false;
+  }
+}
+
+// The toolbar is made before the tree is filled, so Run and Stop follow the
+// selection, and a list's start or end, from here.
+void CTolvaneDlg::updateRunStopButtons() {
+  for (const int id : {ID_RUN_SELECTED, ID_STOP_SELECTED}) {
+    const bool available = isCommandAvailable(id);
+    if ((SendMessageW(toolbar_, TB_ISBUTTONENABLED, id, 0) != 0) != available) {
+      SendMessageW(toolbar_, TB_ENABLEBUTTON, id, MAKELONG(available, 0));
+    }
   }
 }
 
@@ -566,7 +564,7 @@ void CTolvaneDlg::showTrayMenu() {
   AppendMenuW(menu, MF_STRING | (isCommandAvailable(ID_VIEW_HOTKEYS) ? 0 : MF_GRAYED), ID_VIEW_HOTKEYS,
               L"View &Hot keys");
   AppendMenuW(menu, MF_STRING | (IsWindowVisible(hwnd()) ? MF_GRAYED : 0), ID_TRAY_SHOW, L"&Show Tolvane");
-  const std::vector<std::u16string> running = runningListNames();
+  const std::vector<std::u16string> running = runningListNames(library_);
   if (!running.empty()) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     const int shown = std::min<int>(static_cast<int>(running.size()), kTrayStopItemsMax);
@@ -617,6 +615,10 @@ void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
 LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
   if (header->idFrom == IDC_ACTIVITY_LIST && header->code == NM_CUSTOMDRAW) {
     return onActivityCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+  }
+  if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_SELCHANGEDW) {
+    updateRunStopButtons();
+    return 0;
   }
   if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_GETINFOTIPW) {
     onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
@@ -719,7 +721,8 @@ void CTolvaneDlg::layOut() {
   RECT treeNow{};
   GetWindowRect(tree_.hwnd(), &treeNow);
   MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&treeNow), 2);
-  const MainLayout layout = computeMainLayout(client.right, client.bottom, treeNow.top, statusHeight, dpiScale());
+  const double scale = dpiScale();
+  const MainLayout layout = computeMainLayout(client.right, client.bottom, treeNow.top, statusHeight, scale);
 
   MoveWindow(toolbar_, layout.toolbar.left, layout.toolbar.top, layout.toolbar.width(), layout.toolbar.height(), TRUE);
   MoveWindow(tree_.hwnd(), layout.tree.left, layout.tree.top, layout.tree.width(), layout.tree.height(), TRUE);
@@ -729,7 +732,7 @@ void CTolvaneDlg::layOut() {
 
   wchar_t chores[64] = {};
   SendMessageW(statusBar_, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(chores));
-  const int choresWidth = textWidth(statusBar_, chores) + static_cast<int>(24 * dpiScale());
+  const int choresWidth = textWidth(statusBar_, chores) + static_cast<int>(24 * scale);
   int parts[2] = {std::max(0, static_cast<int>(client.right) - choresWidth), -1};
   SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
@@ -739,23 +742,13 @@ bool CTolvaneDlg::isSelectedListRunning() const {
   return selected.kind == TreeItemKind::List && library_.copyChoreList(selected.name).inProgress;
 }
 
-std::vector<std::u16string> CTolvaneDlg::runningListNames() const {
-  return library_.read([](const LibraryContents& contents) {
-    std::vector<std::u16string> names;
-    for (const ChoreList& list : contents.lists) {
-      if (list.inProgress) names.push_back(list.name);
-    }
-    return names;
-  });
-}
-
 void CTolvaneDlg::refreshStatus(bool full) {
   if (!statusBar_) return;
   if (full) {
     const std::wstring counts = toWide(choreCountText(library_.choreCount(), library_.choreListCount()));
     SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(counts.c_str()));
   }
-  const std::wstring text = toWide(statusText(runningListNames()));
+  const std::wstring text = toWide(statusText(runningListNames(library_)));
   wchar_t shown[1024] = {};
   if (LOWORD(SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0)) < std::size(shown)) {
     SendMessageW(statusBar_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));

@@ -107,8 +107,8 @@ class CTolvaneDlg final : public CDialogBase {
   void onTreeInfoTip(NMTVGETINFOTIPW* tip);
   void onContextMenu(HWND source, int x, int y);
   void updateCommandStates(HMENU menu);
+  void updateRunStopButtons();
   bool isCommandAvailable(int id) const;
-  std::vector<std::u16string> runningListNames() const;
   bool isSelectedListRunning() const;
   double dpiScale() const;
 
@@ -125,7 +125,6 @@ class CTolvaneDlg final : public CDialogBase {
   ChoreLibrary library_;
   Settings settings_;
   std::u16string programFolder_;
-  std::wstring helpFile_;
 
   std::shared_ptr<Event> choreEvent_;
   std::shared_ptr<Event> schedulerEvent_;

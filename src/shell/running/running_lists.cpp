@@ -46,9 +46,9 @@ constexpr std::uint32_t kStopWaitStepMs = 50;
 
 RunningLists::~RunningLists() {
   display_.attach(nullptr, nullptr);
-  for (const auto& name : runningListNames()) s_.stopChoreList(name);
+  for (const auto& name : runningListNames(s_.library)) s_.stopChoreList(name);
   // A list just launched is in progress before its thread counts itself.
-  for (int step = 0; step < kStopWaitSteps && (activeThreads_.load() > 0 || !runningListNames().empty()); ++step) {
+  for (int step = 0; step < kStopWaitSteps && (activeThreads_.load() > 0 || !runningListNames(s_.library).empty()); ++step) {
     s_.sync.sleep(kStopWaitStepMs);
   }
 }
@@ -87,8 +87,8 @@ bool RunningLists::handleMessage(UINT message, WPARAM wParam) {
   }
 }
 
-std::vector<std::u16string> RunningLists::runningListNames() const {
-  return s_.library.read([](const LibraryContents& contents) {
+std::vector<std::u16string> runningListNames(const ChoreLibrary& library) {
+  return library.read([](const LibraryContents& contents) {
     std::vector<std::u16string> names;
     for (const ChoreList& list : contents.lists) {
       if (list.inProgress) names.push_back(list.name);
@@ -98,7 +98,7 @@ std::vector<std::u16string> RunningLists::runningListNames() const {
 }
 
 bool RunningLists::stopRunningListAt(int index) {
-  const auto running = runningListNames();
+  const auto running = runningListNames(s_.library);
   if (index < 0 || index >= static_cast<int>(running.size())) return false;
   return stopList(running[static_cast<std::size_t>(index)]);
 }

@@ -42,6 +42,10 @@ struct RunningListsServices {
   std::function<void(std::u16string_view)> setTrayTip;
 };
 
+// The lists in progress, in library order: the status bar's and the tray
+// menu's "Stop" items.
+std::vector<std::u16string> runningListNames(const ChoreLibrary& library);
+
 class RunningLists {
  public:
   explicit RunningLists(RunningListsServices services);
@@ -81,8 +85,6 @@ class RunningLists {
   int activeThreads() const { return activeThreads_.load(); }
 
  private:
-  std::vector<std::u16string> runningListNames() const;
-
   RunningListsServices s_;
   std::atomic<int> activeThreads_{0};
   Win32Prompts ownerlessPrompts_;

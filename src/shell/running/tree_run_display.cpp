@@ -3,33 +3,13 @@
 #include <commctrl.h>
 
 #include "base/format.h"
+#include "controls/tree_view/tree_items.h"
 #include "engine/scheduler/list_icon.h"
-#include "platform/win32/wide.h"
 
 namespace tolvane::win32 {
 namespace {
 
 constexpr char16_t kListsRootText[] = u"Chore Lists";
-constexpr char16_t kIdleTrayTip[] = u"Tolvane\nTolvane at your service...";
-
-std::u16string itemText(HWND tree, HTREEITEM item) {
-  wchar_t buffer[520] = {};
-  TVITEMW info{};
-  info.mask = TVIF_TEXT;
-  info.hItem = item;
-  info.pszText = buffer;
-  info.cchTextMax = static_cast<int>(std::size(buffer));
-  if (!TreeView_GetItem(tree, &info)) return {};
-  return fromWide(buffer);
-}
-
-HTREEITEM findChild(HWND tree, HTREEITEM parent, std::u16string_view text) {
-  for (HTREEITEM child = parent ? TreeView_GetChild(tree, parent) : TreeView_GetRoot(tree); child;
-       child = TreeView_GetNextSibling(tree, child)) {
-    if (itemText(tree, child) == text) return child;
-  }
-  return nullptr;
-}
 
 HTREEITEM nthChild(HWND tree, HTREEITEM parent, int index) {
   HTREEITEM child = TreeView_GetChild(tree, parent);
@@ -40,8 +20,8 @@ HTREEITEM nthChild(HWND tree, HTREEITEM parent, int index) {
 }  // namespace
 
 HTREEITEM findListItem(HWND tree, std::u16string_view listName) {
-  HTREEITEM root = findChild(tree, nullptr, kListsRootText);
-  return root ? findChild(tree, root, listName) : nullptr;
+  HTREEITEM root = findTreeChild(tree, nullptr, kListsRootText);
+  return root ? findTreeChild(tree, root, listName) : nullptr;
 }
 
 // Bold and highlighted while running. The highlight is the item's selected

@@ -16,6 +16,9 @@
 
 namespace tolvane::win32 {
 
+// The tray tip while no list runs, from start-up on.
+inline constexpr char16_t kIdleTrayTip[] = u"Tolvane\nTolvane at your service...";
+
 class TreeRunDisplay final : public RunDisplay {
  public:
   static constexpr UINT kRunDisplayMessage = WM_APP + 57;

@@ -11,7 +11,9 @@
 //   e2e_probe status                       print the status bar's two panes
 //   e2e_probe gone SECONDS                 wait until no main window is left
 //   e2e_probe menu-key CHAR                type a key into the open popup menu
+//   e2e_probe box-rect CAPTION SECONDS     print a message box's outer rectangle
 //   e2e_probe rect                         print the main window's outer rectangle
+//   e2e_probe raise                        bring the main window to the top
 //   e2e_probe visible                      print 1 when the main window shows, else 0
 // Exit code 0 on success, 1 on time-out or when nothing was found.
 
@@ -70,6 +72,13 @@ void print(const std::wstring& text) {
   std::fputc('\n', stdout);
 }
 
+void printRect(HWND window) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  print(std::to_wstring(outer.left) + L" " + std::to_wstring(outer.top) + L" " + std::to_wstring(outer.right) + L" " +
+        std::to_wstring(outer.bottom));
+}
+
 BOOL CALLBACK collectStatic(HWND child, LPARAM data) {
   wchar_t className[64] = {};
   GetClassNameW(child, className, 64);
@@ -84,7 +93,7 @@ BOOL CALLBACK collectStatic(HWND child, LPARAM data) {
 // Item texts of another process's controls: the buffers must live in it.
 class RemoteBuffer {
  public:
-  RemoteBuffer(HWND window, std::size_t size) : size_(size) {
+  RemoteBuffer(HWND window, std::size_t size) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
@@ -105,11 +114,18 @@ class RemoteBuffer {
  private:
   HANDLE process_ = nullptr;
   void* memory_ = nullptr;
-  std::size_t size_;
 };
 
 constexpr std::size_t kTextOffset = 1024;
 constexpr std::size_t kTextUnits = 1024;
+
+// The text a control has just written into the remote buffer's text part.
+std::wstring remoteText(RemoteBuffer& remote) {
+  std::wstring text(kTextUnits, L'\0');
+  remote.read(text.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
+  text.resize(wcsnlen(text.c_str(), kTextUnits));
+  return text;
+}
 
 std::wstring treeItemText(HWND tree, RemoteBuffer& remote, HTREEITEM item) {
   TVITEMW query{};
@@ -121,9 +137,7 @@ std::wstring treeItemText(HWND tree, RemoteBuffer& remote, HTREEITEM item) {
   remote.write(&query, sizeof(query));
   SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.address()));
   remote.read(&query, sizeof(query));
-  std::wstring text(kTextUnits, L'\0');
-  remote.read(text.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
-  text.resize(wcsnlen(text.c_str(), kTextUnits));
+  std::wstring text = remoteText(remote);
   text += L" [" + std::to_wstring(query.iImage) + L"]";
   if (query.state & TVIS_SELECTED) text += L" selected";
   if (query.state & TVIS_EXPANDED) text += L" expanded";
@@ -148,20 +162,14 @@ std::wstring listCell(HWND list, RemoteBuffer& remote, int row, int column, LPAR
   SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.address()));
   remote.read(&query, sizeof(query));
   if (data) *data = query.lParam;
-  std::wstring text(kTextUnits, L'\0');
-  remote.read(text.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
-  text.resize(wcsnlen(text.c_str(), kTextUnits));
-  return text;
+  return remoteText(remote);
 }
 
 std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
   const std::wstring blank(kTextUnits, L'\0');
   remote.write(blank.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
   SendMessageW(bar, SB_GETTEXTW, pane, reinterpret_cast<LPARAM>(static_cast<char*>(remote.address()) + kTextOffset));
-  std::wstring text(kTextUnits, L'\0');
-  remote.read(text.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
-  text.resize(wcsnlen(text.c_str(), kTextUnits));
-  return text;
+  return remoteText(remote);
 }
 
 }  // namespace
@@ -200,10 +208,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring caption = arg(2);
     HWND box = waitFor(caption.c_str(), false, seconds(3));
     if (!box) return 1;
-    RECT outer{};
-    GetWindowRect(box, &outer);
-    print(std::to_wstring(outer.left) + L" " + std::to_wstring(outer.top) + L" " + std::to_wstring(outer.right) + L" " +
-          std::to_wstring(outer.bottom));
+    printRect(box);
     return 0;
   }
   if (verb == L"answer") {
@@ -237,10 +242,7 @@ int wmain(int argc, wchar_t** argv) {
     return PostMessageW(main, WM_COMMAND, MAKEWPARAM(_wtoi(arg(2).c_str()), 0), 0) ? 0 : 1;
   }
   if (verb == L"rect") {
-    RECT outer{};
-    GetWindowRect(main, &outer);
-    print(std::to_wstring(outer.left) + L" " + std::to_wstring(outer.top) + L" " + std::to_wstring(outer.right) + L" " +
-          std::to_wstring(outer.bottom));
+    printRect(main);
     return 0;
   }
   if (verb == L"raise") {

@@ -136,6 +136,24 @@ TEST(RunningDisplay, RunningListAndStepAreMarkedFromWorkerThreadsAndRestoredWith
   EXPECT_EQ(window.state(list), 0u);
 }
 
+// Labels are the only link to the lists: a long name must match whole, not
+// cut at some buffer's size.
+TEST(RunningDisplay, AListIsFoundByItsWholeNameHoweverLong) {
+  SystemClock clock;
+  TreeRunDisplay display(clock, [](std::u16string_view) {});
+  TreeRunDisplay* shown = &display;
+  TreeWindow window(shown);
+  const std::wstring longName(700, L'n');
+  HTREEITEM list = window.insert(window.lists(), longName.c_str());
+  HTREEITEM shorter = window.insert(window.lists(), longName.substr(0, 519).c_str());
+  display.attach(window.main(), window.tree());
+
+  display.listPendingToday(fromWide(longName));
+  window.pump();
+  EXPECT_EQ(window.image(list), kListIconPendingToday);
+  EXPECT_EQ(window.image(shorter), kListIconPlain);
+}
+
 class RunningListsTest : public ::testing::Test {
  protected:
   RunningListsTest() {
