@@ -40,6 +40,9 @@ class HotKeyHook {
   // True when the key is swallowed; `pressed` is the state of Ctrl, Shift
   // and Alt as the system has it right now.
   bool onKey(const KeyStroke& key, ModifierState pressed);
+  // False for the events onKey would pass on whatever the modifiers, so the
+  // hook can skip reading them.
+  bool wantsKey(const KeyStroke& key) const { return isKeyToDecide(key, suspended_.load(), s_.capture.active()); }
 
   // hotKeyProcessingEnabled: switched by the master hot key, cleared by the
   // executor while it types.

@@ -22,12 +22,16 @@ KeyDecision decided(KeyAction action) { return {action, nullptr, {}}; }
 
 }  // namespace
 
+bool isKeyToDecide(const KeyStroke& key, bool suspended, bool captureMode) {
+  if (suspended && !captureMode) return false;
+  if (key.code < 0) return false;
+  return (key.flags & (kKeyFlagInjected | kKeyFlagUp)) == 0;
+}
+
 std::optional<KeyDecision> decideWithoutBindings(const KeyStroke& key, ModifierState pressed,
                                                  const HookSwitches& switches) {
   const KeyDecision passOn;
-  if (switches.suspended && !switches.captureMode) return passOn;
-  if (key.code < 0) return passOn;
-  if (key.flags & (kKeyFlagInjected | kKeyFlagUp)) return passOn;
+  if (!isKeyToDecide(key, switches.suspended, switches.captureMode)) return passOn;
   if (switches.captureMode) {
     if (isCaptureEndKey(key, pressed)) return decided(KeyAction::EndCapture);
     return isModifierKey(key.virtualKey) ? passOn : decided(KeyAction::Record);

@@ -56,6 +56,11 @@ struct KeyDecision {
   }
 };
 
+// Whether the event is one the hook decides on at all. The others (releases,
+// injected keys, everything while suspended) pass on before the modifier
+// keys are even read.
+bool isKeyToDecide(const KeyStroke& key, bool suspended, bool captureMode);
+
 // The decision that the event and the switches settle alone; none when the
 // key's bindings have to be consulted. Ordinary typing is settled here, so
 // the hook looks the hot-key table up only for the keys that need it.

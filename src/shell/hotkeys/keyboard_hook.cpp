@@ -52,9 +52,11 @@ LRESULT CALLBACK KeyboardHook::hookProc(int code, WPARAM message, LPARAM data) {
   if (self && code >= 0) {
     const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
     self->watchdog_.keySeen(GetTickCount());
-    const ModifierState pressed{isDown(VK_CONTROL), isDown(VK_SHIFT), isDown(VK_MENU)};
     const KeyStroke stroke{code, static_cast<std::uint16_t>(key->vkCode), key->flags};
-    if (self->hook_.onKey(stroke, pressed)) return 1;
+    if (self->hook_.wantsKey(stroke)) {
+      const ModifierState pressed{isDown(VK_CONTROL), isDown(VK_SHIFT), isDown(VK_MENU)};
+      if (self->hook_.onKey(stroke, pressed)) return 1;
+    }
   }
   return CallNextHookEx(nullptr, code, message, data);
 }

@@ -93,6 +93,13 @@ TEST(KeyDecision, InjectedReleasedSuspendedAndNegativeCodeKeysAreNotLookedAt) {
   EXPECT_EQ(t.decide(kKeyK, kCtrl, suspended).action, KeyAction::PassOn);
   suspended.masterKey = {0x27, 0x0B};
   EXPECT_EQ(t.decide(0x27, kCtrlShift, suspended).action, KeyAction::PassOn);
+  // None of these needs the modifier keys read; a capture reads them even
+  // while suspended.
+  EXPECT_FALSE(isKeyToDecide({0, kKeyK, kKeyFlagUp}, false, false));
+  EXPECT_FALSE(isKeyToDecide({0, kKeyK, kKeyFlagInjected}, false, false));
+  EXPECT_FALSE(isKeyToDecide({-1, kKeyK, 0}, false, false));
+  EXPECT_FALSE(isKeyToDecide({0, kKeyK, 0}, true, false));
+  EXPECT_TRUE(isKeyToDecide({0, kKeyK, 0}, true, true));
   // Plain typing is settled before the table is looked up; Ctrl+K needs it.
   EXPECT_TRUE(decideWithoutBindings({0, kKeyK, 0}, kNone, {}).has_value());
   EXPECT_FALSE(decideWithoutBindings({0, kKeyK, 0}, kCtrl, {}).has_value());
