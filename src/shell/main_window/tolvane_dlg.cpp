@@ -8,6 +8,7 @@
 #include <atomic>
 
 #include "base/format.h"
+#include "engine/hotkeys/chore_command_slot.h"
 #include "library/chore_files.h"
 #include "library/settings/settings_store.h"
 #include "library/summary_text.h"
@@ -259,8 +260,8 @@ void CTolvaneDlg::buildContextMenus() {
 }
 
 void CTolvaneDlg::startChoreThread() {
-  choreEvent_ = sync_.createEvent(u"_tolvChoreCmdEvnt_", false, false);
-  schedulerEvent_ = sync_.createEvent(u"_tolvSchedCmdEvnt_", false, false);
+  choreEvent_ = sync_.createEvent(kChoreEventName, false, false);
+  schedulerEvent_ = sync_.createEvent(kSchedulerEventName, false, false);
   hotKeys_ = std::make_unique<HotKeyRuntime>(HotKeyRuntimeServices{library_, logs_.sink, sync_, registry_, *companion_,
                                                                    choreEvent_, schedulerEvent_, hwnd(), toolbar_});
   hotKeys_->lastFolder().set(settings_.lastFolder);
