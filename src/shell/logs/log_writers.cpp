@@ -2,9 +2,10 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
+#include <optional>
 
+#include "platform/win32/file_version.h"
+#include "platform/win32/log_file.h"
 #include "platform/win32/wide.h"
 #include "protocol/debug_log_format.h"
 #include "protocol/exports.h"
@@ -35,41 +36,10 @@ void NamedMutexLock::release() {
   if (mutex_) ReleaseMutex(mutex_);
 }
 
-namespace {
-
-int ansiLength(const std::wstring& wide, std::size_t count) {
-  return WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(count), nullptr, 0, nullptr, nullptr);
-}
-
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
-}  // namespace
-
-std::string ansiLogBytes(std::u16string_view text) {
-  const std::wstring wide = toWide(text);
-  std::size_t count = std::min(wide.size(), protocol::kLogLineBytes);
-  // Code pages with two-byte characters need a shorter cut.
-  while (count > 0 && ansiLength(wide, count) > static_cast<int>(protocol::kLogLineBytes)) --count;
-  if (count > 0 && count < wide.size() && isHighSurrogate(wide[count - 1])) --count;
-  std::string bytes(protocol::kLogLineBytes, '\0');
-  const int written = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(count), bytes.data(),
-                                          static_cast<int>(bytes.size()), nullptr, nullptr);
-  bytes.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
-  return bytes;
-}
-
 void AppendedLogFile::append(std::u16string_view text) {
   std::uint32_t waitResult = 0;
   if (!mutex_.acquire(protocol::kLogMutexWaitMs, waitResult)) return;
-  HANDLE file = CreateFileW(toWide(path_).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    const std::string bytes = ansiLogBytes(text);
-    SetFilePointer(file, 0, nullptr, FILE_END);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-  }
+  appendLogText(path_, text);
   mutex_.release();
 }
 
@@ -129,20 +99,8 @@ void ListActivityView::drain() {
 }
 
 std::u16string versionText(HMODULE module) {
-  wchar_t path[MAX_PATH] = {};
-  if (GetModuleFileNameW(module, path, MAX_PATH) == 0) return {};
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
-  if (size == 0) return {};
-  std::vector<BYTE> data(size);
-  if (!GetFileVersionInfoW(path, 0, size, data.data())) return {};
-  VS_FIXEDFILEINFO* info = nullptr;
-  UINT infoSize = 0;
-  if (!VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&info), &infoSize) || !info ||
-      infoSize < sizeof(VS_FIXEDFILEINFO)) {
-    return {};
-  }
-  return protocol::versionText(info->dwFileVersionMS, info->dwFileVersionLS);
+  const std::optional<FileVersion> version = readModuleVersion(module);
+  return version ? protocol::versionText(version->mostSignificant, version->leastSignificant) : u"";
 }
 
 std::u16string companionVersionText() {

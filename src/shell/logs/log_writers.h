@@ -32,10 +32,6 @@ class NamedMutexLock final : public LogLock {
   HANDLE mutex_ = nullptr;
 };
 
-// The text as the log files take it: converted to the ANSI code page and
-// cut, at a character boundary, to the 512-byte line buffer.
-std::string ansiLogBytes(std::u16string_view text);
-
 // appendToLogFile on one file, under the debug mutex. Lines that cannot be
 // written (mutex not had within 3 s, file not openable) are dropped.
 class AppendedLogFile final : public LogFile {

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "engine/logs/activity_log.h"
+#include "platform/win32/log_file.h"
 #include "platform/win32/wide.h"
 #include "shell/logs/shell_logs.h"
 
