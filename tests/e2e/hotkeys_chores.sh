@@ -35,65 +35,65 @@ hk_probe state "$pad" >/dev/null || e2e_fail "notepad did not start"
 hk_start
 
 hk_key ctrl+alt+n
-hk_wait_line "Chore done: Idle, CHORE_NOTHING."
+e2e_wait_activity_line "Chore done: Idle, CHORE_NOTHING."
 
 # Ctrl+Alt+K is not Ctrl+K.
 hk_key ctrl+alt+k
 hk_expect_no_more "Chore done: CtrlK" 0
 hk_key ctrl+k
-hk_wait_line "Chore done: CtrlK, CHORE_NOTHING."
+e2e_wait_activity_line "Chore done: CtrlK, CHORE_NOTHING."
 
 hk_key ctrl+alt+c
-hk_wait_line "Chore done: Clip, CHORE_NOTHING."
+e2e_wait_activity_line "Chore done: Clip, CHORE_NOTHING."
 [ "$(hk_probe clipboard)" = "tolvane clipboard text" ] || e2e_fail "clipboard holds '$(hk_probe clipboard)'"
 
 hk_key ctrl+alt+f
-hk_wait_line "Chore done: Copy, CHORE_FILEOP:Copy"
+e2e_wait_activity_line "Chore done: Copy, CHORE_FILEOP:Copy"
 cmp -s "$E2E_WORK/files/src.txt" "$E2E_WORK/files/out/src.txt" || e2e_fail "the file was not copied"
 
 hk_key ctrl+alt+r
-hk_wait_line "Chore done: RunPad, CHORE_RUN:C:\\windows\\system32\\notepad.exe"
+e2e_wait_activity_line "Chore done: RunPad, CHORE_RUN:C:\\windows\\system32\\notepad.exe"
 sleep 1
 [ "$(hk_probe count Notepad)" = "1" ] || e2e_fail "a second notepad was started"
 
 hk_key ctrl+alt+t
-hk_wait_line "Chore done: TypePad, CHORE_WNDMSG KeyCodeSim 58"
+e2e_wait_activity_line "Chore done: TypePad, CHORE_WNDMSG KeyCodeSim 58"
 typed="$(hk_probe text "$pad" Edit)"
 e2e_expect_contains "$typed" "xxx" "typed keys"
 
 # The chore types Ctrl+Alt+N, Idle's hot key: injected keys start nothing.
 hk_key ctrl+alt+h
-hk_wait_line "Chore done: TypeHot, CHORE_WNDMSG KeyCodeSim 4e"
+e2e_wait_activity_line "Chore done: TypeHot, CHORE_WNDMSG KeyCodeSim 4e"
 hk_expect_no_more "Chore done: Idle" 1
 
 before="$(hk_probe text "$pad" Edit | wc -c)"
 hk_key ctrl+alt+m
-hk_wait_line "Chore done: MenuPad, CHORE_WNDMSG to window: Edit [] Time/Date"
+e2e_wait_activity_line "Chore done: MenuPad, CHORE_WNDMSG to window: Edit [] Time/Date"
 sleep 0.5
 after="$(hk_probe text "$pad" Edit | wc -c)"
 [ "$after" -gt "$before" ] || e2e_fail "Time/Date inserted nothing ($before -> $after)"
 
 hk_key ctrl+alt+3
-hk_wait_line "Chore done: PosPad, CHORE_WINOP:$pad"
+e2e_wait_activity_line "Chore done: PosPad, CHORE_WINOP:$pad"
 sleep 0.5
 [ "$(hk_probe state "$pad")" = "normal 40 50 540 450" ] || e2e_fail "position: $(hk_probe state "$pad")"
 hk_key ctrl+alt+2
-hk_wait_line "Chore done: MaxPad, CHORE_WINOP:$pad"
+e2e_wait_activity_line "Chore done: MaxPad, CHORE_WINOP:$pad"
 sleep 0.5
 e2e_expect_contains "$(hk_probe state "$pad")" "max" "maximize"
 hk_key ctrl+alt+1
-hk_wait_line "Chore done: MinPad, CHORE_WINOP:$pad"
+e2e_wait_activity_line "Chore done: MinPad, CHORE_WINOP:$pad"
 sleep 0.5
 e2e_expect_contains "$(hk_probe state "$pad")" "min" "minimize"
 
 # The master hot key: off, a chore's key does nothing, on again.
 hk_key ctrl+shift+Right
-hk_wait_line "Hotkey processing: DISABLED"
+e2e_wait_activity_line "Hotkey processing: DISABLED"
 hk_key ctrl+alt+n
 hk_expect_no_more "Chore done: Idle" 1
 hk_key ctrl+shift+Right
-hk_wait_line "Hotkey processing: ENABLED"
+e2e_wait_activity_line "Hotkey processing: ENABLED"
 hk_key ctrl+alt+n
-hk_wait_line "Chore done: Idle, CHORE_NOTHING." 2
+e2e_wait_activity_line "Chore done: Idle, CHORE_NOTHING." 2
 
 e2e_exit_tolvane

@@ -16,7 +16,7 @@ CHORES
 wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v lastChore /d Idle /f </dev/null >/dev/null 2>&1
 hk_start
 e2e_probe command 3002 || e2e_fail "could not send Run"
-hk_wait_line "Chore done: Idle, CHORE_NOTHING."
+e2e_wait_activity_line "Chore done: Idle, CHORE_NOTHING."
 # Start-up may have started Explorer itself: count what is there once it
 # has settled.
 before="$(hk_probe count ExplorerWClass)"
@@ -28,7 +28,7 @@ for _ in $(seq 10); do
 done
 
 hk_key ctrl+alt+e
-hk_wait_line "Chore done: Docs, CHORE_EXPLORE:C:\\windows"
+e2e_wait_activity_line "Chore done: Docs, CHORE_EXPLORE:C:\\windows"
 for _ in $(seq 50); do [ "$(hk_probe count ExplorerWClass)" -gt "$before" ] && break; sleep 0.2; done
 [ "$(hk_probe count ExplorerWClass)" -gt "$before" ] || e2e_fail "no Explorer window opened"
 

@@ -63,28 +63,10 @@ hk_key() {
   sleep 0.3
 }
 
-HK_LOG() { echo "$E2E_PROGRAM/TolvaneActivity.log"; }
-
-hk_count() {
-  local n
-  n="$(grep -c -F -- "$1" "$(HK_LOG)" 2>/dev/null)" || true
-  echo "${n:-0}"
-}
-
-# Waits until the activity file holds the text `count` times (default 1).
-hk_wait_line() {  # text [count] [seconds]
-  local want="${2:-1}" limit=$(( ${3:-15} * 10 )) waited=0
-  while [ "$(hk_count "$1")" -lt "$want" ]; do
-    [ $waited -ge $limit ] && e2e_fail "activity log lacks '$1' (x$want): $(tr -d '\r' <"$(HK_LOG)" 2>/dev/null | tail -5)"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-}
-
 # Fails if the text shows up more than `count` times within a second.
 hk_expect_no_more() {  # text count
   sleep 1
-  [ "$(hk_count "$1")" -le "$2" ] || e2e_fail "unexpected '$1' in the activity log"
+  [ "$(e2e_activity_count "$1")" -le "$2" ] || e2e_fail "unexpected '$1' in the activity log"
 }
 
 hk_start() {
@@ -92,5 +74,5 @@ hk_start() {
   e2e_set_setting exitSystray 0
   e2e_start_tolvane
   e2e_wait_main_window 40
-  hk_wait_line "Tolvane at your service..." 1 20
+  e2e_wait_activity_line "Tolvane at your service..." 1 20
 }

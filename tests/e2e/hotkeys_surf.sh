@@ -20,10 +20,10 @@ CHORES
 hk_start
 
 hk_key ctrl+alt+s
-hk_wait_line "Chore was not done: Surf, Keyrune+ is not installed."
+e2e_wait_activity_line "Chore was not done: Surf, Keyrune+ is not installed."
 wine reg add 'HKCU\SOFTWARE\Tallowmere\Keyrune+' /f </dev/null >/dev/null 2>&1
 hk_key ctrl+alt+s
-hk_wait_line "Chore was not done: Surf, Keyrune+ is not running."
+e2e_wait_activity_line "Chore was not done: Surf, Keyrune+ is not running."
 
 start_keyrune() {
   : >"$record"
@@ -40,14 +40,14 @@ stop_keyrune() {
 
 start_keyrune --not-validated
 hk_key ctrl+alt+s
-hk_wait_line "Chore was not done: Surf, master key has not been validated."
+e2e_wait_activity_line "Chore was not done: Surf, master key has not been validated."
 stop_keyrune
 
 start_keyrune
 hk_key ctrl+alt+s
-hk_wait_line "Chore done: Surf, CHORE_SURF to example.com."
+e2e_wait_activity_line "Chore done: Surf, CHORE_SURF to example.com."
 hk_key ctrl+alt+l
-hk_wait_line "Chore done: Logon, CHORE_LOGON to bank.example."
+e2e_wait_activity_line "Chore done: Logon, CHORE_LOGON to bank.example."
 recorded="$(tr -d '\r' <"$record")"
 e2e_expect_contains "$recorded" "gotoUrl example.com" "Keyrune+ record"
 e2e_expect_contains "$recorded" "logon bank.example" "Keyrune+ record"

@@ -198,6 +198,24 @@ e2e_expect_contains() {  # haystack needle what
   esac
 }
 
+# How many lines of the activity log file hold the text.
+e2e_activity_count() {  # text
+  local n
+  n="$(grep -a -c -F -- "$1" "$E2E_PROGRAM/TolvaneActivity.log" 2>/dev/null)" || true
+  echo "${n:-0}"
+}
+
+# Waits until the activity log file holds the text `count` times.
+e2e_wait_activity_line() {  # text [count] [seconds]
+  local want="${2:-1}" limit=$(( ${3:-15} * 10 )) waited=0
+  while [ "$(e2e_activity_count "$1")" -lt "$want" ]; do
+    [ $waited -ge $limit ] &&
+      e2e_fail "activity log lacks '$1' (x$want): $(tr -d '\r' <"$E2E_PROGRAM/TolvaneActivity.log" 2>/dev/null | tail -5)"
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}
+
 # A sample folder written by the program's own save code (see sample/).
 e2e_install_sample_folder() {
   mkdir -p "$E2E_PROGRAM/sample"

@@ -87,12 +87,3 @@ runner_set_text_setting() {  # name text
   wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v "$1" /t REG_SZ /d "$2" /f </dev/null >/dev/null 2>&1
 }
 
-# Waits until the activity file holds the text; fails after SECONDS.
-runner_wait_line() {  # text seconds
-  local waited=0 log="$E2E_PROGRAM/TolvaneActivity.log"
-  while ! { [ -f "$log" ] && grep -aqF -- "$1" "$log"; }; do
-    [ $waited -ge $(($2 * 10)) ] && e2e_fail "no activity line '$1' within $2 s"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-}

@@ -30,16 +30,16 @@ e2e_start_tolvane
 e2e_wait_main_window 40
 e2e_wait_started
 e2e_probe command 3002 || e2e_fail "could not send Run"
-runner_wait_line "Chore list: Waits started..." 20
-runner_wait_line "Chore list: Waits, waiting for FILE_CREATED:$flag_win" 20
+e2e_wait_activity_line "Chore list: Waits started..." 1 20
+e2e_wait_activity_line "Chore list: Waits, waiting for FILE_CREATED:$flag_win" 1 20
 touch "$flag"
-runner_wait_line "Chore list: Waits, count:0, Chore #0: Noop, CompType: 3 completed." 20
+e2e_wait_activity_line "Chore list: Waits, count:0, Chore #0: Noop, CompType: 3 completed." 1 20
 
 wine notepad </dev/null >/dev/null 2>&1 &
-runner_wait_line "Chore list: Waits, count:0, Chore #1: Noop, CompType: 1 completed." 30
-runner_wait_line "Chore list: Waits, waiting for WND_DESTROYED:Notepad" 10
+e2e_wait_activity_line "Chore list: Waits, count:0, Chore #1: Noop, CompType: 1 completed." 1 30
+e2e_wait_activity_line "Chore list: Waits, waiting for WND_DESTROYED:Notepad" 1 10
 wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || e2e_fail "could not close Notepad"
-runner_wait_line "Chore list: Waits, count:0, Chore #2: Noop, CompType: 2 completed." 30
+e2e_wait_activity_line "Chore list: Waits, count:0, Chore #2: Noop, CompType: 2 completed." 1 30
 
 desktop="$(xdotool search --name 'Wine desktop' | head -1)"
 [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
@@ -53,17 +53,17 @@ read -r box_left box_top box_right _ <<<"$(e2e_probe box-rect "Tolvane: Proceed?
 xdotool mousemove --window "$desktop" $(((box_left + box_right) / 2)) $((box_top + 8)) click 1
 sleep 0.5
 xdotool key Return
-runner_wait_line "Chore list: Waits, count:0, Chore #3: Noop, CompType: 5 completed." 20
+e2e_wait_activity_line "Chore list: Waits, count:0, Chore #3: Noop, CompType: 5 completed." 1 20
 
-runner_wait_line "Chore list: Waits, waiting for WAIT_HOTKEY:" 10
+e2e_wait_activity_line "Chore list: Waits, waiting for WAIT_HOTKEY:" 1 10
 sleep 0.5
 xdotool key ctrl+alt+j
-runner_wait_line "Chore list: Waits, count:0, Chore #4: Noop, CompType: 6 completed." 20
-runner_wait_line "Chore list: Waits, count:0, Chore #5: Noop, CompType: 7 completed." 20
-runner_wait_line "Chore list: Waits completed." 10
-runner_wait_line "Chore list: Waits starting the next chore list: Forever." 10
+e2e_wait_activity_line "Chore list: Waits, count:0, Chore #4: Noop, CompType: 6 completed." 1 20
+e2e_wait_activity_line "Chore list: Waits, count:0, Chore #5: Noop, CompType: 7 completed." 1 20
+e2e_wait_activity_line "Chore list: Waits completed." 1 10
+e2e_wait_activity_line "Chore list: Waits starting the next chore list: Forever." 1 10
 
-runner_wait_line "Chore list: Forever, waiting for WND_CREATED:No such window anywhere" 20
+e2e_wait_activity_line "Chore list: Forever, waiting for WND_CREATED:No such window anywhere" 1 20
 # The status pane follows the running lists on its one-second timer.
 for _ in 1 2 3 4 5 6 7 8 9 10; do
   status="$(e2e_probe status)"
@@ -73,6 +73,6 @@ done
 e2e_expect_contains "$status" "Forever in progress..." "status pane"
 [[ "$status" != *Waits* ]] || e2e_fail "status pane still shows the ended list: $status"
 e2e_probe command 7000 || e2e_fail "could not send the tray's Stop"
-runner_wait_line "Chore list: Forever, count:0, Chore #0: Noop, CompType: 1 terminated." 10
-runner_wait_line "Chore list: Forever terminated." 10
+e2e_wait_activity_line "Chore list: Forever, count:0, Chore #0: Noop, CompType: 1 terminated." 1 10
+e2e_wait_activity_line "Chore list: Forever terminated." 1 10
 e2e_exit_tolvane

@@ -20,7 +20,7 @@ e2e_set_setting promptSave 0
 
 e2e_start_tolvane
 e2e_wait_main_window 40
-runner_wait_line "Chore list: Soon launched per its schedule." 60
-runner_wait_line "Chore list: Soon completed." 10
+e2e_wait_activity_line "Chore list: Soon launched per its schedule." 1 60
+e2e_wait_activity_line "Chore list: Soon completed." 1 10
 grep -aqF "Chore list: Passed launched" "$E2E_PROGRAM/TolvaneActivity.log" && e2e_fail "a past time was launched"
 e2e_exit_tolvane

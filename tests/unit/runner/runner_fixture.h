@@ -13,9 +13,9 @@
 #include "base/format.h"
 #include "base/text.h"
 #include "engine/runner/chore_list_runner.h"
-#include "recording_run_display.h"
 #include "support/fake_time.h"
 #include "support/recording_log_sink.h"
+#include "support/recording_run_display.h"
 
 namespace tolvane::test {
 

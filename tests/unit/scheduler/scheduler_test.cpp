@@ -12,9 +12,9 @@
 #include "base/text.h"
 #include "engine/scheduler/list_icon.h"
 #include "engine/scheduler/schedule_candidates.h"
-#include "../runner/recording_run_display.h"
 #include "support/fake_time.h"
 #include "support/recording_log_sink.h"
+#include "support/recording_run_display.h"
 
 namespace tolvane::test {
 namespace {
