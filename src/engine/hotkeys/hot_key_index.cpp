@@ -3,6 +3,18 @@
 #include <algorithm>
 
 namespace tolvane {
+namespace {
+
+// Orders entries, and an entry against a key, by virtual key. The classic
+// algorithms rather than the range ones: clang's fuzz build cannot compile
+// the latter's subrange with this standard library.
+struct ByVirtualKey {
+  bool operator()(const HotKeyEntry& a, const HotKeyEntry& b) const { return a.virtualKey < b.virtualKey; }
+  bool operator()(const HotKeyEntry& a, std::uint16_t key) const { return a.virtualKey < key; }
+  bool operator()(std::uint16_t key, const HotKeyEntry& b) const { return key < b.virtualKey; }
+};
+
+}  // namespace
 
 HotKeyTable::HotKeyTable(const LibraryContents& library) {
   for (const Chore& chore : library.chores) {
@@ -21,12 +33,12 @@ HotKeyTable::HotKeyTable(const LibraryContents& library) {
                           list.id, static_cast<std::uint32_t>(i)});
     }
   }
-  std::ranges::stable_sort(entries_, {}, &HotKeyEntry::virtualKey);
+  std::stable_sort(entries_.begin(), entries_.end(), ByVirtualKey{});
 }
 
 std::span<const HotKeyEntry> HotKeyTable::entriesFor(std::uint16_t virtualKey) const {
-  const auto found = std::ranges::equal_range(entries_, virtualKey, {}, &HotKeyEntry::virtualKey);
-  return {found.begin(), found.end()};
+  const auto [first, last] = std::equal_range(entries_.begin(), entries_.end(), virtualKey, ByVirtualKey{});
+  return {first, last};
 }
 
 std::shared_ptr<const HotKeyTable> HotKeyIndex::current() {
