@@ -27,10 +27,10 @@ std::vector<std::u16string> choreFileProblems(const ChoreFilesReport& report) {
   if (failed(report.chores))
     problems.push_back(formatText(u"%s could not be read: %s.", kChoreFileName, whyUnread(report.chores)));
   if (report.lists.exists && report.lists.status == ChoreFileStatus::NotRead) {
-    problems.push_back(report.chores.exists
-                           ? formatText(u"%s was not read, because %s could not be read.", kChoreListFileName,
-                                        kChoreFileName)
-                           : formatText(u"%s is ignored, because %s is missing.", kChoreListFileName, kChoreFileName));
+    problems.push_back(
+        report.chores.exists
+            ? formatText(u"%s was not read, because %s could not be read.", kChoreListFileName, kChoreFileName)
+            : formatText(u"%s is ignored, because %s is missing.", kChoreListFileName, kChoreFileName));
   }
   if (failed(report.lists))
     problems.push_back(formatText(u"%s could not be read: %s.", kChoreListFileName, whyUnread(report.lists)));

@@ -5,13 +5,13 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/text.h"
 #include "support/fake_files.h"
 #include "support/fake_prompts.h"
 #include "support/fake_time.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"
 #include "support/test_paths.h"
-#include "base/text.h"
 
 namespace tolvane {
 namespace {
@@ -330,6 +330,8 @@ TEST_F(ChoreFiles, FilesThatDidNotLoadAreNamedWithWhyAndWhereAndGuarded) {
   constexpr std::u16string_view kGood = u"<Chores>\r\n<Chore name=\"a\"/>\r\n</Chores>";
   constexpr std::u16string_view kBroken = u"<Chores>\r\n<Chore name=\"a\">\r\n</Chores>\r\n";
   constexpr std::u16string_view kLists = u"<ChoreLists/>";
+  const std::u16string brokenLine =
+      u"_TolvaneChores.xml could not be read: End tag does not correspond to Chore (line 3, column 1).";
   enum Chores { Absent, Good, Broken, Locked, Nul };
   const struct {
     Chores chores;
@@ -339,11 +341,8 @@ TEST_F(ChoreFiles, FilesThatDidNotLoadAreNamedWithWhyAndWhereAndGuarded) {
   } cases[] = {
       {Good, kLists, {}, false, false, false, false},
       {Absent, std::nullopt, {}, false, false, false, false},
-      {Broken, kLists,
-       {u"_TolvaneChores.xml could not be read: End tag does not correspond to Chore (line 3, column 1)."},
-       true, true, true, false},
-      {Broken, std::nullopt, {u"_TolvaneChores.xml could not be read: End tag does not correspond to Chore (line 3, column 1)."},
-       true, true, false, false},
+      {Broken, kLists, {brokenLine}, true, true, true, false},
+      {Broken, std::nullopt, {brokenLine}, true, true, false, false},
       {Absent, kLists, {u"_TolvaneChoreLists.xml is ignored, because _TolvaneChores.xml is missing."},
        false, false, true, false},
       {Locked, kLists,
@@ -409,7 +408,8 @@ TEST_F(ChoreFiles, CloseKeepsWhatStartUpCouldNotLoad) {
                       "P\\_TolvaneChores.xml.damaged-20260615-120000."),
             1);
   EXPECT_EQ(log.count("_TolvaneChoreLists.xml.kept-20260615-120000."), 1);
-  EXPECT_EQ(fromFileBytes(*files.bytes(choreFile)).text, library.read([](const LibraryContents& c) { return choreFileText(c.chores); }));
+  EXPECT_EQ(fromFileBytes(*files.bytes(choreFile)).text,
+            library.read([](const LibraryContents& c) { return choreFileText(c.chores); }));
 
   // A second save (the session ends, then the exit) keeps nothing more,
   // and the backups still hold the last good copies.
