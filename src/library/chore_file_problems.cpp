@@ -16,15 +16,11 @@ std::u16string whyUnread(const ChoreFileReport& report) {
   }
 }
 
-bool failed(const ChoreFileReport& report) {
-  return report.exists && report.status != ChoreFileStatus::Read && report.status != ChoreFileStatus::NotRead;
-}
-
 }  // namespace
 
 std::vector<std::u16string> choreFileProblems(const ChoreFilesReport& report) {
   std::vector<std::u16string> problems;
-  if (failed(report.chores))
+  if (report.guard.chores.damaged)
     problems.push_back(formatText(u"%s could not be read: %s.", kChoreFileName, whyUnread(report.chores)));
   if (report.lists.exists && report.lists.status == ChoreFileStatus::NotRead) {
     problems.push_back(
@@ -32,7 +28,7 @@ std::vector<std::u16string> choreFileProblems(const ChoreFilesReport& report) {
             ? formatText(u"%s was not read, because %s could not be read.", kChoreListFileName, kChoreFileName)
             : formatText(u"%s is ignored, because %s is missing.", kChoreListFileName, kChoreFileName));
   }
-  if (failed(report.lists))
+  if (report.guard.lists.damaged)
     problems.push_back(formatText(u"%s could not be read: %s.", kChoreListFileName, whyUnread(report.lists)));
   return problems;
 }

@@ -90,23 +90,12 @@ bool keepAside(const ChoreFileServices& services, const std::u16string& path, Un
   return true;
 }
 
-}  // namespace
-
-std::u16string choreFilePath(std::u16string_view folder) { return joined(folder, kChoreFileName); }
-
-std::u16string choreListFilePath(std::u16string_view folder) { return joined(folder, kChoreListFileName); }
-
-ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
+ChoreFilesReport readBothFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
   ChoreFilesReport report;
-
-  const auto done = [&]() -> ChoreFilesReport {
-    report.guard = guardOf(report);
-    return std::move(report);
-  };
   auto choreText = readText(services, choreFilePath(folder), report.chores);
   if (!choreText) {
     report.lists.exists = services.files.fileExists(choreListFilePath(folder));
-    return done();
+    return report;
   }
   ParsedChores chores = parseChoreFile(std::move(*choreText));
   if (chores.parsed) {
@@ -123,7 +112,7 @@ ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
   auto listText = readText(services, choreListFilePath(folder), report.lists);
   if (!listText) {
     if (report.lists.status == ChoreFileStatus::Unconvertible) report.count = 0;
-    return done();
+    return report;
   }
   library.edit([&](LibraryContents& contents) {
     // Steps are built from the chores just read; the first chore of a name wins.
@@ -147,7 +136,19 @@ ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
     report.droppedSteps = std::move(lists.droppedSteps);
     contents.lists = std::move(lists.lists);
   });
-  return done();
+  return report;
+}
+
+}  // namespace
+
+std::u16string choreFilePath(std::u16string_view folder) { return joined(folder, kChoreFileName); }
+
+std::u16string choreListFilePath(std::u16string_view folder) { return joined(folder, kChoreListFileName); }
+
+ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
+  ChoreFilesReport report = readBothFiles(library, services, folder);
+  report.guard = guardOf(report);
+  return report;
 }
 
 ChoreFilesReport loadChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, Prompts& prompts,

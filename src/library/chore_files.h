@@ -42,7 +42,7 @@ struct ChoreFileReport {
 // user's last good copy of what it holds.
 struct UnloadedFile {
   bool guarded = false;    // never copied over its backup; kept aside before it is written
-  bool damaged = false;    // it failed to load itself (else its steps lost their chores)
+  bool damaged = false;    // it failed to load itself (else the chore file's failure or absence cost it)
   bool keptAside = false;  // kept aside in this run: it holds a saved library now
 };
 
