@@ -82,7 +82,6 @@ CXmlDoc::CXmlDoc() { positions_.push_back(ElemSpan{}); }
 bool CXmlDoc::fail(std::u16string message, std::size_t at) {
   error_ = std::move(message);
   errorAt_ = at;
-  failed_ = true;
   positions_.assign(1, ElemSpan{});
   positions_[0].endOpen = positions_[0].endClose = offset(document_.size());
   return false;
@@ -91,7 +90,6 @@ bool CXmlDoc::fail(std::u16string message, std::size_t at) {
 bool CXmlDoc::loadText(std::u16string text) {
   document_ = std::move(text);
   error_.clear();
-  failed_ = false;
   cursor_ = {};
   positions_.clear();
   positions_.reserve(document_.size() / 64 + 8);
@@ -107,7 +105,6 @@ std::u16string CXmlDoc::takeText() {
   std::u16string text = std::move(document_);
   document_.clear();
   error_.clear();
-  failed_ = false;
   cursor_ = {};
   positions_.assign(1, ElemSpan{});
   return text;
@@ -222,7 +219,7 @@ bool CXmlDoc::parse() {
 }
 
 XmlTextPosition CXmlDoc::errorPosition() const {
-  if (!failed_) return {};
+  if (error_.empty()) return {};
   const std::u16string_view before = std::u16string_view(document_).substr(0, errorAt_);
   const std::size_t lineStart = before.rfind(u'\n') + 1;  // npos + 1 is 0: the first line
   const auto lines = std::count(before.begin(), before.end(), u'\n');

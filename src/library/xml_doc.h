@@ -98,8 +98,7 @@ class CXmlDoc {
 
   std::u16string document_;
   std::u16string error_;
-  std::size_t errorAt_ = 0;
-  bool failed_ = false;
+  std::size_t errorAt_ = 0;  // where the parse that set error_ stopped
   std::vector<ElemSpan> positions_;
   Cursor cursor_;
 };
