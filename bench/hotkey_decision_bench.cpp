@@ -56,7 +56,7 @@ class NullSync : public Sync {
  public:
   std::shared_ptr<Event> createEvent(std::u16string_view, bool, bool) override { return std::make_shared<NullEvent>(); }
   WaitResult wait(Event&, std::uint32_t) override { return WaitResult::Signaled; }
-  int waitAny(std::span<Event* const>, std::uint32_t) override { return 0; }
+  WaitAnyResult waitAny(std::span<Event* const>, std::uint32_t) override { return {0}; }
   void sleep(std::uint32_t) override {}
   bool startThread(std::function<void()>) override { return true; }
 };

@@ -13,6 +13,7 @@
 
 #include "library/chore.h"
 #include "library/chore_list.h"
+#include "library/xml_doc.h"
 #include "platform/clock.h"
 
 namespace tolvane {
@@ -27,6 +28,7 @@ std::u16string choreListFileText(std::span<const ChoreList> lists, const Clock& 
 struct ParsedChores {
   bool parsed = false;
   std::u16string error;  // the parser's text when not parsed (may be empty)
+  XmlTextPosition errorAt;
   std::vector<Chore> chores;
 };
 
@@ -38,6 +40,7 @@ struct DroppedStep {
 struct ParsedChoreLists {
   bool parsed = false;
   std::u16string error;
+  XmlTextPosition errorAt;
   std::vector<ChoreList> lists;
   std::vector<DroppedStep> droppedSteps;
 };

@@ -238,6 +238,7 @@ ParsedChores parseChoreFile(std::u16string text) {
   CXmlDoc doc;
   if (!doc.loadText(std::move(text))) {
     result.error = doc.error();
+    result.errorAt = doc.errorPosition();
     return result;
   }
   result.parsed = true;
@@ -250,6 +251,7 @@ ParsedChoreLists parseChoreListFile(std::u16string text, const ChoreLookup& find
   CXmlDoc doc;
   if (!doc.loadText(std::move(text))) {
     result.error = doc.error();
+    result.errorAt = doc.errorPosition();
     return result;
   }
   result.parsed = true;

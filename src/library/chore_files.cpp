@@ -38,8 +38,10 @@ std::optional<std::u16string> readText(const ChoreFileServices& services, const 
   const auto bytes = services.files.readFile(path);
   if (!bytes) {
     report.status = ChoreFileStatus::Missing;
+    report.exists = services.files.fileExists(path);
     return std::nullopt;
   }
+  report.exists = true;
   FileText text = fromFileBytes(*bytes);
   if (!text.converted) {
     report.status = ChoreFileStatus::Unconvertible;
@@ -49,17 +51,52 @@ std::optional<std::u16string> readText(const ChoreFileServices& services, const 
   return std::move(text.text);
 }
 
-}  // namespace
+UnloadedFile unloaded(const ChoreFileReport& report) {
+  const bool guarded = report.exists && report.status != ChoreFileStatus::Read;
+  return {guarded, guarded && report.status != ChoreFileStatus::NotRead, false};
+}
 
-std::u16string choreFilePath(std::u16string_view folder) { return joined(folder, kChoreFileName); }
+// A list file that loaded is guarded too when the chore file did not: its
+// steps were dropped only for want of their chores.
+ChoreFileGuard guardOf(const ChoreFilesReport& report) {
+  ChoreFileGuard guard{unloaded(report.chores), unloaded(report.lists)};
+  if (guard.chores.guarded && report.lists.exists) guard.lists.guarded = true;
+  return guard;
+}
 
-std::u16string choreListFilePath(std::u16string_view folder) { return joined(folder, kChoreListFileName); }
+std::u16string keptAsideName(const std::u16string& path, const UnloadedFile& file, const Clock& clock) {
+  const LocalTime t = clock.localNow();
+  return formatText(u"%s.%s-%04.4d%02.2d%02.2d-%02.2d%02.2d%02.2d", path, file.damaged ? u"damaged" : u"kept", t.year,
+                    t.month, t.day, t.hour, t.minute, t.second);
+}
 
-ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
+// Copies the file aside under a name no other file has; false, with the
+// activity error said, when the copy failed.
+bool keepAside(const ChoreFileServices& services, const std::u16string& path, UnloadedFile& file) {
+  const std::u16string stamped = keptAsideName(path, file, services.clock);
+  std::u16string aside = stamped;
+  for (int n = 2; services.files.fileExists(aside); ++n) aside = formatText(u"%s-%d", stamped, n);
+  const std::uint32_t error = services.files.copyFile(path, aside);
+  if (error != 0 && error != kFileNotFoundError) {
+    services.log.activity(
+        formatText(u"%s was not saved, because it could not be kept as %s first: error %08.8x.", path, aside, error),
+        true);
+    return false;
+  }
+  if (error == 0) {
+    services.log.activity(formatText(u"Saving %s: the file as it was at start is kept as %s.", path, aside), false);
+  }
+  file.keptAside = true;
+  return true;
+}
+
+ChoreFilesReport readBothFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
   ChoreFilesReport report;
-
   auto choreText = readText(services, choreFilePath(folder), report.chores);
-  if (!choreText) return report;
+  if (!choreText) {
+    report.lists.exists = services.files.fileExists(choreListFilePath(folder));
+    return report;
+  }
   ParsedChores chores = parseChoreFile(std::move(*choreText));
   if (chores.parsed) {
     report.chores.status = ChoreFileStatus::Read;
@@ -69,6 +106,7 @@ ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
   } else {
     report.chores.status = ChoreFileStatus::Unparsable;
     report.chores.error = std::move(chores.error);
+    report.chores.errorAt = chores.errorAt;
   }
 
   auto listText = readText(services, choreListFilePath(folder), report.lists);
@@ -89,6 +127,7 @@ ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
     if (!lists.parsed) {
       report.lists.status = ChoreFileStatus::Unparsable;
       report.lists.error = std::move(lists.error);
+      report.lists.errorAt = lists.errorAt;
       return;
     }
     report.lists.status = ChoreFileStatus::Read;
@@ -97,6 +136,18 @@ ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
     report.droppedSteps = std::move(lists.droppedSteps);
     contents.lists = std::move(lists.lists);
   });
+  return report;
+}
+
+}  // namespace
+
+std::u16string choreFilePath(std::u16string_view folder) { return joined(folder, kChoreFileName); }
+
+std::u16string choreListFilePath(std::u16string_view folder) { return joined(folder, kChoreListFileName); }
+
+ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
+  ChoreFilesReport report = readBothFiles(library, services, folder);
+  report.guard = guardOf(report);
   return report;
 }
 
@@ -112,10 +163,20 @@ ChoreFilesReport loadChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
       files.copyFile(choreListFilePath(sampleFolder), choreListFilePath(programFolder));
     }
   }
-  return readChoreFiles(library, services, programFolder);
+  ChoreFilesReport report = readChoreFiles(library, services, programFolder);
+  for (const std::u16string& problem : choreFileProblems(report)) services.log.activity(problem, true);
+  return report;
 }
 
 ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const Clock& clock,
+                               std::u16string_view folder) {
+  // Nothing is guarded, so nothing is kept aside and nothing logged.
+  ChoreFileGuard nothingGuarded;
+  SilentLogSink silent;
+  return saveChoreFiles(library, ChoreFileServices{files, clock, silent}, nothingGuarded, folder);
+}
+
+ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, const ChoreFileServices& services, ChoreFileGuard& guard,
                                std::u16string_view folder) {
   // The texts are built under the lock, so each file is one consistent
   // picture of the library; writing happens outside it.
@@ -123,24 +184,29 @@ ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const 
   std::u16string listText;
   library.read([&](const LibraryContents& contents) {
     choreText = choreFileText(contents.chores);
-    listText = choreListFileText(contents.lists, clock);
+    listText = choreListFileText(contents.lists, services.clock);
   });
+  const auto save = [&](const std::u16string& path, std::u16string_view text, UnloadedFile& file) {
+    if (file.guarded && !file.keptAside && !keepAside(services, path, file)) return false;
+    return writeText(services.files, path, text);
+  };
   ChoreFilesSaved saved;
-  saved.chores = writeText(files, choreFilePath(folder), choreText);
-  saved.lists = writeText(files, choreListFilePath(folder), listText);
+  saved.chores = save(choreFilePath(folder), choreText, guard.chores);
+  saved.lists = save(choreListFilePath(folder), listText, guard.lists);
   return saved;
 }
 
-void makeBackup(Files& files, Prompts& prompts, std::u16string_view folder) {
-  const std::u16string choreFile = choreFilePath(folder);
-  const std::u16string listFile = choreListFilePath(folder);
-  const std::uint32_t first = files.copyFile(choreFile, choreFile + u".backup");
-  const std::uint32_t second = files.copyFile(listFile, listFile + u".backup");
+void makeBackup(Files& files, Prompts& prompts, const ChoreFileGuard& guard, std::u16string_view folder) {
+  const auto backUp = [&](const std::u16string& path, const UnloadedFile& file) -> std::uint32_t {
+    return file.guarded ? 0 : files.copyFile(path, path + u".backup");
+  };
+  const std::uint32_t first = backUp(choreFilePath(folder), guard.chores);
+  const std::uint32_t second = backUp(choreListFilePath(folder), guard.lists);
   // A missing chore-list file must not hide a failed copy of the chore file.
   auto isFailure = [](std::uint32_t code) { return code != 0 && code != kFileNotFoundError; };
   const std::uint32_t error = isFailure(second) ? second : first;
   if (isFailure(error))
-    prompts.showError(formatText(u"Windows CopyFile error %08.8x in makeBackup. ", error), kWarningCaption);
+    prompts.showWarning(formatText(u"Windows CopyFile error %08.8x in makeBackup. ", error), kWarningCaption);
 }
 
 }  // namespace tolvane

@@ -32,7 +32,23 @@ enum class ChoreFileStatus {
 struct ChoreFileReport {
   ChoreFileStatus status = ChoreFileStatus::NotRead;
   std::u16string error;
+  XmlTextPosition errorAt;
   int records = 0;
+  bool exists = false;  // the file is there, whether or not it was read
+};
+
+// How close treats one chore file that start-up found but did not wholly
+// load. Writing over it, or copying it over its backup, would lose the
+// user's last good copy of what it holds.
+struct UnloadedFile {
+  bool guarded = false;    // never copied over its backup; kept aside before it is written
+  bool damaged = false;    // it failed to load itself (else the chore file's failure or absence cost it)
+  bool keptAside = false;  // kept aside in this run: it holds a saved library now
+};
+
+struct ChoreFileGuard {
+  UnloadedFile chores;
+  UnloadedFile lists;
 };
 
 struct ChoreFilesReport {
@@ -40,7 +56,13 @@ struct ChoreFilesReport {
   ChoreFileReport chores;
   ChoreFileReport lists;
   std::vector<DroppedStep> droppedSteps;
+  ChoreFileGuard guard;
 };
+
+// One line per file that is there but could not be (wholly) used, naming
+// the file and why: the markup's own error text and where it stopped.
+// Start-up shows them as errors and tolvanectl prints them.
+std::vector<std::u16string> choreFileProblems(const ChoreFilesReport& report);
 
 // Paths are `folder` followed by the file name; `folder` ends with a
 // separator, or is empty for the current folder.
@@ -54,7 +76,8 @@ ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& 
                                 std::u16string_view folder = {});
 
 // Offers to copy the sample files when there is no chore file but a sample
-// one, then reads. `programFolder` ends with a backslash.
+// one, then reads, and writes each problem as an activity error.
+// `programFolder` ends with a backslash.
 ChoreFilesReport loadChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, Prompts& prompts,
                                 std::u16string_view programFolder);
 
@@ -68,8 +91,16 @@ struct ChoreFilesSaved {
 ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const Clock& clock,
                                std::u16string_view folder = {});
 
-// Copies both files to their ".backup" copies; shows the error box when a
-// copy failed for any reason but a missing file.
-void makeBackup(Files& files, Prompts& prompts, std::u16string_view folder = u".\\");
+// The save on close: a file the guard holds is first copied aside under
+// "<file>.damaged-YYYYMMDD-HHMMSS" (".kept-" when only its chores were
+// missing), named in the activity log; when that copy fails the file is
+// not written.
+ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, const ChoreFileServices& services, ChoreFileGuard& guard,
+                               std::u16string_view folder = {});
+
+// Copies both files to their ".backup" copies, except a file the guard
+// holds; shows the warning box when a copy failed for any reason but a
+// missing file.
+void makeBackup(Files& files, Prompts& prompts, const ChoreFileGuard& guard, std::u16string_view folder = u".\\");
 
 }  // namespace tolvane

@@ -1,5 +1,6 @@
 #include "library/xml_doc.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "base/format.h"
@@ -78,8 +79,9 @@ bool isNodeMark(char16_t c) { return c == u'!' || c == u'?'; }
 
 CXmlDoc::CXmlDoc() { positions_.push_back(ElemSpan{}); }
 
-bool CXmlDoc::fail(std::u16string message) {
+bool CXmlDoc::fail(std::u16string message, std::size_t at) {
   error_ = std::move(message);
+  errorAt_ = at;
   positions_.assign(1, ElemSpan{});
   positions_[0].endOpen = positions_[0].endClose = offset(document_.size());
   return false;
@@ -93,7 +95,7 @@ bool CXmlDoc::loadText(std::u16string text) {
   positions_.reserve(document_.size() / 64 + 8);
   positions_.push_back(ElemSpan{});
   if (document_.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max() / 2))
-    return fail(u"Document too large");
+    return fail(u"Document too large", 0);
   positions_[0].endOpen = positions_[0].endClose = offset(document_.size());
   if (document_.empty()) return false;
   return parse();
@@ -137,28 +139,28 @@ bool CXmlDoc::parse() {
     std::u16string_view openName;
     if (!open.empty()) openName = doc.substr(open.back().nameStart, open.back().nameLength);
     if (lt == std::u16string_view::npos) {
-      if (open.empty()) return fail(u"Element tag not found");
-      return fail(formatText(u"End tag of %s element not found", openName));
+      if (open.empty()) return fail(u"Element tag not found", doc.size());
+      return fail(formatText(u"End tag of %s element not found", openName), doc.size());
     }
     const Token tag = nextToken(doc, lt + 1);
-    if (!tag.found) return fail(u"Abrupt end within tag");
-    if (tag.quoted) return fail(u"Tag starts with quote");
+    if (!tag.found) return fail(u"Abrupt end within tag", lt);
+    if (tag.quoted) return fail(u"Tag starts with quote", lt);
     const char16_t first = doc[tag.start];
 
     if (isNodeMark(first)) {
       pos = skipNode(doc, tag.start);
-      if (pos == std::u16string_view::npos) return fail(u"Invalid node");
+      if (pos == std::u16string_view::npos) return fail(u"Invalid node", lt);
       continue;
     }
 
     if (first == u'/') {
-      if (open.empty()) return fail(u"Element tag not found");
+      if (open.empty()) return fail(u"Element tag not found", lt);
       const Token name = nextToken(doc, tag.next);
-      if (!name.found) return fail(formatText(u"End tag not completed for element %s", openName));
+      if (!name.found) return fail(formatText(u"End tag not completed for element %s", openName), lt);
       if (name.quoted || name.text(doc) != openName)
-        return fail(formatText(u"End tag does not correspond to %s", openName));
+        return fail(formatText(u"End tag does not correspond to %s", openName), lt);
       const Token close = nextToken(doc, name.next);
-      if (!close.is(doc, u'>')) return fail(formatText(u"End tag not completed for element %s", openName));
+      if (!close.is(doc, u'>')) return fail(formatText(u"End tag not completed for element %s", openName), lt);
       ElemSpan& span = at(open.back().element);
       span.endOpen = offset(lt);
       span.endClose = offset(close.start);
@@ -169,8 +171,8 @@ bool CXmlDoc::parse() {
     }
 
     if (xml::isDelimiter(first)) {
-      if (open.empty()) return fail(u"Element tag not found");
-      return fail(formatText(u"Expecting end tag of element %s", openName));
+      if (open.empty()) return fail(u"Element tag not found", lt);
+      return fail(formatText(u"Expecting end tag of element %s", openName), lt);
     }
 
     // A start tag: its attributes are passed over token by token.
@@ -180,7 +182,7 @@ bool CXmlDoc::parse() {
     std::size_t scan = tag.next;
     for (;;) {
       const Token token = nextToken(doc, scan);
-      if (!token.found) return fail(u"End of tag not found");
+      if (!token.found) return fail(u"End of tag not found", lt);
       if (token.is(doc, u'>')) {
         closeAt = token.start;
         empty = previousWasSlash && token.start > 0 && doc[token.start - 1] == u'/';
@@ -214,6 +216,14 @@ bool CXmlDoc::parse() {
     }
     open.push_back({element, 0, tag.start, tag.end - tag.start});
   }
+}
+
+XmlTextPosition CXmlDoc::errorPosition() const {
+  if (error_.empty()) return {};
+  const std::u16string_view before = std::u16string_view(document_).substr(0, errorAt_);
+  const std::size_t lineStart = before.rfind(u'\n') + 1;  // npos + 1 is 0: the first line
+  const auto lines = std::count(before.begin(), before.end(), u'\n');
+  return {offset(static_cast<std::size_t>(lines) + 1), offset(errorAt_ - lineStart + 1)};
 }
 
 std::u16string_view CXmlDoc::tagName(std::int32_t element) const {

@@ -27,6 +27,14 @@ struct ElemSpan {
   bool isEmpty() const { return startClose == endOpen + 1; }
 };
 
+// Where a parse stopped: 1-based line and column (in code units); 0, 0
+// when the last load did not fail.
+struct XmlTextPosition {
+  std::int32_t line = 0;
+  std::int32_t column = 0;
+  friend bool operator==(const XmlTextPosition&, const XmlTextPosition&) = default;
+};
+
 class CXmlDoc {
  public:
   struct Cursor {
@@ -46,6 +54,7 @@ class CXmlDoc {
   // Hands the text over and leaves the document empty.
   std::u16string takeText();
   const std::u16string& error() const { return error_; }
+  XmlTextPosition errorPosition() const;
 
   // The next sibling after mainPos (or the parent's first child when mainPos
   // is 0) with that tag name; any name when `name` is empty.
@@ -77,7 +86,7 @@ class CXmlDoc {
 
  private:
   bool parse();
-  bool fail(std::u16string message);
+  bool fail(std::u16string message, std::size_t at);
   std::int32_t appendSpan(const ElemSpan& span);
   void linkChild(std::int32_t parent, std::int32_t after, std::int32_t child);
   bool nameMatches(std::int32_t element, std::u16string_view name) const;
@@ -89,6 +98,7 @@ class CXmlDoc {
 
   std::u16string document_;
   std::u16string error_;
+  std::size_t errorAt_ = 0;  // where the parse that set error_ stopped
   std::vector<ElemSpan> positions_;
   Cursor cursor_;
 };

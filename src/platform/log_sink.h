@@ -19,4 +19,11 @@ class LogSink {
   virtual void debug(std::u16string_view text) = 0;
 };
 
+// For callers whose lines nobody reads.
+class SilentLogSink final : public LogSink {
+ public:
+  void activity(std::u16string_view, bool) override {}
+  void debug(std::u16string_view) override {}
+};
+
 }  // namespace tolvane

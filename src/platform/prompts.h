@@ -13,8 +13,11 @@ class Prompts {
   // A Yes/No question; true for Yes.
   virtual bool askYesNo(std::u16string_view text, std::u16string_view caption) = 0;
 
-  // An error box with an OK button.
+  // An error box (error icon) with an OK button.
   virtual void showError(std::u16string_view text, std::u16string_view caption) = 0;
+
+  // A warning box (exclamation icon) with an OK button.
+  virtual void showWarning(std::u16string_view text, std::u16string_view caption) = 0;
 };
 
 }  // namespace tolvane

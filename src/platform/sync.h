@@ -25,6 +25,11 @@ class Event {
 
 enum class WaitResult { Signaled, TimedOut, Failed };
 
+struct WaitAnyResult {
+  int index = -2;           // the first signalled event; -1 on time-out, -2 on failure
+  std::uint32_t error = 0;  // the system's error code of a failure
+};
+
 class Sync {
  public:
   virtual ~Sync() = default;
@@ -35,8 +40,7 @@ class Sync {
 
   virtual WaitResult wait(Event& event, std::uint32_t timeoutMs) = 0;
 
-  // Index of the first signalled event, or -1 on time-out, -2 on failure.
-  virtual int waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) = 0;
+  virtual WaitAnyResult waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) = 0;
 
   virtual void sleep(std::uint32_t ms) = 0;
 

@@ -11,14 +11,10 @@ e2e_wait_main_window 40
 e2e_wait_started
 [ "$(e2e_probe visible)" = 1 ] || e2e_fail "window not shown at start"
 e2e_probe command 32784
-sleep 1
-kill -0 "$E2E_TOLVANE_PID" 2>/dev/null || e2e_fail "File, Exit ended the program"
-[ "$(e2e_probe visible)" = 0 ] || e2e_fail "File, Exit did not hide the window"
+e2e_wait_visible 0 "File, Exit did not hide the window"
 e2e_probe command 1086
-sleep 1
-[ "$(e2e_probe visible)" = 1 ] || e2e_fail "Show Tolvane did not show the window"
+e2e_wait_visible 1 "Show Tolvane did not show the window"
 e2e_probe command 2
-sleep 1
-[ "$(e2e_probe visible)" = 0 ] || e2e_fail "Escape did not hide the window"
+e2e_wait_visible 0 "Escape did not hide the window"
 e2e_exit_tolvane
 [ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' exitSystray)" = "0x1" ] || e2e_fail "exitSystray not kept"

@@ -180,6 +180,18 @@ e2e_exit_tolvane() {
   E2E_TOLVANE_PID=""
 }
 
+# Waits until the main window is shown (1) or hidden (0); fails when
+# Tolvane ends instead.
+e2e_wait_visible() {  # 0|1 what [seconds]
+  local limit=$(( ${3:-10} * 10 )) waited=0
+  until [ "$(e2e_probe visible)" = "$1" ]; do
+    if [ -n "${E2E_TOLVANE_PID:-}" ] && ! kill -0 "$E2E_TOLVANE_PID" 2>/dev/null; then e2e_fail "$2: Tolvane ended"; fi
+    [ $waited -ge $limit ] && e2e_fail "$2"
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}
+
 e2e_reg_query() {  # key value
   wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
 }

@@ -14,4 +14,8 @@ void FakePrompts::showError(std::u16string_view text, std::u16string_view captio
   shown_.push_back({Kind::Error, std::u16string(text), std::u16string(caption)});
 }
 
+void FakePrompts::showWarning(std::u16string_view text, std::u16string_view caption) {
+  shown_.push_back({Kind::Warning, std::u16string(text), std::u16string(caption)});
+}
+
 }  // namespace tolvane::test

@@ -11,7 +11,7 @@ namespace tolvane::test {
 
 class FakePrompts : public Prompts {
  public:
-  enum class Kind { Question, Error };
+  enum class Kind { Question, Error, Warning };
   struct Shown {
     Kind kind;
     std::u16string text;
@@ -20,6 +20,7 @@ class FakePrompts : public Prompts {
 
   bool askYesNo(std::u16string_view text, std::u16string_view caption) override;
   void showError(std::u16string_view text, std::u16string_view caption) override;
+  void showWarning(std::u16string_view text, std::u16string_view caption) override;
 
   // Answers for the next questions, in order; No once they run out.
   void answer(bool yes) { answers_.push_back(yes); }

@@ -109,9 +109,10 @@ WaitResult FakeTime::wait(Event& event, std::uint32_t timeoutMs) {
   return result;
 }
 
-int FakeTime::waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) {
-  if (events.empty()) return -2;
+WaitAnyResult FakeTime::waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) {
   std::unique_lock lock(mutex_);
+  if (events.empty()) return {-2, 87};  // ERROR_INVALID_PARAMETER
+  if (waitAnyError_) return {-2, *waitAnyError_};
   const auto firstSet = [&]() -> FakeEvent* {
     for (Event* event : events) {
       auto* fake = static_cast<FakeEvent*>(event);
@@ -119,10 +120,15 @@ int FakeTime::waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) {
     }
     return nullptr;
   };
-  if (waitUntil(lock, deadlineOf(timeoutMs), [&] { return firstSet() != nullptr; }) != WaitResult::Signaled) return -1;
+  if (waitUntil(lock, deadlineOf(timeoutMs), [&] { return firstSet() != nullptr; }) != WaitResult::Signaled) return {-1};
   FakeEvent* signaled = firstSet();
   if (!signaled->manualReset_) signaled->signaled_ = false;
-  return static_cast<int>(std::find(events.begin(), events.end(), signaled) - events.begin());
+  return {static_cast<int>(std::find(events.begin(), events.end(), signaled) - events.begin())};
+}
+
+void FakeTime::failWaitAny(std::uint32_t code) {
+  std::scoped_lock lock(mutex_);
+  waitAnyError_ = code;
 }
 
 void FakeTime::sleep(std::uint32_t ms) {

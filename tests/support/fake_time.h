@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <unordered_map>
@@ -46,11 +47,14 @@ class FakeTime final : public Clock, public Sync {
   // Sync
   std::shared_ptr<Event> createEvent(std::u16string_view name, bool manualReset, bool initiallySet) override;
   WaitResult wait(Event& event, std::uint32_t timeoutMs) override;
-  int waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) override;
+  WaitAnyResult waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) override;
   void sleep(std::uint32_t ms) override;
   bool startThread(std::function<void()> body) override;
 
   void setAutoAdvance(bool on);
+
+  // Every later waitAny fails at once with the system error `code`.
+  void failWaitAny(std::uint32_t code);
 
   // Runs `action` (on whichever thread moves time) once fake time reaches
   // `msFromStart` milliseconds after the start.
@@ -105,6 +109,7 @@ class FakeTime final : public Clock, public Sync {
   std::uint64_t nowMs_ = 0;
   std::int64_t startSeconds_ = 0;
   bool autoAdvance_ = true;
+  std::optional<std::uint32_t> waitAnyError_;
   int participants_ = 0;
   std::vector<Waiter*> waiters_;
   std::multimap<std::uint64_t, std::function<void()>> actions_;

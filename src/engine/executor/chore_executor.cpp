@@ -216,12 +216,24 @@ bool ChoreExecutor::windowMessage(const Chore& chore) {
 }
 
 bool ChoreExecutor::writeClipboard(const Chore& chore) {
-  if (!s_.clipboard.writeText(chore.siteName)) {
-    s_.prompts.showError(u"Failed to open the clipboard.", u"Tolvane");
-    // The text never reached the clipboard, so the chore is not done.
-    return notDone(formatText(u"Chore not done: %s, Failed to open the clipboard.", chore.name));
+  const ClipboardWriteResult written = s_.clipboard.writeText(chore.siteName);
+  std::u16string failure;
+  switch (written.outcome) {
+    case ClipboardWrite::Written:
+      return done(formatText(u"Chore done: %s, CHORE_NOTHING.", chore.name));
+    case ClipboardWrite::NotOpened:
+      failure = u"Failed to open the clipboard.";
+      break;
+    case ClipboardWrite::NoMemory:
+      failure = formatText(u"Failed to allocate memory for the clipboard text: error %08.8x.", written.error);
+      break;
+    case ClipboardWrite::NotPlaced:
+      failure = formatText(u"Failed to put the text on the clipboard: error %08.8x.", written.error);
+      break;
   }
-  return done(formatText(u"Chore done: %s, CHORE_NOTHING.", chore.name));
+  s_.prompts.showError(failure, u"Tolvane");
+  // The text never reached the clipboard, so the chore is not done.
+  return notDone(formatText(u"Chore not done: %s, %s", chore.name, failure));
 }
 
 bool ChoreExecutor::surfOrLogon(const Chore& chore) {

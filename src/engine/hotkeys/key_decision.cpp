@@ -10,8 +10,9 @@ bool isModifierKey(std::uint16_t virtualKey) {
   return virtualKey >= kVirtualKeyFirstModifier && virtualKey <= kVirtualKeyLastModifier;
 }
 
+// Alt does not matter: a user who holds it too still gets out of capture.
 bool isCaptureEndKey(const KeyStroke& key, ModifierState pressed) {
-  return key.virtualKey == kVirtualKeyRight && pressed.ctrl && pressed.shift && !pressed.alt;
+  return key.virtualKey == kVirtualKeyRight && pressed.ctrl && pressed.shift;
 }
 
 bool isMasterKey(const KeyStroke& key, ModifierState pressed, HotKeyCode master) {

@@ -98,11 +98,12 @@ StepWait waitForHotKey(const RunControl& run, const Chore& step) {
   const std::uint32_t timeoutMs =
       step.timeout > 0 ? static_cast<std::uint32_t>(std::min<std::int64_t>(std::int64_t{step.timeout} * 1000, kWaitForever - 1))
                        : kWaitForever;
-  const int result = run.sync().waitAny(std::span<Event* const>(events.data(), count), timeoutMs);
+  const WaitAnyResult waited = run.sync().waitAny(std::span<Event* const>(events.data(), count), timeoutMs);
+  const int result = waited.index;
   if (result == -2) {
     // A wait that cannot be made cannot tell whether the key was pressed:
     // the list stops rather than report the step as completed.
-    run.log().debug(u"WAIT_HOTKEY WaitForMultipleObjects() failed. Error code:");
+    run.log().debug(formatText(u"WAIT_HOTKEY WaitForMultipleObjects() failed. Error code:%08.8x", waited.error));
     run.requestAbort();
     return StepWait::Completed;
   }

@@ -14,6 +14,23 @@ bool isEligibleToday(const ChoreSchedule& schedule, const LocalTime& today, cons
   return schedule.runDayOfWeek.empty() && !schedule.hasRunDate;
 }
 
+// Calls `found(list, startTime)` for each list that runs on `day`.
+template <typename Found>
+void forEachStartOn(const LibraryContents& contents, const Clock& clock, const LocalTime& day, Found found) {
+  for (const auto& list : contents.lists) {
+    const ChoreSchedule& schedule = list.schedule;
+    if (!schedule.hasRunTimeOfDay || !isEligibleToday(schedule, day, clock)) continue;
+    found(list, startTimeOn(clock, day, schedule.runTimeOfDay));
+  }
+}
+
+// Noon of the day after, with its weekday: noon is never skipped or
+// repeated by a change of daylight saving.
+LocalTime nextDay(const Clock& clock, const LocalTime& day) {
+  LocalTime noon{day.year, day.month, day.day + 1, 12};
+  return clock.toLocal(clock.fromLocal(noon));
+}
+
 }  // namespace
 
 bool sameDay(const LocalTime& a, const LocalTime& b) {
@@ -46,17 +63,29 @@ std::vector<LaunchCandidate> collectCandidates(const LibraryContents& contents, 
     }
     return candidates;
   }
-  const LocalTime today = clock.toLocal(query.now);
-  for (const auto& list : contents.lists) {
-    const ChoreSchedule& schedule = list.schedule;
-    if (!schedule.hasRunTimeOfDay) continue;
-    const std::int64_t startTime = startTimeOn(clock, today, schedule.runTimeOfDay);
-    const std::int64_t wait = startTime - query.now;
-    if (wait < 0 || (wait == 0 && !query.includeNow)) continue;
-    if (!isEligibleToday(schedule, today, clock)) continue;
-    candidates.push_back({list.id, list.name, startTime, wait});
-  }
+  forEachStartOn(contents, clock, clock.toLocal(query.now), [&](const ChoreList& list, std::int64_t startTime) {
+    if (startTime > query.now) candidates.push_back({list.id, list.name, startTime, startTime - query.now});
+  });
   return candidates;
+}
+
+std::vector<LaunchCandidate> collectPassed(const LibraryContents& contents, const Clock& clock, std::int64_t from,
+                                           std::int64_t to) {
+  std::vector<LaunchCandidate> passed;
+  if (to <= from) return passed;
+  const std::int64_t earliest = std::max(from, to - std::int64_t{kPassedLookBackDays} * 86400);
+  const LocalTime last = clock.toLocal(to);
+  LocalTime day = clock.toLocal(earliest);
+  // Counted, so that days the clock cannot convert cannot keep it here.
+  for (int days = 0; days <= kPassedLookBackDays + 1; ++days, day = nextDay(clock, day)) {
+    forEachStartOn(contents, clock, day, [&](const ChoreList& list, std::int64_t startTime) {
+      if (startTime > from && startTime <= to) passed.push_back({list.id, list.name, startTime, startTime - to});
+    });
+    if (sameDay(day, last)) break;
+  }
+  std::stable_sort(passed.begin(), passed.end(),
+                   [](const auto& a, const auto& b) { return a.startTime < b.startTime; });
+  return passed;
 }
 
 std::vector<LaunchCandidate> selectDue(std::span<const LaunchCandidate> candidates) {

@@ -22,14 +22,21 @@ struct CandidateQuery {
   std::int64_t now = 0;
   // The start-up evaluation: every list that runs when Tolvane starts.
   bool startUp = false;
-  // Also take start times equal to now: set for the first evaluation of a
-  // new day, so that a list at 00:00:00 is not lost to the day change.
-  bool includeNow = false;
 };
 
-// Candidates in library order.
+// Candidates in library order: start times later today.
 std::vector<LaunchCandidate> collectCandidates(const LibraryContents& contents, const Clock& clock,
                                                const CandidateQuery& query);
+
+// How far back passed start times are looked for: a machine that slept a
+// week has nothing to say about the weeks before.
+inline constexpr int kPassedLookBackDays = 7;
+
+// The start times after `from` and at or before `to`, on every day between
+// (at most kPassedLookBackDays back from `to`), by start time and then in
+// library order; `wait` is 0 or less.
+std::vector<LaunchCandidate> collectPassed(const LibraryContents& contents, const Clock& clock, std::int64_t from,
+                                           std::int64_t to);
 
 // The candidates with the smallest wait, in library order.
 std::vector<LaunchCandidate> selectDue(std::span<const LaunchCandidate> candidates);

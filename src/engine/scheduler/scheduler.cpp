@@ -1,19 +1,12 @@
 #include "engine/scheduler/scheduler.h"
 
 #include <algorithm>
-#include <optional>
 
 #include "base/format.h"
 #include "engine/scheduler/schedule_candidates.h"
 
 namespace tolvane {
 namespace {
-
-struct SleepPlan {
-  std::uint32_t ms = kWaitForever;
-  bool cut = false;           // wake only to evaluate again
-  std::int64_t dueAt = 0;     // calendar time of the due set
-};
 
 std::int64_t nextMidnight(const Clock& clock, const LocalTime& today) {
   LocalTime midnight{};
@@ -23,27 +16,16 @@ std::int64_t nextMidnight(const Clock& clock, const LocalTime& today) {
   return clock.fromLocal(midnight);
 }
 
-// Every sleep also ends at the change of day, where the next day's
-// schedules are taken up.
-SleepPlan planSleep(const std::vector<LaunchCandidate>& due, const Clock& clock, std::int64_t now,
-                    const LocalTime& today) {
-  SleepPlan plan;
+// Until the due set, cut to an hour; every sleep also ends at the change
+// of day, where the next day's schedules are taken up.
+std::uint32_t sleepMs(const std::vector<LaunchCandidate>& due, const Clock& clock, std::int64_t now,
+                      const LocalTime& today) {
   std::uint64_t ms = kWaitForever;
-  if (!due.empty()) {
-    plan.dueAt = due.front().startTime;
-    ms = static_cast<std::uint64_t>(due.front().wait) * 1000;
-    if (ms > kMaxSchedulerSleepMs) {
-      ms = kMaxSchedulerSleepMs;
-      plan.cut = true;
-    }
-  }
+  if (!due.empty())
+    ms = std::min<std::uint64_t>(static_cast<std::uint64_t>(due.front().wait) * 1000, kMaxSchedulerSleepMs);
   const std::int64_t untilDayChange = nextMidnight(clock, today) - now;
-  if (untilDayChange > 0 && static_cast<std::uint64_t>(untilDayChange) * 1000 < ms) {
-    ms = static_cast<std::uint64_t>(untilDayChange) * 1000;
-    plan.cut = true;
-  }
-  plan.ms = static_cast<std::uint32_t>(std::min<std::uint64_t>(ms, kWaitForever));
-  return plan;
+  if (untilDayChange > 0) ms = std::min(ms, static_cast<std::uint64_t>(untilDayChange) * 1000);
+  return static_cast<std::uint32_t>(std::min<std::uint64_t>(ms, kWaitForever));
 }
 
 void announceLaunch(const SchedulerContext& context, const std::u16string& name) {
@@ -52,21 +34,26 @@ void announceLaunch(const SchedulerContext& context, const std::u16string& name)
   context.launchChoreList(name);
 }
 
-// The due set is taken again from the library as it is now, so a list
-// deleted, renamed or moved by a sort during the sleep is neither lost nor
-// confused with another.
-void launchDue(const SchedulerContext& context, std::int64_t dueAt) {
-  const std::int64_t now = context.clock.now();
-  if (now < dueAt) return;
-  if (now - dueAt > kLateLaunchGraceSeconds) {
-    context.log.debug(u"Scheduler: woke too late for the due lists; they are skipped.");
-    return;
-  }
-  const auto lists = context.library.read([&](const LibraryContents& contents) {
-    return collectCandidates(contents, context.clock, {.now = dueAt, .startUp = false, .includeNow = true});
-  });
-  for (const auto& candidate : lists) {
-    if (candidate.wait == 0) announceLaunch(context, candidate.name);
+void logSkipped(const SchedulerContext& context, const LaunchCandidate& missed) {
+  const LocalTime due = context.clock.toLocal(missed.startTime);
+  context.log.activity(
+      formatText(u"Chore list: %s was skipped; it was due at %02.2d:%02.2d:%02.2d on %02.2d/%02.2d/%04.4d.",
+                 missed.name, due.hour, due.minute, due.second, due.month, due.day, due.year),
+      true);
+}
+
+// The start times that came while the scheduler waited, taken from the
+// library as it is now, so that a list deleted, renamed or moved by a sort
+// during the wait is neither lost nor confused with another. A wake-up a
+// little late still starts its lists; a list met much later (the machine
+// slept, or the clock was set past it) is skipped, since a list meant for
+// 09:00 may make no sense at 15:00, and the user is told.
+void startOrSkipPassed(const SchedulerContext& context, std::int64_t from, std::int64_t to) {
+  const auto passed = context.library.read(
+      [&](const LibraryContents& contents) { return collectPassed(contents, context.clock, from, to); });
+  for (const auto& candidate : passed) {
+    if (to - candidate.startTime <= kLateLaunchGraceSeconds) announceLaunch(context, candidate.name);
+    else logSkipped(context, candidate);
   }
 }
 
@@ -79,15 +66,18 @@ void schedulerThreadProc(const SchedulerContext& context) {
   });
   for (const auto& candidate : atStartUp) announceLaunch(context, candidate.name);
 
-  std::optional<LocalTime> lastEvaluated;
+  // Start times up to here have been started, skipped or found not due.
+  std::int64_t seenUntil = context.clock.now();
   for (;;) {
     const std::int64_t now = context.clock.now();
-    const LocalTime today = context.clock.toLocal(now);
-    const bool newDay = lastEvaluated && !sameDay(*lastEvaluated, today);
-    lastEvaluated = today;
+    // A clock set back brings those times round again, as they were never seen.
+    seenUntil = std::min(seenUntil, now);
+    startOrSkipPassed(context, seenUntil, now);
+    seenUntil = now;
 
+    const LocalTime today = context.clock.toLocal(now);
     const auto candidates = context.library.read([&](const LibraryContents& contents) {
-      return collectCandidates(contents, context.clock, {.now = now, .startUp = false, .includeNow = newDay});
+      return collectCandidates(contents, context.clock, {.now = now, .startUp = false});
     });
     if (context.display) {
       for (const auto& candidate : candidates) context.display->listPendingToday(candidate.name);
@@ -95,28 +85,21 @@ void schedulerThreadProc(const SchedulerContext& context) {
     const bool debug = context.debugLogging && context.debugLogging();
     if (debug) context.log.activity(formatText(u"Scheduler: Number of schedules=%d.", candidates.size()), false);
     const auto due = selectDue(candidates);
-    const SleepPlan plan = planSleep(due, context.clock, now, today);
     if (debug) {
       context.log.activity(formatText(u"Scheduler: launch candidates total=%d; choreList: %s", due.size(),
                                       due.empty() ? std::u16string() : due.front().name),
                            false);
     }
 
-    switch (context.sync.wait(context.commandEvent, plan.ms)) {
-      case WaitResult::Signaled:
-        if (context.exitRequested && context.exitRequested()) {
-          context.log.debug(u"...exiting Tolvane scheduler...");
-          return;
-        }
-        break;
-      case WaitResult::Failed:
-        // Keep the schedules going without spinning on a broken event.
-        context.log.debug(u"Scheduler: waiting on its command event failed.");
-        context.sync.sleep(1000);
-        break;
-      case WaitResult::TimedOut:
-        if (!plan.cut) launchDue(context, plan.dueAt);
-        break;
+    const WaitResult woken = context.sync.wait(context.commandEvent, sleepMs(due, context.clock, now, today));
+    if (woken == WaitResult::Signaled && context.exitRequested && context.exitRequested()) {
+      context.log.debug(u"...exiting Tolvane scheduler...");
+      return;
+    }
+    if (woken == WaitResult::Failed) {
+      // Keep the schedules going without spinning on a broken event.
+      context.log.debug(u"Scheduler: waiting on its command event failed.");
+      context.sync.sleep(1000);
     }
   }
 }

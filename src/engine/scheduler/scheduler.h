@@ -33,8 +33,8 @@ struct SchedulerContext {
 // scheduler are seen within the hour.
 inline constexpr std::uint32_t kMaxSchedulerSleepMs = 3'600'000;
 
-// A due time the scheduler wakes for this much later than planned (the
-// machine slept through it) counts as missed rather than run late.
+// A start time the scheduler meets this much later (the machine slept
+// through it, or the clock was set past it) is skipped rather than run late.
 inline constexpr std::int64_t kLateLaunchGraceSeconds = 60;
 
 void schedulerThreadProc(const SchedulerContext& context);

@@ -241,7 +241,8 @@ void CTolvaneDlg::setUpActivityList() {
 void CTolvaneDlg::loadChoresAndFillTree() {
   tree_.attach(item(IDC_CHORE_TREE));
   tree_.loadImages(instance(), IDB_TREE_IMAGES);
-  loadChoreFiles(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, prompts_, programFolder_);
+  choreFileGuard_ =
+      loadChoreFiles(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, prompts_, programFolder_).guard;
   tree_.fill(library_, settings_, logs_.clock);
   TreeView_SetBkColor(tree_.hwnd(), static_cast<COLORREF>(settings_.treeBkColor));
   InvalidateRect(tree_.hwnd(), nullptr, TRUE);
@@ -360,11 +361,11 @@ void CTolvaneDlg::saveChoresIfChanged() {
   if (settings_.promptSave && !prompts_.askYesNo(u"Do you wish to save the changes before closing?", u"Tolvane")) {
     return;
   }
-  saveChoreFiles(library_, files_, logs_.clock);
+  saveChoreFiles(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, choreFileGuard_);
 }
 
 void CTolvaneDlg::makeBackups() {
-  if (settings_.makeBackup) makeBackup(files_, prompts_);
+  if (settings_.makeBackup) makeBackup(files_, prompts_, choreFileGuard_);
 }
 
 void CTolvaneDlg::saveWindowAndSettings() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "controls/dialog_base/dialog_base.h"
+#include "library/chore_files.h"
 #include "library/chore_library.h"
 #include "library/settings/settings.h"
 #include "platform/sync.h"
@@ -123,6 +124,8 @@ class CTolvaneDlg final : public CDialogBase {
   std::unique_ptr<CExplorerWatch> explorerWatch_;
 
   ChoreLibrary library_;
+  // What start-up could not load, so that close keeps it.
+  ChoreFileGuard choreFileGuard_;
   Settings settings_;
   std::u16string programFolder_;
 

@@ -13,52 +13,19 @@ namespace {
 
 constexpr std::u16string_view kUsage = u"usage: tolvanectl check|resave|show DIR\n";
 
-// The load's only debug line, about a file it cannot convert, is reported
-// as a problem of that file instead.
-class QuietLog final : public LogSink {
- public:
-  void activity(std::u16string_view, bool) override {}
-  void debug(std::u16string_view) override {}
-};
-
 struct ReadOutcome {
   ChoreLibrary library;
   std::vector<std::u16string> problems;  // a file that is not safe to write over
   std::vector<std::u16string> notes;     // steps dropped, as start-up drops them
 };
 
-std::u16string fileProblem(std::u16string_view fileName, const ChoreFileReport& report, bool exists) {
-  switch (report.status) {
-    case ChoreFileStatus::Unparsable:
-      return formatText(u"%s: %s", fileName, report.error.empty() ? u"no element found" : report.error);
-    case ChoreFileStatus::Unconvertible:
-      return formatText(u"%s: xml file error converting file to string.", fileName);
-    case ChoreFileStatus::Missing:
-      return exists ? formatText(u"%s: cannot be read", fileName) : std::u16string();
-    default:
-      return {};
-  }
-}
-
+// The load's only debug line, about a file it cannot convert, is reported
+// as a problem of that file instead.
 void readFolder(const ToolServices& services, std::u16string_view folder, ReadOutcome& outcome) {
-  QuietLog log;
+  SilentLogSink log;
   const ChoreFileServices fileServices{services.files, services.clock, log};
   const ChoreFilesReport report = readChoreFiles(outcome.library, fileServices, folder);
-  const bool listFileExists = services.files.fileExists(choreListFilePath(folder));
-
-  const std::u16string choreProblem =
-      fileProblem(kChoreFileName, report.chores, services.files.fileExists(choreFilePath(folder)));
-  if (!choreProblem.empty()) outcome.problems.push_back(choreProblem);
-  if (report.lists.status == ChoreFileStatus::NotRead && listFileExists) {
-    if (report.chores.status == ChoreFileStatus::Missing && choreProblem.empty())
-      outcome.problems.push_back(
-          formatText(u"%s: its lists are ignored, because %s is missing", kChoreListFileName, kChoreFileName));
-    else
-      outcome.problems.push_back(formatText(u"%s: not read", kChoreListFileName));
-  }
-  const std::u16string listProblem = fileProblem(kChoreListFileName, report.lists, listFileExists);
-  if (!listProblem.empty()) outcome.problems.push_back(listProblem);
-
+  outcome.problems = choreFileProblems(report);
   for (const auto& dropped : report.droppedSteps)
     outcome.notes.push_back(
         formatText(u"list \"%s\": step \"%s\" dropped (no such chore)", dropped.listName, dropped.choreName));

@@ -10,6 +10,7 @@
 //   e2e_probe activity                     print the activity list's rows
 //   e2e_probe status                       print the status bar's two panes
 //   e2e_probe gone SECONDS                 wait until no main window is left
+//   e2e_probe menu SECONDS                 wait for a popup menu to show
 //   e2e_probe menu-key CHAR                type a key into the open popup menu
 //   e2e_probe box-rect CAPTION SECONDS     print a message box's outer rectangle
 //   e2e_probe rect                         print the main window's outer rectangle
@@ -59,6 +60,17 @@ HWND waitFor(const wchar_t* caption, bool wantMain, double seconds) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
   for (;;) {
     if (HWND window = find(caption, wantMain)) return window;
+    if (GetTickCount() > end) return nullptr;
+    Sleep(100);
+  }
+}
+
+// The popup menu that shows (the tray's), within the time; null when none.
+HWND waitForMenu(double seconds) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  for (;;) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) return menu;
     if (GetTickCount() > end) return nullptr;
     Sleep(100);
   }
@@ -221,14 +233,11 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     return 0;
   }
+  if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
   if (verb == L"menu-key") {
     // A key for the popup menu that is open (the tray's), as if typed.
-    const DWORD end = GetTickCount() + 5000;
-    HWND menu = nullptr;
-    while (!(menu = FindWindowW(L"#32768", nullptr)) || !IsWindowVisible(menu)) {
-      if (GetTickCount() > end) return 1;
-      Sleep(100);
-    }
+    HWND menu = waitForMenu(5);
+    if (!menu) return 1;
     const wchar_t key = arg(2).empty() ? L'\0' : arg(2)[0];
     const UINT virtualKey = static_cast<UINT>(towupper(key));
     PostMessageW(menu, WM_KEYDOWN, virtualKey, 0);

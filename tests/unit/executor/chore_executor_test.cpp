@@ -367,7 +367,18 @@ TEST(ChoreExecutor, ClipboardChoreWritesTheTextOrSaysItCouldNot) {
   ASSERT_EQ(f.prompts.shown().size(), 1u);
   EXPECT_EQ(f.prompts.shown()[0].text, u"Failed to open the clipboard.");
   EXPECT_EQ(f.prompts.shown()[0].caption, u"Tolvane");
+  EXPECT_EQ(f.prompts.shown()[0].kind, test::FakePrompts::Kind::Error);
   EXPECT_EQ(f.sounds.beeps, 1);
+
+  // Opened, but the text did not get there: the box says what failed.
+  f.clipboard.refuseOpen = false;
+  f.clipboard.failWrite = {ClipboardWrite::NotPlaced, 0x58A};
+  EXPECT_FALSE(f.execute(chore));
+  EXPECT_EQ(f.prompts.shown().back().text, u"Failed to put the text on the clipboard: error 0000058a.");
+  EXPECT_EQ(f.line(), u"Chore not done: Clip, Failed to put the text on the clipboard: error 0000058a.");
+  f.clipboard.failWrite = {ClipboardWrite::NoMemory, 8};
+  EXPECT_FALSE(f.execute(chore));
+  EXPECT_EQ(f.prompts.shown().back().text, u"Failed to allocate memory for the clipboard text: error 00000008.");
 }
 
 TEST(ChoreExecutor, SurfAndLogonCheckKeyruneInOrderThenWaitForItsAnswer) {

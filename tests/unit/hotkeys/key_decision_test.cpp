@@ -117,7 +117,7 @@ TEST(KeyDecision, MasterKeyTogglesWhateverTheProcessingStateAndDisabledProcessin
   EXPECT_EQ(t.decide(kKeyF5, kNone, switches).action, KeyAction::PassOn);
 }
 
-TEST(KeyDecision, CaptureModeRecordsKeysPassesModifiersAndEndsOnCtrlShiftRight) {
+TEST(KeyDecision, CaptureModeRecordsKeysPassesModifiersAndEndsOnCtrlShiftRightWithOrWithoutAlt) {
   const Table t;
   HookSwitches capture;
   capture.captureMode = true;
@@ -130,6 +130,8 @@ TEST(KeyDecision, CaptureModeRecordsKeysPassesModifiersAndEndsOnCtrlShiftRight) 
   const KeyDecision end = t.decide(0x27, kCtrlShift, capture);
   EXPECT_EQ(end.action, KeyAction::EndCapture);
   EXPECT_TRUE(end.swallow());
+  EXPECT_EQ(t.decide(0x27, ModifierState{true, true, true}, capture).action, KeyAction::EndCapture);
+  EXPECT_EQ(t.decide(0x27, kCtrlAlt, capture).action, KeyAction::Record);
   EXPECT_EQ(t.decide(0x27, kNone, capture).action, KeyAction::Record);
   EXPECT_EQ(t.decide(kKeyK, kCtrl, capture, kKeyFlagInjected).action, KeyAction::PassOn);
 }

@@ -63,7 +63,7 @@ class StdSync : public Sync {
   WaitResult wait(Event& event, std::uint32_t timeoutMs) override {
     return static_cast<StdEvent&>(event).waitFor(timeoutMs) ? WaitResult::Signaled : WaitResult::TimedOut;
   }
-  int waitAny(std::span<Event* const>, std::uint32_t) override { return -2; }
+  WaitAnyResult waitAny(std::span<Event* const>, std::uint32_t) override { return {}; }
   void sleep(std::uint32_t ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
   bool startThread(std::function<void()> body) override {
     threads_.emplace_back(std::move(body));

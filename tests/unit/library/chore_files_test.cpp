@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/text.h"
 #include "support/fake_files.h"
 #include "support/fake_prompts.h"
 #include "support/fake_time.h"
@@ -302,27 +303,142 @@ TEST_F(ChoreFiles, BackupsCopyBothFilesAndReportRealFailuresOnly) {
   FakePrompts prompts;
   files.put(u".\\_TolvaneChores.xml", "c");
   files.put(u".\\_TolvaneChoreLists.xml", "l");
-  makeBackup(files, prompts);
+  makeBackup(files, prompts, {});
   EXPECT_EQ(files.bytes(u".\\_TolvaneChores.xml.backup"), "c");
   EXPECT_EQ(files.bytes(u".\\_TolvaneChoreLists.xml.backup"), "l");
   EXPECT_TRUE(prompts.shown().empty());
 
   files.remove(u".\\_TolvaneChoreLists.xml");
-  makeBackup(files, prompts);  // a missing file is no failure
+  makeBackup(files, prompts, {});  // a missing file is no failure
   EXPECT_TRUE(prompts.shown().empty());
 
   files.failCopyTo(u".\\_TolvaneChores.xml.backup", 5);
-  makeBackup(files, prompts);
+  makeBackup(files, prompts, {});
   ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].kind, FakePrompts::Kind::Error);
+  EXPECT_EQ(prompts.shown()[0].kind, FakePrompts::Kind::Warning);
   EXPECT_EQ(prompts.shown()[0].text, u"Windows CopyFile error 00000005 in makeBackup. ");
   EXPECT_EQ(prompts.shown()[0].caption, u"Tolvane Warning!");
 
   files.put(u".\\_TolvaneChoreLists.xml", "l");
   files.failCopyTo(u".\\_TolvaneChoreLists.xml.backup", 0x70);
-  makeBackup(files, prompts);
+  makeBackup(files, prompts, {});
   ASSERT_EQ(prompts.shown().size(), 2u);
   EXPECT_EQ(prompts.shown()[1].text, u"Windows CopyFile error 00000070 in makeBackup. ");
+}
+
+TEST_F(ChoreFiles, FilesThatDidNotLoadAreNamedWithWhyAndWhereAndGuarded) {
+  constexpr std::u16string_view kGood = u"<Chores>\r\n<Chore name=\"a\"/>\r\n</Chores>";
+  constexpr std::u16string_view kBroken = u"<Chores>\r\n<Chore name=\"a\">\r\n</Chores>\r\n";
+  constexpr std::u16string_view kLists = u"<ChoreLists/>";
+  const std::u16string brokenLine =
+      u"_TolvaneChores.xml could not be read: End tag does not correspond to Chore (line 3, column 1).";
+  enum Chores { Absent, Good, Broken, Locked, Nul };
+  const struct {
+    Chores chores;
+    std::optional<std::u16string_view> lists;
+    std::vector<std::u16string> problems;
+    bool choresGuarded, choresDamaged, listsGuarded, listsDamaged;
+  } cases[] = {
+      {Good, kLists, {}, false, false, false, false},
+      {Absent, std::nullopt, {}, false, false, false, false},
+      {Broken, kLists, {brokenLine}, true, true, true, false},
+      {Broken, std::nullopt, {brokenLine}, true, true, false, false},
+      {Absent, kLists, {u"_TolvaneChoreLists.xml is ignored, because _TolvaneChores.xml is missing."},
+       false, false, true, false},
+      {Locked, kLists,
+       {u"_TolvaneChores.xml could not be read: the file cannot be opened.",
+        u"_TolvaneChoreLists.xml was not read, because _TolvaneChores.xml could not be read."},
+       true, true, true, false},
+      {Nul, kLists,
+       {u"_TolvaneChores.xml could not be read: a NUL character cuts its text short.",
+        u"_TolvaneChoreLists.xml was not read, because _TolvaneChores.xml could not be read."},
+       true, true, true, false},
+      {Good, u"", {u"_TolvaneChoreLists.xml could not be read: the file is empty."}, false, false, true, true},
+  };
+  for (const auto& c : cases) {
+    FakeFiles folder;
+    if (c.chores != Absent) folder.putText(kChoreFileName, c.chores == Broken ? kBroken : kGood);
+    if (c.chores == Locked) folder.failRead(kChoreFileName);
+    if (c.chores == Nul) folder.put(kChoreFileName, toFileBytes(kGood).insert(4, std::string(2, '\0')));
+    if (c.lists) folder.putText(kChoreListFileName, *c.lists);
+    test::RecordingLogSink said;
+    FakePrompts prompts;
+    ChoreLibrary loaded;
+    const ChoreFilesReport report = loadChoreFiles(loaded, {folder, time, said}, prompts, u"");
+    const auto where = testing::Message() << "case " << (&c - cases);
+    EXPECT_EQ(choreFileProblems(report), c.problems) << where;
+    std::vector<std::string> expectedLines;
+    for (const auto& problem : c.problems) expectedLines.push_back(toUtf8(problem));
+    EXPECT_EQ(said.activityTexts(), expectedLines) << where;
+    for (const auto& line : said.activityLines()) EXPECT_TRUE(line.isError) << where;
+    EXPECT_EQ(report.guard.chores.guarded, c.choresGuarded) << where;
+    EXPECT_EQ(report.guard.chores.damaged, c.choresDamaged) << where;
+    EXPECT_EQ(report.guard.lists.guarded, c.listsGuarded) << where;
+    EXPECT_EQ(report.guard.lists.damaged, c.listsDamaged) << where;
+  }
+}
+
+// A damaged chore file beside good backups: close neither backs it up nor
+// writes over it; a save keeps both files aside first, once.
+TEST_F(ChoreFiles, CloseKeepsWhatStartUpCouldNotLoad) {
+  const std::u16string folder = u"P\\";
+  const std::u16string choreFile = folder + u"_TolvaneChores.xml";
+  const std::u16string listFile = folder + u"_TolvaneChoreLists.xml";
+  files.putText(choreFile, u"<Chores><Chore name=\"a\"></Chores>");
+  files.putText(listFile, u"<ChoreLists><Chorelist name=\"L\" hotKey=\"0\"><choreName>a</choreName>"
+                          u"</Chorelist></ChoreLists>");
+  files.put(choreFile + u".backup", "good chores");
+  files.put(listFile + u".backup", "good lists");
+  const std::string damaged = *files.bytes(choreFile);
+  const std::string lists = *files.bytes(listFile);
+  FakePrompts prompts;
+  ChoreFileGuard guard = loadChoreFiles(library, services, prompts, folder).guard;
+
+  makeBackup(files, prompts, guard, folder);
+  EXPECT_EQ(files.bytes(choreFile + u".backup"), "good chores");
+  EXPECT_EQ(files.bytes(listFile + u".backup"), "good lists");
+  EXPECT_TRUE(prompts.shown().empty());
+
+  library.appendChore(test::makeChore(u"new"));
+  const ChoreFilesSaved saved = saveChoreFiles(library, services, guard, folder);
+  EXPECT_TRUE(saved.chores && saved.lists);
+  EXPECT_EQ(files.bytes(choreFile + u".damaged-20260615-120000"), damaged);
+  EXPECT_EQ(files.bytes(listFile + u".kept-20260615-120000"), lists);
+  EXPECT_EQ(log.count("Saving P\\_TolvaneChores.xml: the file as it was at start is kept as "
+                      "P\\_TolvaneChores.xml.damaged-20260615-120000."),
+            1);
+  EXPECT_EQ(log.count("_TolvaneChoreLists.xml.kept-20260615-120000."), 1);
+  EXPECT_EQ(fromFileBytes(*files.bytes(choreFile)).text,
+            library.read([](const LibraryContents& c) { return choreFileText(c.chores); }));
+
+  // A second save (the session ends, then the exit) keeps nothing more,
+  // and the backups still hold the last good copies.
+  files.put(choreFile + u".damaged-20260615-120000-2", "someone else's");
+  saveChoreFiles(library, services, guard, folder);
+  makeBackup(files, prompts, guard, folder);
+  EXPECT_EQ(files.bytes(choreFile + u".damaged-20260615-120000-2"), "someone else's");
+  EXPECT_FALSE(files.fileExists(choreFile + u".damaged-20260615-120000-3"));
+  EXPECT_EQ(files.bytes(choreFile + u".backup"), "good chores");
+  EXPECT_EQ(files.bytes(listFile + u".backup"), "good lists");
+}
+
+TEST_F(ChoreFiles, AFileThatCannotBeKeptAsideIsNotWrittenAndAFreeNameIsFound) {
+  files.putText(kChoreFileName, u"<Chores>");
+  files.putText(kChoreListFileName, u"<ChoreLists/>");
+  files.put(u"_TolvaneChores.xml.damaged-20260615-120000", "an earlier one");
+  ChoreFileGuard guard = read().guard;
+  const std::string damaged = *files.bytes(kChoreFileName);
+
+  files.failCopyTo(u"_TolvaneChores.xml.damaged-20260615-120000-2", 0x70);
+  ChoreFilesSaved saved = saveChoreFiles(library, services, guard, {});
+  EXPECT_FALSE(saved.chores);
+  EXPECT_TRUE(saved.lists);
+  EXPECT_EQ(files.bytes(kChoreFileName), damaged);
+  const auto refused = log.find("_TolvaneChores.xml was not saved, because it could not be kept as "
+                                "_TolvaneChores.xml.damaged-20260615-120000-2 first: error 00000070.");
+  ASSERT_TRUE(refused);
+  EXPECT_TRUE(refused->isError);
+  EXPECT_EQ(files.bytes(u"_TolvaneChores.xml.damaged-20260615-120000"), "an earlier one");
 }
 
 TEST_F(ChoreFiles, StartUpOffersTheSampleFilesOnlyWhenThereAreSomeToOffer) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "base/text.h"
+
 namespace tolvane {
 namespace {
 
@@ -53,6 +55,29 @@ TEST(XmlDoc, ParseErrorsNameTheProblem) {
   EXPECT_EQ(doc.positionCount(), 1);
   EXPECT_EQ(doc.documentText(), u"<a><b></a>");
   EXPECT_FALSE(doc.findChildElement(u"b"));
+}
+
+TEST(XmlDoc, ParseErrorsSayWhereTheParseStopped) {
+  const struct {
+    std::u16string_view text;
+    XmlTextPosition at;
+  } cases[] = {
+      {u"<a>\r\n<b>\r\n  </a>", {3, 3}},    // the end tag that does not fit
+      {u"<a>\r\n<b></b>\r\n", {3, 1}},      // a cut file: its end
+      {u"<a><=></a>", {1, 4}},
+      {u"no markup\nhere", {2, 5}},
+      {u"<a/>", {0, 0}},                     // parsed: nowhere
+      {u"", {0, 0}},                         // empty: no error to place
+  };
+  for (const auto& c : cases) {
+    CXmlDoc doc;
+    doc.loadText(std::u16string(c.text));
+    EXPECT_EQ(doc.errorPosition(), c.at) << toUtf8(c.text);
+  }
+  CXmlDoc doc;
+  doc.loadText(u"<a></b>");
+  doc.loadText(u"<a/>");
+  EXPECT_EQ(doc.errorPosition(), XmlTextPosition{});
 }
 
 TEST(XmlDoc, DeclarationsCommentsAndDoctypesAreNotElements) {

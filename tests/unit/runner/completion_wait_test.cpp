@@ -84,6 +84,16 @@ TEST_F(RunnerTest, HotKeyWaitCompletesOnTheKeyTimesOutOrStopsAtOnce) {
   EXPECT_THAT(log.debugTexts(), ::testing::Contains("WAIT_HOTKEY WaitForMultipleObjects() return value: 00000102, index:258"));
 }
 
+TEST_F(RunnerTest, AHotKeyWaitThatCannotBeMadeStopsTheListAndGivesTheSystemErrorCode) {
+  auto list = makeList(u"Broken", {makeStep(u"a", WAIT_HOTKEY, u"", 10), makeStep(u"b", DELAY, u"1")});
+  const auto id = add(list);
+  time.failWaitAny(6);
+  run(id);
+  EXPECT_THAT(log.debugTexts(), ::testing::Contains("WAIT_HOTKEY WaitForMultipleObjects() failed. Error code:00000006"));
+  EXPECT_TRUE(log.find("Chore list: Broken terminated."));
+  EXPECT_FALSE(log.find("waiting for DELAY"));
+}
+
 TEST_F(RunnerTest, HotKeyStepOfAListLaunchedWithoutEventsDoesNotWait) {
   auto list = makeList(u"NoEvent", {makeStep(u"a", WAIT_HOTKEY, u"", 0)});
   const auto id = add(list);

@@ -127,8 +127,12 @@ TEST_F(SchedulerTest, CandidatesFollowDaysDatesAndTheTimeLeftToday) {
   const auto due = selectDue(candidates);
   ASSERT_EQ(due.size(), 1u);
   EXPECT_EQ(due[0].name, u"Daily");
-  const auto withNow = collectCandidates(contents, *time, {.now = time->now(), .includeNow = true});
-  EXPECT_EQ(selectDue(withNow).front().name, u"Now");
+
+  // Passed since 09:00 the day before, a Wednesday: both days count.
+  names.clear();
+  for (const auto& c : collectPassed(contents, *time, time->now() - 25 * 3600, time->now()))
+    names.push_back(toUtf8(c.name) + ":" + std::to_string(c.wait));
+  EXPECT_THAT(names, ElementsAre("Now:-86400", "Daily:-82800", "MonTueWed:-79200", "Passed:-3600", "Now:0"));
 }
 
 TEST_F(SchedulerTest, AFarScheduleIsApproachedAnHourAtATime) {
@@ -201,26 +205,38 @@ TEST_F(SchedulerTest, AWakeUpReevaluatesAndExitEndsTheThread) {
   EXPECT_THAT(launched(), ElementsAre(Launch{"Moved", 30 * 60 * kSecond}));
 }
 
-TEST_F(SchedulerTest, ATimeChangeSignalKeepsListsOnTimeAndASleptThroughTimeIsSkipped) {
+TEST_F(SchedulerTest, ATimeChangeSignalKeepsListsOnTimeAndListsItJumpsOverAreSkippedWithALine) {
   startAt({2026, 12, 7, 10, 0, 0});
   library.appendChoreList(timed(u"Noon", 12, 0, 0));
+  library.appendChoreList(timed(u"Eleven", 11, 0, 0));
+  library.appendChoreList(timed(u"JustBefore", 11, 49, 30));
   // The clock is set 1 h 40 min forward ten minutes in: wall time 11:50.
   time->at(10 * 60 * kSecond, [&] {
     time->shiftWallClock(6000);
     commandEvent->set();
   });
   runUntil(kHour);
-  EXPECT_THAT(launched(), ElementsAre(Launch{"Noon", 20 * 60 * kSecond}));
+  // A list 30 s behind still starts; one an hour behind is skipped.
+  EXPECT_THAT(launched(), ElementsAre(Launch{"JustBefore", 10 * 60 * kSecond}, Launch{"Noon", 20 * 60 * kSecond}));
+  const auto skipped = log.find("Chore list: Eleven was skipped; it was due at 11:00:00 on 12/07/2026.");
+  ASSERT_TRUE(skipped);
+  EXPECT_TRUE(skipped->isError);
+  EXPECT_EQ(log.count("was skipped"), 1);
+}
 
-  startAt({2026, 12, 7, 10, 0, 0});
-  commandEvent.reset();
-  exitCommand = false;
-  launches.clear();
-  library.edit([&](LibraryContents& contents) { contents.lists = {timed(u"HalfPast", 10, 30, 0)}; });
-  // The machine sleeps for three hours without the wait noticing.
-  time->at(10 * 60 * kSecond, [&] { time->shiftWallClock(3 * 3600); });
+TEST_F(SchedulerTest, ListsDueWhileTheMachineSleptAreSkippedWithALineEachAcrossMidnight) {
+  startAt({2026, 12, 7, 22, 0, 0});
+  library.appendChoreList(timed(u"Late", 23, 0, 0));
+  library.appendChoreList(timed(u"Early", 6, 0, 0));
+  library.appendChoreList(timed(u"Breakfast", 9, 0, 0));
+  // The machine sleeps ten minutes in, for nine hours, without the wait
+  // noticing: it ends an hour later by the wall clock, at 08:00.
+  time->at(10 * 60 * kSecond, [&] { time->shiftWallClock(9 * 3600); });
   runUntil(3 * kHour);
-  EXPECT_TRUE(launched().empty());
+  EXPECT_THAT(log.activityTexts(), ElementsAre("Chore list: Late was skipped; it was due at 23:00:00 on 12/07/2026.",
+                                               "Chore list: Early was skipped; it was due at 06:00:00 on 12/08/2026.",
+                                               "Chore list: Breakfast launched per its schedule."));
+  EXPECT_THAT(launched(), ElementsAre(Launch{"Breakfast", 2 * kHour}));
 }
 
 // The scheduler on its own thread while the user edits the library and

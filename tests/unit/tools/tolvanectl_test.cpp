@@ -45,13 +45,14 @@ TEST_F(Tolvanectl, CheckCountsRecordsAndNamesEveryProblem) {
   files.putText(u"D/_TolvaneChoreLists.xml", u"<ChoreLists><Chorelist></ChoreLists>");
   result = run(u"check");
   EXPECT_EQ(result.out,
-            u"_TolvaneChoreLists.xml: End tag does not correspond to Chorelist\nchores: 1, lists: 0\n");
+            u"_TolvaneChoreLists.xml could not be read: End tag does not correspond to Chorelist (line 1, column 24)."
+            u"\nchores: 1, lists: 0\n");
   EXPECT_EQ(result.exitCode, 1);
 
   files.remove(u"D/_TolvaneChores.xml");
   result = run(u"check");
   EXPECT_EQ(result.out,
-            u"_TolvaneChoreLists.xml: its lists are ignored, because _TolvaneChores.xml is missing\n"
+            u"_TolvaneChoreLists.xml is ignored, because _TolvaneChores.xml is missing.\n"
             u"chores: 0, lists: 0\n");
   EXPECT_EQ(result.exitCode, 1);
 }
@@ -74,7 +75,8 @@ TEST_F(Tolvanectl, ResaveNormalisesButNeverWritesOverWhatItCouldNotRead) {
   files.putText(u"D/_TolvaneChores.xml", u"<Chores><Chore name=\"a\"></Chores>");
   result = run(u"resave");
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find(u"_TolvaneChores.xml: End tag does not correspond to Chore"), std::u16string::npos);
+  EXPECT_NE(result.err.find(u"_TolvaneChores.xml could not be read: End tag does not correspond to Chore"),
+            std::u16string::npos);
   EXPECT_EQ(files.replaceCount(), writes);
 
   files.remove(u"D/_TolvaneChores.xml");
@@ -87,7 +89,7 @@ TEST_F(Tolvanectl, ResaveNormalisesButNeverWritesOverWhatItCouldNotRead) {
   files.failRead(u"D/_TolvaneChores.xml");
   result = run(u"resave");
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find(u"_TolvaneChores.xml: cannot be read"), std::u16string::npos);
+  EXPECT_NE(result.err.find(u"_TolvaneChores.xml could not be read: the file cannot be opened."), std::u16string::npos);
 
   test::FakeFiles fresh;
   fresh.addFolder(u"D");

@@ -91,12 +91,12 @@ TEST(Win32ShellActions, ShortcutsResolveToTheirTargetAndUnreadableOnesFail) {
 
 TEST(Win32Clipboard, TextGoesThroughTheAnsiClipboardAndCanBeCleared) {
   Win32Clipboard clipboard;
-  ASSERT_TRUE(clipboard.writeText(u"Tolvane clipboard \u00e9t\u00e9"));
+  ASSERT_EQ(clipboard.writeText(u"Tolvane clipboard \u00e9t\u00e9").outcome, ClipboardWrite::Written);
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
   EXPECT_EQ(clipboard.readText(), u"Tolvane clipboard \u00e9t\u00e9");
   clipboard.clear();
   EXPECT_EQ(clipboard.readText(), u"");
-  ASSERT_TRUE(clipboard.writeText(u""));
+  ASSERT_EQ(clipboard.writeText(u"").outcome, ClipboardWrite::Written);
   EXPECT_EQ(clipboard.readText(), u"");
 }
 

@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <functional>
+#include <thread>
+
 #include "base/text.h"
 #include "library/chore_files.h"
 #include "platform/system_clock.h"
 #include "platform/win32/library/win32_files.h"
 #include "platform/win32/library/win32_key_names.h"
+#include "platform/win32/library/win32_prompts.h"
 #include "platform/win32/wide.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"
@@ -46,6 +51,39 @@ class TempFolder {
  private:
   std::u16string path_;
 };
+
+BOOL CALLBACK findIconControl(HWND child, LPARAM found) {
+  if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
+// The icon of the box that `show` opens, read while it is up; then OK.
+HICON iconOfBox(const std::function<void(Prompts&)>& show) {
+  std::atomic<HICON> icon{nullptr};
+  std::thread reader([&] {
+    for (const ULONGLONG end = GetTickCount64() + 10'000; GetTickCount64() < end; Sleep(20)) {
+      HWND box = FindWindowW(L"#32770", L"Tolvane icon test");
+      if (!box) continue;
+      HWND iconControl = nullptr;
+      EnumChildWindows(box, findIconControl, reinterpret_cast<LPARAM>(&iconControl));
+      icon = reinterpret_cast<HICON>(SendMessageW(iconControl, STM_GETICON, 0, 0));
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return;
+    }
+  });
+  Win32Prompts prompts;
+  show(prompts);
+  reader.join();
+  return icon;
+}
+
+TEST(Win32Prompts, ErrorsShowTheErrorIconAndWarningsTheExclamationMark) {
+  const HICON error = iconOfBox([](Prompts& p) { p.showError(u"An error", u"Tolvane icon test"); });
+  EXPECT_EQ(error, LoadIconW(nullptr, IDI_HAND));
+  const HICON warning = iconOfBox([](Prompts& p) { p.showWarning(u"A warning", u"Tolvane icon test"); });
+  EXPECT_EQ(warning, LoadIconW(nullptr, IDI_EXCLAMATION));
+}
 
 TEST(Win32Files, ReplaceIsAtomicAndLeavesNoTemporaryFile) {
   TempFolder folder;

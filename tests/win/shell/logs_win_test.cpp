@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <thread>
 
@@ -35,16 +36,20 @@ TEST(LogMutexes, AMutexHeldElsewhereTimesOutAndTheActivityFileGetsTheErrorLine) 
   NamedMutexLock same;
   ASSERT_TRUE(same.create(u"_tolvTestMtx_"));
 
-  std::uint32_t result = 0;
+  std::promise<bool> acquired;
+  std::promise<void> mayRelease;
   std::thread owner([&] {
-    ASSERT_TRUE(held.acquire(1000, result));
-    Sleep(600);
-    held.release();
+    std::uint32_t result = 0;
+    const bool got = held.acquire(1000, result);
+    acquired.set_value(got);
+    mayRelease.get_future().wait();
+    if (got) held.release();
   });
-  Sleep(150);
+  ASSERT_TRUE(acquired.get_future().get());
   std::uint32_t waitResult = 0;
   EXPECT_FALSE(same.acquire(50, waitResult));
   EXPECT_EQ(waitResult, static_cast<std::uint32_t>(WAIT_TIMEOUT));
+  mayRelease.set_value();
   owner.join();
   EXPECT_TRUE(same.acquire(50, waitResult));
   same.release();
@@ -59,14 +64,18 @@ TEST(LogMutexes, AMutexHeldElsewhereTimesOutAndTheActivityFileGetsTheErrorLine) 
   debugMutex.create(u"_tolvDbgMtx_");
   AppendedLogFile file(fromWide(path), debugMutex);
   ActivityLog activity(logs.view, file, logs.activityMutex, logs.time, logs.switches);
+  std::promise<void> blocking;
+  std::promise<void> logged;
   std::thread blocker([&] {
     std::uint32_t ignored = 0;
-    activityHeld.acquire(1000, ignored);
-    Sleep(3600);
-    activityHeld.release();
+    const bool got = activityHeld.acquire(1000, ignored);
+    blocking.set_value();
+    logged.get_future().wait();
+    if (got) activityHeld.release();
   });
-  Sleep(150);
+  blocking.get_future().wait();
   activity.writeToActivityLog(u"lost", false);
+  logged.set_value();
   blocker.join();
   const std::string written = fileBytes(path);
   EXPECT_NE(written.find("writeToActivityLog Mutex Error:00000102"), std::string::npos) << written;

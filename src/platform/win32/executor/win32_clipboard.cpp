@@ -31,14 +31,18 @@ HGLOBAL ansiCopy(std::u16string_view text) {
 
 }  // namespace
 
-bool Win32Clipboard::writeText(std::u16string_view text) {
-  if (!OpenClipboard(nullptr)) return false;
+ClipboardWriteResult Win32Clipboard::writeText(std::u16string_view text) {
+  if (!OpenClipboard(nullptr)) return {ClipboardWrite::NotOpened, GetLastError()};
   EmptyClipboard();
-  HGLOBAL memory = ansiCopy(text);
-  const bool placed = memory && SetClipboardData(CF_TEXT, memory) != nullptr;
-  if (memory && !placed) GlobalFree(memory);
+  ClipboardWriteResult result;
+  if (HGLOBAL memory = ansiCopy(text); !memory) {
+    result = {ClipboardWrite::NoMemory, GetLastError()};
+  } else if (!SetClipboardData(CF_TEXT, memory)) {
+    result = {ClipboardWrite::NotPlaced, GetLastError()};
+    GlobalFree(memory);
+  }
   CloseClipboard();
-  return placed;
+  return result;
 }
 
 std::u16string Win32Clipboard::readText() {

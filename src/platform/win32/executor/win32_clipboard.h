@@ -7,7 +7,7 @@ namespace tolvane::win32 {
 
 class Win32Clipboard final : public Clipboard {
  public:
-  bool writeText(std::u16string_view text) override;
+  ClipboardWriteResult writeText(std::u16string_view text) override;
   std::u16string readText() override;
   void clear() override;
 };

@@ -9,6 +9,10 @@ bool Win32Prompts::askYesNo(std::u16string_view text, std::u16string_view captio
 }
 
 void Win32Prompts::showError(std::u16string_view text, std::u16string_view caption) {
+  MessageBoxW(owner_, toWide(text).c_str(), toWide(caption).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void Win32Prompts::showWarning(std::u16string_view text, std::u16string_view caption) {
   MessageBoxW(owner_, toWide(text).c_str(), toWide(caption).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 

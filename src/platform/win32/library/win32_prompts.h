@@ -15,6 +15,7 @@ class Win32Prompts final : public Prompts {
 
   bool askYesNo(std::u16string_view text, std::u16string_view caption) override;
   void showError(std::u16string_view text, std::u16string_view caption) override;
+  void showWarning(std::u16string_view text, std::u16string_view caption) override;
 
  private:
   HWND owner_;

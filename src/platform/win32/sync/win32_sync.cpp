@@ -45,14 +45,15 @@ WaitResult Win32Sync::wait(Event& event, std::uint32_t timeoutMs) {
   }
 }
 
-int Win32Sync::waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) {
+WaitAnyResult Win32Sync::waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) {
   std::vector<HANDLE> handles;
   handles.reserve(events.size());
   for (Event* event : events) handles.push_back(static_cast<KernelEvent*>(event)->handle());
-  if (handles.empty() || handles.size() > MAXIMUM_WAIT_OBJECTS) return -2;
+  if (handles.empty() || handles.size() > MAXIMUM_WAIT_OBJECTS) return {-2, ERROR_INVALID_PARAMETER};
   const DWORD result = WaitForMultipleObjects(static_cast<DWORD>(handles.size()), handles.data(), FALSE, timeoutMs);
-  if (result < WAIT_OBJECT_0 + handles.size()) return static_cast<int>(result - WAIT_OBJECT_0);
-  return result == WAIT_TIMEOUT ? -1 : -2;
+  if (result < WAIT_OBJECT_0 + handles.size()) return {static_cast<int>(result - WAIT_OBJECT_0)};
+  if (result == WAIT_TIMEOUT) return {-1};
+  return {-2, static_cast<std::uint32_t>(GetLastError())};
 }
 
 void Win32Sync::sleep(std::uint32_t ms) { Sleep(ms); }

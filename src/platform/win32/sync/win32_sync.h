@@ -10,7 +10,7 @@ class Win32Sync final : public Sync {
  public:
   std::shared_ptr<Event> createEvent(std::u16string_view name, bool manualReset, bool initiallySet) override;
   WaitResult wait(Event& event, std::uint32_t timeoutMs) override;
-  int waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) override;
+  WaitAnyResult waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) override;
   void sleep(std::uint32_t ms) override;
   bool startThread(std::function<void()> body) override;
 };
