@@ -14,7 +14,7 @@
 #include "companion/navigation.h"
 #include "companion/process_state.h"
 #include "companion/shared_block.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::companion {
 namespace {

@@ -1,6 +1,6 @@
 #include "companion/process_state.h"
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::companion {
 

@@ -12,7 +12,7 @@
 #include "library/chore_files.h"
 #include "library/settings/settings_store.h"
 #include "library/summary_text.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
 #include "shell/program_folder.h"
 #include "shell/resource.h"

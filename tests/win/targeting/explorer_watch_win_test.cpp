@@ -6,7 +6,7 @@
 #include <string>
 
 #include "child_program.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "shell/explorer_watch/explorer_watch.h"
 #include "support/fake_desktop.h"
 
