@@ -30,6 +30,8 @@ class NoCompanion : public Companion {
   bool canGotoFolder() const override { return false; }
   CompanionSendResult gotoFolder(std::u16string_view) override { return {}; }
   std::optional<bool> isBhoUp() const override { return std::nullopt; }
+  std::optional<bool> isCmdReady() const override { return std::nullopt; }
+  void withdrawCommand() override {}
   std::optional<bool> kyrValidated() const override { return std::nullopt; }
   std::optional<std::u16string> kyrError() const override { return std::nullopt; }
   CompanionSendResult sendKeyruneCommand(std::u16string_view, std::u16string_view) override { return {}; }
