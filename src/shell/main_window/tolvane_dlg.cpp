@@ -270,8 +270,8 @@ void CTolvaneDlg::startChoreThread() {
 }
 
 void CTolvaneDlg::startExplorerWatch() {
-  // Without the companion's export the watch still starts or recycles
-  // Explorer, so that a later-bound companion finds a window to live in.
+  // Without the companion's export the watch tries Explorer once, as it
+  // does where Explorer does not load the companion.
   std::function<bool()> isBhoUp;
   if (companion_->isBhoUp().has_value()) isBhoUp = [this] { return companion_->isBhoUp().value_or(false); };
   explorerWatch_ = std::make_unique<CExplorerWatch>(logs_.sink, std::move(isBhoUp));
