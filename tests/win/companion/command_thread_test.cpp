@@ -5,6 +5,14 @@
 namespace tolvane::test {
 namespace {
 
+// Sends a folder as the main program does and lets the Explorer host take
+// it and carry it out on its window thread.
+void sendFolder(HostProcess& main, HostProcess& explorer, const std::string& folder) {
+  EXPECT_EQ(main.ask("gotofolder " + folder), "sent");
+  EXPECT_EQ(explorer.ask("waitflag isCmdReady 1 15000"), "1");
+  EXPECT_EQ(explorer.ask("pump 200"), "ok");
+}
+
 // The main program and one Explorer with the command thread running.
 struct CompanionCommandThread : CompanionWithExplorer {
   void start(const std::wstring& name) {
@@ -31,9 +39,7 @@ TEST_F(CompanionCommandThread, GotoFolderNavigatesThePrimaryWindowOnItsOwnThread
   ASSERT_EQ(explorer->ask("iconic 0"), "1");
   EXPECT_EQ(main->ask("flag isCmdReady"), "1");
 
-  EXPECT_EQ(main->ask("gotofolder C:\\windows\\system32"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  sendFolder(*main, *explorer, "C:\\windows\\system32");
   EXPECT_EQ(explorer->ask("navs 0"), "1 window-thread C:\\windows\\system32");
   EXPECT_EQ(explorer->ask("navs 1"), "0 other-thread ");  // only the primary window moves
   EXPECT_EQ(explorer->ask("iconic 0"), "0");
@@ -77,9 +83,7 @@ TEST_F(CompanionCommandThread, GotoFolderTakesAnotherWindowOfItsProcessOrStopsCl
   ASSERT_EQ(otherExplorer.ask("browser"), "0 00000000");
   ASSERT_EQ(explorer->ask("browser"), "0 00000000");
   ASSERT_EQ(explorer->ask("browser"), "1 00000000");
-  EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  sendFolder(*main, *explorer, "C:\\users");
   EXPECT_EQ(otherExplorer.ask("navs 0"), "0 other-thread ");
   EXPECT_EQ(explorer->ask("navs 1"), "1 window-thread C:\\users");  // the most recent window
   EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
@@ -100,9 +104,7 @@ TEST_F(CompanionCommandThread, GotoFolderTakesAnotherWindowOfItsProcessOrStopsCl
   // The next window of its process brings it back.
   ASSERT_EQ(explorer->ask("browser"), "2 00000000");
   EXPECT_EQ(main->ask("flag isBhoUp"), "1");
-  EXPECT_EQ(main->ask("gotofolder C:\\windows"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  sendFolder(*main, *explorer, "C:\\windows");
   EXPECT_EQ(explorer->ask("navs 2"), "1 window-thread C:\\windows");
 }
 
@@ -160,9 +162,7 @@ TEST(CompanionCommands, EndOfTheCommandThreadsProcessLetsTheNextExplorerStartANe
   ASSERT_EQ(nextExplorer.ask("load"), "ok");
   EXPECT_EQ(nextExplorer.ask("waitflag isBhoUp 1 15000"), "1");
   ASSERT_EQ(nextExplorer.ask("browser"), "0 00000000");
-  EXPECT_EQ(main.ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(nextExplorer.ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(nextExplorer.ask("pump 200"), "ok");
+  sendFolder(main, nextExplorer, "C:\\users");
   EXPECT_EQ(nextExplorer.ask("navs 0"), "1 window-thread C:\\users");
 }
 
@@ -187,9 +187,7 @@ TEST(CompanionCommands, KilledCommandThreadHostIsForgottenAndANewExplorerRunsThe
   EXPECT_EQ(countOf(readDebugLog(), "cmdThread created in"), 2);
   EXPECT_EQ(main.ask("block loadCount"), "2");
   ASSERT_EQ(second.ask("browser"), "0 00000000");
-  EXPECT_EQ(main.ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(second.ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(second.ask("pump 200"), "ok");
+  sendFolder(main, second, "C:\\users");
   EXPECT_EQ(second.ask("navs 0"), "1 window-thread C:\\users");
 
   // The main program asking sees it at once; an Explorer that stayed takes
@@ -200,9 +198,7 @@ TEST(CompanionCommands, KilledCommandThreadHostIsForgottenAndANewExplorerRunsThe
   EXPECT_EQ(main.ask("block loadCount"), "1");
   ASSERT_EQ(third.ask("browser"), "0 00000000");
   EXPECT_EQ(third.ask("waitflag isBhoUp 1 15000"), "1");
-  EXPECT_EQ(main.ask("gotofolder C:\\windows"), "sent");
-  EXPECT_EQ(third.ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(third.ask("pump 200"), "ok");
+  sendFolder(main, third, "C:\\windows");
   EXPECT_EQ(third.ask("navs 0"), "1 window-thread C:\\windows");
   const std::string log = readDebugLog();
   EXPECT_EQ(countOf(log, "cmdThread created in"), 3) << log;
