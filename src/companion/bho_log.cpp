@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "companion/shared_block.h"
-#include "platform/win32/file_version.h"
-#include "platform/win32/log_file.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/file_version.h"
+#include "platform/win32/common/log_file.h"
+#include "platform/win32/common/wide.h"
 #include "protocol/exports.h"
 #include "protocol/kernel_objects.h"
 

@@ -5,7 +5,7 @@
 #include "companion/navigation.h"
 #include "companion/process_state.h"
 #include "companion/shared_block.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "protocol/command_words.h"
 #include "protocol/kernel_objects.h"
 
@@ -15,22 +15,17 @@ namespace {
 constexpr DWORD kThreadExitCode = 56;
 
 void gotoFolder() {
-  switch (requestPrimaryNavigation()) {
-    case PrimaryNavigation::Requested:
-      break;
-    case PrimaryNavigation::NoPrimary:
-      bhoLog(0, u"gotoFolder ignored; no Explorer window has been sited.");
-      break;
-    case PrimaryNavigation::OtherProcess:
-      bhoLog(0, u"gotoFolder ignored; the primary Explorer window lives in another process.");
-      break;
-    case PrimaryNavigation::WindowClosed:
-      bhoLog(0, u"gotoFolder ignored; the primary Explorer window has closed.");
-      break;
-    case PrimaryNavigation::NotPosted:
-      bhoLog(GetLastError(), u"gotoFolder could not reach the Explorer window; errCode: ");
-      break;
+  const NavigationRequest request = requestNavigation();
+  if (request == NavigationRequest::Posted) return;
+  if (request == NavigationRequest::NotPosted) {
+    bhoLog(GetLastError(), u"gotoFolder could not reach the Explorer window; errCode: ");
+  } else {
+    bhoLog(0, u"gotoFolder not carried out; no Explorer window of this process is open.");
   }
+  // The main program reads this once the command is cleared: a companion
+  // that claimed to be up would have it report a folder as opened that no
+  // window shows. It opens the folder through the shell instead.
+  sharedBlock().bhoUp = false;
 }
 
 void actOn(const std::u16string& command) {
@@ -94,9 +89,44 @@ DWORD WINAPI cmdThread(void* event) {
 
 }  // namespace
 
+bool hostsCommandThread() {
+  const auto& block = sharedBlock();
+  const ProcessState& self = processState();
+  return block.cmdThreadHandle.load() && block.cmdThreadProcId.load() == self.uProcId &&
+         block.cmdThreadProcStart.load() == self.startTime;
+}
+
+void forgetCommandThreadOfEndedProcess() {
+  auto& block = sharedBlock();
+  // The block lock makes the test and the clearing one step for all
+  // processes, so the state is forgotten, and the count taken back, once.
+  BlockTextLock lock;
+  if (!lock.held() || !block.cmdThreadHandle.load() || hostsCommandThread()) return;
+  const std::uint32_t ended = block.cmdThreadProcId.load();
+  if (!processHasEnded(ended, block.cmdThreadProcStart.load())) return;
+  block.cmdThreadHandle = nullptr;
+  block.cmdEvent = nullptr;
+  block.cmdThreadProcId = 0;
+  block.cmdThreadProcStart = 0;
+  block.bhoUp = false;
+  block.instCount = 0;
+  block.primaryBho = nullptr;
+  block.primaryBhoProcId = 0;
+  block.folderWatch = false;
+  std::int32_t count = block.loadCount.load();
+  while (count > 0 && !block.loadCount.compare_exchange_weak(count, count - 1)) {
+  }
+  if (count == 1) storeShared(block.hstCommand, u"");
+  bhoLog(0, formatText(u" cmdThread of ended uProcId=%08.8x forgotten by uProcId=%08.8x, loadCount=%d", ended,
+                       processState().uProcId, block.loadCount.load()));
+}
+
 void startCommandThreadIfNone() {
   auto& block = sharedBlock();
   const ProcessState& self = processState();
+  forgetCommandThreadOfEndedProcess();
+  // Two Explorers attaching at once must not both start a thread.
+  BlockTextLock lock;
   if (block.cmdThreadHandle.load()) return;
   HANDLE event = CreateEventW(nullptr, FALSE, FALSE, win32::toWide(protocol::kCmdEventName).c_str());
   if (!event) {
@@ -115,11 +145,13 @@ void startCommandThreadIfNone() {
   bhoLog(moduleValue(), formatText(u" loadCount=1; cmdThread created in %s, uProcId=%08.8x, hModule=", self.hostPath,
                                    self.uProcId));
   block.cmdThreadProcId = self.uProcId;
+  block.cmdThreadProcStart = self.startTime;
   HANDLE thread = CreateThread(nullptr, 0, cmdThread, event, 0, nullptr);
   if (!thread) {
     bhoLog(GetLastError(), u"cmdThread not created; CreateThread failed; errCode: ");
     block.cmdEvent = nullptr;
     block.cmdThreadProcId = 0;
+    block.cmdThreadProcStart = 0;
     CloseHandle(event);
     FreeLibrary(pinned);
     return;
@@ -147,6 +179,7 @@ void shutDownCommandThread(bool processTerminating) {
   block.folderWatch = false;
   if (loadShared(block.hstCommand) == protocol::kCloseShop) storeShared(block.hstCommand, u"");
   block.cmdThreadProcId = 0;
+  block.cmdThreadProcStart = 0;
   bhoLog(moduleValue(),
          formatText(u" sent CLOSESHOP event to cmdThread in DLL_PROCESS_DETACH for uProcId=%08.8x, loadCount=%d, hModule=",
                     self.uProcId, block.loadCount.load()));

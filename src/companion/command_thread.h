@@ -11,6 +11,16 @@ namespace tolvane::companion {
 // the attach of an Explorer process.
 void startCommandThreadIfNone();
 
+// This very process (not merely one with its id) started the command
+// thread, which has not been shut down.
+bool hostsCommandThread();
+
+// A process that ended without detaching (killed, crashed) leaves its
+// command thread's state behind: the handles are dropped unclosed, since
+// they were only ever that process's, and its count is taken back, so that
+// the next Explorer starts a new thread.
+void forgetCommandThreadOfEndedProcess();
+
 // Detach of the process that hosts the command thread.
 void shutDownCommandThread(bool processTerminating);
 

@@ -2,19 +2,21 @@
 
 #include <atomic>
 #include <mutex>
+#include <algorithm>
 #include <new>
-#include <set>
+#include <vector>
 
 #include "base/format.h"
 #include "companion/bho_log.h"
 #include "companion/command_thread.h"
 #include "companion/diagnostic_keys.h"
+#include "companion/host_rules.h"
 #include "companion/last_doc.h"
 #include "companion/module_counts.h"
 #include "companion/navigation.h"
 #include "companion/process_state.h"
 #include "companion/shared_block.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::companion {
 namespace {
@@ -25,10 +27,10 @@ constexpr DISPID kDispidOnQuit = 253;
 constexpr UINT kNavigateMessage = WM_APP + 0x54;
 constexpr wchar_t kNavigationWindowClass[] = L"TolvaneBhoNavigation";
 
-// Objects alive in this process; the command thread calls nothing it
-// does not find here.
+// Objects alive in this process, oldest first; the command thread calls
+// nothing it does not find here.
 std::mutex liveLock;
-std::set<expWatch*> liveObjects_;
+std::vector<expWatch*> liveObjects_;
 
 // The most recently installed keyboard hook of any object in the process.
 std::atomic<HHOOK> latestHook{nullptr};
@@ -96,18 +98,27 @@ bool readArgument(VARIANT& argument, VARTYPE type, Read read) {
   return ok;
 }
 
-}  // namespace
-
-PrimaryNavigation requestPrimaryNavigation() {
+// Under liveLock.
+expWatch* navigationTarget() {
   auto& block = sharedBlock();
   auto* primary = static_cast<expWatch*>(block.primaryBho.load());
-  if (!primary) return PrimaryNavigation::NoPrimary;
-  if (block.primaryBhoProcId.load() != processState().uProcId) return PrimaryNavigation::OtherProcess;
+  const bool primaryHere = block.primaryBhoProcId.load() == processState().uProcId &&
+                           std::find(liveObjects_.begin(), liveObjects_.end(), primary) != liveObjects_.end();
+  if (primaryHere && primary->canNavigate()) return primary;
+  for (auto object = liveObjects_.rbegin(); object != liveObjects_.rend(); ++object) {
+    if ((*object)->canNavigate()) return *object;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+NavigationRequest requestNavigation() {
   std::lock_guard lock(liveLock);
-  if (!liveObjects_.count(primary) || !primary->navigationWindow() || !IsWindow(primary->browserWindow()))
-    return PrimaryNavigation::WindowClosed;
-  return PostMessageW(primary->navigationWindow(), kNavigateMessage, 0, 0) ? PrimaryNavigation::Requested
-                                                                          : PrimaryNavigation::NotPosted;
+  expWatch* target = navigationTarget();
+  if (!target) return NavigationRequest::NoWindow;
+  return PostMessageW(target->navigationWindow(), kNavigateMessage, 0, 0) ? NavigationRequest::Posted
+                                                                         : NavigationRequest::NotPosted;
 }
 
 void unregisterNavigationWindowClass() {
@@ -129,13 +140,13 @@ HRESULT expWatch::create(IUnknown* outer, REFIID riid, void** result) {
 expWatch::expWatch(IUnknown* outer) : inner_(*this), outer_(outer ? outer : &inner_) {
   ++liveObjects;
   std::lock_guard lock(liveLock);
-  liveObjects_.insert(this);
+  liveObjects_.push_back(this);
 }
 
 expWatch::~expWatch() {
   {
     std::lock_guard lock(liveLock);
-    liveObjects_.erase(this);
+    std::erase(liveObjects_, this);
   }
   releaseOnQuit();
   releaseAndClear(container_);
@@ -196,6 +207,11 @@ HRESULT expWatch::SetSite(IUnknown* site) {
     block.primaryBhoProcId = processState().uProcId;
     block.primaryBho = this;
   }
+  // An Explorer that outlived the command thread's process takes over; a
+  // command thread that found no window to navigate stopped claiming to be
+  // up, and a window of its own process brings it back.
+  if (isExplorerHost(processState().hostPath)) startCommandThreadIfNone();
+  if (navigationWindow_ && hostsCommandThread()) block.bhoUp = true;
   return adviseBrowserEvents();
 }
 

@@ -39,7 +39,8 @@ class expWatch : public IObjectWithSite, public IexpWatch {
   // Runs on the browser window's thread, asked by the command thread.
   void navigateToSharedFolder();
   HWND navigationWindow() const { return navigationWindow_; }
-  HWND browserWindow() const { return browserWindow_; }
+  // Sited, and its browser window is still there.
+  bool canNavigate() const { return navigationWindow_ && IsWindow(browserWindow_); }
 
  private:
   explicit expWatch(IUnknown* outer);

@@ -6,6 +6,7 @@
 #include "base/format.h"
 #include "companion/bho_log.h"
 #include "companion/class_factory.h"
+#include "companion/command_thread.h"
 #include "companion/identities.h"
 #include "companion/lifecycle.h"
 #include "companion/module_counts.h"
@@ -54,7 +55,11 @@ ExportBool TOLVANE_EXPORT_CALL getKyrValidated() { return sharedBlock().kyrValid
 void TOLVANE_EXPORT_CALL setKyrValidated(ExportBool value) { sharedBlock().kyrValidated = value != FALSE; }
 void TOLVANE_EXPORT_CALL getSite(char16_t* buffer) { copySharedOut(sharedBlock().site, buffer); }
 void TOLVANE_EXPORT_CALL setSite(const char16_t* text) { setField(sharedBlock().site, text, u"site"); }
-ExportBool TOLVANE_EXPORT_CALL isBhoUp() { return sharedBlock().bhoUp.load() ? TRUE : FALSE; }
+ExportBool TOLVANE_EXPORT_CALL isBhoUp() {
+  // A command thread whose Explorer was killed is not up, whatever it left.
+  forgetCommandThreadOfEndedProcess();
+  return sharedBlock().bhoUp.load() ? TRUE : FALSE;
+}
 ExportBool TOLVANE_EXPORT_CALL isCmdReady() { return loadShared(sharedBlock().hstCommand).empty() ? TRUE : FALSE; }
 void TOLVANE_EXPORT_CALL setDebugLogging(ExportBool value) { sharedBlock().debugLogging = value != FALSE; }
 void TOLVANE_EXPORT_CALL setMaxLogSize(std::int32_t megabytes) {

@@ -20,7 +20,7 @@ void resetWhenLastHostLeaves() {
   storeShared(block.hstCommand, u"");
   block.bhoUp = false;
   // A thread handle is only this process's to close.
-  if (block.cmdThreadProcId.load() == self.uProcId) {
+  if (hostsCommandThread()) {
     if (HANDLE thread = block.cmdThreadHandle.exchange(nullptr)) CloseHandle(thread);
   }
   bhoLog(moduleValue(),
@@ -35,6 +35,7 @@ bool onProcessAttach(HMODULE module) {
   self.module = module;
   self.hostPath = readHostPath();
   self.uProcId = GetCurrentProcessId();
+  self.startTime = processStartTime(GetCurrentProcess());
   self.kind = classifyHost(self.hostPath);
   if (self.kind == HostKind::InternetExplorer) return false;
 
@@ -64,7 +65,11 @@ bool onProcessAttach(HMODULE module) {
   if (isCountedHost(self.kind)) ++block.loadCount;
   bhoLog(moduleValue(), formatText(u" loaded by %s; uProcId=%08.8x, loadCount=%d, hModule=", self.hostPath,
                                    self.uProcId, block.loadCount.load()));
-  if (isExplorerHost(self.hostPath)) startCommandThreadIfNone();
+  if (isExplorerHost(self.hostPath)) {
+    startCommandThreadIfNone();
+  } else {
+    forgetCommandThreadOfEndedProcess();
+  }
   return true;
 }
 
@@ -75,8 +80,7 @@ void onProcessDetach(bool processTerminating) {
   auto& block = sharedBlock();
   bhoLog(moduleValue(), formatText(u" in DLL_PROCESS_DETACH for uProcId=%08.8x, loadCount=%d, hModule=", self.uProcId,
                                    block.loadCount.load()));
-  if (block.cmdThreadProcId.load() == self.uProcId && block.cmdThreadHandle.load())
-    shutDownCommandThread(processTerminating);
+  if (hostsCommandThread()) shutDownCommandThread(processTerminating);
   if (self.kind == HostKind::MainProgram) block.bTolvaneLoaded = false;
   if (isCountedHost(self.kind) && --block.loadCount == 0) resetWhenLastHostLeaves();
   self.accepted = false;

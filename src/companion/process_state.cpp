@@ -1,6 +1,6 @@
 #include "companion/process_state.h"
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::companion {
 
@@ -18,6 +18,23 @@ std::u16string readHostPath() {
 
 std::uint32_t moduleValue() {
   return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(processState().module));
+}
+
+std::uint64_t processStartTime(HANDLE process) {
+  FILETIME created{}, exited{}, kernel{}, user{};
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+  return (static_cast<std::uint64_t>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+bool processHasEnded(std::uint32_t processId, std::uint64_t startTime) {
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId);
+  // A process we may not open still runs; only an unknown id is gone.
+  if (!process) return GetLastError() == ERROR_INVALID_PARAMETER;
+  const std::uint64_t started = processStartTime(process);
+  const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0 ||
+                     (started != 0 && startTime != 0 && started != startTime);
+  CloseHandle(process);
+  return ended;
 }
 
 }  // namespace tolvane::companion

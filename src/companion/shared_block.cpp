@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "protocol/kernel_objects.h"
 
 namespace tolvane::companion {

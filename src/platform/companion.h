@@ -28,8 +28,14 @@ class Companion {
   // neither waits for the command to be taken nor asks whether it can be.
   virtual CompanionSendResult gotoFolder(std::u16string_view folder) = 0;
 
-  // Empty when the export is missing.
+  // Empty when the export is missing. A command thread that took a
+  // "gotoFolder" and found no window to navigate is no longer up.
   virtual std::optional<bool> isBhoUp() const = 0;
+  // True once no command waits for the command thread; empty when the
+  // export is missing.
+  virtual std::optional<bool> isCmdReady() const = 0;
+  // Takes back a command the command thread has not taken.
+  virtual void withdrawCommand() = 0;
   virtual std::optional<bool> kyrValidated() const = 0;
   virtual std::optional<std::u16string> kyrError() const = 0;
 

@@ -41,12 +41,16 @@ struct SharedCommandBlock {
   // Process that sited `primaryBho`; a primary object recorded by another
   // process is never called.
   std::atomic<std::uint32_t> primaryBhoProcId{0};
+  // Creation time of the process `cmdThreadProcId`, so that a later process
+  // that reuses the id of one that ended is not taken for it.
+  std::atomic<std::uint64_t> cmdThreadProcStart{0};
 };
 
 // Shared memory is only safe to use through lock-free atomics.
 static_assert(std::atomic<void*>::is_always_lock_free);
 static_assert(std::atomic<std::int32_t>::is_always_lock_free);
 static_assert(std::atomic<std::uint32_t>::is_always_lock_free);
+static_assert(std::atomic<std::uint64_t>::is_always_lock_free);
 static_assert(std::atomic<bool>::is_always_lock_free);
 
 // `setMaxLogSize` takes megabytes; the field holds bytes (32 bits, so

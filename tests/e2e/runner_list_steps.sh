@@ -46,8 +46,8 @@ desktop="$(xdotool search --name 'Wine desktop' | head -1)"
 xdotool windowfocus --sync "$desktop" mousemove --window "$desktop" 400 300
 # Enter presses the question box's default button, Yes.
 e2e_probe message "Tolvane: Proceed?" 20 >/dev/null || e2e_fail "no question box"
-# A window that opened later (Explorer, started for the companion) may hold
-# the focus: click the box's title bar first, as a user would.
+# Another window may hold the focus: click the box's title bar first, as a
+# user would.
 read -r box_left box_top box_right _ <<<"$(e2e_probe box-rect "Tolvane: Proceed?")"
 [ -n "$box_right" ] || e2e_fail "question box has no position"
 xdotool mousemove --window "$desktop" $(((box_left + box_right) / 2)) $((box_top + 8)) click 1

@@ -136,9 +136,15 @@ std::uint32_t FakeExplorerWindows::startProgram(std::u16string_view commandLine)
   started.emplace_back(commandLine);
   const std::size_t at = commandLine.find(u"/e,");
   const std::u16string title = at == std::u16string_view::npos ? u"Desktop" : std::u16string(commandLine.substr(at + 3));
-  open(title);
+  open(title, {}, startedClass);
   windows.back().visibleAtMs = nowMs + appearAfterMs;
+  windows.back().started = true;
   return 0;
+}
+
+bool FakeExplorerWindows::startedWindowShown() const {
+  return std::any_of(windows.begin(), windows.end(),
+                     [this](const Window& window) { return window.started && window.visibleAtMs <= nowMs; });
 }
 
 void FakeExplorerWindows::sleep(std::uint32_t milliseconds) { nowMs += milliseconds; }

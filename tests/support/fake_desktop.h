@@ -64,6 +64,7 @@ class FakeExplorerWindows : public ExplorerWindows {
     ExplorerWindowRecord record;
     std::u16string className = u"ExploreWClass";
     std::uint64_t visibleAtMs = 0;
+    bool started = false;  // opened by startProgram
   };
 
   std::vector<Window> windows;
@@ -73,6 +74,7 @@ class FakeExplorerWindows : public ExplorerWindows {
   std::map<WindowHandle, WindowPlacement> placementsSet;
   std::uint64_t nowMs = 0;
   std::uint64_t appearAfterMs = 300;
+  std::u16string startedClass = u"ExploreWClass";
   std::optional<std::uint32_t> failStartWith;
   std::size_t failStartAfter = 0;  // failures begin after this many starts
   WindowHandle nextHandle = 0x1000;
@@ -86,6 +88,9 @@ class FakeExplorerWindows : public ExplorerWindows {
   std::uint32_t startProgram(std::u16string_view commandLine) override;
   void sleep(std::uint32_t milliseconds) override;
   bool bringToForeground(WindowHandle window) override;
+
+  // A started window shows: where Explorer hosts the companion, it is up.
+  bool startedWindowShown() const;
 };
 
 class RecordingLog : public LogSink {

@@ -79,9 +79,7 @@ bool ChoreExecutor::explore(const Chore& chore) {
   const bool useCompanion = s_.companion.canGotoFolder() && chore.newWindow == 0 && bhoUp.value_or(true) &&
                             chore.object.size() < kFolderNameCapacity;
   bool result = true;
-  if (useCompanion) {
-    s_.companion.gotoFolder(chore.object);
-    s_.log.debug(u"sent gotoFolder cmd to TolvaneBho.");
+  if (useCompanion && companionOpened(chore.object)) {
     done(formatText(u"Chore done: %s, CHORE_EXPLORE:%s", chore.name, chore.object));
   } else {
     const std::intptr_t code = s_.shell.execute(u"explore", chore.object, u"", u"");
@@ -94,6 +92,26 @@ bool ChoreExecutor::explore(const Chore& chore) {
   }
   s_.lastFolder.set(chore.object);
   return result;
+}
+
+// The companion navigates on its own threads; whether it could is known
+// once its command thread has taken the command, since one that found no
+// window to navigate stops claiming to be up. A command not taken in time
+// is taken back, so that the folder does not open twice.
+bool ChoreExecutor::companionOpened(std::u16string_view folder) {
+  s_.companion.gotoFolder(folder);
+  s_.log.debug(u"sent gotoFolder cmd to TolvaneBho.");
+  for (std::uint32_t waited = 0; s_.companion.isCmdReady() == false; waited += kCompanionPollMs) {
+    if (waited >= kCompanionTakeMs) {
+      s_.companion.withdrawCommand();
+      s_.log.debug(u"TolvaneBho did not take the gotoFolder cmd; the shell opens the folder.");
+      return false;
+    }
+    s_.sync.sleep(kCompanionPollMs);
+  }
+  if (s_.companion.isBhoUp().value_or(true)) return true;
+  s_.log.debug(u"TolvaneBho found no Explorer window to navigate; the shell opens the folder.");
+  return false;
 }
 
 bool ChoreExecutor::run(const Chore& chore) {

@@ -27,6 +27,11 @@ namespace tolvane {
 // Keyrune+ answers a surf or logon command within this time.
 inline constexpr std::uint32_t kKeyruneAnswerMs = 700;
 
+// The companion's command thread takes a command within moments; one not
+// taken in this time is taken back.
+inline constexpr std::uint32_t kCompanionTakeMs = 3000;
+inline constexpr std::uint32_t kCompanionPollMs = 10;
+
 // Capacities of the companion's text fields the executor writes.
 inline constexpr std::size_t kFolderNameCapacity = 260;
 inline constexpr std::size_t kSiteCapacity = 64;
@@ -63,6 +68,7 @@ class ChoreExecutor {
   bool dispatch(const Chore& chore);
   bool unknownType(const Chore& chore);
   bool explore(const Chore& chore);
+  bool companionOpened(std::u16string_view folder);
   bool run(const Chore& chore);
   bool openOrPrint(const Chore& chore);
   bool fileOperation(const Chore& chore);

@@ -1,5 +1,6 @@
 #include "engine/explorer_watch/explorer_watch.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/format.h"
@@ -25,29 +26,34 @@ std::size_t ExplorerWatch::enumerateExplorerWindows(ExplorerWindowList& list) {
 
 std::size_t ExplorerWatch::startWatch(WindowHandle mainWindow, std::u16string_view lastFolder) {
   std::lock_guard<std::mutex> lock(recordedMutex_);
-  if (isBhoUp_ && isBhoUp_()) return enumerateExplorerWindows(recorded_);
-
-  const std::size_t open = enumerateExplorerWindows(recorded_);
-  std::size_t target = 1;
-  if (open > 0) {
-    recycleExplorer();
-    target = open;
-  } else {
-    std::u16string commandLine = program_;
-    if (!lastFolder.empty()) commandLine += u" /e," + std::u16string(lastFolder);
-    start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
-  }
-
-  ExplorerWindowList fresh;
-  std::size_t waits = 0;
-  waitForCount(target, fresh, waits);
-  system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * target));
-  system_.bringToForeground(mainWindow);
-  return open;
+  return watch(mainWindow, lastFolder).open;
 }
 
 void ExplorerWatch::startAtLaunch(WindowHandle mainWindow, std::u16string_view lastFolder) {
-  if (startWatch(mainWindow, lastFolder) == 0) startedExplorer_ = true;
+  std::lock_guard<std::mutex> lock(recordedMutex_);
+  const Watched watched = watch(mainWindow, lastFolder);
+  if (watched.open > 0 || shellOnly_) return;
+  startedExplorer_ = true;
+  startedWindow_ = watched.started;
+}
+
+ExplorerWatch::Watched ExplorerWatch::watch(WindowHandle mainWindow, std::u16string_view lastFolder) {
+  if (shellOnly_ || companionUp()) return {enumerateExplorerWindows(recorded_), 0};
+
+  const std::size_t open = enumerateExplorerWindows(recorded_);
+  WindowHandle started = 0;
+  if (open > 0) {
+    recycleExplorer();
+    ExplorerWindowList fresh;
+    std::size_t waits = 0;
+    waitForCount(open, fresh, waits);
+  } else {
+    started = startExplorer(lastFolder);
+  }
+  system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * std::max<std::size_t>(open, 1)));
+  if (!companionUp()) useShellFromNowOn(started);
+  system_.bringToForeground(mainWindow);
+  return {open, started};
 }
 
 void ExplorerWatch::closeStartedExplorers() {
@@ -56,6 +62,47 @@ void ExplorerWatch::closeStartedExplorers() {
   ExplorerWindowList fresh;
   enumerateExplorerWindows(fresh);
   for (const ExplorerWindowRecord& record : fresh) system_.closeWindow(record.window);
+  const std::vector<WindowHandle> remaining = anyExplorerWindows();
+  if (std::find(remaining.begin(), remaining.end(), startedWindow_) != remaining.end())
+    system_.closeWindow(startedWindow_);
+}
+
+// Explorer opens its window in a class that depends on the system, so the
+// wait is for a new top-level window of any Explorer class. Only a window
+// that came alone is taken for ours: with two, one may be the user's.
+WindowHandle ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
+  const std::vector<WindowHandle> before = anyExplorerWindows();
+  std::u16string commandLine = program_;
+  if (!lastFolder.empty()) commandLine += u" /e," + std::u16string(lastFolder);
+  start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
+
+  std::vector<WindowHandle> added;
+  for (std::size_t waits = 0;; ++waits) {
+    added = anyExplorerWindows();
+    std::erase_if(added, [&before](WindowHandle window) {
+      return std::find(before.begin(), before.end(), window) != before.end();
+    });
+    if (!added.empty() || waits == kMaxWaits) break;
+    system_.sleep(kWaitStepMs);
+  }
+  return added.size() == 1 ? added.front() : 0;
+}
+
+std::vector<WindowHandle> ExplorerWatch::anyExplorerWindows() {
+  std::vector<WindowHandle> windows;
+  for (std::u16string_view className : kAnyExplorerWindowClass) {
+    for (const ExplorerWindowRecord& record : system_.windowsOfClass(className)) windows.push_back(record.window);
+  }
+  return windows;
+}
+
+// Explorer came, or was reopened, and still nobody hosts the companion: it
+// will not come in this session, so starting or recycling Explorer again
+// would only cost the user seconds and windows.
+void ExplorerWatch::useShellFromNowOn(WindowHandle started) {
+  shellOnly_ = true;
+  if (started) system_.closeWindow(started);
+  log_.activity(kShellOnlyNotice, false);
 }
 
 void ExplorerWatch::recycleExplorer() {

@@ -3,6 +3,10 @@
 // windows opened before the main program loaded the companion carry no
 // helper object, so when the companion's command thread is not up, the open
 // Explorer windows are closed and reopened in place, or Explorer is started.
+// Where Explorer does not load the companion at all (Wine's, or one that
+// refuses browser helper objects), the first try shows it: the window
+// started for nothing is closed again, and from then on folders open
+// through the shell without starting or waiting for Explorer.
 //
 // One object serves the whole run: start-up calls startAtLaunch, every
 // explore chore calls startWatch (OnBnClickStartWatch) from its worker
@@ -10,6 +14,7 @@
 // from several threads at once; each runs to its end before the next one
 // uses the recorded windows.
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <functional>
@@ -23,7 +28,13 @@
 namespace tolvane {
 
 inline constexpr std::u16string_view kExplorerWindowClass = u"ExploreWClass";
+// Every class an Explorer folder window has: with the folder pane, without
+// it (today's Windows names all its folder windows so), and Wine's.
+inline constexpr std::array<std::u16string_view, 3> kAnyExplorerWindowClass = {u"ExploreWClass", u"CabinetWClass",
+                                                                               u"ExplorerWClass"};
 inline constexpr std::u16string_view kExplorerProgram = u"Explorer.exe";
+inline constexpr std::u16string_view kShellOnlyNotice =
+    u"Explorer does not load the Tolvane companion; folders will open through the shell.";
 
 class ExplorerWatch {
  public:
@@ -32,27 +43,40 @@ class ExplorerWatch {
   ExplorerWatch(ExplorerWindows& system, LogSink& log, std::function<bool()> isBhoUp,
                 std::u16string program = std::u16string(kExplorerProgram));
 
-  // Empties the list and fills it with the open Explorer windows; returns
-  // their number.
+  // Empties the list and fills it with the open Explorer windows of class
+  // "ExploreWClass"; returns their number.
   std::size_t enumerateExplorerWindows(ExplorerWindowList& list);
 
   // Makes sure an Explorer window hosting the companion runs; returns the
   // number of Explorer windows that were open when called. Blocks the
-  // calling thread for up to a few seconds while Explorer comes up.
+  // calling thread for up to a few seconds while Explorer comes up, unless
+  // an earlier call found that Explorer does not host the companion.
   std::size_t startWatch(WindowHandle mainWindow, std::u16string_view lastFolder);
 
-  // Start-up: startWatch, and remembers that Explorer was started by us when
-  // no Explorer window was open.
+  // Start-up: startWatch, and remembers that Explorer was started by us for
+  // the companion when no Explorer window was open.
   void startAtLaunch(WindowHandle mainWindow, std::u16string_view lastFolder);
 
-  // Exit: when start-up had to start Explorer, closes every Explorer window
-  // (once).
+  // Exit: when start-up started Explorer for the companion, closes every
+  // "ExploreWClass" window and the window it started (once).
   void closeStartedExplorers();
 
   bool startedExplorer() const { return startedExplorer_; }
+  bool shellOnly() const { return shellOnly_; }
 
  private:
+  struct Watched {
+    std::size_t open = 0;   // Explorer windows open when called
+    WindowHandle started = 0;  // the window a start of Explorer opened
+  };
+
+  // Under recordedMutex_.
+  Watched watch(WindowHandle mainWindow, std::u16string_view lastFolder);
+  bool companionUp() const { return isBhoUp_ && isBhoUp_(); }
+  WindowHandle startExplorer(std::u16string_view lastFolder);
+  std::vector<WindowHandle> anyExplorerWindows();
   void recycleExplorer();
+  void useShellFromNowOn(WindowHandle started);
   std::size_t waitForCount(std::size_t count, ExplorerWindowList& fresh, std::size_t& waits);
   bool start(std::u16string_view commandLine, std::u16string_view errorText);
   void debugLog(std::uint32_t code, std::u16string_view text);
@@ -63,7 +87,11 @@ class ExplorerWatch {
   std::u16string program_;
   std::mutex recordedMutex_;
   ExplorerWindowList recorded_;
+  // The window start-up opened for the companion, closed at exit whatever
+  // its class.
+  WindowHandle startedWindow_ = 0;
   std::atomic<bool> startedExplorer_{false};
+  std::atomic<bool> shellOnly_{false};
 };
 
 }  // namespace tolvane

@@ -1,6 +1,6 @@
 #include "platform/win32/companion_binding.h"
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "protocol/command_words.h"
 #include "protocol/kernel_objects.h"
 #include "protocol/shared_command_block.h"
@@ -40,6 +40,7 @@ bool CompanionBinding::load(const std::wstring& programFolder) {
   dllUnregisterServer_ = resolve<protocol::StatusExport>(protocol::kDllUnregisterServer);
   setHstCommand_ = resolve<protocol::SetTextExport>(protocol::kSetHstCommand);
   isBhoUp_ = resolve<protocol::GetFlagExport>(protocol::kIsBhoUp);
+  isCmdReady_ = resolve<protocol::GetFlagExport>(protocol::kIsCmdReady);
   setDebugLogging_ = resolve<protocol::SetFlagExport>(protocol::kSetDebugLogging);
   setMaxLogSize_ = resolve<protocol::SetSizeExport>(protocol::kSetMaxLogSize);
   setFolderName_ = resolve<protocol::SetTextExport>(protocol::kSetFolderName);
@@ -63,7 +64,7 @@ std::optional<HRESULT> CompanionBinding::unregisterServer() {
 void CompanionBinding::unload() {
   dllRegisterServer_ = dllUnregisterServer_ = nullptr;
   setHstCommand_ = setFolderName_ = setSite_ = setTlCommand_ = nullptr;
-  isBhoUp_ = getKyrValidated_ = nullptr;
+  isBhoUp_ = isCmdReady_ = getKyrValidated_ = nullptr;
   setDebugLogging_ = nullptr;
   setMaxLogSize_ = nullptr;
   getKyrError_ = nullptr;
@@ -88,6 +89,15 @@ CompanionSendResult CompanionBinding::gotoFolder(std::u16string_view folder) {
 std::optional<bool> CompanionBinding::isBhoUp() const {
   if (!isBhoUp_) return std::nullopt;
   return isBhoUp_() != FALSE;
+}
+
+std::optional<bool> CompanionBinding::isCmdReady() const {
+  if (!isCmdReady_) return std::nullopt;
+  return isCmdReady_() != FALSE;
+}
+
+void CompanionBinding::withdrawCommand() {
+  if (setHstCommand_) setHstCommand_(u"");
 }
 
 std::optional<bool> CompanionBinding::kyrValidated() const {

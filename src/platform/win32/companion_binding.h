@@ -37,6 +37,8 @@ class CompanionBinding final : public Companion {
   bool canGotoFolder() const override;
   CompanionSendResult gotoFolder(std::u16string_view folder) override;
   std::optional<bool> isBhoUp() const override;
+  std::optional<bool> isCmdReady() const override;
+  void withdrawCommand() override;
   std::optional<bool> kyrValidated() const override;
   std::optional<std::u16string> kyrError() const override;
   CompanionSendResult sendKeyruneCommand(std::u16string_view site, std::u16string_view command) override;
@@ -58,6 +60,7 @@ class CompanionBinding final : public Companion {
   protocol::StatusExport* dllUnregisterServer_ = nullptr;
   protocol::SetTextExport* setHstCommand_ = nullptr;
   protocol::GetFlagExport* isBhoUp_ = nullptr;
+  protocol::GetFlagExport* isCmdReady_ = nullptr;
   protocol::SetFlagExport* setDebugLogging_ = nullptr;
   protocol::SetSizeExport* setMaxLogSize_ = nullptr;
   protocol::SetTextExport* setFolderName_ = nullptr;

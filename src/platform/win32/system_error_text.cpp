@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 

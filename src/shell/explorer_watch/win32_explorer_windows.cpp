@@ -6,7 +6,7 @@
 
 #include "platform/win32/targeting/foreground.h"
 #include "platform/win32/targeting/window_handle.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -2,7 +2,7 @@
 
 #include "controls/tree_view/tree_items.h"
 #include "engine/scheduler/list_icon.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 

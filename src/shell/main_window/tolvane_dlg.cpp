@@ -12,7 +12,7 @@
 #include "library/chore_files.h"
 #include "library/settings/settings_store.h"
 #include "library/summary_text.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
 #include "shell/program_folder.h"
 #include "shell/resource.h"
@@ -271,8 +271,8 @@ void CTolvaneDlg::startChoreThread() {
 }
 
 void CTolvaneDlg::startExplorerWatch() {
-  // Without the companion's export the watch still starts or recycles
-  // Explorer, so that a later-bound companion finds a window to live in.
+  // Without the companion's export the watch tries Explorer once, as it
+  // does where Explorer does not load the companion.
   std::function<bool()> isBhoUp;
   if (companion_->isBhoUp().has_value()) isBhoUp = [this] { return companion_->isBhoUp().value_or(false); };
   explorerWatch_ = std::make_unique<CExplorerWatch>(logs_.sink, std::move(isBhoUp));

@@ -7,7 +7,7 @@
 #include "platform/system_clock.h"
 #include "platform/win32/library/win32_files.h"
 #include "platform/win32/library/win32_key_names.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "tools/tolvanectl/tolvanectl.h"
 
 int wmain(int argc, wchar_t** argv) {

@@ -54,6 +54,37 @@ TEST(ChoreExecutor, ExploreUsesTheCompanionOnlyWhenItsCommandThreadCanTakeTheFol
   EXPECT_EQ(f.companion.folders.size(), 1u);
 }
 
+TEST(ChoreExecutor, ExploreIsDoneByTheCompanionOnlyWhenItNavigatedElseByTheShell) {
+  struct Case {
+    std::optional<int> pollsUntilTaken;  // none: the command is never taken
+    bool findsWindow;
+    std::intptr_t shellResult;
+    bool viaShell;
+    std::u16string line;
+  };
+  const std::u16string done = u"Chore done: Docs, CHORE_EXPLORE:C:\\Docs";
+  const Case cases[] = {
+      {0, true, 42, false, done},
+      {20, true, 42, false, done},
+      {0, false, 42, true, done},
+      {std::nullopt, true, 42, true, done},
+      {0, false, 2, true, u"Chore not done: Docs, CHORE_EXPLORE:C:\\Docs errCode:2"},
+  };
+  for (const Case& c : cases) {
+    ExecutorFixture f;
+    f.companion.pollsUntilTaken = c.pollsUntilTaken;
+    f.companion.findsWindow = c.findsWindow;
+    f.shell.executeResult = c.shellResult;
+    Chore chore = choreOf(CHORE_EXPLORE, u"Docs");
+    chore.object = u"C:\\Docs";
+    EXPECT_EQ(f.execute(chore), c.shellResult > 32);
+    EXPECT_EQ(f.line(), c.line);
+    EXPECT_EQ(f.companion.folders.size(), 1u);
+    EXPECT_EQ(f.shell.executions.size(), c.viaShell ? 1u : 0u);
+    EXPECT_EQ(f.companion.withdrawn, !c.pollsUntilTaken.has_value());
+  }
+}
+
 TEST(ChoreExecutor, ExploreFailureReportsTheShellCodeBeepsAndStillRemembersTheFolder) {
   ExecutorFixture f;
   f.companion.loaded = false;

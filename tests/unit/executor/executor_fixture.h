@@ -35,14 +35,29 @@ class FakeCompanion : public Companion {
   std::optional<bool> validated = false;
   std::optional<std::u16string> error = u"";
   std::vector<std::u16string> folders;
+  // How the command thread answers a folder command: after this many polls
+  // (none: never), navigating a window or finding none.
+  std::optional<int> pollsUntilTaken = 0;
+  bool findsWindow = true;
+  mutable int polls = 0;
+  bool withdrawn = false;
   std::vector<std::pair<std::u16string, std::u16string>> keyruneCommands;
 
   bool canGotoFolder() const override { return loaded; }
   CompanionSendResult gotoFolder(std::u16string_view folder) override {
     folders.emplace_back(folder);
+    polls = 0;
     return {true, false};
   }
   std::optional<bool> isBhoUp() const override { return loaded ? bhoUp : std::nullopt; }
+  std::optional<bool> isCmdReady() const override {
+    if (!loaded) return std::nullopt;
+    if (folders.empty() || withdrawn) return true;
+    if (!pollsUntilTaken || polls++ < *pollsUntilTaken) return false;
+    if (!findsWindow) const_cast<FakeCompanion*>(this)->bhoUp = false;
+    return true;
+  }
+  void withdrawCommand() override { withdrawn = true; }
   std::optional<bool> kyrValidated() const override { return loaded ? validated : std::nullopt; }
   std::optional<std::u16string> kyrError() const override { return loaded ? error : std::nullopt; }
   CompanionSendResult sendKeyruneCommand(std::u16string_view site, std::u16string_view command) override {

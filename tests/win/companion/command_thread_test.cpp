@@ -5,6 +5,14 @@
 namespace tolvane::test {
 namespace {
 
+// Sends a folder as the main program does and lets the Explorer host take
+// it and carry it out on its window thread.
+void sendFolder(HostProcess& main, HostProcess& explorer, const std::string& folder) {
+  EXPECT_EQ(main.ask("gotofolder " + folder), "sent");
+  EXPECT_EQ(explorer.ask("waitflag isCmdReady 1 15000"), "1");
+  EXPECT_EQ(explorer.ask("pump 200"), "ok");
+}
+
 // The main program and one Explorer with the command thread running.
 struct CompanionCommandThread : CompanionWithExplorer {
   void start(const std::wstring& name) {
@@ -31,9 +39,7 @@ TEST_F(CompanionCommandThread, GotoFolderNavigatesThePrimaryWindowOnItsOwnThread
   ASSERT_EQ(explorer->ask("iconic 0"), "1");
   EXPECT_EQ(main->ask("flag isCmdReady"), "1");
 
-  EXPECT_EQ(main->ask("gotofolder C:\\windows\\system32"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(explorer->ask("pump 200"), "ok");
+  sendFolder(*main, *explorer, "C:\\windows\\system32");
   EXPECT_EQ(explorer->ask("navs 0"), "1 window-thread C:\\windows\\system32");
   EXPECT_EQ(explorer->ask("navs 1"), "0 other-thread ");  // only the primary window moves
   EXPECT_EQ(explorer->ask("iconic 0"), "0");
@@ -68,39 +74,38 @@ TEST_F(CompanionCommandThread, CommandWordsAreCarriedOutAndAlwaysCleared) {
   EXPECT_EQ(log.rfind("Bho>"), log.rfind("Bho>processing DEBUGLOG cmd.")) << log;
 }
 
-TEST_F(CompanionCommandThread, PrimaryWindowThatClosedOrLivesInAnotherProcessIsNeverCalled) {
-  ASSERT_NO_FATAL_FAILURE(start(L"goto-unreachable"));
+TEST_F(CompanionCommandThread, GotoFolderTakesAnotherWindowOfItsProcessOrStopsClaimingToBeUp) {
+  ASSERT_NO_FATAL_FAILURE(start(L"goto-fallback"));
   // The first window sited anywhere becomes primary, here in a second
   // Explorer process that has no command thread.
   HostProcess otherExplorer(stage.explorer);
   ASSERT_EQ(otherExplorer.ask("load"), "ok");
   ASSERT_EQ(otherExplorer.ask("browser"), "0 00000000");
   ASSERT_EQ(explorer->ask("browser"), "0 00000000");
-  EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(otherExplorer.ask("pump 200"), "ok");
-  EXPECT_EQ(explorer->ask("pump 200"), "ok");
-  EXPECT_EQ(otherExplorer.ask("navs 0"), "0 other-thread ");
-  EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
-  EXPECT_NE(readDebugLog().find("primary Explorer window lives in another process"), std::string::npos);
-}
-
-TEST_F(CompanionCommandThread, PrimaryWindowThatQuitIsNotNavigated) {
-  ASSERT_NO_FATAL_FAILURE(start(L"goto-quit"));
-  ASSERT_EQ(explorer->ask("browser"), "0 00000000");
-  ASSERT_EQ(explorer->ask("onquit 0"), "00000000");
-  EXPECT_EQ(explorer->ask("advised 0"), "0");
-  EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(explorer->ask("pump 200"), "ok");
-  EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
-  // Still primary until the next reset: a later window is not.
   ASSERT_EQ(explorer->ask("browser"), "1 00000000");
-  EXPECT_EQ(main->ask("gotofolder C:\\users"), "sent");
+  sendFolder(*main, *explorer, "C:\\users");
+  EXPECT_EQ(otherExplorer.ask("navs 0"), "0 other-thread ");
+  EXPECT_EQ(explorer->ask("navs 1"), "1 window-thread C:\\users");  // the most recent window
+  EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
+  EXPECT_EQ(main->ask("flag isBhoUp"), "1");
+
+  // No window of its own left: the command is cleared only after the
+  // companion has stopped claiming to be up.
+  ASSERT_EQ(explorer->ask("onquit 0"), "00000000");
+  ASSERT_EQ(explorer->ask("close 1"), "ok");
+  EXPECT_EQ(main->ask("gotofolder C:\\windows"), "sent");
   EXPECT_EQ(explorer->ask("waitflag isCmdReady 1 15000"), "1");
+  EXPECT_EQ(main->ask("flag isBhoUp"), "0");
   EXPECT_EQ(explorer->ask("pump 200"), "ok");
-  EXPECT_EQ(explorer->ask("navs 1"), "0 other-thread ");
-  EXPECT_EQ(countOf(readDebugLog(), "the primary Explorer window has closed."), 2);
+  EXPECT_EQ(explorer->ask("navs 0"), "0 other-thread ");
+  EXPECT_EQ(explorer->ask("navs 1"), "1 window-thread C:\\users");
+  EXPECT_EQ(countOf(readDebugLog(), "gotoFolder not carried out; no Explorer window of this process is open."), 1);
+
+  // The next window of its process brings it back.
+  ASSERT_EQ(explorer->ask("browser"), "2 00000000");
+  EXPECT_EQ(main->ask("flag isBhoUp"), "1");
+  sendFolder(*main, *explorer, "C:\\windows");
+  EXPECT_EQ(explorer->ask("navs 2"), "1 window-thread C:\\windows");
 }
 
 TEST(CompanionCommands, GotoFolderSentBeforeAnyExplorerIsTakenByTheFirstCommandThreadAndCleared) {
@@ -117,10 +122,13 @@ TEST(CompanionCommands, GotoFolderSentBeforeAnyExplorerIsTakenByTheFirstCommandT
   HostProcess explorer(stage.explorer);
   ASSERT_EQ(explorer.ask("load"), "ok");
   EXPECT_EQ(explorer.ask("waitflag isCmdReady 1 15000"), "1");
+  EXPECT_EQ(main.ask("flag isBhoUp"), "0");
   EXPECT_EQ(explorer.ask("browser"), "0 00000000");
+  EXPECT_EQ(main.ask("flag isBhoUp"), "1");
   EXPECT_EQ(explorer.ask("pump 200"), "ok");
   EXPECT_EQ(explorer.ask("navs 0"), "0 other-thread ");
-  EXPECT_NE(readDebugLog().find("gotoFolder ignored; no Explorer window has been sited."), std::string::npos);
+  EXPECT_NE(readDebugLog().find("gotoFolder not carried out; no Explorer window of this process is open."),
+            std::string::npos);
 }
 
 TEST(CompanionCommands, EndOfTheCommandThreadsProcessLetsTheNextExplorerStartANewOne) {
@@ -154,10 +162,47 @@ TEST(CompanionCommands, EndOfTheCommandThreadsProcessLetsTheNextExplorerStartANe
   ASSERT_EQ(nextExplorer.ask("load"), "ok");
   EXPECT_EQ(nextExplorer.ask("waitflag isBhoUp 1 15000"), "1");
   ASSERT_EQ(nextExplorer.ask("browser"), "0 00000000");
-  EXPECT_EQ(main.ask("gotofolder C:\\users"), "sent");
-  EXPECT_EQ(nextExplorer.ask("waitflag isCmdReady 1 15000"), "1");
-  EXPECT_EQ(nextExplorer.ask("pump 200"), "ok");
+  sendFolder(main, nextExplorer, "C:\\users");
   EXPECT_EQ(nextExplorer.ask("navs 0"), "1 window-thread C:\\users");
+}
+
+TEST(CompanionCommands, KilledCommandThreadHostIsForgottenAndANewExplorerRunsTheOnlyNewThread) {
+  const CompanionStage stage = stageCompanion(L"thread-killed");
+  ASSERT_FALSE(stage.folder.empty());
+  clearDebugLog();
+  HostProcess main(stage.mainProgram);
+  ASSERT_EQ(main.ask("bind"), "ok");
+  ASSERT_EQ(main.ask("setflag setDebugLogging 1"), "ok");
+  HostProcess first(stage.explorer);
+  ASSERT_EQ(first.ask("load"), "ok");
+  ASSERT_EQ(first.ask("waitflag isBhoUp 1 15000"), "1");
+  ASSERT_TRUE(first.kill());
+
+  // The next Explorer to attach finds the thread's process gone.
+  HostProcess second(stage.explorer);
+  ASSERT_EQ(second.ask("load"), "ok");
+  EXPECT_EQ(second.ask("waitflag isBhoUp 1 15000"), "1");
+  HostProcess third(stage.explorer);
+  ASSERT_EQ(third.ask("load"), "ok");
+  EXPECT_EQ(countOf(readDebugLog(), "cmdThread created in"), 2);
+  EXPECT_EQ(main.ask("block loadCount"), "2");
+  ASSERT_EQ(second.ask("browser"), "0 00000000");
+  sendFolder(main, second, "C:\\users");
+  EXPECT_EQ(second.ask("navs 0"), "1 window-thread C:\\users");
+
+  // The main program asking sees it at once; an Explorer that stayed takes
+  // over with its next window.
+  ASSERT_TRUE(second.kill());
+  EXPECT_EQ(main.ask("flag isBhoUp"), "0");
+  EXPECT_EQ(main.ask("block cmdThreadHandle"), "null");
+  EXPECT_EQ(main.ask("block loadCount"), "1");
+  ASSERT_EQ(third.ask("browser"), "0 00000000");
+  EXPECT_EQ(third.ask("waitflag isBhoUp 1 15000"), "1");
+  sendFolder(main, third, "C:\\windows");
+  EXPECT_EQ(third.ask("navs 0"), "1 window-thread C:\\windows");
+  const std::string log = readDebugLog();
+  EXPECT_EQ(countOf(log, "cmdThread created in"), 3) << log;
+  EXPECT_EQ(countOf(log, " forgotten by uProcId="), 2) << log;
 }
 
 }  // namespace

@@ -77,6 +77,10 @@ bool HostProcess::exit(DWORD timeoutMs) {
   return WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
+bool HostProcess::kill() {
+  return process_ && TerminateProcess(process_, 1) && WaitForSingleObject(process_, 30000) == WAIT_OBJECT_0;
+}
+
 long runProgram(const std::wstring& executable, const std::wstring& arguments, DWORD timeoutMs) {
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;

@@ -28,6 +28,8 @@ class HostProcess {
   // Lets the process end by itself (the library then sees its process
   // end); false when it did not end in time.
   bool exit(DWORD timeoutMs = 30000);
+  // Ends the process as a crash would: the library never sees it go.
+  bool kill();
 
  private:
   HANDLE process_ = nullptr;

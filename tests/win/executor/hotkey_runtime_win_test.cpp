@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/win32/sync/win32_sync.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "support/fake_registry.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"
@@ -30,6 +30,8 @@ class NoCompanion : public Companion {
   bool canGotoFolder() const override { return false; }
   CompanionSendResult gotoFolder(std::u16string_view) override { return {}; }
   std::optional<bool> isBhoUp() const override { return std::nullopt; }
+  std::optional<bool> isCmdReady() const override { return std::nullopt; }
+  void withdrawCommand() override {}
   std::optional<bool> kyrValidated() const override { return std::nullopt; }
   std::optional<std::u16string> kyrError() const override { return std::nullopt; }
   CompanionSendResult sendKeyruneCommand(std::u16string_view, std::u16string_view) override { return {}; }

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "engine/logs/activity_log.h"
-#include "platform/win32/log_file.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/log_file.h"
+#include "platform/win32/common/wide.h"
 #include "shell/logs/shell_logs.h"
 
 namespace tolvane::win32 {

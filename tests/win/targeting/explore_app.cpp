@@ -1,8 +1,8 @@
 // Stands in for Explorer in the Explorer-watch tests, since Wine's Explorer
 // windows have another class:
-//   targeting_explore_app.exe [/e,FOLDER]
-// Opens one window of class "ExploreWClass" titled FOLDER (or "Desktop")
-// and ends when it is closed.
+//   targeting_explore_app.exe [/class=CLASS] [/e,FOLDER]
+// Opens one window of class CLASS (default "ExploreWClass") titled FOLDER
+// (or "Desktop") and ends when it is closed.
 
 #include <windows.h>
 
@@ -24,13 +24,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::wstring commandLine = GetCommandLineW();
   const std::size_t at = commandLine.find(L"/e,");
   const std::wstring title = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
+  const std::size_t classAt = commandLine.find(L"/class=");
+  const std::wstring className =
+      classAt == std::wstring::npos ? L"ExploreWClass"
+                                    : commandLine.substr(classAt + 7, commandLine.find(L' ', classAt) - classAt - 7);
 
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"ExploreWClass";
+  windowClass.lpszClassName = className.c_str();
   RegisterClassW(&windowClass);
-  CreateWindowExW(0, L"ExploreWClass", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400, nullptr,
+  CreateWindowExW(0, className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400, nullptr,
                   nullptr, instance, nullptr);
 
   MSG message;

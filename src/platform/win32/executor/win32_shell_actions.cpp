@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/win32/com_apartment.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

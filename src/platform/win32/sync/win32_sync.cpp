@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/win32/sync/worker_threads.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

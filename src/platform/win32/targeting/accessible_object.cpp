@@ -8,7 +8,7 @@
 
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/targeting/window_handle.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -17,7 +17,7 @@
 #include "base/text.h"
 #include "host/fake_web_browser.h"
 #include "platform/win32/companion_binding.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "protocol/exports.h"
 #include "protocol/kernel_objects.h"
 #include "protocol/shared_command_block.h"

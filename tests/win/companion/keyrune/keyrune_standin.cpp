@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "protocol/command_words.h"
 #include "protocol/exports.h"
 #include "protocol/kernel_objects.h"

@@ -1,10 +1,10 @@
-#include "platform/win32/log_file.h"
+#include "platform/win32/common/log_file.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "protocol/debug_log_format.h"
 
 namespace tolvane::win32 {
