@@ -66,6 +66,12 @@ struct CrashFilterState {
   NoteText note;
   MiniDumpWriteDumpFunction writeDump = nullptr;
   volatile LONG entered = 0;
+  // The crash the report writer is asked to write, and the two events
+  // between it and the filter.
+  EXCEPTION_POINTERS* exception = nullptr;
+  DWORD crashedThread = 0;
+  HANDLE reportRequested = nullptr;
+  HANDLE reportWritten = nullptr;
 };
 
 CrashFilterState theState;
@@ -78,12 +84,12 @@ bool copyInto(wchar_t (&buffer)[kPathCapacity], const std::wstring& text) {
 }
 
 // Returns 0 when the dump was written, else the error code.
-DWORD writeDump(EXCEPTION_POINTERS* exception) {
+DWORD writeDump() {
   if (!theState.writeDump) return ERROR_PROC_NOT_FOUND;
   HANDLE file =
       CreateFileW(theState.dumpPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return GetLastError();
-  MINIDUMP_EXCEPTION_INFORMATION information{GetCurrentThreadId(), exception, FALSE};
+  MINIDUMP_EXCEPTION_INFORMATION information{theState.crashedThread, theState.exception, FALSE};
   const BOOL written =
       theState.writeDump(GetCurrentProcess(), GetCurrentProcessId(), file, kDumpType, &information, nullptr, nullptr);
   const DWORD error = written ? 0 : GetLastError();
@@ -119,30 +125,35 @@ void addPlace(NoteText& note, const void* address) {
   note.add(")");
 }
 
-void writeNote(const EXCEPTION_RECORD& record, DWORD dumpError) {
+// "2024-05-01 at 12:34:56"
+void addLocalTime(NoteText& note, const SYSTEMTIME& time) {
+  const struct {
+    WORD value;
+    int digits;
+    const char* after;
+  } parts[] = {{time.wYear, 4, "-"},     {time.wMonth, 2, "-"},  {time.wDay, 2, " at "},
+               {time.wHour, 2, ":"},     {time.wMinute, 2, ":"}, {time.wSecond, 2, ""}};
+  for (const auto& part : parts) {
+    note.addDecimal(part.value, part.digits);
+    note.add(part.after);
+  }
+}
+
+void writeNote(DWORD dumpError) {
+  const EXCEPTION_RECORD& record = *theState.exception->ExceptionRecord;
   SYSTEMTIME now{};
   GetLocalTime(&now);
   NoteText& note = theState.note;
   note.clear();
   note.addWide(theState.programName);
   note.add(" crashed on ");
-  note.addDecimal(now.wYear, 4);
-  note.add("-");
-  note.addDecimal(now.wMonth, 2);
-  note.add("-");
-  note.addDecimal(now.wDay, 2);
-  note.add(" at ");
-  note.addDecimal(now.wHour, 2);
-  note.add(":");
-  note.addDecimal(now.wMinute, 2);
-  note.add(":");
-  note.addDecimal(now.wSecond, 2);
+  addLocalTime(note, now);
   note.add(": exception ");
   note.addHex(record.ExceptionCode, 8);
   note.add(" at ");
   addPlace(note, record.ExceptionAddress);
   note.add(", thread ");
-  note.addDecimal(GetCurrentThreadId());
+  note.addDecimal(theState.crashedThread);
   if (dumpError == 0) {
     note.add("; minidump written");
   } else {
@@ -160,12 +171,32 @@ void writeNote(const EXCEPTION_RECORD& record, DWORD dumpError) {
   CloseHandle(file);
 }
 
+void writeReport() { writeNote(writeDump()); }
+
+// Waits, from start-up on, for the one crash it will report.
+DWORD WINAPI reportWriter(void*) {
+  WaitForSingleObject(theState.reportRequested, INFINITE);
+  writeReport();
+  SetEvent(theState.reportWritten);
+  return 0;
+}
+
 LONG WINAPI writeCrashReport(EXCEPTION_POINTERS* exception) {
   // A second thread that crashes meanwhile waits: the first one's report
   // ends the process when it is written.
   if (InterlockedExchange(&theState.entered, 1) != 0) Sleep(INFINITE);
-  const DWORD dumpError = writeDump(exception);
-  writeNote(*exception->ExceptionRecord, dumpError);
+  theState.exception = exception;
+  theState.crashedThread = GetCurrentThreadId();
+  // The report is written on the writer's own stack: after a stack
+  // overflow, the crashed thread has too little left for a minidump. A
+  // writer that hangs (the loader lock held by the crashed thread, say)
+  // does not keep the broken process alive.
+  constexpr DWORD kReportTimeoutMs = 30000;
+  if (theState.reportRequested) {
+    SignalObjectAndWait(theState.reportRequested, theState.reportWritten, kReportTimeoutMs, FALSE);
+  } else {
+    writeReport();
+  }
   return EXCEPTION_EXECUTE_HANDLER;
 }
 
@@ -184,6 +215,16 @@ bool installCrashFilter(const std::wstring& folder) {
   if (HMODULE dbghelp = loadSystemLibrary(L"dbghelp.dll")) {
     theState.writeDump = reinterpret_cast<MiniDumpWriteDumpFunction>(
         reinterpret_cast<void*>(GetProcAddress(dbghelp, "MiniDumpWriteDump")));
+  }
+  theState.reportRequested = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  theState.reportWritten = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  HANDLE writer = theState.reportRequested && theState.reportWritten
+                      ? CreateThread(nullptr, 0, reportWriter, nullptr, 0, nullptr)
+                      : nullptr;
+  if (writer) {
+    CloseHandle(writer);
+  } else {
+    theState.reportRequested = nullptr;
   }
   // Windows otherwise swallows exceptions raised in timer callbacks, and a
   // broken program would run on instead of reporting.
