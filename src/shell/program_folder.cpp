@@ -14,4 +14,14 @@ std::wstring moduleFolder() {
   return {};
 }
 
+std::wstring programFolder() {
+  std::wstring folder = moduleFolder();
+  if (!folder.empty()) return folder;
+  std::wstring current(32768, L'\0');
+  const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+  current.resize(length < current.size() ? length : 0);
+  if (!current.empty() && current.back() != L'\\') current += L'\\';
+  return current;
+}
+
 }  // namespace tolvane::win32

@@ -9,4 +9,8 @@ namespace tolvane::win32 {
 
 std::wstring moduleFolder();
 
+// The program folder of the run: the module's folder or, when that cannot
+// be had, the current directory, with a trailing backslash.
+std::wstring programFolder();
+
 }  // namespace tolvane::win32

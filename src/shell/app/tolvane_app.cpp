@@ -3,8 +3,12 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <optional>
 
 #include "platform/win32/targeting/foreground.h"
+#include "shell/app/crash_filter.h"
+#include "shell/app/crash_reports.h"
+#include "shell/help/help_file.h"
 #include "shell/main_window/tolvane_dlg.h"
 #include "shell/program_folder.h"
 #include "shell/resource.h"
@@ -41,12 +45,21 @@ bool CTolvaneApp::InitInstance() {
                                                       ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
 
-  helpFile_ = moduleFolder() + L"Tolvane.chm";
+  // The report of a crash in the last run is picked up before this run
+  // could leave one of its own.
+  const std::wstring folder = programFolder();
+  const std::optional<std::u16string> lastCrash = takeLastCrashReport(folder);
+  installCrashFilter(folder);
+
+  // The Help commands open this file (see help_file.h).
+  setHelpFile(moduleFolder() + L"Tolvane.chm");
   {
     auto dialog = std::make_unique<CTolvaneDlg>(instance_);
+    if (lastCrash) dialog->addStartNotice(*lastCrash);
     HACCEL accelerators = LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     dialog->runModal(nullptr, accelerators);
   }
+  closeHelp();
   if (instanceMutex) CloseHandle(instanceMutex);
   return false;
 }

@@ -1,10 +1,8 @@
 #pragma once
 // The program run: the single-instance guard, the common controls, the
-// help file, and the main dialog run until it ends.
+// crash report, the help file, and the main dialog run until it ends.
 
 #include <windows.h>
-
-#include <string>
 
 namespace tolvane::win32 {
 
@@ -15,11 +13,8 @@ class CTolvaneApp {
   // The whole run; false, so that the process ends afterwards.
   bool InitInstance();
 
-  const std::wstring& helpFile() const { return helpFile_; }
-
  private:
   HINSTANCE instance_;
-  std::wstring helpFile_;
 };
 
 }  // namespace tolvane::win32

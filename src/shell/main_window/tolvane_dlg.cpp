@@ -116,14 +116,7 @@ void CTolvaneDlg::startUp() {
 }
 
 void CTolvaneDlg::takeProgramFolder() {
-  std::wstring folder = moduleFolder();
-  if (folder.empty()) {
-    std::wstring current(32768, L'\0');
-    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
-    current.resize(length < current.size() ? length : 0);
-    folder = current;
-    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
-  }
+  const std::wstring folder = programFolder();
   programFolder_ = fromWide(folder);
   SetCurrentDirectoryW(folder.c_str());
   writeProgramFolder(registry_, programFolder_);
@@ -295,6 +288,7 @@ void CTolvaneDlg::addTrayIconAndGreet() {
   setTrayTip(kIdleTrayTip);
   hotKeys_->hook().setSuspended(false);
   writeToActivityLog(kGreeting, false);
+  for (const std::u16string& notice : startNotices_) writeToActivityLog(notice, true);
 }
 
 void CTolvaneDlg::startOneSecondTimer() { SetTimer(hwnd(), ID_STATUS_TIMER, 1000, nullptr); }

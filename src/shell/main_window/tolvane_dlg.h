@@ -49,6 +49,10 @@ class CTolvaneDlg final : public CDialogBase {
   void writeToActivityLog(std::u16string_view text, bool isError) { logs_.activityLog.writeToActivityLog(text, isError); }
   void debugLog(std::uint32_t code, std::u16string_view text) { logs_.debugLog.debugLog(code, text); }
 
+  // Error lines for the activity window right after the greeting, such as
+  // the crash report the last run left.
+  void addStartNotice(std::u16string text) { startNotices_.push_back(std::move(text)); }
+
   void refreshStatus(bool full);
   void setTrayTip(std::u16string_view text) { tray_.setTrayTip(text); }
   // Saves what has to be saved; both endings use it.
@@ -128,6 +132,7 @@ class CTolvaneDlg final : public CDialogBase {
   ChoreFileGuard choreFileGuard_;
   Settings settings_;
   std::u16string programFolder_;
+  std::vector<std::u16string> startNotices_;
 
   std::shared_ptr<Event> choreEvent_;
   std::shared_ptr<Event> schedulerEvent_;

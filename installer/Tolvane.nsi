@@ -1,0 +1,240 @@
+; TolvaneSetup.exe: installs the program folder (build/windows/dist) for the
+; current user, in that user's own programs folder, without elevation.
+;
+; Tolvane keeps the user's chore files, their backups and its logs in its
+; program folder, so that folder must stay writable: under Program Files a
+; standard user could not save a single chore. A per-user install in
+; %LOCALAPPDATA%\Programs\Tolvane keeps it writable and needs no
+; administrator, and a copy unzipped into any writable folder works the
+; same way.
+;
+; makensis -DVERSION=1.0.1 -DFILE_VERSION=1.0.0.1 -DDIST=<dist folder>
+;          -DICON=<tolvane.ico> -DOUTFILE=<TolvaneSetup.exe> Tolvane.nsi
+
+!macro REQUIRE_DEFINE name
+  !ifndef ${name}
+    !error "makensis needs -D${name}=..."
+  !endif
+!macroend
+!insertmacro REQUIRE_DEFINE VERSION
+!insertmacro REQUIRE_DEFINE FILE_VERSION
+!insertmacro REQUIRE_DEFINE DIST
+!insertmacro REQUIRE_DEFINE ICON
+!insertmacro REQUIRE_DEFINE OUTFILE
+
+Unicode true
+Target amd64-unicode
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+ManifestDPIAware true
+
+!include "MUI2.nsh"
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+!include "WinMessages.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvane"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define SETTINGS_KEY "Software\Tallowmere\Tolvane"
+!define BHO_CLSID "{6F2D8A41-93B7-4C5E-A1D0-7E4B2C9F5A13}"
+; The main window's "Exit the program now" command: Tolvane saves what it
+; has to save and ends, as when the user exits it.
+!define ID_TRAY_EXIT 1085
+
+Name "Tolvane"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Tolvane"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Tallowmere Tolvane ${VERSION}"
+
+VIProductVersion "${FILE_VERSION}"
+VIAddVersionKey "ProductName" "Tolvane"
+VIAddVersionKey "CompanyName" "Tallowmere"
+VIAddVersionKey "FileDescription" "Tolvane Setup"
+VIAddVersionKey "FileVersion" "${FILE_VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "Tallowmere"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_ABORTWARNING
+
+!define MUI_DIRECTORYPAGE_TEXT_TOP "Tolvane keeps your chore files, their backups and its logs in the folder it is installed in, so choose a folder you can write to. The proposed folder is your own programs folder; installing there needs no administrator."
+!define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckFolderIsWritable
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Tolvane.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start Tolvane now"
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!define MUI_COMPONENTSPAGE_TEXT_TOP "Tolvane will be removed. Your chore files, their backups, the logs and your settings are kept unless you tick the box below."
+!insertmacro MUI_UNPAGE_COMPONENTS
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE "English"
+
+; Waits until Tolvane has ended, closing it first: asked when the user
+; watches, at once in silent mode. Its single-instance mutex "__Tolvane_"
+; tells whether it still runs.
+!macro CLOSE_RUNNING_TOLVANE prefix
+Function ${prefix}CloseRunningTolvane
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "__Tolvane_") p .r0'
+  ${If} $0 P= 0
+    Return
+  ${EndIf}
+  System::Call 'kernel32::CloseHandle(p r0)'
+  ${IfNot} ${Silent}
+    MessageBox MB_OKCANCEL|MB_ICONQUESTION "Tolvane is running and must be closed first.$\n$\nIt saves your chores as it does when you exit it. Close Tolvane now?" IDOK close
+    Abort "Tolvane is still running."
+  ${EndIf}
+close:
+  ; The main window is the dialog titled "Tolvane" that has a menu bar;
+  ; message boxes captioned "Tolvane" have none.
+  StrCpy $1 0
+find_window:
+  FindWindow $1 "#32770" "Tolvane" "" $1
+  ${If} $1 <> 0
+    System::Call 'user32::GetMenu(p r1) p .r2'
+    StrCmp $2 0 find_window
+    SendMessage $1 ${WM_COMMAND} ${ID_TRAY_EXIT} 0 /TIMEOUT=2000
+  ${EndIf}
+  StrCpy $3 0
+wait_for_end:
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "__Tolvane_") p .r0'
+  ${If} $0 P= 0
+    Return
+  ${EndIf}
+  System::Call 'kernel32::CloseHandle(p r0)'
+  Sleep 250
+  IntOp $3 $3 + 1
+  IntCmp $3 120 0 wait_for_end
+  ${IfNot} ${Silent}
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Tolvane has not closed. It may be asking you something; answer it and click Retry." IDRETRY close
+  ${EndIf}
+  Abort "Tolvane did not close."
+FunctionEnd
+!macroend
+!insertmacro CLOSE_RUNNING_TOLVANE ""
+!insertmacro CLOSE_RUNNING_TOLVANE "un."
+
+Function CheckFolderIsWritable
+  StrCpy $1 0
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    StrCpy $1 1
+  ${EndIf}
+  ClearErrors
+  CreateDirectory "$INSTDIR"
+  FileOpen $0 "$INSTDIR\TolvaneWriteTest.tmp" w
+  ${If} ${Errors}
+    ${If} $1 = 1
+      RMDir "$INSTDIR"
+    ${EndIf}
+    MessageBox MB_OK|MB_ICONEXCLAMATION "You cannot write to $INSTDIR.$\n$\nTolvane keeps your chore files there, so choose a folder you can write to, such as $LOCALAPPDATA\Programs\Tolvane."
+    Abort
+  ${EndIf}
+  FileClose $0
+  Delete "$INSTDIR\TolvaneWriteTest.tmp"
+  ${If} $1 = 1
+    RMDir "$INSTDIR"
+  ${EndIf}
+FunctionEnd
+
+; Tolvane unregisters the companion when it ends, but a Tolvane that did
+; not end normally leaves the registration behind. The companion refuses to
+; load into the uninstaller, so its registration is removed key by key:
+; the keys its DllRegisterServer writes and its type library's entries.
+Function un.RemoveCompanionRegistration
+  DeleteRegKey HKLM "SOFTWARE\Microsoft\Windows\CurrentVersion\Explorer\Browser Helper Objects\${BHO_CLSID}"
+  DeleteRegKey HKCR "CLSID\${BHO_CLSID}"
+  DeleteRegKey HKCR "TolvaneBho.expWatch.1"
+  DeleteRegKey HKCR "TolvaneBho.expWatch"
+  DeleteRegKey HKCR "AppID\{A94C1E27-5B3D-4F80-9C6A-2D71E8B0F546}"
+  DeleteRegKey HKCR "AppID\TolvaneBho.DLL"
+  DeleteRegKey HKCR "TypeLib\{1C8E5F93-7A24-4D6B-B3F1-8E05A9C2D7E4}"
+  DeleteRegKey HKCR "Interface\{E5B7293D-04C8-4A1F-8D62-C3F9B1A0E7D8}"
+FunctionEnd
+
+Section "Tolvane"
+  SectionIn RO
+  Call CloseRunningTolvane
+
+  SetOutPath "$INSTDIR"
+  File "${DIST}\Tolvane.exe"
+  File "${DIST}\TolvaneBho.dll"
+  File "${DIST}\Tolvane.chm"
+  SetOutPath "$INSTDIR\sample"
+  File "${DIST}\sample\_TolvaneChores.xml"
+  File "${DIST}\sample\_TolvaneChoreLists.xml"
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+  ; The companion accepts only hosts whose path names Tolvane (or Explorer
+  ; while Tolvane runs), so it is registered from inside this installer,
+  ; TolvaneSetup.exe, rather than by regsvr32.
+  ClearErrors
+  RegDLL "$INSTDIR\TolvaneBho.dll"
+  ${If} ${Errors}
+    DetailPrint "The Explorer companion was not registered now; Tolvane registers it each time it starts."
+  ${EndIf}
+
+  CreateDirectory "$SMPROGRAMS\Tolvane"
+  CreateShortcut "$SMPROGRAMS\Tolvane\Tolvane.lnk" "$INSTDIR\Tolvane.exe" "" "$INSTDIR\Tolvane.exe" 0
+  CreateShortcut "$SMPROGRAMS\Tolvane\Tolvane Help.lnk" "$INSTDIR\Tolvane.chm"
+  CreateShortcut "$SMPROGRAMS\Tolvane\Uninstall Tolvane.lnk" "$INSTDIR\Uninstall.exe"
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Tolvane"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Tallowmere"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Tolvane.exe,0"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "un.Tolvane" UnProgram
+  SectionIn RO
+  Call un.CloseRunningTolvane
+
+  Call un.RemoveCompanionRegistration
+  DeleteRegValue HKCU "${RUN_KEY}" "Tolvane"
+
+  Delete "$SMPROGRAMS\Tolvane\Tolvane.lnk"
+  Delete "$SMPROGRAMS\Tolvane\Tolvane Help.lnk"
+  Delete "$SMPROGRAMS\Tolvane\Uninstall Tolvane.lnk"
+  RMDir "$SMPROGRAMS\Tolvane"
+
+  Delete "$INSTDIR\Tolvane.exe"
+  Delete "$INSTDIR\TolvaneBho.dll"
+  Delete "$INSTDIR\Tolvane.chm"
+  Delete "$INSTDIR\sample\_TolvaneChores.xml"
+  Delete "$INSTDIR\sample\_TolvaneChoreLists.xml"
+  RMDir "$INSTDIR\sample"
+  Delete "$INSTDIR\Uninstall.exe"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ; Only an empty folder goes: the user's own files keep it.
+  RMDir "$INSTDIR"
+SectionEnd
+
+Section /o "un.My chore files and logs" UnUserData
+  Delete "$INSTDIR\_TolvaneChores.xml"
+  Delete "$INSTDIR\_TolvaneChoreLists.xml"
+  Delete "$INSTDIR\_TolvaneChores.xml.backup"
+  Delete "$INSTDIR\_TolvaneChoreLists.xml.backup"
+  Delete "$INSTDIR\TolvaneActivity.log"
+  Delete "$INSTDIR\TolvaneCrash*.dmp"
+  Delete "$INSTDIR\TolvaneCrash*.txt"
+  Delete "C:\Tallowmere-TolvaneDebug.log"
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey /ifempty HKCU "Software\Tallowmere"
+  RMDir "$INSTDIR"
+SectionEnd
+
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnProgram} "The program, its help, its Explorer companion and its Start Menu entries."
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnUserData} "Also your chore files and their backups, the activity and debug logs, crash reports and your settings."
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END

@@ -1,0 +1,17 @@
+#include "platform/win32/system_library.h"
+
+#include <string>
+
+namespace tolvane::win32 {
+
+HMODULE loadSystemLibrary(const wchar_t* fileName) {
+  std::wstring path(MAX_PATH, L'\0');
+  const UINT length = GetSystemDirectoryW(path.data(), static_cast<UINT>(path.size()));
+  if (length == 0 || length >= path.size()) return nullptr;
+  path.resize(length);
+  path += L'\\';
+  path += fileName;
+  return LoadLibraryW(path.c_str());
+}
+
+}  // namespace tolvane::win32
