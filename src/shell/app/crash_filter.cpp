@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "platform/win32/system_library.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "shell/logs/log_writers.h"
 
 namespace tolvane::win32 {

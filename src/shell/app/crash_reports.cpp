@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/format.h"
-#include "platform/win32/wide.h"
+#include "platform/win32/common/wide.h"
 #include "shell/app/crash_filter.h"
 
 namespace tolvane::win32 {
