@@ -66,13 +66,15 @@ struct Rig {
   NullSync sync;
   ChoreCommandSlot slot{std::make_shared<NullEvent>(), nullptr};
   RecordingLog log;
-  ChoreListLauncher launcher{library, sync, log, [](std::function<void()>) { return 0; }};
+  ChoreListLauncher launcher{library, sync, log};
   KeyCapture capture;
   FakeSounds sounds;
   FakeWindowActions windows;
   HotKeyHook hook{HotKeyHookServices{library, slot, launcher, capture, sounds, log, windows, nullptr}};
 
   Rig() {
+    // A list started by a key stays "in progress": its thread never runs.
+    launcher.setListThreads([](std::function<void()>) { return 0; }, [](ChoreListId) {});
     library.edit([](LibraryContents& contents) {
       for (int i = 0; i < kChores; ++i) {
         Chore chore = makeChore(u"chore " + std::u16string(1, u'a' + i % 26) + std::u16string(i / 26 + 1, u'x'));

@@ -27,10 +27,7 @@ struct HookRig {
   RecordingLogSink log;
   std::vector<ChoreListId> started;
   int threadError = 0;
-  ChoreListLauncher launcher{library, sync, log, [this](std::function<void()> body) {
-                               if (threadError == 0) body();
-                               return threadError;
-                             }};
+  ChoreListLauncher launcher{library, sync, log};
   KeyCapture capture;
   FakeSounds sounds;
   FakeWindowActions windows;
@@ -39,7 +36,12 @@ struct HookRig {
                                      [this](bool enabled) { toolbar.push_back(enabled); }}};
 
   HookRig() {
-    launcher.setThreadBody([this](ChoreListId id) { started.push_back(id); });
+    launcher.setListThreads(
+        [this](std::function<void()> body) {
+          if (threadError == 0) body();
+          return threadError;
+        },
+        [this](ChoreListId id) { started.push_back(id); });
     hook.setSuspended(false);
   }
   bool press(std::uint16_t key, ModifierState pressed) { return hook.onKey({0, key, 0}, pressed); }
@@ -107,6 +109,28 @@ TEST(HotKeyHook, WhileSuspendedEveryKeyPassesEvenTheMasterKey) {
   EXPECT_FALSE(rig.press(0x27, kCtrlShift));
   EXPECT_TRUE(rig.hook.processingEnabled().load());
   EXPECT_TRUE(rig.slot.take().command.empty());
+}
+
+TEST(HotKeyHook, AnOpenEditorSuspendsHotKeysWithTheButtonAndTheLogLines) {
+  HookRig rig;
+  rig.library.appendChore(boundChore(u"Notes", 'N', kHotKeyControl));
+  {
+    HotKeySuspension editorOpen(rig.hook);
+    EXPECT_TRUE(rig.hook.suspended());
+    EXPECT_FALSE(rig.press('N', kCtrl));
+    EXPECT_FALSE(rig.press(0x27, kCtrlShift));
+  }
+  EXPECT_FALSE(rig.hook.suspended());
+  EXPECT_TRUE(rig.press('N', kCtrl));
+  EXPECT_EQ(rig.toolbar, (std::vector<bool>{false, true}));
+  const std::vector<LoggedLine> lines = rig.log.activityLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, "Hotkey processing: DISABLED");
+  EXPECT_TRUE(lines[0].isError);
+  EXPECT_EQ(lines[1].text, "Hotkey processing: ENABLED");
+  EXPECT_FALSE(lines[1].isError);
+  // The master toggle is untouched: the editor did not switch hot keys off.
+  EXPECT_TRUE(rig.hook.processingEnabled().load());
 }
 
 TEST(HotKeyHook, ListsStartOnTheirKeyAndWaitingStepsAreReleasedOnlyWhileTheirListRuns) {
