@@ -30,5 +30,7 @@ status=0
 wait "$E2E_TOLVANE_PID" || status=$?
 E2E_TOLVANE_PID=""
 [ "$status" -eq 0 ] || e2e_fail "Tolvane ended with status $status"
+# The list ended before the program did, not with it.
+[ "$(e2e_activity_count "Chore list: Explore terminated.")" -eq 1 ] || e2e_fail "the list was not stopped at exit"
 [ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' lastChoreList)" = "Explore" ] ||
   e2e_fail "settings not saved at exit"
