@@ -58,7 +58,6 @@ class NullSync : public Sync {
   WaitResult wait(Event&, std::uint32_t) override { return WaitResult::Signaled; }
   int waitAny(std::span<Event* const>, std::uint32_t) override { return 0; }
   void sleep(std::uint32_t) override {}
-  bool startThread(std::function<void()>) override { return true; }
 };
 
 struct Rig {

@@ -35,14 +35,6 @@ HANDLE startWorkerThread(std::function<void()> body, int& error) {
   return reinterpret_cast<HANDLE>(thread);
 }
 
-int startDetachedWorkerThread(std::function<void()> body) {
-  int error = 0;
-  HANDLE thread = startWorkerThread(std::move(body), error);
-  // Worker threads are not joined: the program lets them end with it.
-  if (thread) CloseHandle(thread);
-  return error;
-}
-
 WorkerThreadGroup::~WorkerThreadGroup() {
   for (HANDLE thread : threads_) CloseHandle(thread);
 }

@@ -15,9 +15,6 @@ namespace tolvane::win32 {
 // with the C runtime's error number in `error`.
 HANDLE startWorkerThread(std::function<void()> body, int& error);
 
-// Starts a thread nobody waits for: 0, or the C runtime's error number.
-int startDetachedWorkerThread(std::function<void()> body);
-
 // Threads whose owner waits for them before it lets go of what they use.
 // Any thread may start one; a group that is closing starts no more, so a
 // list that chains to the next one while the program ends starts nothing.
