@@ -53,6 +53,18 @@ Chore boundChore(std::u16string name, std::uint16_t key, std::uint16_t modifiers
   return chore;
 }
 
+// The hot-key button and the activity window showed hot keys going off,
+// then on again.
+void expectOffThenOn(const HookRig& rig) {
+  EXPECT_EQ(rig.toolbar, (std::vector<bool>{false, true}));
+  const std::vector<LoggedLine> lines = rig.log.activityLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, "Hotkey processing: DISABLED");
+  EXPECT_TRUE(lines[0].isError);
+  EXPECT_EQ(lines[1].text, "Hotkey processing: ENABLED");
+  EXPECT_FALSE(lines[1].isError);
+}
+
 TEST(HotKeyHook, AChoreHotKeyHandsACopyToTheChoreThreadAndIsSwallowed) {
   HookRig rig;
   Chore chore = boundChore(u"Notes", 'N', kHotKeyControl, CHORE_EXPLORE);
@@ -87,13 +99,7 @@ TEST(HotKeyHook, MasterKeySwitchesProcessingWithItsSoundsToolbarAndLogLines) {
   EXPECT_TRUE(rig.press('N', kCtrl));
 
   EXPECT_EQ(rig.sounds.played(), (std::vector<std::uint16_t>{158, 154}));
-  EXPECT_EQ(rig.toolbar, (std::vector<bool>{false, true}));
-  const std::vector<LoggedLine> lines = rig.log.activityLines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].text, "Hotkey processing: DISABLED");
-  EXPECT_TRUE(lines[0].isError);
-  EXPECT_EQ(lines[1].text, "Hotkey processing: ENABLED");
-  EXPECT_FALSE(lines[1].isError);
+  expectOffThenOn(rig);
 
   // A master key from the settings replaces the default one.
   rig.hook.setMasterKey({'M', kHotKeyAlt});
@@ -122,13 +128,7 @@ TEST(HotKeyHook, AnOpenEditorSuspendsHotKeysWithTheButtonAndTheLogLines) {
   }
   EXPECT_FALSE(rig.hook.suspended());
   EXPECT_TRUE(rig.press('N', kCtrl));
-  EXPECT_EQ(rig.toolbar, (std::vector<bool>{false, true}));
-  const std::vector<LoggedLine> lines = rig.log.activityLines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].text, "Hotkey processing: DISABLED");
-  EXPECT_TRUE(lines[0].isError);
-  EXPECT_EQ(lines[1].text, "Hotkey processing: ENABLED");
-  EXPECT_FALSE(lines[1].isError);
+  expectOffThenOn(rig);
   // The master toggle is untouched: the editor did not switch hot keys off.
   EXPECT_TRUE(rig.hook.processingEnabled().load());
 }
