@@ -67,12 +67,6 @@ bool WorkerThreadGroup::closeAndJoin(std::uint32_t timeoutMs) {
   return allEnded;
 }
 
-int WorkerThreadGroup::running() {
-  std::scoped_lock lock(mutex_);
-  forgetEndedLocked();
-  return static_cast<int>(threads_.size());
-}
-
 void WorkerThreadGroup::forgetEndedLocked() {
   const auto ended = std::remove_if(threads_.begin(), threads_.end(), [](HANDLE thread) {
     if (!hasEnded(thread)) return false;

@@ -33,9 +33,6 @@ class WorkerThreadGroup {
   // started; true when every one has ended.
   bool closeAndJoin(std::uint32_t timeoutMs);
 
-  // Threads that have not ended yet.
-  int running();
-
  private:
   void forgetEndedLocked();
 
