@@ -58,7 +58,6 @@ class NullSync : public Sync {
   WaitResult wait(Event&, std::uint32_t) override { return WaitResult::Signaled; }
   WaitAnyResult waitAny(std::span<Event* const>, std::uint32_t) override { return {0}; }
   void sleep(std::uint32_t) override {}
-  bool startThread(std::function<void()>) override { return true; }
 };
 
 struct Rig {
@@ -66,13 +65,15 @@ struct Rig {
   NullSync sync;
   ChoreCommandSlot slot{std::make_shared<NullEvent>(), nullptr};
   RecordingLog log;
-  ChoreListLauncher launcher{library, sync, log, [](std::function<void()>) { return 0; }};
+  ChoreListLauncher launcher{library, sync, log};
   KeyCapture capture;
   FakeSounds sounds;
   FakeWindowActions windows;
   HotKeyHook hook{HotKeyHookServices{library, slot, launcher, capture, sounds, log, windows, nullptr}};
 
   Rig() {
+    // A list started by a key stays "in progress": its thread never runs.
+    launcher.setListThreads([](std::function<void()>) { return 0; }, [](ChoreListId) {});
     library.edit([](LibraryContents& contents) {
       for (int i = 0; i < kChores; ++i) {
         Chore chore = makeChore(u"chore " + std::u16string(1, u'a' + i % 26) + std::u16string(i / 26 + 1, u'x'));

@@ -46,3 +46,34 @@ function(tolvane_unit_tests name)
   tolvane_warnings(${name})
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 120)
 endfunction()
+
+# One editor, called from src/editors/<name>/CMakeLists.txt: its portable
+# model from the folder's own .cpp files as tolvane_editor_<name> (built on
+# every target, tested natively), and on Windows its view from win32/*.cpp
+# as tolvane_editor_<name>_win32, which Tolvane.exe links. Libraries that
+# follow the name are the view's extra needs (another editor's view it
+# opens, say).
+function(tolvane_editor name)
+  set(model tolvane_editor_${name})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(${model} STATIC ${sources})
+    target_include_directories(${model} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${model} PUBLIC tolvane_editors)
+    tolvane_warnings(${model})
+  else()
+    add_library(${model} INTERFACE)
+    target_link_libraries(${model} INTERFACE tolvane_editors)
+  endif()
+  if(NOT WIN32)
+    return()
+  endif()
+  file(GLOB view_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*.cpp)
+  if(NOT view_sources)
+    return()
+  endif()
+  add_library(${model}_win32 STATIC ${view_sources})
+  target_link_libraries(${model}_win32 PUBLIC ${model} tolvane_controls ${ARGN})
+  tolvane_warnings(${model}_win32)
+  target_link_libraries(tolvane_editor_views INTERFACE ${model}_win32)
+endfunction()

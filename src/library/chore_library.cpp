@@ -123,7 +123,11 @@ void ChoreLibrary::refreshSteps(std::u16string_view oldName, std::u16string_view
   if (source < 0) return;
   revision_.fetch_add(1, std::memory_order_release);
   const Chore fresh = contents_.chores[static_cast<std::size_t>(source)];
-  for (auto& list : contents_.lists) {
+  refreshStepsOf(contents_, oldName, fresh);
+}
+
+void refreshStepsOf(LibraryContents& contents, std::u16string_view oldName, const Chore& fresh) {
+  for (auto& list : contents.lists) {
     for (auto& step : list.steps) {
       if (step.name != oldName) continue;
       Chore refreshed = fresh;

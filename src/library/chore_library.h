@@ -25,6 +25,10 @@ struct LibraryContents {
   std::vector<ChoreList> lists;
 };
 
+// Every step named `oldName` becomes a copy of `fresh`, keeping its own
+// step fields (refreshSteps, for callers that hold the lock).
+void refreshStepsOf(LibraryContents& contents, std::u16string_view oldName, const Chore& fresh);
+
 class ChoreLibrary {
  public:
   ChoreLibrary() = default;

@@ -56,7 +56,7 @@ std::u16string listSummaryText(const ChoreList& list, ListSummaryPart part, KeyN
   std::u16string text = formatText(u"%s, [Chores]%d", list.name, static_cast<int>(list.steps.size()));
   if (list.hotKey.isSet()) text += formatText(u"\n[HotKey]%s", keyText(list.hotKey, keyNames));
   const ChoreSchedule& s = list.schedule;
-  if (part == ListSummaryPart::OverIcon) {
+  if (part == ListSummaryPart::AwayFromLabel) {
     if (!s.runWindows && !s.hasRunTimeOfDay) return text;
     if (s.runWindows) text += u"\n[RunWhenTolvaneStarts]yes";
     if (s.hasRunTimeOfDay) text += formatText(u"\n[RunTOD]%s", timeText(clock.toLocal(s.runTimeOfDay)));

@@ -18,9 +18,9 @@ std::u16string choreSummaryText(const ChoreLibrary& library, std::u16string_view
 // the step's completion condition.
 std::u16string stepSummaryText(const ChoreLibrary& library, const Chore& step, KeyNames& keyNames);
 
-// Over the label: post delay, repeats and chaining. Elsewhere (the icon):
-// the schedule.
-enum class ListSummaryPart { OverLabel, OverIcon };
+// Over the label: post delay, repeats and chaining. Anywhere else on the
+// item (its icon, the space beside it): the schedule.
+enum class ListSummaryPart { OverLabel, AwayFromLabel };
 
 std::u16string listSummaryText(const ChoreList& list, ListSummaryPart part, KeyNames& keyNames, const Clock& clock);
 

@@ -4,7 +4,6 @@
 // a fake whose waits return when fake time is advanced past them.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -43,9 +42,6 @@ class Sync {
   virtual WaitAnyResult waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) = 0;
 
   virtual void sleep(std::uint32_t ms) = 0;
-
-  // Starts a detached worker thread; false when it could not be started.
-  virtual bool startThread(std::function<void()> body) = 0;
 };
 
 }  // namespace tolvane

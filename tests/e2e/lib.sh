@@ -233,3 +233,51 @@ e2e_install_sample_folder() {
   mkdir -p "$E2E_PROGRAM/sample"
   cp "$E2E_REPO_DIR/sample/_TolvaneChores.xml" "$E2E_REPO_DIR/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/sample/"
 }
+
+# Dialogs, for the editors' tests: wait for one by its exact caption, read
+# its controls by id, and act on them as a user would, with real clicks and
+# keys into the Wine desktop. `e2e_probe controls CAPTION` lists the ids.
+e2e_desktop_window() { xdotool search --name 'Wine desktop' | head -1; }
+
+e2e_wait_dialog() {  # caption [seconds]
+  e2e_probe dialog "$1" "${2:-10}" >/dev/null || e2e_fail "dialog \"$1\" did not appear"
+}
+
+e2e_wait_dialog_gone() {  # caption [seconds]
+  e2e_probe dialog-gone "$1" "${2:-10}" || e2e_fail "dialog \"$1\" did not close"
+}
+
+e2e_control_text() { e2e_probe control-text "$1" "$2"; }      # caption id
+e2e_control_checked() { e2e_probe checked "$1" "$2"; }        # caption id: 1, 0 or 2
+e2e_control_items() { e2e_probe items "$1" "$2"; }            # caption id: one a line
+e2e_control_enabled() { e2e_probe enabled "$1" "$2"; }        # caption id: 1 or 0
+
+# Waits until the control's text is the expected one (typed keys arrive a
+# moment after xdotool returns).
+e2e_wait_control_text() {  # caption id expected [seconds]
+  local limit=$(( ${4:-10} * 10 )) waited=0
+  while [ "$(e2e_control_text "$1" "$2")" != "$3" ]; do
+    [ $waited -ge $limit ] && e2e_fail "control $2 of \"$1\" shows '$(e2e_control_text "$1" "$2")', not '$3'"
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}
+
+# Clicks the middle of a control with the real mouse.
+e2e_click_control() {  # caption id
+  local desktop left top right bottom
+  read -r left top right bottom <<<"$(e2e_probe control-rect "$1" "$2")"
+  [ -n "$bottom" ] || e2e_fail "no control $2 in \"$1\""
+  desktop="$(e2e_desktop_window)"
+  [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
+  xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$desktop"
+  xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+}
+
+# Clicks into a single-line edit (or an editable combo box) and types the
+# text in place of what it held.
+e2e_type_into() {  # caption id text
+  e2e_click_control "$1" "$2"
+  xdotool key --clearmodifiers Home shift+End BackSpace
+  xdotool type --delay 30 -- "$3"
+}

@@ -38,12 +38,12 @@ runner_chore_xml() {  # name type
 XML
 }
 
-# runner_step compType compData timeout [hotKeyChore] [partialMatch]
+# runner_step compType compData timeout [hotKeyChore] [partialMatch] [choreName]
 runner_step() {
   local data="<compData>$2</compData>"
   [ -z "$2" ] && data="<compData/>"
   cat <<XML
-<choreName>Noop</choreName>
+<choreName>${6:-Noop}</choreName>
 <compType>$1</compType>
 $data
 <hotKeyChore>${4:-0}</hotKeyChore>
@@ -53,7 +53,7 @@ $data
 XML
 }
 
-# runner_list name hotKey steps-xml timeOfDay(HHMMSS or empty) nextList
+# runner_list name hotKey steps-xml timeOfDay(HHMMSS or empty) nextList [repeatCount]
 runner_list() {
   local time="<runTimeOfDay/>" next="<nextChorelist/>"
   [ -n "$4" ] && time="<runTimeOfDay>$4</runTimeOfDay>"
@@ -67,7 +67,7 @@ $time
 <runDayOfWeek/>
 <runDate/>
 <runPostDelay>0</runPostDelay>
-<runRepeatCount>0</runRepeatCount>
+<runRepeatCount>${6:-0}</runRepeatCount>
 $next
 <alwaysRun>0</alwaysRun>
 </Chorelist>

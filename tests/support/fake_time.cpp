@@ -45,10 +45,6 @@ LocalTime civilFromSeconds(std::int64_t seconds) {
 
 FakeTime::FakeTime(const LocalTime& start) : startSeconds_(fromLocal(start)) {}
 
-FakeTime::~FakeTime() {
-  for (auto& thread : threads_) thread.join();
-}
-
 std::int64_t FakeTime::now() const {
   std::scoped_lock lock(mutex_);
   return startSeconds_ + static_cast<std::int64_t>(nowMs_ / 1000);
@@ -134,12 +130,6 @@ void FakeTime::failWaitAny(std::uint32_t code) {
 void FakeTime::sleep(std::uint32_t ms) {
   std::unique_lock lock(mutex_);
   waitUntil(lock, deadlineOf(ms), [] { return false; });
-}
-
-bool FakeTime::startThread(std::function<void()> body) {
-  std::scoped_lock lock(mutex_);
-  threads_.emplace_back(std::move(body));
-  return true;
 }
 
 void FakeTime::shiftWallClock(std::int64_t seconds) {

@@ -20,7 +20,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -35,7 +34,6 @@ class FakeTime final : public Clock, public Sync {
  public:
   // Starts at the given local (= UTC) time, millisecond 0.
   explicit FakeTime(const LocalTime& start);
-  ~FakeTime() override;
 
   // Clock
   std::int64_t now() const override;
@@ -49,7 +47,6 @@ class FakeTime final : public Clock, public Sync {
   WaitResult wait(Event& event, std::uint32_t timeoutMs) override;
   WaitAnyResult waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) override;
   void sleep(std::uint32_t ms) override;
-  bool startThread(std::function<void()> body) override;
 
   void setAutoAdvance(bool on);
 
@@ -114,7 +111,6 @@ class FakeTime final : public Clock, public Sync {
   std::vector<Waiter*> waiters_;
   std::multimap<std::uint64_t, std::function<void()>> actions_;
   std::unordered_map<std::u16string, std::weak_ptr<FakeEvent>> namedEvents_;
-  std::vector<std::thread> threads_;
 };
 
 class FakeEvent final : public Event {

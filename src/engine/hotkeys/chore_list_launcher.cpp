@@ -19,27 +19,35 @@ std::optional<ChoreListId> listIdByName(const ChoreLibrary& library, std::u16str
 
 }  // namespace
 
+bool prepareListRun(ChoreList& list, Sync& sync) {
+  if (list.inProgress) return false;
+  list.inProgress = true;
+  list.abortRequested = false;
+  list.currentStep = 0;
+  for (std::size_t i = 0; i < list.steps.size(); ++i) {
+    Chore& step = list.steps[i];
+    step.completionEvent =
+        step.compType == WAIT_HOTKEY
+            ? sync.createEvent(stepCompletionEventName(list.name, static_cast<std::uint32_t>(i)), false, false)
+            : nullptr;
+  }
+  list.termEvent = sync.createEvent(listTermEventName(list.name), false, false);
+  return true;
+}
+
+bool requestListStop(ChoreList& list) {
+  if (!list.inProgress) return false;
+  list.abortRequested = true;
+  if (list.termEvent) list.termEvent->set();
+  return true;
+}
+
 bool ChoreListLauncher::launchChoreList(std::u16string_view name) {
   const std::optional<ChoreListId> id = listIdByName(library_, name);
   if (!id) return false;
   bool alreadyRunning = false;
-  const bool found = library_.withChoreList(*id, [&](ChoreList& list) {
-    if (list.inProgress) {
-      alreadyRunning = true;
-      return;
-    }
-    list.inProgress = true;
-    list.abortRequested = false;
-    list.currentStep = 0;
-    for (std::size_t i = 0; i < list.steps.size(); ++i) {
-      Chore& step = list.steps[i];
-      step.completionEvent = step.compType == WAIT_HOTKEY
-                                 ? sync_.createEvent(stepCompletionEventName(list.name, static_cast<std::uint32_t>(i)),
-                                                     false, false)
-                                 : nullptr;
-    }
-    list.termEvent = sync_.createEvent(listTermEventName(list.name), false, false);
-  });
+  const bool found =
+      library_.withChoreList(*id, [&](ChoreList& list) { alreadyRunning = !prepareListRun(list, sync_); });
   if (!found) return false;
   if (alreadyRunning) {
     log_.activity(formatText(u"Chorelist: %s is in progress.", name), true);
@@ -48,7 +56,7 @@ bool ChoreListLauncher::launchChoreList(std::u16string_view name) {
 
   const ChoreListThreadBody body = body_;
   const ChoreListId listId = *id;
-  const int error = body ? startThread_([body, listId] { body(listId); }) : -1;
+  const int error = body && startThread_ ? startThread_([body, listId] { body(listId); }) : -1;
   if (error == 0) return true;
   log_.activity(formatText(u"Chorelist: %s, failed to create thread: err=%d.", name, error), true);
   // A list whose thread never started must not stay "in progress" for
@@ -65,12 +73,7 @@ bool ChoreListLauncher::stopChoreList(std::u16string_view name) {
   const std::optional<ChoreListId> id = listIdByName(library_, name);
   if (!id) return false;
   bool stopped = false;
-  library_.withChoreList(*id, [&](ChoreList& list) {
-    if (!list.inProgress) return;
-    list.abortRequested = true;
-    if (list.termEvent) list.termEvent->set();
-    stopped = true;
-  });
+  library_.withChoreList(*id, [&](ChoreList& list) { stopped = requestListStop(list); });
   return stopped;
 }
 

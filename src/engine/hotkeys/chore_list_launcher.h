@@ -1,8 +1,9 @@
 #pragma once
 // Starting a chore list on its own thread, and asking a running one to
-// stop. The list's thread body (the runner) is handed in, so that every
-// caller (hook, main window, scheduler, the end of another list) starts
-// lists the same way.
+// stop. The list's thread body (the runner) and the way its thread starts
+// are handed in, so that every caller (hook, main window, scheduler, the
+// end of another list) starts lists the same way, on threads their owner
+// waits for at exit.
 
 #include <functional>
 #include <string_view>
@@ -19,13 +20,24 @@ using ChoreListThreadBody = std::function<void(ChoreListId)>;
 // the thread could not be created.
 using ThreadStarter = std::function<int(std::function<void()>)>;
 
+// Readies a list for a run: in progress, not stopping, at its first step,
+// with its termination event and one completion event per WAIT_HOTKEY
+// step. False, with nothing changed, when it is already in progress.
+bool prepareListRun(ChoreList& list, Sync& sync);
+
+// Asks a list in progress to stop; false when it is not in progress.
+bool requestListStop(ChoreList& list);
+
 class ChoreListLauncher {
  public:
-  ChoreListLauncher(ChoreLibrary& library, Sync& sync, LogSink& log, ThreadStarter startThread)
-      : library_(library), sync_(sync), log_(log), startThread_(std::move(startThread)) {}
+  ChoreListLauncher(ChoreLibrary& library, Sync& sync, LogSink& log) : library_(library), sync_(sync), log_(log) {}
 
-  // Set once at start-up, before any list can start.
-  void setThreadBody(ChoreListThreadBody body) { body_ = std::move(body); }
+  // Set once at start-up, before any list can start; until then a launch
+  // fails as a thread that could not start.
+  void setListThreads(ThreadStarter startThread, ChoreListThreadBody body) {
+    startThread_ = std::move(startThread);
+    body_ = std::move(body);
+  }
 
   // Marks the list in progress, creates its termination event and one
   // completion event per WAIT_HOTKEY step, and starts its thread. False

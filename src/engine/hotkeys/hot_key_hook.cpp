@@ -57,6 +57,15 @@ void HotKeyHook::toggleMaster() {
   const bool enabled = !processingEnabled_.load();
   processingEnabled_.store(enabled);
   s_.sounds.playResource(enabled ? kSoundHotKeysOn : kSoundHotKeysOff);
+  showProcessing(enabled);
+}
+
+void HotKeyHook::suspendForDialog(bool suspend) {
+  suspended_.store(suspend);
+  showProcessing(!suspend);
+}
+
+void HotKeyHook::showProcessing(bool enabled) {
   if (s_.showProcessingEnabled) s_.showProcessingEnabled(enabled);
   s_.log.activity(formatText(u"Hotkey processing: %s", enabled ? u"ENABLED" : u"DISABLED"), !enabled);
 }

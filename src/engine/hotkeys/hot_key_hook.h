@@ -49,12 +49,16 @@ class HotKeyHook {
   std::atomic<bool>& processingEnabled() { return processingEnabled_; }
   // Set while start-up runs and while editors or the hot-key view are open.
   void setSuspended(bool suspended) { suspended_.store(suspended); }
+  // Suspends (or lifts the suspension) as the user sees it: the flag, the
+  // hot-key button and the activity line "Hotkey processing: ...".
+  void suspendForDialog(bool suspend);
   bool suspended() const { return suspended_.load(); }
   void setMasterKey(HotKeyCode key) { masterKey_.store(key.packed()); }
   HotKeyCode masterKey() const { return HotKeyCode::fromPacked(masterKey_.load()); }
 
  private:
   void toggleMaster();
+  void showProcessing(bool enabled);
   void signalSteps(const KeyDecision& decision, ModifierState pressed);
 
   HotKeyHookServices s_;
@@ -62,6 +66,19 @@ class HotKeyHook {
   std::atomic<bool> processingEnabled_{true};
   std::atomic<bool> suspended_{true};
   std::atomic<std::int32_t> masterKey_{kDefaultMasterKey.packed()};
+};
+
+// Hot keys do nothing while an editor, the wizard or the hot-key view is
+// open: suspended for the life of this object.
+class HotKeySuspension {
+ public:
+  explicit HotKeySuspension(HotKeyHook& hook) : hook_(hook) { hook_.suspendForDialog(true); }
+  ~HotKeySuspension() { hook_.suspendForDialog(false); }
+  HotKeySuspension(const HotKeySuspension&) = delete;
+  HotKeySuspension& operator=(const HotKeySuspension&) = delete;
+
+ private:
+  HotKeyHook& hook_;
 };
 
 }  // namespace tolvane

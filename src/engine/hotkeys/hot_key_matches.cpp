@@ -14,17 +14,17 @@ std::size_t findHotKeyMatches(const LibraryContents& library, std::uint16_t virt
                               std::vector<HotKeyMatch>& choreMatches, std::vector<HotKeyMatch>& listMatches) {
   for (const Chore& chore : library.chores) {
     if (keyMatches(chore.hotKey, virtualKey))
-      choreMatches.push_back({chore.name, chore.hotKey.virtualKey, chore.hotKey.modifiers, nullptr, false});
+      choreMatches.push_back({chore.name, chore.hotKey.virtualKey, chore.hotKey.modifiers, nullptr, false, {}});
   }
   for (const ChoreList& list : library.lists) {
     if (keyMatches(list.hotKey, virtualKey))
-      listMatches.push_back({list.name, list.hotKey.virtualKey, list.hotKey.modifiers, nullptr, false});
+      listMatches.push_back({list.name, list.hotKey.virtualKey, list.hotKey.modifiers, nullptr, false, {}});
   }
   for (const ChoreList& list : library.lists) {
     for (const Chore& step : list.steps) {
       if (step.compType != WAIT_HOTKEY || !keyMatches(step.hotKeyChore, virtualKey)) continue;
       listMatches.push_back(
-          {list.name, step.hotKeyChore.virtualKey, step.hotKeyChore.modifiers, step.completionEvent, true});
+          {list.name, step.hotKeyChore.virtualKey, step.hotKeyChore.modifiers, step.completionEvent, true, step.name});
     }
   }
   return choreMatches.size() + listMatches.size();

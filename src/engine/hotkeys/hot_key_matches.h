@@ -18,6 +18,7 @@ struct HotKeyMatch {
   std::uint16_t modifiers = 0;
   std::shared_ptr<Event> event;  // a waiting step's completion event, if its list runs
   bool isStep = false;
+  std::u16string stepChore;  // a step match: the chore the step runs
 };
 
 // Fills the chore matches and the chore-list matches (the lists' own hot

@@ -19,7 +19,7 @@ HotKeyRuntime::HotKeyRuntime(HotKeyRuntimeServices services)
     : s_(std::move(services)),
       mainWindow_(reinterpret_cast<WindowHandle>(s_.mainWindow)),
       slot_(s_.choreEvent, s_.schedulerEvent),
-      launcher_(s_.library, s_.sync, s_.log, startDetachedWorkerThread),
+      launcher_(s_.library, s_.sync, s_.log),
       hook_(HotKeyHookServices{s_.library, slot_, launcher_, capture_, sounds_, s_.log, windows_,
                                [toolbar = s_.toolbar](bool enabled) {
                                  if (toolbar) SendMessageW(toolbar, TB_ENABLEBUTTON, kHotKeysButton, MAKELONG(enabled, 0));
@@ -41,13 +41,10 @@ HotKeyRuntime::HotKeyRuntime(HotKeyRuntimeServices services)
 
 HotKeyRuntime::~HotKeyRuntime() {
   keyboardHook_.uninstall();
-  // The chore thread uses this object: give it a moment to see "exit"
-  // before the object goes.
-  if (choreThread_) {
-    requestExit();
-    WaitForSingleObject(choreThread_, kChoreThreadGraceMs);
-  }
-  closeThreadHandle();
+  // The chore thread uses this object. Its owner waits for it first
+  // (endChoreThread); this wait only covers an owner that did not.
+  endChoreThread(kChoreThreadGraceMs);
+  if (choreThread_) CloseHandle(choreThread_);
 }
 
 bool HotKeyRuntime::startChoreThread() {
@@ -62,18 +59,21 @@ bool HotKeyRuntime::startChoreThread() {
 
 bool HotKeyRuntime::runChore(std::u16string_view name) {
   const Chore chore = s_.library.copyChore(name);
-  if (!chore.isFound() || !choreThread_) return false;
+  return chore.isFound() && runChore(chore);
+}
+
+bool HotKeyRuntime::runChore(const Chore& chore) {
+  if (!choreThread_) return false;
   slot_.runChore(chore);
   return true;
 }
 
 void HotKeyRuntime::requestExit() { slot_.requestExit(); }
 
-void HotKeyRuntime::closeThreadHandle() {
-  // The chore thread is not joined: it may be inside a chore that waits
-  // for the user, and the program ends without it.
-  if (choreThread_) CloseHandle(choreThread_);
-  choreThread_ = nullptr;
+bool HotKeyRuntime::endChoreThread(std::uint32_t waitMs) {
+  if (!choreThread_) return true;
+  requestExit();
+  return WaitForSingleObject(choreThread_, waitMs) == WAIT_OBJECT_0;
 }
 
 }  // namespace tolvane::win32

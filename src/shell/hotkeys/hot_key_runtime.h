@@ -12,7 +12,7 @@
 //   hotKeys.hook().setSuspended(false);             // end of start-up
 //   hotKeys.onTimer();                              // every second
 //   hotKeys.runChore(name);                         // Run (3002), tray
-//   hotKeys.requestExit(); ... hotKeys.removeHook(); hotKeys.closeThreadHandle();
+//   hotKeys.requestExit(); ... hotKeys.removeHook(); hotKeys.endChoreThread(ms);
 
 #include <windows.h>
 
@@ -81,9 +81,13 @@ class HotKeyRuntime {
   // runChore by name (Run on a chore or step, the tray); false when there
   // is no such chore or no chore thread.
   bool runChore(std::u16string_view name);
+  // A chore that is not in the library (the wizard's trial).
+  bool runChore(const Chore& chore);
   // Shutdown: "exit" for the chore thread and the scheduler.
   void requestExit();
-  void closeThreadHandle();
+  // "exit", then waits up to `waitMs` for the chore thread, which may be
+  // inside a chore; true when it has ended (or never started).
+  bool endChoreThread(std::uint32_t waitMs);
 
   ChoreExecutor& executor() { return executor_; }
   ChoreListLauncher& launcher() { return launcher_; }

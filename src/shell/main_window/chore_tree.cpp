@@ -13,6 +13,10 @@ int choreImage(std::int32_t type) {
   return CHORE_UNKNOWN;
 }
 
+ListSummaryPart listTipPart(UINT hitFlags) {
+  return (hitFlags & TVHT_ONITEMLABEL) ? ListSummaryPart::OverLabel : ListSummaryPart::AwayFromLabel;
+}
+
 bool ChoreTree::loadImages(HINSTANCE instance, int bitmapId) {
   HIMAGELIST images = ImageList_LoadImageW(instance, MAKEINTRESOURCEW(bitmapId), 16, 0, RGB(255, 0, 255),
                                            IMAGE_BITMAP, LR_CREATEDIBSECTION);
@@ -21,11 +25,11 @@ bool ChoreTree::loadImages(HINSTANCE instance, int bitmapId) {
   return true;
 }
 
-HTREEITEM ChoreTree::insert(HTREEITEM parent, std::u16string_view text, int image) {
+HTREEITEM ChoreTree::insert(HTREEITEM parent, std::u16string_view text, int image, HTREEITEM after) {
   std::wstring label = toWide(text);
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent;
-  insert.hInsertAfter = TVI_LAST;
+  insert.hInsertAfter = after;
   insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
   insert.item.pszText = label.data();
   insert.item.iImage = image;
@@ -39,14 +43,57 @@ void ChoreTree::fill(const ChoreLibrary& library, const Settings& settings, cons
   const std::int64_t now = clock.now();
   library.read([&](const LibraryContents& contents) {
     for (const Chore& chore : contents.chores) insert(choresRoot_, chore.name, choreImage(chore.type));
-    for (const ChoreList& list : contents.lists) {
-      HTREEITEM listItem = insert(listsRoot_, list.name, listIcon(list.schedule, clock, now));
-      for (const Chore& step : list.steps) insert(listItem, step.name, choreImage(step.type));
-    }
+    for (const ChoreList& list : contents.lists) insertList(TVI_LAST, list, listIcon(list.schedule, clock, now));
   });
   if (settings.choreExpanded) TreeView_Expand(tree_, choresRoot_, TVE_EXPAND);
   if (settings.choreListExpanded) TreeView_Expand(tree_, listsRoot_, TVE_EXPAND);
   restoreSelection(settings);
+}
+
+HTREEITEM ChoreTree::insertChore(HTREEITEM after, const Chore& chore) {
+  return insert(choresRoot_, chore.name, choreImage(chore.type), after);
+}
+
+HTREEITEM ChoreTree::insertList(HTREEITEM after, const ChoreList& list, int image) {
+  HTREEITEM item = insert(listsRoot_, list.name, image, after);
+  for (const Chore& step : list.steps) insert(item, step.name, choreImage(step.type));
+  return item;
+}
+
+void ChoreTree::setItem(HTREEITEM item, std::u16string_view text, int image) {
+  std::wstring label = toWide(text);
+  TVITEMW change{};
+  change.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  change.hItem = item;
+  change.pszText = label.data();
+  change.iImage = change.iSelectedImage = image;
+  TreeView_SetItem(tree_, &change);
+}
+
+void ChoreTree::setImage(HTREEITEM item, int image) {
+  TVITEMW change{};
+  change.mask = TVIF_HANDLE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  change.hItem = item;
+  change.iImage = change.iSelectedImage = image;
+  TreeView_SetItem(tree_, &change);
+}
+
+void ChoreTree::replaceSteps(HTREEITEM listItem, const std::vector<Chore>& steps) {
+  while (HTREEITEM child = TreeView_GetChild(tree_, listItem)) TreeView_DeleteItem(tree_, child);
+  for (const Chore& step : steps) insert(listItem, step.name, choreImage(step.type));
+}
+
+void ChoreTree::renameSteps(std::u16string_view oldName, const Chore& chore) {
+  for (HTREEITEM list = TreeView_GetChild(tree_, listsRoot_); list; list = TreeView_GetNextSibling(tree_, list)) {
+    for (HTREEITEM step = TreeView_GetChild(tree_, list); step; step = TreeView_GetNextSibling(tree_, step)) {
+      if (itemText(step) == oldName) setItem(step, chore.name, choreImage(chore.type));
+    }
+  }
+}
+
+void ChoreTree::select(HTREEITEM item) {
+  TreeView_SelectItem(tree_, item);
+  TreeView_EnsureVisible(tree_, item);
 }
 
 void ChoreTree::restoreSelection(const Settings& settings) {

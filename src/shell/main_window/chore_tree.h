@@ -9,10 +9,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "controls/tree_view/tree_items.h"
 #include "library/chore_library.h"
 #include "library/settings/settings.h"
+#include "library/summary_text.h"
 #include "platform/clock.h"
 
 namespace tolvane::win32 {
@@ -36,6 +38,10 @@ struct TreeItemInfo {
 // a value the strip has no picture for.
 int choreImage(std::int32_t type);
 
+// Which half of a list's tooltip the pointer asks for, from the tree's
+// hit-test flags: the label's, or the schedule anywhere else.
+ListSummaryPart listTipPart(UINT hitFlags);
+
 class ChoreTree {
  public:
   void attach(HWND tree) { tree_ = tree; }
@@ -51,6 +57,20 @@ class ChoreTree {
   TreeItemInfo describe(HTREEITEM item) const;
   TreeItemInfo selected() const { return describe(TreeView_GetSelection(tree_)); }
 
+  // Items for a record the editors made, inserted after `after` (an item
+  // of the same kind, TVI_FIRST or TVI_LAST); a list's item has one child
+  // per step.
+  HTREEITEM insertChore(HTREEITEM after, const Chore& chore);
+  HTREEITEM insertList(HTREEITEM after, const ChoreList& list, int image);
+  // A new label and image for an item.
+  void setItem(HTREEITEM item, std::u16string_view text, int image);
+  void setImage(HTREEITEM item, int image);
+  // The list item's children become the steps.
+  void replaceSteps(HTREEITEM listItem, const std::vector<Chore>& steps);
+  // Every step item of every list named `oldName` shows `chore`.
+  void renameSteps(std::u16string_view oldName, const Chore& chore);
+  void select(HTREEITEM item);
+
   HTREEITEM choresRoot() const { return choresRoot_; }
   HTREEITEM listsRoot() const { return listsRoot_; }
   HTREEITEM findChild(HTREEITEM parent, std::u16string_view text) const;
@@ -58,7 +78,7 @@ class ChoreTree {
   bool isExpanded(HTREEITEM item) const;
 
  private:
-  HTREEITEM insert(HTREEITEM parent, std::u16string_view text, int image);
+  HTREEITEM insert(HTREEITEM parent, std::u16string_view text, int image, HTREEITEM after = TVI_LAST);
   void restoreSelection(const Settings& settings);
 
   HWND tree_ = nullptr;

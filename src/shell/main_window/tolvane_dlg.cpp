@@ -8,13 +8,9 @@
 #include <atomic>
 
 #include "base/format.h"
-#include "engine/hotkeys/chore_command_slot.h"
-#include "library/chore_files.h"
-#include "library/settings/settings_store.h"
 #include "library/summary_text.h"
 #include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
-#include "shell/program_folder.h"
 #include "shell/resource.h"
 
 namespace tolvane::win32 {
@@ -24,7 +20,6 @@ namespace {
 std::atomic<HWND> theMainWindow{nullptr};
 
 constexpr wchar_t kCaption[] = L"Tolvane";
-constexpr char16_t kGreeting[] = u"Tolvane at your service...";
 constexpr int kTrayStopItemsMax = 7;
 
 struct ToolbarButton {
@@ -68,13 +63,27 @@ int textWidth(HWND window, const std::wstring& text) {
 
 }  // namespace
 
-CTolvaneDlg::CTolvaneDlg(HINSTANCE instance) : CDialogBase(instance, IDD_TOLVANE_DIALOG) {
+CTolvaneDlg::CTolvaneDlg(HINSTANCE instance)
+    : CDialogBase(instance, IDD_TOLVANE_DIALOG),
+      core_(std::make_unique<TolvaneCore>()),
+      store_(core_->library(), tree_, core_->logs().clock,
+             {[this] {
+                core_->markChoresChanged();
+                refreshStatus(true);
+              },
+              [this] { core_->wakeScheduler(); }}) {
   comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  addCommandRows();
 }
 
 CTolvaneDlg::~CTolvaneDlg() {
-  keyNames_.reset();
-  companion_.reset();
+  // Nothing a worker thread may touch goes before the worker has ended. A
+  // list still waiting for the user's answer keeps the whole core, and the
+  // end of the process takes it.
+  if (!core_->endWorkers(TolvaneCore::kWorkerEndWaitMs)) {
+    core_->log().debug(u"Worker threads still running at exit; they end with the process.");
+    static_cast<void>(core_.release());
+  }
   if (treeMenu_) DestroyMenu(treeMenu_);
   if (activityMenu_) DestroyMenu(activityMenu_);
   if (comInitialised_) CoUninitialize();
@@ -92,11 +101,11 @@ BOOL CTolvaneDlg::onInitDialog() {
 
 void CTolvaneDlg::startUp() {
   theMainWindow = hwnd();
-  prompts_.setOwner(hwnd());
-  takeProgramFolder();
+  core_->setOwnerWindow(hwnd());
+  core_->takeProgramFolder();
   setWindowIcons();
   loadSettingsAndPlacement();
-  createLogMutexes();
+  core_->createLogMutexes();
   bindCompanion();
   createBars();
   setUpActivityList();
@@ -104,22 +113,17 @@ void CTolvaneDlg::startUp() {
   refreshStatus(true);
   layOut();
   buildContextMenus();
-  startChoreThread();
-  startExplorerWatch();
-  installKeyboardHook();
-  applyAlwaysOnTop();
+  core_->startChoreThread(hwnd(), toolbar_);
+  core_->startExplorerWatch(hwnd());
+  core_->installKeyboardHook();
+  SetWindowPos(hwnd(), core_->settings().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   addTrayIconAndGreet();
   if (HWND tips = TreeView_GetToolTips(tree_.hwnd())) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 12000);
   startOneSecondTimer();
-  if (settings_.minimizeOnStart) ShowWindow(hwnd(), SW_MINIMIZE);
-  startScheduler();
-}
-
-void CTolvaneDlg::takeProgramFolder() {
-  const std::wstring folder = programFolder();
-  programFolder_ = fromWide(folder);
-  SetCurrentDirectoryW(folder.c_str());
-  writeProgramFolder(registry_, programFolder_);
+  if (core_->settings().minimizeOnStart) ShowWindow(hwnd(), SW_MINIMIZE);
+  core_->startScheduler(hwnd(), tree_.hwnd(), [this](std::u16string_view tip) { setTrayTip(tip); });
+  updateToolbar();
 }
 
 void CTolvaneDlg::setWindowIcons() {
@@ -132,10 +136,7 @@ void CTolvaneDlg::setWindowIcons() {
 }
 
 void CTolvaneDlg::loadSettingsAndPlacement() {
-  PlacementRect saved;
-  loadSettings(registry_, settings_, saved);
-  logs_.applySettings(settings_);
-
+  PlacementRect saved = core_->loadSettings();
   if (saved.left == 0 && saved.top == 0) saved.left = saved.top = 1;
   RECT current{};
   GetWindowRect(hwnd(), &current);
@@ -150,33 +151,20 @@ void CTolvaneDlg::loadSettingsAndPlacement() {
   SetWindowPlacement(hwnd(), &placement);
 }
 
-void CTolvaneDlg::createLogMutexes() {
-  logs_.createMutexes();
-  // The binding creates the password manager's event "_tlBhoCmdEvnt",
-  // which exists whether or not the companion loads.
-  companion_ = std::make_unique<CompanionBinding>();
-  logs_.debugLog.attachActivityLog(&logs_.activityLog);
-}
-
 void CTolvaneDlg::bindCompanion() {
-  if (!companion_->load(toWide(programFolder_))) {
-    const std::u16string text = formatText(
-        u"Tolvane companion DLL, TolvaneBho.dll, failed to load: errCode=%08.8x.\n\nThe DLL file should exist in the "
-        u"same directory where Tolvane is installed.\nIn order to restore it, you may try re-installing the program.",
-        static_cast<std::uint32_t>(companion_->loadError()));
-    MessageBoxW(hwnd(), toWide(text).c_str(), kCaption, MB_OK | MB_ICONERROR);
-    return;
-  }
-  companion_->registerServer();
-  companion_->setDebugLogging(settings_.doDebugLog);
-  companion_->setMaxLogSize(static_cast<std::int32_t>(settings_.watchLogMax));
+  if (core_->bindCompanion()) return;
+  const std::u16string text = formatText(
+      u"Tolvane companion DLL, TolvaneBho.dll, failed to load: errCode=%08.8x.\n\nThe DLL file should exist in the "
+      u"same directory where Tolvane is installed.\nIn order to restore it, you may try re-installing the program.",
+      static_cast<std::uint32_t>(core_->companionLoadError()));
+  MessageBoxW(hwnd(), toWide(text).c_str(), kCaption, MB_OK | MB_ICONERROR);
 }
 
 void CTolvaneDlg::createBars() {
   RECT outer{};
   GetWindowRect(hwnd(), &outer);
-  minTrackWidth = outer.right - outer.left;
-  minTrackHeight = outer.bottom - outer.top;
+  minTrackWidth_ = outer.right - outer.left;
+  minTrackHeight_ = outer.bottom - outer.top;
 
   statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0,
                                0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_STATUS_BAR), instance(), nullptr);
@@ -197,7 +185,7 @@ void CTolvaneDlg::createBars() {
     TBBUTTON added{};
     added.iBitmap = button.image < 0 ? 0 : button.image;
     added.idCommand = button.command;
-    added.fsState = TBSTATE_WRAP | (isCommandAvailable(button.command) ? TBSTATE_ENABLED : 0);
+    added.fsState = TBSTATE_WRAP;
     added.fsStyle = button.image < 0 ? BTNS_SEP : BTNS_BUTTON;
     buttons.push_back(added);
   }
@@ -205,8 +193,9 @@ void CTolvaneDlg::createBars() {
 
   RECT client{};
   GetClientRect(hwnd(), &client);
-  const int width = settings_.progWidth != 0 ? settings_.progWidth : client.right;
-  const int height = settings_.progHeight != 0 ? settings_.progHeight : client.bottom;
+  const Settings& settings = core_->settings();
+  const int width = settings.progWidth != 0 ? settings.progWidth : client.right;
+  const int height = settings.progHeight != 0 ? settings.progHeight : client.bottom;
   SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -228,16 +217,15 @@ void CTolvaneDlg::setUpActivityList() {
   if (HWND tips = ListView_GetToolTips(activityList_)) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 10000);
   ListView_SetBkColor(activityList_, RGB(220, 220, 197));
   ListView_SetTextBkColor(activityList_, RGB(220, 220, 197));
-  logs_.view.attach(hwnd(), activityList_);
+  core_->logs().view.attach(hwnd(), activityList_);
 }
 
 void CTolvaneDlg::loadChoresAndFillTree() {
   tree_.attach(item(IDC_CHORE_TREE));
   tree_.loadImages(instance(), IDB_TREE_IMAGES);
-  choreFileGuard_ =
-      loadChoreFiles(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, prompts_, programFolder_).guard;
-  tree_.fill(library_, settings_, logs_.clock);
-  TreeView_SetBkColor(tree_.hwnd(), static_cast<COLORREF>(settings_.treeBkColor));
+  core_->loadChores();
+  tree_.fill(core_->library(), core_->settings(), core_->logs().clock);
+  TreeView_SetBkColor(tree_.hwnd(), static_cast<COLORREF>(core_->settings().treeBkColor));
   InvalidateRect(tree_.hwnd(), nullptr, TRUE);
 }
 
@@ -253,135 +241,55 @@ void CTolvaneDlg::buildContextMenus() {
   AppendMenuW(activityMenu_, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
 }
 
-void CTolvaneDlg::startChoreThread() {
-  choreEvent_ = sync_.createEvent(kChoreEventName, false, false);
-  schedulerEvent_ = sync_.createEvent(kSchedulerEventName, false, false);
-  hotKeys_ = std::make_unique<HotKeyRuntime>(HotKeyRuntimeServices{library_, logs_.sink, sync_, registry_, *companion_,
-                                                                   choreEvent_, schedulerEvent_, hwnd(), toolbar_});
-  hotKeys_->lastFolder().set(settings_.lastFolder);
-  hotKeys_->hook().setMasterKey(settings_.masterHotKey());
-  hotKeys_->startChoreThread();
-}
-
-void CTolvaneDlg::startExplorerWatch() {
-  // Without the companion's export the watch tries Explorer once, as it
-  // does where Explorer does not load the companion.
-  std::function<bool()> isBhoUp;
-  if (companion_->isBhoUp().has_value()) isBhoUp = [this] { return companion_->isBhoUp().value_or(false); };
-  explorerWatch_ = std::make_unique<CExplorerWatch>(logs_.sink, std::move(isBhoUp));
-  hotKeys_->setStartWatch([this] { explorerWatch_->OnBnClickStartWatch(hwnd(), hotKeys_->lastFolder().get()); });
-  explorerWatch_->startAtLaunch(hwnd(), settings_.lastFolder);
-}
-
-void CTolvaneDlg::installKeyboardHook() {
-  // A refused hook leaves its debug line; hot keys then do nothing.
-  hotKeys_->installHook();
-}
-
-void CTolvaneDlg::applyAlwaysOnTop() {
-  SetWindowPos(hwnd(), settings_.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void CTolvaneDlg::addTrayIconAndGreet() {
   tray_.attach(hwnd(), smallIcon_);
   setTrayTip(kIdleTrayTip);
-  hotKeys_->hook().setSuspended(false);
-  writeToActivityLog(kGreeting, false);
-  for (const std::u16string& notice : startNotices_) writeToActivityLog(notice, true);
+  core_->greet();
 }
 
 void CTolvaneDlg::startOneSecondTimer() { SetTimer(hwnd(), ID_STATUS_TIMER, 1000, nullptr); }
-
-void CTolvaneDlg::startScheduler() {
-  if (!schedulerEvent_) return;
-  running_ = std::make_unique<RunningLists>(RunningListsServices{
-      library_, sync_, logs_.clock, logs_.sink,
-      [this](const Chore& chore) { return hotKeys_->executor().executeChore(chore); }, hotKeys_->desktop(), files_,
-      hotKeys_->clipboard(), hotKeys_->sounds(),
-      [this](std::u16string_view name) { return hotKeys_->launcher().launchChoreList(name); },
-      [this](std::u16string_view name) { return hotKeys_->launcher().stopChoreList(name); }, *schedulerEvent_,
-      [this] { return hotKeys_->exitRequested(); }, [this] { return logs_.switches.doDebugLog.load(); },
-      [this](std::u16string_view tip) { setTrayTip(tip); }});
-  running_->attachWindow(hwnd(), tree_.hwnd());
-  hotKeys_->launcher().setThreadBody(running_->threadBody());
-  if (!running_->startScheduler()) logs_.sink.debug(u"Scheduler thread could not be started.");
-}
 
 // ---------------------------------------------------------------------------
 // Ending
 
 void CTolvaneDlg::exitSequence() {
-  stopWorkers();
-  closeStartedExplorers();
+  core_->requestWorkersExit();
+  core_->closeStartedExplorers(hwnd());
   closeSequence();
-  closeWorkerHandles();
-  removeKeyboardHook();
-  if (companion_) companion_->setDebugLogging(false);
+  core_->removeKeyboardHook();
   PostQuitMessage(0);
   tray_.remove();
-  exiting = true;
-}
-
-void CTolvaneDlg::stopWorkers() {
-  if (hotKeys_) hotKeys_->requestExit();
-  if (choreEvent_) choreEvent_->set();
-  if (schedulerEvent_) schedulerEvent_->set();
-}
-
-void CTolvaneDlg::closeStartedExplorers() {
-  if (explorerWatch_) explorerWatch_->closeStartedExplorers(hwnd());
-}
-
-void CTolvaneDlg::closeWorkerHandles() {
-  if (hotKeys_) hotKeys_->closeThreadHandle();
-}
-
-void CTolvaneDlg::removeKeyboardHook() {
-  if (hotKeys_) hotKeys_->removeHook();
+  exiting_ = true;
 }
 
 void CTolvaneDlg::closeSequence() {
-  if (companion_) companion_->unregisterServer();
-  tree_.rememberInto(settings_);
-  if (hotKeys_) settings_.lastFolder = hotKeys_->lastFolder().get();
-  saveChoresIfChanged();
-  makeBackups();
-  saveWindowAndSettings();
+  core_->unregisterCompanion();
+  tree_.rememberInto(core_->settings());
+  core_->saveChoresIfChanged();
+  core_->makeBackups();
+  core_->saveSettings(takeWindowPlacement());
 }
 
-void CTolvaneDlg::saveChoresIfChanged() {
-  if (!choresChanged) return;
-  if (settings_.promptSave && !prompts_.askYesNo(u"Do you wish to save the changes before closing?", u"Tolvane")) {
-    return;
-  }
-  saveChoreFiles(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, choreFileGuard_);
-}
-
-void CTolvaneDlg::makeBackups() {
-  if (settings_.makeBackup) makeBackup(files_, prompts_, choreFileGuard_);
-}
-
-void CTolvaneDlg::saveWindowAndSettings() {
+PlacementRect CTolvaneDlg::takeWindowPlacement() {
   RECT outer{};
   GetWindowRect(hwnd(), &outer);
-  settings_.progWidth = outer.right - outer.left;
-  settings_.progHeight = outer.bottom - outer.top;
+  core_->settings().progWidth = outer.right - outer.left;
+  core_->settings().progHeight = outer.bottom - outer.top;
   WINDOWPLACEMENT placement{};
   placement.length = sizeof(placement);
   GetWindowPlacement(hwnd(), &placement);
   const RECT& normal = placement.rcNormalPosition;
-  saveSettings(registry_, settings_, PlacementRect{normal.left, normal.top, normal.right, normal.bottom});
+  return PlacementRect{normal.left, normal.top, normal.right, normal.bottom};
 }
 
 // ---------------------------------------------------------------------------
 // Messages
 
 INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (running_ && running_->handleMessage(message, wParam)) return TRUE;
+  if (core_->running() && core_->running()->handleMessage(message, wParam)) return TRUE;
   switch (message) {
     case WM_COMMAND:
-      onCommand(LOWORD(wParam));
+      commands_.run(LOWORD(wParam));
       return TRUE;
     case WM_NOTIFY:
       setResult(onNotify(reinterpret_cast<NMHDR*>(lParam)));
@@ -391,7 +299,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      if (minTrackWidth > 0) info->ptMinTrackSize = {minTrackWidth, minTrackHeight};
+      if (minTrackWidth_ > 0) info->ptMinTrackSize = {minTrackWidth_, minTrackHeight_};
       return TRUE;
     }
     case WM_DPICHANGED: {
@@ -403,21 +311,21 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == ID_STATUS_TIMER) {
         refreshStatus(false);
-        updateRunStopButtons();
-        if (hotKeys_) hotKeys_->onTimer();
+        updateToolbar();
+        if (core_->hotKeys()) core_->hotKeys()->onTimer();
       }
       return TRUE;
     case kTrayCallbackMessage:
       onTrayNotify(lParam);
       return TRUE;
     case ListActivityView::kDrainMessage:
-      logs_.view.drain();
+      core_->logs().view.drain();
       return TRUE;
     case WM_CONTEXTMENU:
       onContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return TRUE;
     case WM_INITMENUPOPUP:
-      updateCommandStates(reinterpret_cast<HMENU>(wParam));
+      commands_.updateMenu(reinterpret_cast<HMENU>(wParam));
       return TRUE;
     case WM_QUERYENDSESSION:
       setResult(TRUE);
@@ -427,8 +335,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DESTROY:
       KillTimer(hwnd(), ID_STATUS_TIMER);
-      if (running_) running_->attachWindow(nullptr, nullptr);
-      logs_.view.attach(nullptr, nullptr);
+      if (core_->running()) core_->running()->attachWindow(nullptr, nullptr);
+      core_->logs().view.attach(nullptr, nullptr);
       tray_.remove();
       theMainWindow = nullptr;
       return FALSE;
@@ -437,105 +345,15 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-bool CTolvaneDlg::isCommandAvailable(int id) const {
-  switch (id) {
-    case IDCANCEL:
-    case ID_FILE_EXIT:
-    case ID_TRAY_SHOW:
-    case ID_TRAY_EXIT:
-    case ID_CLEAR_ACTIVITY:
-    case ID_APP_ABOUT:
-      return true;
-    case ID_RUN_SELECTED:
-    case ID_TREE_RUN: {
-      const TreeItemKind kind = tree_.selected().kind;
-      if (kind == TreeItemKind::List) return running_ && !isSelectedListRunning();
-      return hotKeys_ && (kind == TreeItemKind::Chore || kind == TreeItemKind::Step);
-    }
-    case ID_STOP_SELECTED:
-    case ID_TREE_STOP:
-      return running_ && isSelectedListRunning();
-    default:
-      if (id >= ID_TRAY_STOP_FIRST && id < ID_TRAY_STOP_FIRST + ID_TRAY_STOP_COUNT) return running_ != nullptr;
-      // The editors, running and stopping, sorting, cloning, deleting and
-      // help come with the parts of the program that carry them out.
-      return false;
-  }
-}
-
-// The toolbar is made before the tree is filled, so Run and Stop follow the
-// selection, and a list's start or end, from here.
-void CTolvaneDlg::updateRunStopButtons() {
-  for (const int id : {ID_RUN_SELECTED, ID_STOP_SELECTED}) {
-    const bool available = isCommandAvailable(id);
-    if ((SendMessageW(toolbar_, TB_ISBUTTONENABLED, id, 0) != 0) != available) {
-      SendMessageW(toolbar_, TB_ENABLEBUTTON, id, MAKELONG(available, 0));
-    }
-  }
-}
-
-void CTolvaneDlg::updateCommandStates(HMENU menu) {
-  const int count = GetMenuItemCount(menu);
-  for (int i = 0; i < count; ++i) {
-    const UINT id = GetMenuItemID(menu, i);
-    if (id == static_cast<UINT>(-1) || id == 0) continue;
-    EnableMenuItem(menu, i, MF_BYPOSITION | (isCommandAvailable(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
-  }
-}
-
-void CTolvaneDlg::onCommand(int id) {
-  if (!isCommandAvailable(id)) return;
-  switch (id) {
-    case IDCANCEL:
-    case ID_FILE_EXIT:
-      onExitCommand();
-      break;
-    case ID_TRAY_EXIT:
-      exitSequence();
-      break;
-    case ID_TRAY_SHOW:
-      showWindowFromTray();
-      break;
-    case ID_RUN_SELECTED:
-    case ID_TREE_RUN:
-      runSelectedChore();
-      break;
-    case ID_STOP_SELECTED:
-    case ID_TREE_STOP:
-      running_->stopList(tree_.selected().name);
-      break;
-    case ID_CLEAR_ACTIVITY:
-      logs_.activityLog.clearByUser();
-      break;
-    case ID_APP_ABOUT: {
-      if (aboutOpen) break;
-      aboutOpen = true;
-      const std::u16string text = formatText(u"Tolvane v%s\nTolvaneBho.dll v%s", versionText(GetModuleHandleW(nullptr)),
-                                             companionVersionText());
-      MessageBoxW(hwnd(), toWide(text).c_str(), L"About Tolvane", MB_OK | MB_ICONINFORMATION);
-      aboutOpen = false;
-      break;
-    }
-    default:
-      if (id >= ID_TRAY_STOP_FIRST && id < ID_TRAY_STOP_FIRST + ID_TRAY_STOP_COUNT) {
-        running_->stopRunningListAt(id - ID_TRAY_STOP_FIRST);
-      }
-      break;
-  }
-}
-
-void CTolvaneDlg::runSelectedChore() {
-  const TreeItemInfo selected = tree_.selected();
-  if (selected.kind == TreeItemKind::Chore || selected.kind == TreeItemKind::Step) hotKeys_->runChore(selected.name);
-  if (selected.kind == TreeItemKind::List && running_) running_->runList(selected.name);
-}
-
-void CTolvaneDlg::onExitCommand() {
-  if (settings_.exitSystray) {
-    ShowWindow(hwnd(), SW_HIDE);
-    return;
-  }
-  exitSequence();
+// The toolbar follows the selection, a list's start and end, and the hot
+// keys' state from here: nothing else tells it.
+void CTolvaneDlg::updateToolbar() {
+  HotKeyRuntime* hotKeys = core_->hotKeys();
+  commands_.updateToolbar(toolbar_, [hotKeys](int id) {
+    // The hot-key button also shows whether hot keys are on.
+    return id != ID_VIEW_HOTKEYS ||
+           (hotKeys && !hotKeys->hook().suspended() && hotKeys->hook().processingEnabled().load());
+  });
 }
 
 void CTolvaneDlg::showWindowFromTray() {
@@ -557,21 +375,20 @@ void CTolvaneDlg::showTrayMenu() {
   const std::wstring title = toWide(formatText(u"Tolvane v%s", versionText(GetModuleHandleW(nullptr))));
   AppendMenuW(menu, MF_STRING, ID_APP_ABOUT, title.c_str());
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING | (isCommandAvailable(ID_VIEW_HOTKEYS) ? 0 : MF_GRAYED), ID_VIEW_HOTKEYS,
-              L"View &Hot keys");
-  AppendMenuW(menu, MF_STRING | (IsWindowVisible(hwnd()) ? MF_GRAYED : 0), ID_TRAY_SHOW, L"&Show Tolvane");
-  const std::vector<std::u16string> running = runningListNames(library_);
+  AppendMenuW(menu, MF_STRING, ID_VIEW_HOTKEYS, L"View &Hot keys");
+  AppendMenuW(menu, MF_STRING, ID_TRAY_SHOW, L"&Show Tolvane");
+  const std::vector<std::u16string> running = runningListNames(core_->library());
   if (!running.empty()) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     const int shown = std::min<int>(static_cast<int>(running.size()), kTrayStopItemsMax);
     for (int i = 0; i < shown; ++i) {
       const std::wstring caption = toWide(u"Stop \"" + running[i] + u"\"");
-      AppendMenuW(menu, MF_STRING | (isCommandAvailable(ID_TRAY_STOP_FIRST + i) ? 0 : MF_GRAYED),
-                  ID_TRAY_STOP_FIRST + i, caption.c_str());
+      AppendMenuW(menu, MF_STRING, ID_TRAY_STOP_FIRST + i, caption.c_str());
     }
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   }
   AppendMenuW(menu, MF_STRING, ID_TRAY_EXIT, L"E&xit the program now");
+  commands_.updateMenu(menu);
 
   POINT cursor{};
   GetCursorPos(&cursor);
@@ -583,13 +400,13 @@ void CTolvaneDlg::showTrayMenu() {
 
 void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
   if (source == activityList_) {
+    commands_.updateMenu(activityMenu_);
     TrackPopupMenu(activityMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
     return;
   }
   if (source != tree_.hwnd()) return;
-  POINT point{x, y};
   TVHITTESTINFO hit{};
-  hit.pt = point;
+  hit.pt = POINT{x, y};
   ScreenToClient(tree_.hwnd(), &hit.pt);
   HTREEITEM item = TreeView_HitTest(tree_.hwnd(), &hit);
   if (!item || !(hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON))) return;
@@ -599,12 +416,12 @@ void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
     HMENU sortMenu = CreatePopupMenu();
     AppendMenuW(sortMenu, MF_STRING, ID_SORT_BY_NAME, L"Sort by name");
     if (info.kind == TreeItemKind::ChoresRoot) AppendMenuW(sortMenu, MF_STRING, ID_SORT_BY_TYPE, L"Sort by type");
-    updateCommandStates(sortMenu);
+    commands_.updateMenu(sortMenu);
     TrackPopupMenu(sortMenu, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
     DestroyMenu(sortMenu);
     return;
   }
-  updateCommandStates(treeMenu_);
+  commands_.updateMenu(treeMenu_);
   TrackPopupMenu(treeMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
 }
 
@@ -613,16 +430,16 @@ LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
     return onActivityCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
   }
   if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_SELCHANGEDW) {
-    updateRunStopButtons();
+    updateToolbar();
     return 0;
   }
   if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_GETINFOTIPW) {
     onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
     return 0;
   }
-  if (header->idFrom == IDC_CHORE_TREE && header->code == NM_DBLCLK && isCommandAvailable(ID_RUN_SELECTED)) {
-    runSelectedChore();
-    return TRUE;
+  if (header->idFrom == IDC_CHORE_TREE && header->code == NM_DBLCLK) {
+    // A double-click is Run.
+    return commands_.run(ID_RUN_SELECTED) ? TRUE : FALSE;
   }
   if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_BEGINLABELEDITW) {
     // Renaming comes with the editing commands; until then labels stay.
@@ -656,17 +473,17 @@ LRESULT CTolvaneDlg::onActivityCustomDraw(NMLVCUSTOMDRAW* draw) {
 void CTolvaneDlg::onTreeInfoTip(NMTVGETINFOTIPW* tip) {
   if (!tip->pszText || tip->cchTextMax <= 0) return;
   const TreeItemInfo info = tree_.describe(tip->hItem);
-  if (!keyNames_) keyNames_ = std::make_unique<Win32KeyNames>();
-  KeyNames& keyNames = *keyNames_;
+  const ChoreLibrary& library = core_->library();
+  KeyNames& keyNames = core_->keyNames();
   std::u16string text;
   switch (info.kind) {
     case TreeItemKind::Chore:
-      text = choreSummaryText(library_, info.name, keyNames);
+      text = choreSummaryText(library, info.name, keyNames);
       break;
     case TreeItemKind::Step: {
-      const ChoreList list = library_.copyChoreList(info.listName);
+      const ChoreList list = library.copyChoreList(info.listName);
       if (info.stepIndex >= 0 && info.stepIndex < static_cast<int>(list.steps.size())) {
-        text = stepSummaryText(library_, list.steps[info.stepIndex], keyNames);
+        text = stepSummaryText(library, list.steps[info.stepIndex], keyNames);
       }
       break;
     }
@@ -675,9 +492,7 @@ void CTolvaneDlg::onTreeInfoTip(NMTVGETINFOTIPW* tip) {
       GetCursorPos(&hit.pt);
       ScreenToClient(tree_.hwnd(), &hit.pt);
       TreeView_HitTest(tree_.hwnd(), &hit);
-      const ListSummaryPart part =
-          (hit.flags & TVHT_ONITEMICON) ? ListSummaryPart::OverIcon : ListSummaryPart::OverLabel;
-      text = listSummaryText(library_.copyChoreList(info.name), part, keyNames, logs_.clock);
+      text = listSummaryText(library.copyChoreList(info.name), listTipPart(hit.flags), keyNames, core_->logs().clock);
       break;
     }
     default:
@@ -691,19 +506,6 @@ void CTolvaneDlg::onTreeInfoTip(NMTVGETINFOTIPW* tip) {
 
 // ---------------------------------------------------------------------------
 // Layout and status
-
-double CTolvaneDlg::dpiScale() const {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  UINT dpi = getDpiForWindow ? getDpiForWindow(hwnd()) : 0;
-  if (dpi == 0) {
-    HDC dc = GetDC(hwnd());
-    dpi = static_cast<UINT>(GetDeviceCaps(dc, LOGPIXELSX));
-    ReleaseDC(hwnd(), dc);
-  }
-  return dpi == 0 ? 1.0 : dpi / 96.0;
-}
 
 void CTolvaneDlg::layOut() {
   if (!statusBar_ || !activityList_) return;
@@ -733,18 +535,14 @@ void CTolvaneDlg::layOut() {
   SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
 
-bool CTolvaneDlg::isSelectedListRunning() const {
-  const TreeItemInfo selected = tree_.selected();
-  return selected.kind == TreeItemKind::List && library_.copyChoreList(selected.name).inProgress;
-}
-
 void CTolvaneDlg::refreshStatus(bool full) {
   if (!statusBar_) return;
+  const ChoreLibrary& library = core_->library();
   if (full) {
-    const std::wstring counts = toWide(choreCountText(library_.choreCount(), library_.choreListCount()));
+    const std::wstring counts = toWide(choreCountText(library.choreCount(), library.choreListCount()));
     SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(counts.c_str()));
   }
-  const std::wstring text = toWide(statusText(runningListNames(library_)));
+  const std::wstring text = toWide(statusText(runningListNames(library)));
   wchar_t shown[1024] = {};
   if (LOWORD(SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0)) < std::size(shown)) {
     SendMessageW(statusBar_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));

@@ -10,7 +10,7 @@ RunningLists::RunningLists(RunningListsServices services)
     : s_(std::move(services)),
       ownerlessPrompts_(nullptr),
       runnerServices_(RunnerPlatform{s_.executeChore, s_.desktop, s_.files, s_.clipboard, ownerlessPrompts_, s_.sounds,
-                                     [this](std::u16string_view name) { s_.launchChoreList(name); }}),
+                                     [this](std::u16string_view name) { launchUnlessEnding(name); }}),
       display_(s_.clock, s_.setTrayTip),
       runnerContext_{s_.library, runnerServices_, s_.sync, s_.log, &display_},
       schedulerContext_{s_.library,
@@ -20,52 +20,41 @@ RunningLists::RunningLists(RunningListsServices services)
                         s_.schedulerEvent,
                         s_.exitRequested,
                         s_.debugLogging,
-                        [this](std::u16string_view name) { s_.launchChoreList(name); },
+                        [this](std::u16string_view name) { launchUnlessEnding(name); },
                         &display_} {}
 
-namespace {
-
-// Counts a thread as using the object from its start to its last access.
-class ActiveThread {
- public:
-  explicit ActiveThread(std::atomic<int>& count) : count_(count) { ++count_; }
-  ~ActiveThread() { --count_; }
-  ActiveThread(const ActiveThread&) = delete;
-  ActiveThread& operator=(const ActiveThread&) = delete;
-
- private:
-  std::atomic<int>& count_;
-};
-
-// How long the end of the program waits for running lists to stop. A list
-// busy in a chore or a question box does not stop; it ends with the process.
-constexpr int kStopWaitSteps = 40;
-constexpr std::uint32_t kStopWaitStepMs = 50;
-
-}  // namespace
-
 RunningLists::~RunningLists() {
-  display_.attach(nullptr, nullptr);
-  for (const auto& name : runningListNames(s_.library)) s_.stopChoreList(name);
-  // A list just launched is in progress before its thread counts itself.
-  for (int step = 0; step < kStopWaitSteps && (activeThreads_.load() > 0 || !runningListNames(s_.library).empty()); ++step) {
-    s_.sync.sleep(kStopWaitStepMs);
-  }
+  if (!ended_) endThreads(kEndWaitMs);
 }
 
-std::function<void(ChoreListId)> RunningLists::threadBody() {
+void RunningLists::launchUnlessEnding(std::u16string_view name) {
+  // A list that ends because the program ends does not start its next one.
+  if (!ending_.load()) s_.launchChoreList(name);
+}
+
+ThreadStarter RunningLists::threadStarter() {
+  return [this](std::function<void()> body) { return threads_.start(std::move(body)); };
+}
+
+ChoreListThreadBody RunningLists::threadBody() {
   return [this](ChoreListId id) {
-    ActiveThread active(activeThreads_);
     LibraryListRecord record(s_.library, id);
     choreListThreadProc(runnerContext_, record);
   };
 }
 
 bool RunningLists::startScheduler() {
-  return s_.sync.startThread([this] {
-    ActiveThread active(activeThreads_);
-    schedulerThreadProc(schedulerContext_);
-  });
+  return threads_.start([this] { schedulerThreadProc(schedulerContext_); }) == 0;
+}
+
+bool RunningLists::endThreads(std::uint32_t waitMs) {
+  ended_ = true;
+  ending_.store(true);
+  display_.attach(nullptr, nullptr);
+  for (const auto& name : runningListNames(s_.library)) s_.stopChoreList(name);
+  stopTrialList();
+  s_.schedulerEvent.set();
+  return threads_.closeAndJoin(waitMs);
 }
 
 bool RunningLists::handleMessage(UINT message, WPARAM wParam) {
@@ -101,6 +90,29 @@ bool RunningLists::stopRunningListAt(int index) {
   const auto running = runningListNames(s_.library);
   if (index < 0 || index >= static_cast<int>(running.size())) return false;
   return stopList(running[static_cast<std::size_t>(index)]);
+}
+
+bool RunningLists::startTrialList(const ChoreList& list) {
+  bool prepared = false;
+  trial_.update([&](ChoreList& trial) {
+    if (trial.inProgress) return;
+    trial = list;
+    prepared = prepareListRun(trial, s_.sync);
+  });
+  if (!prepared) return false;
+  if (threads_.start([this] { choreListThreadProc(runnerContext_, trial_); }) == 0) return true;
+  trial_.update([](ChoreList& trial) { trial.inProgress = false; });
+  return false;
+}
+
+bool RunningLists::trialListRunning() {
+  bool running = false;
+  trial_.update([&](ChoreList& trial) { running = trial.inProgress; });
+  return running;
+}
+
+void RunningLists::stopTrialList() {
+  trial_.update([](ChoreList& trial) { requestListStop(trial); });
 }
 
 }  // namespace tolvane::win32

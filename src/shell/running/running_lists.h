@@ -1,19 +1,26 @@
 #pragma once
-// The main window's side of running chore lists: the thread body the
-// launcher starts for a list, the scheduler thread and its wake-ups, the
-// Run and Stop commands for lists, and their display in tree and tray.
+// The main window's side of running chore lists: the threads the launcher
+// starts for lists, the scheduler thread and its wake-ups, the Run and Stop
+// commands for lists, the wizard's trial list, and their display in tree
+// and tray.
+//
+// Every thread started here is waited for by endThreads (or the
+// destructor), so nothing it uses may go before it has ended.
 
 #include <windows.h>
 
 #include <atomic>
 #include <functional>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
+#include "engine/hotkeys/chore_list_launcher.h"
 #include "engine/runner/chore_list_runner.h"
+#include "engine/runner/running_list.h"
 #include "engine/scheduler/scheduler.h"
 #include "platform/win32/library/win32_prompts.h"
+#include "platform/win32/sync/worker_threads.h"
 #include "shell/running/platform_runner_services.h"
 #include "shell/running/tree_run_display.h"
 
@@ -48,9 +55,13 @@ std::vector<std::u16string> runningListNames(const ChoreLibrary& library);
 
 class RunningLists {
  public:
+  // How long the end of the program waits for lists to stop. Long enough
+  // for a step inside the Explorer watch; a list waiting for the user's
+  // answer to its question does not stop.
+  static constexpr std::uint32_t kEndWaitMs = 10000;
+
   explicit RunningLists(RunningListsServices services);
-  // Worker threads are not joined, but none may outlive what it uses: the
-  // running lists are asked to stop and are given a moment to end.
+  // endThreads(kEndWaitMs) unless it was called.
   ~RunningLists();
   RunningLists(const RunningLists&) = delete;
   RunningLists& operator=(const RunningLists&) = delete;
@@ -59,8 +70,10 @@ class RunningLists {
   // is going.
   void attachWindow(HWND mainWindow, HWND tree) { display_.attach(mainWindow, tree); }
 
-  // What the launcher runs on a list's new thread.
-  std::function<void(ChoreListId)> threadBody();
+  // What the launcher starts a list's thread with, and what that thread
+  // runs (ChoreListLauncher::setListThreads).
+  ThreadStarter threadStarter();
+  ChoreListThreadBody threadBody();
 
   // The last step of start-up.
   bool startScheduler();
@@ -81,17 +94,32 @@ class RunningLists {
   // library order.
   bool stopRunningListAt(int index);
 
-  // List and scheduler threads that are still using this object.
-  int activeThreads() const { return activeThreads_.load(); }
+  // The wizard's trial: a list outside the library, run unseen under its
+  // own name. One at a time; false when one runs or its thread failed.
+  bool startTrialList(const ChoreList& list);
+  bool trialListRunning();
+  void stopTrialList();
+
+  // End of the program: no list or scheduler pass starts any more, running
+  // lists are asked to stop, and their threads and the scheduler's (told
+  // "exit" by the caller) are waited for. True when every one has ended
+  // within `waitMs`; otherwise what they use must stay.
+  bool endThreads(std::uint32_t waitMs);
 
  private:
+  void launchUnlessEnding(std::u16string_view name);
+
   RunningListsServices s_;
-  std::atomic<int> activeThreads_{0};
+  std::atomic<bool> ending_{false};
+  bool ended_ = false;
   Win32Prompts ownerlessPrompts_;
   PlatformRunnerServices runnerServices_;
   TreeRunDisplay display_;
   RunnerContext runnerContext_;
   SchedulerContext schedulerContext_;
+  TrialListRecord trial_;
+  // Last: the threads end before anything they use.
+  WorkerThreadGroup threads_;
 };
 
 }  // namespace tolvane::win32

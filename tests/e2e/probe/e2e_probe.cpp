@@ -16,6 +16,18 @@
 //   e2e_probe rect                         print the main window's outer rectangle
 //   e2e_probe raise                        bring the main window to the top
 //   e2e_probe visible                      print 1 when the main window shows, else 0
+// Dialogs (any window but the main one, found by its exact caption) and
+// their controls by id; a control inside a child dialog (a wizard's page)
+// is found too:
+//   e2e_probe dialog CAPTION SECONDS       wait for the dialog; prints its handle
+//   e2e_probe dialog-gone CAPTION SECONDS  wait until no such dialog shows
+//   e2e_probe control-text CAPTION ID      print the control's text
+//   e2e_probe checked CAPTION ID           print 1 (checked), 0, or 2 (indeterminate)
+//   e2e_probe items CAPTION ID             print a list or combo box's items, one a
+//                                          line, the selected ones marked " [selected]"
+//   e2e_probe control-rect CAPTION ID      print the control's screen rectangle
+//   e2e_probe enabled CAPTION ID           print 1 when the control is enabled, else 0
+//   e2e_probe controls CAPTION             print every control: id, class and text
 // Exit code 0 on success, 1 on time-out or when nothing was found.
 
 #include <windows.h>
@@ -177,6 +189,63 @@ std::wstring listCell(HWND list, RemoteBuffer& remote, int row, int column, LPAR
   return remoteText(remote);
 }
 
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK findControl(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ControlSearch*>(data);
+  if (GetDlgCtrlID(child) != search->id || !IsWindowVisible(child)) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+// A direct child first, else the first visible descendant with the id.
+HWND dialogControl(HWND dialog, int id) {
+  if (HWND direct = GetDlgItem(dialog, id)) return direct;
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(dialog, findControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring className(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+// WM_GETTEXT, LB_GETTEXT and CB_GETLBTEXT carry their text across
+// processes by themselves.
+std::wstring controlText(HWND control) {
+  const LRESULT length = SendMessageW(control, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+  SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(wcsnlen(text.c_str(), text.size()));
+  return text;
+}
+
+void printItems(HWND control) {
+  const bool combo = _wcsicmp(className(control).c_str(), L"ComboBox") == 0;
+  const int count = static_cast<int>(SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0));
+  const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+  const bool multiple = !combo && (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL));
+  const int current = static_cast<int>(SendMessageW(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+    std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(wcsnlen(text.c_str(), text.size()));
+    const bool selected = multiple ? SendMessageW(control, LB_GETSEL, i, 0) > 0 : i == current;
+    print(text + (selected ? L" [selected]" : L""));
+  }
+}
+
+BOOL CALLBACK printControl(HWND child, LPARAM) {
+  print(std::to_wstring(GetDlgCtrlID(child)) + L" " + className(child) + L" " + controlText(child));
+  return TRUE;
+}
+
 std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
   const std::wstring blank(kTextUnits, L'\0');
   remote.write(blank.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
@@ -234,6 +303,38 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
+  if (verb == L"dialog") {
+    HWND dialog = waitFor(arg(2).c_str(), false, seconds(3));
+    if (!dialog) return 1;
+    print(std::to_wstring(reinterpret_cast<std::uintptr_t>(dialog)));
+    return 0;
+  }
+  if (verb == L"dialog-gone") {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(3) * 1000);
+    while (find(arg(2).c_str(), false)) {
+      if (GetTickCount() > end) return 1;
+      Sleep(100);
+    }
+    return 0;
+  }
+  if (verb == L"controls") {
+    HWND dialog = find(arg(2).c_str(), false);
+    if (!dialog) return 1;
+    EnumChildWindows(dialog, printControl, 0);
+    return 0;
+  }
+  if (verb == L"control-text" || verb == L"checked" || verb == L"items" || verb == L"control-rect" ||
+      verb == L"enabled") {
+    HWND dialog = find(arg(2).c_str(), false);
+    HWND control = dialog ? dialogControl(dialog, _wtoi(arg(3).c_str())) : nullptr;
+    if (!control) return 1;
+    if (verb == L"control-text") print(controlText(control));
+    if (verb == L"checked") print(std::to_wstring(SendMessageW(control, BM_GETCHECK, 0, 0)));
+    if (verb == L"items") printItems(control);
+    if (verb == L"control-rect") printRect(control);
+    if (verb == L"enabled") print(IsWindowEnabled(control) ? L"1" : L"0");
+    return 0;
+  }
   if (verb == L"menu-key") {
     // A key for the popup menu that is open (the tray's), as if typed.
     HWND menu = waitForMenu(5);

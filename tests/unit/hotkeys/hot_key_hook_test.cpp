@@ -27,10 +27,7 @@ struct HookRig {
   RecordingLogSink log;
   std::vector<ChoreListId> started;
   int threadError = 0;
-  ChoreListLauncher launcher{library, sync, log, [this](std::function<void()> body) {
-                               if (threadError == 0) body();
-                               return threadError;
-                             }};
+  ChoreListLauncher launcher{library, sync, log};
   KeyCapture capture;
   FakeSounds sounds;
   FakeWindowActions windows;
@@ -39,7 +36,12 @@ struct HookRig {
                                      [this](bool enabled) { toolbar.push_back(enabled); }}};
 
   HookRig() {
-    launcher.setThreadBody([this](ChoreListId id) { started.push_back(id); });
+    launcher.setListThreads(
+        [this](std::function<void()> body) {
+          if (threadError == 0) body();
+          return threadError;
+        },
+        [this](ChoreListId id) { started.push_back(id); });
     hook.setSuspended(false);
   }
   bool press(std::uint16_t key, ModifierState pressed) { return hook.onKey({0, key, 0}, pressed); }
@@ -49,6 +51,18 @@ Chore boundChore(std::u16string name, std::uint16_t key, std::uint16_t modifiers
   Chore chore = makeChore(std::move(name), type);
   chore.hotKey = {key, modifiers};
   return chore;
+}
+
+// The hot-key button and the activity window showed hot keys going off,
+// then on again.
+void expectOffThenOn(const HookRig& rig) {
+  EXPECT_EQ(rig.toolbar, (std::vector<bool>{false, true}));
+  const std::vector<LoggedLine> lines = rig.log.activityLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, "Hotkey processing: DISABLED");
+  EXPECT_TRUE(lines[0].isError);
+  EXPECT_EQ(lines[1].text, "Hotkey processing: ENABLED");
+  EXPECT_FALSE(lines[1].isError);
 }
 
 TEST(HotKeyHook, AChoreHotKeyHandsACopyToTheChoreThreadAndIsSwallowed) {
@@ -85,13 +99,7 @@ TEST(HotKeyHook, MasterKeySwitchesProcessingWithItsSoundsToolbarAndLogLines) {
   EXPECT_TRUE(rig.press('N', kCtrl));
 
   EXPECT_EQ(rig.sounds.played(), (std::vector<std::uint16_t>{158, 154}));
-  EXPECT_EQ(rig.toolbar, (std::vector<bool>{false, true}));
-  const std::vector<LoggedLine> lines = rig.log.activityLines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].text, "Hotkey processing: DISABLED");
-  EXPECT_TRUE(lines[0].isError);
-  EXPECT_EQ(lines[1].text, "Hotkey processing: ENABLED");
-  EXPECT_FALSE(lines[1].isError);
+  expectOffThenOn(rig);
 
   // A master key from the settings replaces the default one.
   rig.hook.setMasterKey({'M', kHotKeyAlt});
@@ -107,6 +115,22 @@ TEST(HotKeyHook, WhileSuspendedEveryKeyPassesEvenTheMasterKey) {
   EXPECT_FALSE(rig.press(0x27, kCtrlShift));
   EXPECT_TRUE(rig.hook.processingEnabled().load());
   EXPECT_TRUE(rig.slot.take().command.empty());
+}
+
+TEST(HotKeyHook, AnOpenEditorSuspendsHotKeysWithTheButtonAndTheLogLines) {
+  HookRig rig;
+  rig.library.appendChore(boundChore(u"Notes", 'N', kHotKeyControl));
+  {
+    HotKeySuspension editorOpen(rig.hook);
+    EXPECT_TRUE(rig.hook.suspended());
+    EXPECT_FALSE(rig.press('N', kCtrl));
+    EXPECT_FALSE(rig.press(0x27, kCtrlShift));
+  }
+  EXPECT_FALSE(rig.hook.suspended());
+  EXPECT_TRUE(rig.press('N', kCtrl));
+  expectOffThenOn(rig);
+  // The master toggle is untouched: the editor did not switch hot keys off.
+  EXPECT_TRUE(rig.hook.processingEnabled().load());
 }
 
 TEST(HotKeyHook, ListsStartOnTheirKeyAndWaitingStepsAreReleasedOnlyWhileTheirListRuns) {

@@ -53,9 +53,6 @@ class StdEvent : public Event {
 
 class StdSync : public Sync {
  public:
-  ~StdSync() override {
-    for (auto& thread : threads_) thread.join();
-  }
   std::shared_ptr<Event> createEvent(std::u16string_view name, bool, bool) override {
     names.emplace_back(name);
     return std::make_shared<StdEvent>();
@@ -65,15 +62,8 @@ class StdSync : public Sync {
   }
   WaitAnyResult waitAny(std::span<Event* const>, std::uint32_t) override { return {}; }
   void sleep(std::uint32_t ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-  bool startThread(std::function<void()> body) override {
-    threads_.emplace_back(std::move(body));
-    return true;
-  }
 
   std::vector<std::u16string> names;
-
- private:
-  std::vector<std::thread> threads_;
 };
 
 }  // namespace tolvane::test

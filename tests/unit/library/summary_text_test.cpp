@@ -56,22 +56,22 @@ TEST(SummaryText, ListShowsScheduleOverTheIconAndChainingOverTheLabel) {
   test::FakeKeyNames keys;
   ChoreList list = test::makeList(u"Morning", {test::makeChore(u"a"), test::makeChore(u"b")});
   list.hotKey = {0x74, 0};
-  EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverIcon, keys, clock), u"Morning, [Chores]2\n[HotKey]F5");
+  EXPECT_EQ(listSummaryText(list, ListSummaryPart::AwayFromLabel, keys, clock), u"Morning, [Chores]2\n[HotKey]F5");
   EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverLabel, keys, clock), u"Morning, [Chores]2\n[HotKey]F5");
 
   ChoreSchedule& s = list.schedule;
   s.runEveryday = true;
   s.runDayOfWeek = u"Mon";
-  EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverIcon, keys, clock), u"Morning, [Chores]2\n[HotKey]F5");
+  EXPECT_EQ(listSummaryText(list, ListSummaryPart::AwayFromLabel, keys, clock), u"Morning, [Chores]2\n[HotKey]F5");
   s.hasRunTimeOfDay = true;
   s.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 19, 5, 9});
   s.hasRunDate = true;
   s.runDate = clock.fromLocal(LocalTime{2007, 4, 3});
-  EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverIcon, keys, clock),
+  EXPECT_EQ(listSummaryText(list, ListSummaryPart::AwayFromLabel, keys, clock),
             u"Morning, [Chores]2\n[HotKey]F5\n[RunTOD]07:05:09 PM\n[RunEveryday]yes\n[RunDOW]Mon\n[RunDate]04/03/07");
   s.runWindows = true;
   s.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 0, 30, 0});
-  EXPECT_EQ(listSummaryText(list, ListSummaryPart::OverIcon, keys, clock),
+  EXPECT_EQ(listSummaryText(list, ListSummaryPart::AwayFromLabel, keys, clock),
             u"Morning, [Chores]2\n[HotKey]F5\n[RunWhenTolvaneStarts]yes\n[RunTOD]12:30:00 AM\n[RunEveryday]yes"
             u"\n[RunDOW]Mon\n[RunDate]04/03/07");
 

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "base/text.h"
+#include "engine/hotkeys/chore_list_launcher.h"
 #include "engine/scheduler/list_icon.h"
 #include "platform/system_clock.h"
 #include "platform/win32/sync/win32_sync.h"
@@ -19,11 +20,14 @@
 #include "support/fake_desktop.h"
 #include "support/fake_files.h"
 #include "support/fake_sounds.h"
+#include "support/library_builders.h"
 #include "support/recording_log_sink.h"
 
 namespace tolvane::win32 {
 namespace {
 
+using test::makeChore;
+using test::makeList;
 using test::RecordingLogSink;
 
 // A main window with a chore tree, draining the display's queue as
@@ -159,7 +163,8 @@ class RunningListsTest : public ::testing::Test {
   RunningListsTest() {
     schedulerEvent = sync.createEvent(u"", false, false);
     running = std::make_unique<RunningLists>(RunningListsServices{
-        library, sync, clock, log, [](const Chore&) { return true; }, desktop, files, clipboard, sounds,
+        library, sync, clock, log, [this](const Chore& chore) { return executeChore(chore); }, desktop, files,
+        clipboard, sounds,
         [this](std::u16string_view name) {
           launches.push_back(std::u16string(name));
           return launchNow(name);
@@ -168,30 +173,22 @@ class RunningListsTest : public ::testing::Test {
         [] { return false; }, [](std::u16string_view) {}});
   }
 
-  // What the launcher does, on a real thread.
+  // What the launcher does, on the threads the lists are waited for on.
   bool launchNow(std::u16string_view name) {
     const int index = library.findChoreList(name);
     if (index < 0) return false;
     const ChoreListId id = library.choreListAt(index).id;
-    library.withChoreList(id, [&](ChoreList& list) {
-      list.inProgress = true;
-      list.termEvent = sync.createEvent(u"", false, false);
-    });
+    bool prepared = false;
+    library.withChoreList(id, [&](ChoreList& list) { prepared = prepareListRun(list, sync); });
     auto body = running->threadBody();
-    return sync.startThread([body, id] { body(id); });
+    return prepared && running->threadStarter()([body, id] { body(id); }) == 0;
   }
 
-  // What the launcher's stop does.
   bool stopNow(std::u16string_view name) {
     const int index = library.findChoreList(name);
     if (index < 0) return false;
     bool stopped = false;
-    library.withChoreList(library.choreListAt(index).id, [&](ChoreList& list) {
-      if (!list.inProgress) return;
-      list.abortRequested = true;
-      if (list.termEvent) list.termEvent->set();
-      stopped = true;
-    });
+    library.withChoreList(library.choreListAt(index).id, [&](ChoreList& list) { stopped = requestListStop(list); });
     return stopped;
   }
 
@@ -213,6 +210,7 @@ class RunningListsTest : public ::testing::Test {
   test::FakeSounds sounds;
   std::shared_ptr<Event> schedulerEvent;
   std::atomic<bool> exitNow{false};
+  std::function<bool(const Chore&)> executeChore = [](const Chore&) { return true; };
   std::vector<std::u16string> launches;
   std::unique_ptr<RunningLists> running;
 };
@@ -254,18 +252,10 @@ TEST_F(RunningListsTest, AScheduledListStartsByItselfAndRunsOnItsOwnThread) {
   EXPECT_TRUE(log.find("Chore list: Soon, count:0, Chore #0: Pause, CompType: 7 completed."));
   EXPECT_TRUE(log.find("Chore list: Soon, count:0, Chore #1: Pause, CompType: 3 completed."));
   exitNow = true;
-  schedulerEvent->set();
-  // Both threads are done with this fixture before it goes.
-  const auto exited = [&](const std::string& line) {
-    const auto lines = log.debugTexts();
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-  };
-  for (int i = 0; i < 100 && !(exited("...exiting Tolvane scheduler...") && exited("...exiting Tolvane choreListThread...")); ++i) {
-    Sleep(50);
-  }
-  EXPECT_TRUE(exited("...exiting Tolvane scheduler..."));
+  ASSERT_TRUE(running->endThreads(5000));
+  const auto lines = log.debugTexts();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "...exiting Tolvane scheduler..."), lines.end());
   EXPECT_FALSE(library.copyChoreList(u"Soon").inProgress);
-  Sleep(100);
 }
 
 TEST_F(RunningListsTest, ClosingStopsWaitingListsBeforeTheirServicesGo) {
@@ -284,6 +274,52 @@ TEST_F(RunningListsTest, ClosingStopsWaitingListsBeforeTheirServicesGo) {
   running.reset();
   EXPECT_TRUE(log.find("Chore list: Endless, count:0, Chore #0: Watch, CompType: 1 terminated."));
   EXPECT_FALSE(library.copyChoreList(u"Endless").inProgress);
+}
+
+// The end of the program waits for a list busy in a chore, and while it
+// ends no list starts its next one: nothing may outlive what it uses.
+TEST_F(RunningListsTest, EndingWaitsForABusyStepAndStartsNoNextList) {
+  std::atomic<bool> release{false};
+  std::atomic<bool> inChore{false};
+  executeChore = [&](const Chore&) {
+    inChore = true;
+    while (!release) Sleep(10);
+    return true;
+  };
+  ChoreList list = makeList(u"Busy", {makeChore(u"Slow")});
+  list.schedule.nextChorelist = u"Next";
+  list.schedule.alwaysRun = true;
+  library.appendChoreList(list);
+  library.appendChoreList(makeList(u"Next", {makeChore(u"Slow")}));
+  ASSERT_TRUE(launchNow(u"Busy"));
+  for (int i = 0; i < 200 && !inChore; ++i) Sleep(10);
+  ASSERT_TRUE(inChore);
+
+  EXPECT_FALSE(running->endThreads(100));
+  release = true;
+  EXPECT_TRUE(running->endThreads(5000));
+  EXPECT_TRUE(log.find("Chore list: Busy terminated."));
+  EXPECT_EQ(launches, std::vector<std::u16string>{});
+  EXPECT_FALSE(launchNow(u"Next"));
+}
+
+TEST_F(RunningListsTest, TheWizardsTrialListRunsUnseenAndStopsOnRequest) {
+  Chore step = makeChore(u"Watch");
+  step.compType = WND_CREATED;
+  step.compData = u"A window nobody opens";
+  ChoreList trial = makeList(u"_Wiz+Test", {step});
+  EXPECT_FALSE(running->trialListRunning());
+  ASSERT_TRUE(running->startTrialList(trial));
+  EXPECT_TRUE(running->trialListRunning());
+  EXPECT_FALSE(running->startTrialList(trial));
+  ASSERT_TRUE(waitForLine("Chore list: _Wiz+Test, waiting for WND_CREATED:", 5));
+
+  running->stopTrialList();
+  ASSERT_TRUE(waitForLine("Chore list: _Wiz+Test terminated.", 5));
+  for (int i = 0; i < 200 && running->trialListRunning(); ++i) Sleep(10);
+  EXPECT_FALSE(running->trialListRunning());
+  EXPECT_EQ(library.choreListCount(), 0);
+  EXPECT_TRUE(running->endThreads(5000));
 }
 
 }  // namespace

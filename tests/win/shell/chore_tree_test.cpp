@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/system_clock.h"
+#include "engine/scheduler/list_icon.h"
+#include "shell/main_window/chore_store.h"
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/main_layout.h"
 
@@ -118,6 +120,96 @@ TEST_F(TreeWindow, AListSelectionRemembersItsOwnExpansionAndARootItsText) {
   TreeView_DeleteAllItems(tree.hwnd());
   tree.fill(library, remembered, clock);
   EXPECT_EQ(tree.selected().kind, TreeItemKind::ChoresRoot);
+}
+
+// What an editor returns lands in the library and the tree together, where
+// the user is in the tree, and becomes the selection.
+TEST_F(TreeWindow, StoredResultsGoWhereTheSelectionIsAndStepsFollowAnEditedChore) {
+  tree.fill(library, Settings{}, clock);
+  int changes = 0;
+  int wakes = 0;
+  ChoreStore store(library, tree, clock, {[&] { ++changes; }, [&] { ++wakes; }});
+  const auto children = [&](HTREEITEM parent) {
+    std::vector<std::u16string> texts;
+    HWND window = tree.hwnd();
+    for (HTREEITEM item = TreeView_GetChild(window, parent); item; item = TreeView_GetNextSibling(window, item))
+      texts.push_back(tree.itemText(item));
+    return texts;
+  };
+  const auto libraryChores = [&] {
+    std::vector<std::u16string> names;
+    for (int i = 0; i < library.choreCount(); ++i) names.push_back(library.choreAt(i).name);
+    return names;
+  };
+
+  Chore added;
+  added.type = CHORE_CLIPBOARD;
+  struct Case {
+    HTREEITEM select;
+    std::u16string name;
+    std::vector<std::u16string> order;
+  };
+  const Case cases[] = {
+      {tree.findChild(tree.choresRoot(), u"Docs"), u"After docs", {u"Docs", u"After docs", u"Notepad", u"Odd"}},
+      {tree.choresRoot(), u"On top", {u"On top", u"Docs", u"After docs", u"Notepad", u"Odd"}},
+      {tree.listsRoot(), u"At the end", {u"On top", u"Docs", u"After docs", u"Notepad", u"Odd", u"At the end"}},
+  };
+  for (const Case& c : cases) {
+    TreeView_SelectItem(tree.hwnd(), c.select);
+    added.name = c.name;
+    store.addChore(added);
+    EXPECT_EQ(children(tree.choresRoot()), c.order);
+    EXPECT_EQ(libraryChores(), c.order);
+    EXPECT_EQ(tree.selected().name, c.name);
+    EXPECT_EQ(image(tree.selected().item), CHORE_CLIPBOARD);
+  }
+
+  Chore renamed = library.copyChore(u"Docs");
+  renamed.name = u"Papers";
+  renamed.type = CHORE_OPEN;
+  EXPECT_TRUE(store.replaceChore(u"Docs", renamed));
+  HTREEITEM plain = tree.findChild(tree.listsRoot(), u"Plain");
+  EXPECT_EQ(children(plain), (std::vector<std::u16string>{u"Notepad", u"Papers"}));
+  EXPECT_EQ(image(tree.findChild(plain, u"Papers")), CHORE_OPEN);
+  EXPECT_EQ(library.copyChoreList(u"At start").steps[0].name, u"Papers");
+  EXPECT_EQ(tree.selected().name, u"Papers");
+  EXPECT_FALSE(store.replaceChore(u"Docs", renamed));
+
+  TreeView_SelectItem(tree.hwnd(), plain);
+  ChoreList list;
+  list.name = u"Evening";
+  list.steps = {library.copyChore(u"Notepad")};
+  store.addChoreList(list);
+  EXPECT_EQ(children(tree.listsRoot()), (std::vector<std::u16string>{u"Plain", u"Evening", u"At start"}));
+  EXPECT_EQ(library.choreListAt(1).name, u"Evening");
+  EXPECT_EQ(tree.selected().name, u"Evening");
+  EXPECT_TRUE(tree.isExpanded(tree.selected().item));
+
+  list.name = u"Night";
+  list.steps = {library.copyChore(u"Papers"), library.copyChore(u"Odd")};
+  EXPECT_TRUE(store.replaceChoreList(u"Evening", list));
+  HTREEITEM night = tree.findChild(tree.listsRoot(), u"Night");
+  ASSERT_NE(night, nullptr);
+  EXPECT_EQ(children(night), (std::vector<std::u16string>{u"Papers", u"Odd"}));
+  EXPECT_EQ(library.copyChoreList(u"Night").steps.size(), 2u);
+
+  ChoreSchedule atStart;
+  atStart.runWindows = true;
+  EXPECT_EQ(wakes, 0);
+  EXPECT_TRUE(store.storeSchedule(u"Night", atStart));
+  EXPECT_EQ(image(night), kListIconScheduled);
+  EXPECT_TRUE(library.copyChoreList(u"Night").schedule.runWindows);
+  EXPECT_EQ(wakes, 1);
+  EXPECT_FALSE(store.storeSchedule(u"Evening", atStart));
+  EXPECT_EQ(changes, 7);
+}
+
+TEST(ListTip, TheScheduleShowsAnywhereButOverTheLabel) {
+  EXPECT_EQ(listTipPart(TVHT_ONITEMLABEL), ListSummaryPart::OverLabel);
+  for (const UINT away : {UINT(TVHT_ONITEMICON), UINT(TVHT_ONITEMRIGHT), UINT(TVHT_ONITEMINDENT),
+                          UINT(TVHT_ONITEMBUTTON), UINT(TVHT_ONITEMSTATEICON), UINT(TVHT_NOWHERE)}) {
+    EXPECT_EQ(listTipPart(away), ListSummaryPart::AwayFromLabel) << away;
+  }
 }
 
 TEST(MainLayout, ChildrenFollowTheClientSizeAndTheStatusText) {

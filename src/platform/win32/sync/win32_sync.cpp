@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "platform/win32/sync/worker_threads.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -58,6 +57,5 @@ WaitAnyResult Win32Sync::waitAny(std::span<Event* const> events, std::uint32_t t
 
 void Win32Sync::sleep(std::uint32_t ms) { Sleep(ms); }
 
-bool Win32Sync::startThread(std::function<void()> body) { return startDetachedWorkerThread(std::move(body)) == 0; }
 
 }  // namespace tolvane::win32

@@ -1,6 +1,6 @@
 #pragma once
-// Named kernel events, WaitForSingleObject/WaitForMultipleObjects, Sleep
-// and CreateThread behind the Sync interface.
+// Named kernel events, WaitForSingleObject/WaitForMultipleObjects and Sleep
+// behind the Sync interface.
 
 #include "platform/sync.h"
 
@@ -12,7 +12,6 @@ class Win32Sync final : public Sync {
   WaitResult wait(Event& event, std::uint32_t timeoutMs) override;
   WaitAnyResult waitAny(std::span<Event* const> events, std::uint32_t timeoutMs) override;
   void sleep(std::uint32_t ms) override;
-  bool startThread(std::function<void()> body) override;
 };
 
 }  // namespace tolvane::win32

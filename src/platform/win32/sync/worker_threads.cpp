@@ -2,6 +2,7 @@
 
 #include <process.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/sync.h"
@@ -16,6 +17,8 @@ unsigned __stdcall workerEntry(void* parameter) {
   delete body;
   return kWorkerExitCode;
 }
+
+bool hasEnded(HANDLE thread) { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }
 
 }  // namespace
 
@@ -32,12 +35,45 @@ HANDLE startWorkerThread(std::function<void()> body, int& error) {
   return reinterpret_cast<HANDLE>(thread);
 }
 
-int startDetachedWorkerThread(std::function<void()> body) {
+WorkerThreadGroup::~WorkerThreadGroup() {
+  for (HANDLE thread : threads_) CloseHandle(thread);
+}
+
+int WorkerThreadGroup::start(std::function<void()> body) {
+  std::scoped_lock lock(mutex_);
+  if (closing_) return EAGAIN;
+  forgetEndedLocked();
   int error = 0;
   HANDLE thread = startWorkerThread(std::move(body), error);
-  // Worker threads are not joined: the program lets them end with it.
-  if (thread) CloseHandle(thread);
+  if (thread) threads_.push_back(thread);
   return error;
+}
+
+bool WorkerThreadGroup::closeAndJoin(std::uint32_t timeoutMs) {
+  std::vector<HANDLE> threads;
+  {
+    std::scoped_lock lock(mutex_);
+    closing_ = true;
+    threads = threads_;
+  }
+  // Nothing is added once closing, so the copy is the whole group.
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  bool allEnded = true;
+  for (HANDLE thread : threads) {
+    const ULONGLONG now = GetTickCount64();
+    const DWORD left = now < end ? static_cast<DWORD>(end - now) : 0;
+    if (WaitForSingleObject(thread, left) != WAIT_OBJECT_0) allEnded = false;
+  }
+  return allEnded;
+}
+
+void WorkerThreadGroup::forgetEndedLocked() {
+  const auto ended = std::remove_if(threads_.begin(), threads_.end(), [](HANDLE thread) {
+    if (!hasEnded(thread)) return false;
+    CloseHandle(thread);
+    return true;
+  });
+  threads_.erase(ended, threads_.end());
 }
 
 }  // namespace tolvane::win32

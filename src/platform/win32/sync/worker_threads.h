@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
+#include <mutex>
+#include <vector>
 
 namespace tolvane::win32 {
 
@@ -12,7 +15,30 @@ namespace tolvane::win32 {
 // with the C runtime's error number in `error`.
 HANDLE startWorkerThread(std::function<void()> body, int& error);
 
-// Starts a thread nobody waits for: 0, or the C runtime's error number.
-int startDetachedWorkerThread(std::function<void()> body);
+// Threads whose owner waits for them before it lets go of what they use.
+// Any thread may start one; a group that is closing starts no more, so a
+// list that chains to the next one while the program ends starts nothing.
+class WorkerThreadGroup {
+ public:
+  WorkerThreadGroup() = default;
+  // Closes the handles without waiting: call join first.
+  ~WorkerThreadGroup();
+  WorkerThreadGroup(const WorkerThreadGroup&) = delete;
+  WorkerThreadGroup& operator=(const WorkerThreadGroup&) = delete;
+
+  // 0, or the C runtime's error number (EAGAIN once the group is closing).
+  int start(std::function<void()> body);
+
+  // Starts no more threads and waits up to `timeoutMs` in all for those
+  // started; true when every one has ended.
+  bool closeAndJoin(std::uint32_t timeoutMs);
+
+ private:
+  void forgetEndedLocked();
+
+  std::mutex mutex_;
+  std::vector<HANDLE> threads_;
+  bool closing_ = false;
+};
 
 }  // namespace tolvane::win32

@@ -1,0 +1,87 @@
+#include "library/library_edits.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+namespace tolvane {
+
+namespace {
+
+template <typename Record>
+std::ptrdiff_t findByName(const std::vector<Record>& records, std::u16string_view name) {
+  const auto it = std::find_if(records.begin(), records.end(), [&](const Record& r) { return r.name == name; });
+  return it == records.end() ? -1 : std::distance(records.begin(), it);
+}
+
+template <typename Record>
+int insertAt(std::vector<Record>& records, Record record, const InsertPlace& place) {
+  std::size_t at = records.size();
+  if (place.kind == InsertPlace::Kind::Top) at = 0;
+  if (place.kind == InsertPlace::Kind::After) {
+    const std::ptrdiff_t found = findByName(records, place.after);
+    if (found >= 0) at = static_cast<std::size_t>(found) + 1;
+  }
+  records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
+  return static_cast<int>(at);
+}
+
+void dropRunState(ChoreList& list) {
+  list.inProgress = false;
+  list.abortRequested = false;
+  list.termEvent.reset();
+  list.currentStep = 0;
+  list.id = 0;
+  for (Chore& step : list.steps) step.completionEvent.reset();
+}
+
+}  // namespace
+
+int insertChore(ChoreLibrary& library, const Chore& chore, const InsertPlace& place) {
+  Chore added = chore;
+  added.completionEvent.reset();
+  return library.edit([&](LibraryContents& contents) { return insertAt(contents.chores, std::move(added), place); });
+}
+
+std::optional<int> replaceChore(ChoreLibrary& library, std::u16string_view oldName, const Chore& chore) {
+  return library.edit([&](LibraryContents& contents) -> std::optional<int> {
+    const std::ptrdiff_t index = findByName(contents.chores, oldName);
+    if (index < 0) return std::nullopt;
+    Chore& stored = contents.chores[static_cast<std::size_t>(index)];
+    stored = chore;
+    stored.completionEvent.reset();
+    refreshStepsOf(contents, oldName, stored);
+    return static_cast<int>(index);
+  });
+}
+
+int insertChoreList(ChoreLibrary& library, const ChoreList& list, const InsertPlace& place) {
+  ChoreList added = list;
+  dropRunState(added);
+  return library.edit([&](LibraryContents& contents) { return insertAt(contents.lists, std::move(added), place); });
+}
+
+std::optional<int> replaceChoreList(ChoreLibrary& library, std::u16string_view oldName, const ChoreList& list) {
+  return library.edit([&](LibraryContents& contents) -> std::optional<int> {
+    const std::ptrdiff_t index = findByName(contents.lists, oldName);
+    if (index < 0) return std::nullopt;
+    ChoreList& stored = contents.lists[static_cast<std::size_t>(index)];
+    stored.name = list.name;
+    stored.hotKey = list.hotKey;
+    stored.steps = list.steps;
+    stored.schedule = list.schedule;
+    for (Chore& step : stored.steps) step.completionEvent.reset();
+    return static_cast<int>(index);
+  });
+}
+
+bool storeSchedule(ChoreLibrary& library, std::u16string_view listName, const ChoreSchedule& schedule) {
+  return library.edit([&](LibraryContents& contents) {
+    const std::ptrdiff_t index = findByName(contents.lists, listName);
+    if (index < 0) return false;
+    contents.lists[static_cast<std::size_t>(index)].schedule = schedule;
+    return true;
+  });
+}
+
+}  // namespace tolvane

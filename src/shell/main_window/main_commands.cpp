@@ -1,0 +1,94 @@
+// The main window's command table: every menu, toolbar, tray and tree-menu
+// command, with when it can run and what it runs. A command that is not
+// built yet has a row without an action and stays greyed; an editor that
+// lands fills its row here (see editors/editor_context.h for the shape).
+
+#include "base/format.h"
+#include "platform/win32/common/wide.h"
+#include "shell/logs/log_writers.h"
+#include "shell/main_window/tolvane_dlg.h"
+#include "shell/resource.h"
+
+namespace tolvane::win32 {
+
+void CTolvaneDlg::addCommandRows() {
+  // Ending and showing.
+  commands_.add(IDCANCEL, {{}, [this] { onExitCommand(); }});
+  commands_.add(ID_FILE_EXIT, {{}, [this] { onExitCommand(); }});
+  commands_.add(ID_TRAY_EXIT, {{}, [this] { exitSequence(); }});
+  commands_.add(ID_TRAY_SHOW, {[this] { return !IsWindowVisible(hwnd()); }, [this] { showWindowFromTray(); }});
+  commands_.add(ID_APP_ABOUT, {{}, [this] { showAbout(); }});
+  commands_.add(ID_CLEAR_ACTIVITY, {{}, [this] { core_->logs().activityLog.clearByUser(); }});
+
+  // Running and stopping.
+  commands_.add(ID_RUN_SELECTED, {[this] { return canRunSelected(); }, [this] { runSelected(); }});
+  commands_.add(ID_STOP_SELECTED, {[this] { return isSelectedListRunning(); },
+                                   [this] { core_->running()->stopList(tree_.selected().name); }});
+  commands_.addRange(
+      ID_TRAY_STOP_FIRST, ID_TRAY_STOP_COUNT, [this](int) { return core_->running() != nullptr; },
+      [this](int index) { core_->running()->stopRunningListAt(index); });
+
+  // The editors: chore (32788, 32801), chore list (32789, 32808), both
+  // from the selection (32790), schedule (32802), wizard (32798), options
+  // (32785), colours (32794) and the hot-key view (1002).
+  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_FILE_WIZARD,
+                       ID_EDIT_SELECTED_CHORE, ID_EDIT_SELECTED_CHORELIST, ID_EDIT_SELECTED, ID_VIEW_OPTIONS,
+                       ID_VIEW_COLOR_OPTIONS, ID_VIEW_HOTKEYS}) {
+    commands_.add(id, {});
+  }
+  commands_.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
+
+  // The tree's own commands and help.
+  for (const int id : {ID_SORT_BY_NAME, ID_SORT_BY_TYPE, ID_TREE_CLONE, ID_TREE_DELETE, ID_HELP_USER_MANUAL,
+                       ID_HELP_TOPIC}) {
+    commands_.add(id, {});
+  }
+
+  // The tree menu's items are the window's commands.
+  commands_.forward(ID_TREE_EDIT, ID_EDIT_SELECTED);
+  commands_.forward(ID_TREE_RUN, ID_RUN_SELECTED);
+  commands_.forward(ID_TREE_STOP, ID_STOP_SELECTED);
+  commands_.forward(ID_TREE_SCHEDULE, ID_SCHEDULE_CHORELIST);
+}
+
+void CTolvaneDlg::onExitCommand() {
+  if (core_->settings().exitSystray) {
+    ShowWindow(hwnd(), SW_HIDE);
+    return;
+  }
+  exitSequence();
+}
+
+bool CTolvaneDlg::canRunSelected() const {
+  const TreeItemKind kind = tree_.selected().kind;
+  if (kind == TreeItemKind::List) return core_->running() && !isSelectedListRunning();
+  return core_->hotKeys() && (kind == TreeItemKind::Chore || kind == TreeItemKind::Step);
+}
+
+// A chore or a step is carried out on the chore thread, a list on its own.
+void CTolvaneDlg::runSelected() {
+  const TreeItemInfo selected = tree_.selected();
+  if (selected.kind == TreeItemKind::List) {
+    core_->running()->runList(selected.name);
+    return;
+  }
+  core_->hotKeys()->runChore(selected.name);
+}
+
+bool CTolvaneDlg::isSelectedListRunning() const {
+  const TreeItemInfo selected = tree_.selected();
+  return core_->running() && selected.kind == TreeItemKind::List &&
+         core_->library().copyChoreList(selected.name).inProgress;
+}
+
+void CTolvaneDlg::showAbout() {
+  // One at a time: the tray can ask again while it shows.
+  if (aboutOpen_) return;
+  aboutOpen_ = true;
+  const std::u16string text =
+      formatText(u"Tolvane v%s\nTolvaneBho.dll v%s", versionText(GetModuleHandleW(nullptr)), companionVersionText());
+  MessageBoxW(hwnd(), toWide(text).c_str(), L"About Tolvane", MB_OK | MB_ICONINFORMATION);
+  aboutOpen_ = false;
+}
+
+}  // namespace tolvane::win32
