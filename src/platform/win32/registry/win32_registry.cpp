@@ -32,8 +32,10 @@ class OpenKey {
     if (key_) RegCloseKey(key_);
   }
 
-  bool open(RegistryRoot root, std::u16string_view path, REGSAM access) {
-    return RegOpenKeyExW(rootKey(root), toWide(path).c_str(), 0, access, &key_) == ERROR_SUCCESS;
+  bool open(RegistryRoot root, std::u16string_view path, REGSAM access) { return openError(root, path, access) == 0; }
+  // ERROR_SUCCESS, or why the key did not open.
+  LONG openError(RegistryRoot root, std::u16string_view path, REGSAM access) {
+    return RegOpenKeyExW(rootKey(root), toWide(path).c_str(), 0, access, &key_);
   }
   bool create(RegistryRoot root, std::u16string_view path) {
     return RegCreateKeyExW(rootKey(root), toWide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
@@ -120,6 +122,31 @@ bool Win32Registry::deleteValue(RegistryRoot root, std::u16string_view key, std:
   if (!opened.open(root, key, KEY_SET_VALUE)) return true;
   const LONG result = RegDeleteValueW(opened.get(), toWide(name).c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
+}
+
+ExpandedValue Win32Registry::readExpandedString(RegistryRoot root, std::u16string_view key,
+                                                std::u16string_view name) {
+  {
+    OpenKey opened;
+    const LONG error = opened.openError(root, key, KEY_READ);
+    if (error != ERROR_SUCCESS) return {std::nullopt, static_cast<std::uint32_t>(error)};
+  }
+  const std::optional<std::u16string> raw = readString(root, key, name);
+  if (!raw) return {};
+  const std::wstring source = toWide(*raw);
+  // The environment may change between the size query and the expansion.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const DWORD needed = ExpandEnvironmentStringsW(source.c_str(), nullptr, 0);
+    if (needed == 0) break;
+    std::wstring expanded(needed, L'\0');
+    const DWORD written = ExpandEnvironmentStringsW(source.c_str(), expanded.data(), needed);
+    if (written == 0) break;
+    if (written <= needed) {
+      expanded.resize(written - 1);
+      return {fromWide(expanded), 0};
+    }
+  }
+  return {raw, 0};
 }
 
 }  // namespace tolvane::win32
