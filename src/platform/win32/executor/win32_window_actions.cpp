@@ -15,25 +15,43 @@ namespace {
 class PhysicalPixels {
  public:
   PhysicalPixels() {
-    using SetContextFn = HANDLE(WINAPI*)(HANDLE);
-    // Windows 10 1607 and later; older systems have one DPI for all.
-    static const auto setContext = reinterpret_cast<SetContextFn>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
-    if (!setContext) return;
-    setContext_ = setContext;
+    if (!calls().set) return;
     const auto perMonitorV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
     const auto perMonitor = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-3));
-    previous_ = setContext(perMonitorV2);
-    if (!previous_) previous_ = setContext(perMonitor);
+    // Taken before setting: a successful set may answer null (Wine does,
+    // for a thread that never set its own).
+    previous_ = calls().get();
+    calls().set(calls().isValid(perMonitorV2) ? perMonitorV2 : perMonitor);
   }
   ~PhysicalPixels() {
-    if (previous_) setContext_(previous_);
+    if (previous_) calls().set(previous_);
   }
   PhysicalPixels(const PhysicalPixels&) = delete;
   PhysicalPixels& operator=(const PhysicalPixels&) = delete;
 
  private:
-  HANDLE(WINAPI* setContext_)(HANDLE) = nullptr;
+  // Windows 10 1607 and later; older systems have one DPI for all.
+  struct Calls {
+    HANDLE(WINAPI* get)() = nullptr;
+    HANDLE(WINAPI* set)(HANDLE) = nullptr;
+    BOOL(WINAPI* isValid)(HANDLE) = nullptr;
+  };
+  static const Calls& calls() {
+    static const Calls found = [] {
+      const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+      Calls all;
+      all.get = reinterpret_cast<decltype(all.get)>(
+          reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+      all.set = reinterpret_cast<decltype(all.set)>(
+          reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+      all.isValid = reinterpret_cast<decltype(all.isValid)>(
+          reinterpret_cast<void*>(GetProcAddress(user32, "IsValidDpiAwarenessContext")));
+      if (!all.get || !all.set || !all.isValid) return Calls{};
+      return all;
+    }();
+    return found;
+  }
+
   HANDLE previous_ = nullptr;
 };
 

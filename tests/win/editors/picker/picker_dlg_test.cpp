@@ -123,12 +123,19 @@ TEST_F(PickerTest, PositionReadsTheWindowsPlaceAndRefusesAMinimizedWindow) {
   EXPECT_EQ(dialog.result()->notifyCode, WINOP_POSITION);
   EXPECT_EQ(dialog.result()->winPos, (WindowPosition{-1500, -300, -1100, 0}));
 
-  // The executor's placing puts the window back exactly there.
+  // The executor's placing puts the window back exactly there, and the
+  // thread keeps its own DPI awareness.
+  using GetContextFn = HANDLE(WINAPI*)();
+  const auto threadContext = reinterpret_cast<GetContextFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetThreadDpiAwarenessContext")));
+  ASSERT_NE(threadContext, nullptr);
+  const HANDLE contextBefore = threadContext();
   SetWindowPos(target.window, nullptr, 50, 60, 200, 100, SWP_NOZORDER);
   const WindowPosition& picked = *dialog.result()->winPos;
   windows.place(toWindowHandle(target.window), picked.left, picked.top, picked.right - picked.left,
                 picked.bottom - picked.top);
   EXPECT_EQ(windows.windowRect(toWindowHandle(target.window)), (ScreenRect{-1500, -300, -1100, 0}));
+  EXPECT_EQ(threadContext(), contextBefore);
 }
 
 // Clicks a button of the dialog with the given caption once it is up.
