@@ -200,7 +200,7 @@ std::variant<Chore, PickerRefusal> PickerModel::accept() const {
 
 bool PickerModel::offered(const WindowInfo& window) {
   return window.moduleBaseName.find(kOwnModule) == std::u16string::npos &&
-         window.text.find(kDesktopWindow) == std::u16string::npos;
+         window.text.find(kDesktopWindow) == std::u16string::npos && window.className != kTooltipClass;
 }
 
 const WindowInfo* PickerModel::findWindow(std::u16string_view combined) const {

@@ -1,6 +1,6 @@
 #pragma once
 // The picker's rules: which windows it offers (never our own, never the
-// desktop's "Program Manager"), what choosing an application, a window or
+// desktop's "Program Manager", never a tooltip), what choosing an application, a window or
 // a kind of target lists next, and what OK stores in the working chore,
 // including "Position" with its checks. The view shows what this holds and
 // moves the focus where each step says.
@@ -87,7 +87,8 @@ class PickerModel {
   std::variant<Chore, PickerRefusal> accept() const;
 
  private:
-  // Our own windows and the desktop behind all others are never targets.
+  // Our own windows, the desktop behind all others and tooltips (which
+  // carry the text of what they describe) are never targets.
   static bool offered(const WindowInfo& window);
   const WindowInfo* findWindow(std::u16string_view combined) const;
   // Lists what the window offers for the chosen kind of target.

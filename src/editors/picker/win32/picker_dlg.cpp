@@ -11,6 +11,8 @@ namespace tolvane::win32 {
 
 namespace {
 
+constexpr UINT kShowOpeningFocus = WM_APP + 1;
+
 constexpr int kLists[] = {IDC_PICKER_APPLICATIONS, IDC_PICKER_WINDOWS, IDC_PICKER_OPERATIONS, IDC_PICKER_MENUS,
                           IDC_PICKER_BUTTONS};
 
@@ -64,13 +66,18 @@ BOOL CSndMsgDlg::onInitDialog() {
   enable(IDC_PICKER_MENU, offered);
   enable(IDC_PICKER_BUTTON, offered);
   centreOnOwner();
-  const PickerFocus focus = model_.open();
+  openingFocus_ = model_.open();
   show();
-  moveFocus(focus);
+  // A list dropped down before the dialog shows would close again at once.
+  PostMessageW(hwnd(), kShowOpeningFocus, 0, 0);
   return FALSE;
 }
 
 INT_PTR CSndMsgDlg::onMessage(UINT message, WPARAM wParam, LPARAM) {
+  if (message == kShowOpeningFocus) {
+    moveFocus(openingFocus_);
+    return TRUE;
+  }
   if (message != WM_COMMAND) return FALSE;
   onCommand(LOWORD(wParam), HIWORD(wParam));
   return TRUE;

@@ -50,6 +50,7 @@ class CSndMsgDlg final : public CDialogBase {
   const EditorContext& context_;
   PickerModel model_;
   std::optional<Chore> result_;
+  PickerFocus openingFocus_;
   std::vector<std::u16string> shownApplications_, shownWindows_, shownOperations_, shownMenus_, shownButtons_;
 };
 

@@ -27,7 +27,7 @@ TEST(PickerWindowText, TitleAndClassMakeOneTextSplitAtTheFirstClassMark) {
 }
 
 // A desktop with our own window, the desktop window, two notepad windows
-// (one twice) and a calculator.
+// (one twice) with a tooltip, and a calculator.
 struct PickerDesktop : test::EditorFakes {
   PickerDesktop() {
     desktop.addWindow(1, u"Tolvane", u"#32770").moduleBaseName = u"Tolvane.exe";
@@ -35,6 +35,7 @@ struct PickerDesktop : test::EditorFakes {
     desktop.addWindow(3, u"Untitled - Notepad", u"Notepad").moduleBaseName = u"notepad.exe";
     desktop.addWindow(4, u"Untitled - Notepad", u"Notepad").moduleBaseName = u"notepad.exe";
     desktop.addWindow(5, u"Find", u"").moduleBaseName = u"notepad.exe";
+    desktop.addWindow(7, u"Untitled - Notepad", u"tooltips_class32").moduleBaseName = u"notepad.exe";
     desktop.addWindow(6, u"Calculator", u"CalcFrame").moduleBaseName = u"calc.exe";
     desktop.menus[3] = {{u"&File", 0, {{u"&Open...", 257, {}}, {u"", 0, {}}, {u"E&xit", 261, {}}}}};
     accessibility.rootOf(6).add(u"Menu", u"menu bar").add(u"View", u"menu item").add(u"Scientific", u"menu item");
