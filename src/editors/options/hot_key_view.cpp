@@ -48,7 +48,9 @@ std::vector<HotKeyRow> hotKeyRows(const AssignedHotKeys& keys, KeyNames& keyName
     rows.push_back({key, match.name, {}, formatText(u"%s [Chore] %s", key, match.name),
                     {HotKeyTarget::Kind::Chore, match.name, {}, codeOf(match)}});
   }
-  for (const HotKeyMatch& match : keys.lists) rows.push_back(listRow(match, keyNames.keyName(codeOf(match).controlValue())));
+  for (const HotKeyMatch& match : keys.lists) {
+    rows.push_back(listRow(match, keyNames.keyName(codeOf(match).controlValue())));
+  }
   return rows;
 }
 

@@ -23,7 +23,8 @@ std::uint32_t randomLightColor(const RandomByte& draw);
 
 class TreeColorChoice {
  public:
-  TreeColorChoice(std::uint32_t opening, RandomByte draw) : opening_(opening), current_(opening), draw_(std::move(draw)) {}
+  TreeColorChoice(std::uint32_t opening, RandomByte draw)
+      : opening_(opening), current_(opening), draw_(std::move(draw)) {}
 
   std::uint32_t current() const { return current_; }
   std::uint32_t opening() const { return opening_; }

@@ -103,11 +103,15 @@ void print(const std::wstring& text) {
   std::fputc('\n', stdout);
 }
 
+void printRect(const RECT& rect) {
+  print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " + std::to_wstring(rect.right) + L" " +
+        std::to_wstring(rect.bottom));
+}
+
 void printRect(HWND window) {
   RECT outer{};
   GetWindowRect(window, &outer);
-  print(std::to_wstring(outer.left) + L" " + std::to_wstring(outer.top) + L" " + std::to_wstring(outer.right) + L" " +
-        std::to_wstring(outer.bottom));
+  printRect(outer);
 }
 
 BOOL CALLBACK collectStatic(HWND child, LPARAM data) {
@@ -274,8 +278,7 @@ bool printRowRect(HWND list, int row) {
   if (!SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote.address()))) return false;
   remote.read(&bounds, sizeof(bounds));
   MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
-  print(std::to_wstring(bounds.left) + L" " + std::to_wstring(bounds.top) + L" " + std::to_wstring(bounds.right) + L" " +
-        std::to_wstring(bounds.bottom));
+  printRect(bounds);
   return true;
 }
 

@@ -72,10 +72,25 @@ void CHotkeyDlg::fillList() {
   }
 }
 
+// The selected row stays selected wherever it moves.
+void CHotkeyDlg::sortBy(HotKeyColumn column) {
+  HWND list = item(IDC_HOTKEYS_LIST);
+  const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  const std::optional<HotKeyTarget> kept =
+      selected >= 0 ? std::optional(rows_[static_cast<std::size_t>(selected)].target) : std::nullopt;
+  order_.sort(rows_, column);
+  fillList();
+  const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const HotKeyRow& row) { return row.target == kept; });
+  if (!kept || found == rows_.end()) return;
+  const int index = static_cast<int>(found - rows_.begin());
+  ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(list, index, FALSE);
+}
+
 INT_PTR CHotkeyDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NOTIFY:
-      setResult(onNotify(*reinterpret_cast<const NMHDR*>(lParam)));
+      setResult(onNotify(*reinterpret_cast<NMHDR*>(lParam)));
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) onOk();
@@ -86,18 +101,17 @@ INT_PTR CHotkeyDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-LRESULT CHotkeyDlg::onNotify(const NMHDR& header) {
+LRESULT CHotkeyDlg::onNotify(NMHDR& header) {
   if (header.idFrom != IDC_HOTKEYS_LIST) return 0;
   switch (header.code) {
     case LVN_COLUMNCLICK:
-      order_.sort(rows_, static_cast<HotKeyColumn>(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem));
-      fillList();
+      sortBy(static_cast<HotKeyColumn>(reinterpret_cast<NMLISTVIEW&>(header).iSubItem));
       return 0;
     case LVN_GETINFOTIPW:
-      onInfoTip(const_cast<NMLVGETINFOTIPW&>(reinterpret_cast<const NMLVGETINFOTIPW&>(header)));
+      onInfoTip(reinterpret_cast<NMLVGETINFOTIPW&>(header));
       return 0;
     case NM_DBLCLK:
-      if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) onOk();
+      if (reinterpret_cast<NMITEMACTIVATE&>(header).iItem >= 0) onOk();
       return 0;
     default:
       return 0;

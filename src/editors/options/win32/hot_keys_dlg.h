@@ -35,7 +35,8 @@ class CHotkeyDlg final : public CDialogBase {
  private:
   void setUpList();
   void fillList();
-  LRESULT onNotify(const NMHDR& header);
+  void sortBy(HotKeyColumn column);
+  LRESULT onNotify(NMHDR& header);
   void onInfoTip(NMLVGETINFOTIPW& tip) const;
   void onOk();
   HotKeyCode masterKeyField() const;
