@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,10 @@
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/command_table.h"
 #include "shell/main_window/tray_icon.h"
+
+namespace tolvane {
+struct HotKeyTarget;
+}
 
 namespace tolvane::win32 {
 
@@ -65,6 +70,15 @@ class CTolvaneDlg final : public CDialogBase {
   bool isSelectedListRunning() const;
   void showAbout();
   void showWindowFromTray();
+
+  // The options, colour and hot-key views (view_commands.cpp).
+  // One dialog at a time: the tray can ask while another is open.
+  bool canOpenDialog() const;
+  void showOptions();
+  void showColorOptions();
+  void showHotKeys();
+  void selectHotKeyTarget(const HotKeyTarget& target);
+  void applyTreeColor(std::uint32_t color);
 
   void onTrayNotify(LPARAM event);
   void showTrayMenu();

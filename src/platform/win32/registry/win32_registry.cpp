@@ -32,10 +32,12 @@ class OpenKey {
     if (key_) RegCloseKey(key_);
   }
 
-  bool open(RegistryRoot root, std::u16string_view path, REGSAM access) { return openError(root, path, access) == 0; }
-  // ERROR_SUCCESS, or why the key did not open.
-  LONG openError(RegistryRoot root, std::u16string_view path, REGSAM access) {
+  // ERROR_SUCCESS, or why the key could not be opened.
+  LONG openStatus(RegistryRoot root, std::u16string_view path, REGSAM access) {
     return RegOpenKeyExW(rootKey(root), toWide(path).c_str(), 0, access, &key_);
+  }
+  bool open(RegistryRoot root, std::u16string_view path, REGSAM access) {
+    return openStatus(root, path, access) == ERROR_SUCCESS;
   }
   bool create(RegistryRoot root, std::u16string_view path) {
     return RegCreateKeyExW(rootKey(root), toWide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
@@ -119,7 +121,9 @@ bool Win32Registry::writeString(RegistryRoot root, std::u16string_view key, std:
 
 bool Win32Registry::deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) {
   OpenKey opened;
-  if (!opened.open(root, key, KEY_SET_VALUE)) return true;
+  // A missing key holds no value; a key the user may not change fails.
+  const LONG status = opened.openStatus(root, key, KEY_SET_VALUE);
+  if (status != ERROR_SUCCESS) return status == ERROR_FILE_NOT_FOUND;
   const LONG result = RegDeleteValueW(opened.get(), toWide(name).c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
@@ -128,7 +132,7 @@ ExpandedValue Win32Registry::readExpandedString(RegistryRoot root, std::u16strin
                                                 std::u16string_view name) {
   {
     OpenKey opened;
-    const LONG error = opened.openError(root, key, KEY_READ);
+    const LONG error = opened.openStatus(root, key, KEY_READ);
     if (error != ERROR_SUCCESS) return {std::nullopt, static_cast<std::uint32_t>(error)};
   }
   const std::optional<std::u16string> raw = readString(root, key, name);
