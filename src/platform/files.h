@@ -16,6 +16,8 @@ struct FolderEntry {
   bool isFolder = false;
   // Hidden or system entries, which lists for the user leave out.
   bool isHidden = false;
+
+  friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
 };
 
 // The platform's code for a file that is not there (ERROR_FILE_NOT_FOUND).
