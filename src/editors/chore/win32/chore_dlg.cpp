@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "controls/dialog_base/dialog_base.h"
+#include "controls/dialog_base/form_binding.h"
 #include "controls/shell_dialogs/shell_dialogs.h"
 #include "controls/truncated_tips/truncated_tips.h"
 #include "editors/chore/chore_editor.h"
@@ -24,6 +25,17 @@ constexpr UINT_PTR kChooseTypeTimer = 1;
 constexpr UINT_PTR kDropTypeListTimer = 2;
 constexpr UINT kOpeningDelayMs = 100;
 constexpr int kTypeListRows = 8;
+
+// The target shows what the user typed over a chosen entry, too.
+constexpr ControlBinding<ChoreForm> kFormControls[] = {
+    {.controlId = IDC_CHORE_TARGET, .text = &ChoreForm::object},
+    {.controlId = IDC_CHORE_SITE, .text = &ChoreForm::siteName},
+    {.controlId = IDC_CHORE_ARGUMENTS, .text = &ChoreForm::cmdArgs},
+    {.controlId = IDC_CHORE_INITIAL_DIR, .text = &ChoreForm::initialDir},
+    {.controlId = IDC_CHORE_NAME, .text = &ChoreForm::name},
+    {.controlId = IDC_CHORE_NEW_WINDOW, .check = &ChoreForm::newWindow},
+    {.controlId = IDC_CHORE_START_NEW, .check = &ChoreForm::startNew},
+};
 
 }  // namespace
 
@@ -60,13 +72,8 @@ void CChoreDlg::showOpening() {
   setItems(IDC_CHORE_TARGET, opening.targets);
   if (!opening.targets.empty()) selectIndex(IDC_CHORE_TARGET, 0);
   if (!opening.siteLabel.empty()) setText(IDC_CHORE_SITE_LABEL, opening.siteLabel);
-  setText(IDC_CHORE_SITE, form.siteName);
-  setText(IDC_CHORE_ARGUMENTS, form.cmdArgs);
-  setText(IDC_CHORE_INITIAL_DIR, form.initialDir);
-  setText(IDC_CHORE_NAME, form.name);
+  showForm(*this, form, kFormControls);
   SendMessageW(item(IDC_CHORE_HOTKEY), HKM_SETHOTKEY, form.hotKey.controlValue(), 0);
-  setChecked(IDC_CHORE_NEW_WINDOW, form.newWindow);
-  setChecked(IDC_CHORE_START_NEW, form.startNew);
   enableControls(opening.controls);
   if (opening.chooseTypeSoon) {
     SetTimer(hwnd(), kChooseTypeTimer, kOpeningDelayMs, nullptr);
@@ -263,23 +270,16 @@ HotKeyCode CChoreDlg::hotKey() const {
   return {LOBYTE(value), HIBYTE(value)};
 }
 
-ChoreForm CChoreDlg::readForm() const {
+ChoreForm CChoreDlg::formFromControls() const {
   ChoreForm form;
   form.typeIndex = selectedIndex(IDC_CHORE_TYPE);
-  // What the field shows: a chosen entry, or what the user typed over it.
-  form.object = text(IDC_CHORE_TARGET);
-  form.newWindow = isChecked(IDC_CHORE_NEW_WINDOW);
-  form.startNew = isChecked(IDC_CHORE_START_NEW);
-  form.siteName = text(IDC_CHORE_SITE);
-  form.cmdArgs = text(IDC_CHORE_ARGUMENTS);
-  form.initialDir = text(IDC_CHORE_INITIAL_DIR);
-  form.name = text(IDC_CHORE_NAME);
+  readForm(*this, form, kFormControls);
   form.hotKey = hotKey();
   return form;
 }
 
 void CChoreDlg::onAdd() {
-  ChoreSubmission submission = editor_.submit(readForm());
+  ChoreSubmission submission = editor_.submit(formFromControls());
   if (const auto* refusal = std::get_if<ChoreRefusal>(&submission)) {
     showRefusal(*refusal);
     return;

@@ -62,7 +62,7 @@ class CChoreDlg final : public CDialogBase {
   void dropDown(int id) const;
   void focus(int id) const;
   HotKeyCode hotKey() const;
-  ChoreForm readForm() const;
+  ChoreForm formFromControls() const;
 
   ChoreDialogHelpers helpers_;
   ChoreEditor editor_;
