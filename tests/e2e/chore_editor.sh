@@ -6,6 +6,7 @@
 # with the same hot key, is refused with its message and nothing is added;
 # after exit the chore files hold both changes in their fixed format.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/chore_editor_lib.bash"
 e2e_init chore_editor
 e2e_install_sample_folder
 cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
@@ -13,21 +14,7 @@ e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
 wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v lastChore /d "Copy a greeting" /f </dev/null >/dev/null 2>&1
 
-new="Create a new chore"
 edit="Edit a chore"
-
-# A type picked in the list that dropped by itself, by its first letter:
-# Wine's list closes on the letter.
-ce_pick_type() {  # caption letter text
-  xdotool key "$2"
-  e2e_wait_control_text "$1" 1017 "$3"
-}
-
-# The hot-key field takes a real key combination.
-ce_hot_key() {  # caption combination
-  e2e_click_control "$1" 1027
-  xdotool key "$2"
-}
 
 # The message box the editor shows; its text, then OK.
 ce_expect_message() {  # text
@@ -66,15 +53,13 @@ if grep -qF "Copy a greeting" <<<"$tree"; then e2e_fail "the old name is still i
 # Creating: the type list opens by itself; "Do nothing" is picked by its
 # letter, named, given Ctrl+Alt+N and added.
 e2e_probe command 32788 || e2e_fail "could not ask for a new chore"
-e2e_wait_dialog "$new"
-[ "$(e2e_control_enabled "$new" 1034)" = "0" ] || e2e_fail "View is enabled before a type is chosen"
-ce_pick_type "$new" d "Do nothing"
-[ "$(e2e_control_enabled "$new" 1018)" = "0" ] || e2e_fail "\"Do nothing\" offers a target"
-e2e_type_into "$new" 1033 "Nap"
-e2e_wait_control_text "$new" 1033 "Nap"
-ce_hot_key "$new" ctrl+alt+n
-e2e_click_control "$new" 1019
-e2e_wait_dialog_gone "$new"
+e2e_wait_dialog "$CE_NEW"
+[ "$(e2e_control_enabled "$CE_NEW" 1034)" = "0" ] || e2e_fail "View is enabled before a type is chosen"
+ce_focus_dialog "$CE_NEW"
+xdotool key d
+e2e_wait_control_text "$CE_NEW" 1017 "Do nothing"
+[ "$(e2e_control_enabled "$CE_NEW" 1018)" = "0" ] || e2e_fail "\"Do nothing\" offers a target"
+ce_add_chore "Nap" ctrl+alt+n
 tree="$(e2e_probe tree)"
 e2e_expect_contains "$tree" "  Copy hello [18]
   Nap [17] selected" "the new chore right after the selected one"
@@ -84,21 +69,15 @@ xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$deskt
 xdotool key --clearmodifiers ctrl+alt+n
 e2e_wait_activity_line "Chore done: Nap, CHORE_NOTHING."
 
-# The same name, then the same hot key: refused, with the user put back.
-e2e_probe command 32788 || e2e_fail "could not ask for a new chore"
-e2e_wait_dialog "$new"
-ce_pick_type "$new" d "Do nothing"
-e2e_type_into "$new" 1033 "Nap"
-e2e_wait_control_text "$new" 1033 "Nap"
-e2e_click_control "$new" 1019
+# The same name, then another name with the same hot key: refused, with
+# the user put back; nothing is added.
+ce_new_chore d "Do nothing"
+ce_name_chore "$CE_NEW" "Nap" ctrl+alt+j
 ce_expect_message 'Chore name: "Nap" is already used.'
-e2e_type_into "$new" 1033 "nap"
-e2e_wait_control_text "$new" 1033 "nap"
-ce_hot_key "$new" ctrl+alt+n
-e2e_click_control "$new" 1019
+ce_name_chore "$CE_NEW" "nap" ctrl+alt+n
 ce_expect_message 'Hotkey: Ctrl + Alt + N is already used by "Nap".'
-e2e_click_control "$new" 2
-e2e_wait_dialog_gone "$new"
+e2e_click_control "$CE_NEW" 2
+e2e_wait_dialog_gone "$CE_NEW"
 if e2e_probe tree | grep -q "^  nap "; then e2e_fail "a refused chore was added"; fi
 
 e2e_exit_tolvane
