@@ -1,7 +1,8 @@
 #!/bin/bash
 # Chores whose details come from the editor's sub-dialogs, made as a user
 # makes them and run from their hot keys at once: "Minimize" on Notepad
-# through the picker's window operations; a menu command of our own
+# through the picker's window operations (edited, it opens the picker by
+# itself); a menu command of our own
 # accessible test program through the picker's menu list; a copy of a
 # file through the file-operation editor, its source from the open-file
 # dialog and its destination from the folder browser.
@@ -58,6 +59,19 @@ ce_add_chore "Min pad" ctrl+alt+m
 hk_key ctrl+alt+m
 e2e_wait_activity_line "Chore done: Min pad, CHORE_WINOP:$pad"
 e2e_expect_contains "$(hk_probe state "$pad")" "min" "Notepad minimised by the new chore"
+# Edited, it opens its picker by itself, with the operation it stored.
+e2e_probe command 32801 || e2e_fail "could not ask to edit the new chore"
+e2e_wait_dialog "Edit a chore"
+e2e_wait_dialog "Select a window"
+[ "$(e2e_control_text "Select a window" 1052)" = "Minimize" ] || e2e_fail "the stored operation is not shown"
+# The first click may only close the scanned application list.
+for _ in 1 2 3; do
+  e2e_click_control "Select a window" 2
+  e2e_probe dialog-gone "Select a window" 2 && break
+done
+e2e_wait_dialog_gone "Select a window"
+e2e_click_control "Edit a chore" 2
+e2e_wait_dialog_gone "Edit a chore"
 
 # Menu command: the accessible program picked by its letter, "Menu", the
 # menu's last item.
