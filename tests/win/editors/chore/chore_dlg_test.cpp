@@ -14,8 +14,6 @@
 namespace tolvane::win32 {
 namespace {
 
-constexpr int kWindowsOperation = 5;
-
 class ScriptedShellDialogs final : public ShellDialogs {
  public:
   std::deque<ChosenFolder> folders;
@@ -72,56 +70,6 @@ ChoreDialogHelpers helpers(ShellDialogs& shell, std::function<std::optional<Chor
                            std::function<std::optional<FileOperation>(const Chore&)> fileOp) {
   return {shell, [pick](HWND, const Chore& chore, PickerMode mode) { return pick(chore, mode); },
           [fileOp](HWND, const Chore& chore) { return fileOp(chore); }};
-}
-
-TEST(ChoreDialog, ANewWindowOperationIsPickedThenNamedAndAdded) {
-  test::EditorFakes fakes;
-  const EditorContext context = fakes.context();
-  ScriptedShellDialogs shell;
-  std::vector<PickerMode> picks;
-  std::vector<std::uint16_t> messages;
-  Chore picked;
-  picked.mainWndTxt = u"Untitled - Notepad";
-  picked.wndMsg = 274;
-  picked.notifyCode = kWindowOpMinimize;
-  CChoreDlg dialog(context, nullptr,
-                   helpers(
-                       shell,
-                       [&](const Chore& chore, PickerMode mode) {
-                         messages.push_back(chore.wndMsg);
-                         picks.push_back(mode);
-                         return std::optional<Chore>(picked);
-                       },
-                       [](const Chore&) { return std::optional<FileOperation>(); }));
-  ASSERT_NE(dialog.create(nullptr), nullptr);
-  EXPECT_EQ(caption(dialog), u"Create a new chore");
-  EXPECT_EQ(dialog.items(IDC_CHORE_TYPE).size(), 10u);
-  EXPECT_FALSE(IsWindowEnabled(dialog.item(IDC_CHORE_VIEW)));
-
-  chooseType(dialog, kWindowsOperation);
-  ASSERT_TRUE(pumpUntil([&] { return picks.size() == 1; }));
-  EXPECT_TRUE(picks[0].windowsOperation);
-  EXPECT_TRUE(picks[0].firstOpen);
-  EXPECT_EQ(messages[0], 273);
-  EXPECT_EQ(dialog.text(IDC_CHORE_NAME), u"Enter a chore name.");
-  EXPECT_EQ(GetFocus(), dialog.item(IDC_CHORE_NAME));
-  EXPECT_TRUE(IsWindowEnabled(dialog.item(IDC_CHORE_VIEW)));
-
-  click(dialog, IDC_CHORE_VIEW);
-  ASSERT_EQ(picks.size(), 2u);
-  EXPECT_FALSE(picks[1].firstOpen);
-  dialog.setText(IDC_CHORE_NAME, u"Minimise pad");
-  SendMessageW(dialog.item(IDC_CHORE_HOTKEY), HKM_SETHOTKEY, MAKEWORD('M', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
-  click(dialog, IDC_CHORE_ADD);
-  ASSERT_TRUE(dialog.result());
-  const Chore& added = *dialog.result();
-  EXPECT_EQ(added.name, u"Minimise pad");
-  EXPECT_EQ(added.verb, u"Windows operation");
-  EXPECT_EQ(added.type, CHORE_WINOP);
-  EXPECT_EQ(added.mainWndTxt, u"Untitled - Notepad");
-  EXPECT_EQ(added.wndMsg, 274);
-  EXPECT_EQ(added.notifyCode, kWindowOpMinimize);
-  EXPECT_EQ(added.hotKey, (HotKeyCode{'M', kHotKeyControl | kHotKeyAlt}));
 }
 
 TEST(ChoreDialog, EditingAFileOperationOpensItsEditorByItselfAndSavesWhatItGave) {
