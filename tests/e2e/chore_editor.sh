@@ -122,5 +122,7 @@ e2e_expect_contains "$chores" "<Chore name=\"Copy hello\">
 <siteName>hello from the editor</siteName>" "the edited chore in _TolvaneChores.xml"
 [ "$(grep -c '<Chore name=' <<<"$chores")" = "6" ] || e2e_fail "the chore file does not hold six chores"
 head -c 2 "$E2E_PROGRAM/_TolvaneChores.xml" | od -An -tx1 | grep -q "3c 00" || e2e_fail "the chore file is not UTF-16LE"
+[ "$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChores.xml" | grep -vc $'\r$')" = "0" ] ||
+  e2e_fail "the chore file has lines without a carriage return"
 lists="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChoreLists.xml" | tr -d '\r')"
 e2e_expect_contains "$lists" "<choreName>Copy hello</choreName>" "the list step in _TolvaneChoreLists.xml"
