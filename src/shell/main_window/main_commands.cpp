@@ -28,10 +28,16 @@ void CTolvaneDlg::addCommandRows() {
       ID_TRAY_STOP_FIRST, ID_TRAY_STOP_COUNT, [this](int) { return core_->running() != nullptr; },
       [this](int index) { core_->running()->stopRunningListAt(index); });
 
-  // The editors: chore (32788, 32801), chore list (32789, 32808), both
-  // from the selection (32790), schedule (32802) and wizard (32798).
-  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_FILE_WIZARD,
-                       ID_EDIT_SELECTED_CHORE, ID_EDIT_SELECTED_CHORELIST, ID_EDIT_SELECTED}) {
+  // The chore editor: a new chore, and the selected chore or step's chore
+  // (also from the toolbar and the tree menu's Edit).
+  commands_.add(ID_FILE_NEW_CHORE,
+                {[this] { return canOpenDialog() && core_->hotKeys() != nullptr; }, [this] { newChore(); }});
+  commands_.add(ID_EDIT_SELECTED_CHORE, {[this] { return canEditSelectedChore(); }, [this] { editSelectedChore(); }});
+  commands_.add(ID_EDIT_SELECTED, {[this] { return canEditSelectedChore(); }, [this] { editSelectedChore(); }});
+
+  // The other editors: chore list (32789, 32808), schedule (32802) and
+  // wizard (32798).
+  for (const int id : {ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_FILE_WIZARD, ID_EDIT_SELECTED_CHORELIST}) {
     commands_.add(id, {});
   }
   // The views: options (32785), colours (32794) and hot keys (1002).
