@@ -71,8 +71,41 @@ PickerModel::PickerModel(const EditorContext& context, const Chore& chore, Picke
 }
 
 PickerFocus PickerModel::open() {
-  if (mode_.firstOpen && context_.settings.scanDesktop) return scanDesktop();
-  return {applications_.empty() ? PickerList::Windows : PickerList::Applications, false};
+  if (!mode_.firstOpen || !context_.settings.scanDesktop) {
+    return {applications_.empty() ? PickerList::Windows : PickerList::Applications, false};
+  }
+  const PickerTarget stored = target_;
+  const PickerFocus scanned = scanDesktop();
+  return hasStoredWindow() ? reselectStored(stored) : scanned;
+}
+
+bool PickerModel::hasStoredWindow() const {
+  return !chore_.procName.empty() || !chore_.mainWndTxt.empty() || !chore_.mainWndCls.empty();
+}
+
+// The scan on opening would otherwise put the first running application in
+// place of what an edited chore targets, and OK without a new choice would
+// quietly re-target it: the scan refreshes the lists, the stored
+// application, window and menu or button stay chosen, running or not.
+PickerFocus PickerModel::reselectStored(PickerTarget stored) {
+  if (!chore_.procName.empty()) {
+    const int application = addOnce(applications_, chore_.procName);
+    chooseApplication(application);
+  }
+  const std::u16string window = combinedWindowText(chore_.mainWndTxt, chore_.mainWndCls);
+  if (!window.empty()) selectedWindow_ = addOnce(windows_, window);
+  target_ = stored;
+  listTargetsOf(windowText());
+  if (stored == PickerTarget::Menu) {
+    const MenuEntry entry{chore_.menuOption, chore_.menuID};
+    const auto found = std::find(menus_.begin(), menus_.end(), entry);
+    selectedMenu_ = static_cast<int>(found - menus_.begin());
+    if (found == menus_.end()) menus_.push_back(entry);
+  }
+  if (stored == PickerTarget::Button) {
+    selectedButton_ = addOnce(buttons_, combinedWindowText(chore_.ctrlWndTxt, chore_.ctrlWndCls));
+  }
+  return {PickerList::Applications, false};
 }
 
 std::u16string PickerModel::windowText() const {

@@ -51,8 +51,9 @@ class PickerModel {
  public:
   PickerModel(const EditorContext& context, const Chore& chore, PickerMode mode);
 
-  // Scans at once for the first pick of a new chore when the user wants
-  // that; the focus to start with.
+  // Scans at once when the user wants that and the caller says this is
+  // the first pick; an edited chore keeps its target chosen. The focus to
+  // start with.
   PickerFocus open();
 
   std::u16string_view caption() const { return mode_.windowsOperation ? kPickWindow : kPickMenuOrButton; }
@@ -90,6 +91,11 @@ class PickerModel {
   // Our own windows, the desktop behind all others and tooltips (which
   // carry the text of what they describe) are never targets.
   static bool offered(const WindowInfo& window);
+  // An edited chore: it names a window already.
+  bool hasStoredWindow() const;
+  // After the scan on opening: the chore's own application, window and
+  // kind of target chosen again; the focus to start with.
+  PickerFocus reselectStored(PickerTarget stored);
   const WindowInfo* findWindow(std::u16string_view combined) const;
   // Lists what the window offers for the chosen kind of target.
   PickerFocus listTargetsOf(std::u16string_view combined);

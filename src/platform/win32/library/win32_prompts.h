@@ -1,6 +1,7 @@
 #pragma once
-// Message boxes owned by the program's main window (or by nothing before
-// it exists).
+// Message boxes owned by the window the user is working in on the calling
+// thread (an open dialog, else the program's main window), or by the
+// configured owner (or nothing before it exists).
 
 #include <windows.h>
 

@@ -123,6 +123,59 @@ TEST(PickerModel, OpeningShowsTheChoresTargetAndScansOnlyForAFirstPickWhenAsked)
   EXPECT_EQ(PickerModel(context, buttonChore, {}).buttons(), Texts{u"OK[class]Button"});
 }
 
+// Editing a chore opens the picker as a first pick, which scans when the
+// setting asks for it: the scan must not re-target the chore.
+TEST(PickerModel, ScanOnOpeningKeepsAnEditedChoresTargetRunningOrNot) {
+  Chore menuChore;
+  menuChore.wndMsg = 273;
+  menuChore.procName = u"notepad.exe";
+  menuChore.mainWndTxt = u"Untitled - Notepad";
+  menuChore.mainWndCls = u"Notepad";
+  menuChore.menuOption = u"&File [] E&xit";
+  menuChore.menuID = 261;
+  Chore buttonChore;
+  buttonChore.wndMsg = 273;
+  buttonChore.procName = u"calc.exe";
+  buttonChore.mainWndTxt = u"Calculator";
+  buttonChore.mainWndCls = u"CalcFrame";
+  buttonChore.ctrlWndTxt = u"Cancel";
+  buttonChore.ctrlWndCls = u"BUTTON";
+  Chore notRunning;
+  notRunning.wndMsg = 274;
+  notRunning.notifyCode = kWindowOpMinimize;
+  notRunning.procName = u"gone.exe";
+  notRunning.mainWndTxt = u"Gone";
+  const struct {
+    const char* name;
+    Chore chore;
+    PickerMode mode;
+    int application;
+    int menus;  // entries listed, the stored one selected
+  } rows[] = {
+      {"menu of a running program", menuChore, {false, false, true}, 0, 2},
+      {"button of a running program", buttonChore, {false, false, true}, 1, 0},
+      {"window of a program not running", notRunning, {true, false, true}, 2, 0},
+  };
+  for (const auto& row : rows) {
+    PickerDesktop fakes;
+    const EditorContext context = fakes.context();
+    PickerModel picker(context, row.chore, row.mode);
+    picker.open();
+    EXPECT_EQ(fakes.desktop.enumerations, 1) << row.name;
+    EXPECT_EQ(picker.selectedApplication(), row.application) << row.name;
+    EXPECT_EQ(static_cast<int>(picker.menus().size()), row.menus) << row.name;
+    const Chore accepted = std::get<Chore>(picker.accept());
+    EXPECT_EQ(accepted.procName, row.chore.procName) << row.name;
+    EXPECT_EQ(accepted.mainWndTxt, row.chore.mainWndTxt) << row.name;
+    EXPECT_EQ(accepted.mainWndCls, row.chore.mainWndCls) << row.name;
+    EXPECT_EQ(accepted.wndMsg, row.chore.wndMsg) << row.name;
+    EXPECT_EQ(accepted.notifyCode, row.chore.notifyCode) << row.name;
+    EXPECT_EQ(accepted.menuOption, row.chore.menuOption) << row.name;
+    EXPECT_EQ(accepted.menuID, row.chore.menuID) << row.name;
+    EXPECT_EQ(accepted.ctrlWndTxt, row.chore.ctrlWndTxt) << row.name;
+  }
+}
+
 // What OK stores after a few user steps on the fake desktop.
 TEST(PickerModel, OkStoresWhatWasPickedForEachKindOfTarget) {
   Chore given;
