@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "library/chore_library.h"
 
@@ -43,5 +44,26 @@ std::optional<int> replaceChoreList(ChoreLibrary& library, std::u16string_view o
 
 // Gives the list its schedule; false when no list has that name.
 bool storeSchedule(ChoreLibrary& library, std::u16string_view listName, const ChoreSchedule& schedule);
+
+// Renaming in the tree: the record takes the new name; a chore's steps in
+// every list take it too, each keeping its own step settings. False when
+// no record has the old name.
+bool renameChore(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName);
+bool renameChoreList(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName);
+
+// Removes the chore; false when none has that name.
+bool removeChore(ChoreLibrary& library, std::u16string_view name);
+
+enum class ListRemoval { Removed, Missing, Running };
+// Removes the list unless a run of it is under way: its thread would go
+// on with no record to be stopped through.
+ListRemoval removeChoreList(ChoreLibrary& library, std::u16string_view name);
+
+// The sequence takes the order of `names` (a sorted tree branch): each name
+// takes the next record of that name, so records that share a name keep
+// their order among themselves; records no name asks for stay, in their
+// order, at the end.
+void orderChoresAs(ChoreLibrary& library, const std::vector<std::u16string>& names);
+void orderChoreListsAs(ChoreLibrary& library, const std::vector<std::u16string>& names);
 
 }  // namespace tolvane

@@ -139,5 +139,76 @@ TEST(LibraryEdits, AScheduleGoesToItsListOnly) {
   EXPECT_FALSE(storeSchedule(library, u"b", schedule));
 }
 
+TEST(LibraryEdits, ARenamedChoreTakesItsStepsAlongAndARenamedListKeepsItsRun) {
+  ChoreLibrary library;
+  library.appendChore(makeChore(u"Docs", CHORE_EXPLORE));
+  Chore step = makeStep(library.copyChore(u"Docs"), DELAY, u"3");
+  library.appendChoreList(makeList(u"Morning", {step, makeStep(makeChore(u"Other"))}));
+  const ChoreListId id = library.appendChoreList(makeList(u"Evening", {step}));
+  library.withChoreList(id, [](ChoreList& list) { list.inProgress = true; });
+
+  EXPECT_TRUE(renameChore(library, u"Docs", u"Papers"));
+  EXPECT_EQ(library.copyChoreList(u"Morning").steps[0].name, u"Papers");
+  EXPECT_EQ(library.copyChoreList(u"Morning").steps[0].compData, u"3");
+  EXPECT_EQ(library.copyChoreList(u"Morning").steps[1].name, u"Other");
+  EXPECT_EQ(library.copyChoreList(u"Evening").steps[0].name, u"Papers");
+  EXPECT_FALSE(renameChore(library, u"Docs", u"Again"));
+
+  EXPECT_TRUE(renameChoreList(library, u"Evening", u"Night"));
+  EXPECT_TRUE(library.copyChoreListById(id)->inProgress);
+  EXPECT_EQ(library.copyChoreListById(id)->name, u"Night");
+  EXPECT_FALSE(renameChoreList(library, u"Evening", u"Again"));
+  EXPECT_EQ(listNames(library), (std::vector<std::u16string>{u"Morning", u"Night"}));
+}
+
+TEST(LibraryEdits, RemovalTakesOneRecordAndNeverARunningList) {
+  ChoreLibrary library;
+  library.appendChore(makeChore(u"A"));
+  library.appendChore(makeChore(u"B"));
+  library.appendChoreList(makeList(u"Idle"));
+  const ChoreListId running = library.appendChoreList(makeList(u"Busy"));
+  library.withChoreList(running, [](ChoreList& list) { list.inProgress = true; });
+
+  EXPECT_TRUE(removeChore(library, u"A"));
+  EXPECT_FALSE(removeChore(library, u"A"));
+  EXPECT_EQ(choreNames(library), (std::vector<std::u16string>{u"B"}));
+  EXPECT_EQ(removeChoreList(library, u"Busy"), ListRemoval::Running);
+  EXPECT_EQ(removeChoreList(library, u"Idle"), ListRemoval::Removed);
+  EXPECT_EQ(removeChoreList(library, u"Idle"), ListRemoval::Missing);
+  EXPECT_EQ(listNames(library), (std::vector<std::u16string>{u"Busy"}));
+}
+
+TEST(LibraryEdits, ASortedBranchOrdersItsSequenceEvenWithSharedOrMissingNames) {
+  struct Case {
+    std::vector<std::u16string> names;
+    std::vector<std::u16string> order;
+  };
+  // The records: A, b, A (a second record of that name), C.
+  const Case cases[] = {
+      {{u"C", u"b", u"A", u"A"}, {u"C", u"b", u"A", u"A"}},
+      // A name the branch no longer has, and a record it does not name.
+      {{u"Gone", u"b", u"A", u"A"}, {u"b", u"A", u"A", u"C"}},
+      {{}, {u"A", u"b", u"A", u"C"}},
+  };
+  for (const Case& c : cases) {
+    ChoreLibrary library;
+    for (const char16_t* name : {u"A", u"b", u"A", u"C"}) {
+      library.appendChore(makeChore(name));
+      library.appendChoreList(makeList(name));
+    }
+    orderChoresAs(library, c.names);
+    orderChoreListsAs(library, c.names);
+    EXPECT_EQ(choreNames(library), c.order);
+    EXPECT_EQ(listNames(library), c.order);
+  }
+  // Records sharing a name keep their order among themselves.
+  ChoreLibrary library;
+  library.appendChore(makeChore(u"A", CHORE_OPEN));
+  library.appendChore(makeChore(u"A", CHORE_RUN));
+  orderChoresAs(library, {u"A", u"A"});
+  EXPECT_EQ(library.choreAt(0).type, CHORE_OPEN);
+  EXPECT_EQ(library.choreAt(1).type, CHORE_RUN);
+}
+
 }  // namespace
 }  // namespace tolvane
