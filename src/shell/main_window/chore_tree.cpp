@@ -96,6 +96,60 @@ void ChoreTree::select(HTREEITEM item) {
   TreeView_EnsureVisible(tree_, item);
 }
 
+void ChoreTree::setText(HTREEITEM item, std::u16string_view text) {
+  std::wstring label = toWide(text);
+  TVITEMW change{};
+  change.mask = TVIF_HANDLE | TVIF_TEXT;
+  change.hItem = item;
+  change.pszText = label.data();
+  TreeView_SetItem(tree_, &change);
+}
+
+std::vector<std::u16string> ChoreTree::childTexts(HTREEITEM parent) const {
+  std::vector<std::u16string> texts;
+  for (HTREEITEM child = TreeView_GetChild(tree_, parent); child; child = TreeView_GetNextSibling(tree_, child)) {
+    texts.push_back(itemText(child));
+  }
+  return texts;
+}
+
+namespace {
+
+int CALLBACK compareChildren(LPARAM first, LPARAM second, LPARAM compare) {
+  return (*reinterpret_cast<const ChoreTree::ChildCompare*>(compare))(static_cast<std::size_t>(first),
+                                                                       static_cast<std::size_t>(second));
+}
+
+}  // namespace
+
+std::vector<std::size_t> ChoreTree::sortChildren(HTREEITEM parent, const ChildCompare& compare) {
+  // Each child carries its place for the comparison.
+  std::size_t place = 0;
+  for (HTREEITEM child = TreeView_GetChild(tree_, parent); child; child = TreeView_GetNextSibling(tree_, child)) {
+    TVITEMW item{};
+    item.mask = TVIF_HANDLE | TVIF_PARAM;
+    item.hItem = child;
+    item.lParam = static_cast<LPARAM>(place++);
+    TreeView_SetItem(tree_, &item);
+  }
+  TVSORTCB sort{};
+  sort.hParent = parent;
+  sort.lpfnCompare = compareChildren;
+  sort.lParam = reinterpret_cast<LPARAM>(&compare);
+  TreeView_SortChildrenCB(tree_, &sort, FALSE);
+
+  std::vector<std::size_t> order;
+  order.reserve(place);
+  for (HTREEITEM child = TreeView_GetChild(tree_, parent); child; child = TreeView_GetNextSibling(tree_, child)) {
+    TVITEMW item{};
+    item.mask = TVIF_HANDLE | TVIF_PARAM;
+    item.hItem = child;
+    TreeView_GetItem(tree_, &item);
+    order.push_back(static_cast<std::size_t>(item.lParam));
+  }
+  return order;
+}
+
 void ChoreTree::restoreSelection(const Settings& settings) {
   HTREEITEM found = nullptr;
   if (!settings.lastChoreList.empty() && !settings.lastChore.empty()) {

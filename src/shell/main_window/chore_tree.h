@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "library/chore_library.h"
 #include "library/settings/settings.h"
 #include "library/summary_text.h"
+#include "library/tree_commands.h"
 #include "platform/clock.h"
 
 namespace tolvane::win32 {
@@ -23,8 +26,6 @@ inline constexpr char16_t kChoresRootText[] = u"Chores";
 inline constexpr char16_t kListsRootText[] = u"Chore Lists";
 inline constexpr int kChoresRootImage = 9;
 inline constexpr int kListsRootImage = 10;
-
-enum class TreeItemKind { None, ChoresRoot, ListsRoot, Chore, List, Step };
 
 struct TreeItemInfo {
   TreeItemKind kind = TreeItemKind::None;
@@ -70,6 +71,16 @@ class ChoreTree {
   // Every step item of every list named `oldName` shows `chore`.
   void renameSteps(std::u16string_view oldName, const Chore& chore);
   void select(HTREEITEM item);
+  void setText(HTREEITEM item, std::u16string_view text);
+  void remove(HTREEITEM item) { TreeView_DeleteItem(tree_, item); }
+
+  // The labels of the item's children, in order.
+  std::vector<std::u16string> childTexts(HTREEITEM parent) const;
+  // Sorts the item's children (with their own children) by `compare`,
+  // which is given the children's places before the sort; returns those
+  // places in the new order.
+  using ChildCompare = std::function<int(std::size_t, std::size_t)>;
+  std::vector<std::size_t> sortChildren(HTREEITEM parent, const ChildCompare& compare);
 
   HTREEITEM choresRoot() const { return choresRoot_; }
   HTREEITEM listsRoot() const { return listsRoot_; }

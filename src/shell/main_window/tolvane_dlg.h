@@ -18,6 +18,7 @@
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/command_table.h"
 #include "shell/main_window/tray_icon.h"
+#include "shell/main_window/tree_edits.h"
 
 namespace tolvane::win32 {
 
@@ -65,15 +66,21 @@ class CTolvaneDlg final : public CDialogBase {
   bool isSelectedListRunning() const;
   void showAbout();
   void showWindowFromTray();
+  // The Help key: the topic of the active window, by its caption.
+  void openHelpForActiveWindow();
+  // choresChanged, and the status bar's counts.
+  void libraryChanged();
 
   void onTrayNotify(LPARAM event);
   void showTrayMenu();
   void onContextMenu(HWND source, int x, int y);
+  void showTreeMenu(HTREEITEM item, int x, int y);
   void updateToolbar();
   void refreshStatus(bool full);
   void setTrayTip(std::u16string_view text) { tray_.setTrayTip(text); }
   void layOut();
   LRESULT onNotify(NMHDR* header);
+  LRESULT onTreeNotify(NMHDR* header);
   LRESULT onActivityCustomDraw(NMLVCUSTOMDRAW* draw);
   void onTreeInfoTip(NMTVGETINFOTIPW* tip);
 
@@ -82,6 +89,7 @@ class CTolvaneDlg final : public CDialogBase {
   std::unique_ptr<TolvaneCore> core_;
   ChoreTree tree_;
   ChoreStore store_;
+  TreeEdits treeEdits_;
   CommandTable commands_;
   TrayIcon tray_;
   HWND activityList_ = nullptr;
@@ -94,7 +102,9 @@ class CTolvaneDlg final : public CDialogBase {
   HIMAGELIST toolbarImages_ = nullptr;
   bool comInitialised_ = false;
   bool exiting_ = false;
+  // A second request while the dialog shows is ignored.
   bool aboutOpen_ = false;
+  bool optionsOpen_ = false;
   // The smallest outer size the user can drag the window to: its size
   // right after it was created.
   int minTrackWidth_ = 0;
