@@ -28,7 +28,8 @@ std::u16string choreInUseText(std::u16string_view name, const std::vector<std::u
 }
 
 std::u16string listChainedText(std::u16string_view name, const std::vector<std::u16string>& lists) {
-  std::u16string text = formatText(u"Chorelist: \"%s\" cannot be deleted.\nIt is used as the next chore list in:", name);
+  std::u16string text =
+      formatText(u"Chorelist: \"%s\" cannot be deleted.\nIt is used as the next chore list in:", name);
   for (const std::u16string& list : lists) text += u"\n\"" + list + u"\"";
   return text;
 }

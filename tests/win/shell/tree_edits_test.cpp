@@ -30,8 +30,9 @@ class TreeEditsTest : public ::testing::Test {
     library.appendChore(makeChore(u"beta", CHORE_RUN));
     library.appendChore(makeChore(u"Alpha", CHORE_OPEN));
     library.appendChore(makeChore(u"Zed", CHORE_EXPLORE));
-    library.appendChoreList(makeList(u"Night", {makeStep(makeChore(u"Zed", CHORE_EXPLORE))}));
-    library.appendChoreList(makeList(u"Day", {makeStep(makeChore(u"Zed", CHORE_EXPLORE)), makeStep(makeChore(u"beta"))}));
+    const Chore zed = makeStep(library.copyChore(u"Zed"));
+    library.appendChoreList(makeList(u"Night", {zed}));
+    library.appendChoreList(makeList(u"Day", {zed, makeStep(library.copyChore(u"beta"))}));
     tree.fill(library, Settings{}, clock);
   }
   void TearDown() override { DestroyWindow(owner); }
