@@ -37,6 +37,7 @@
 //   e2e_probe enabled CAPTION ID           print 1 when the control is enabled, else 0
 //   e2e_probe controls CAPTION             print every control: id, class and text
 //   e2e_probe count CAPTION                print how many such dialogs show
+//   e2e_probe close CAPTION                close the dialog as its close box would
 // Exit code 0 on success, 1 on time-out or when nothing was found.
 
 #include <windows.h>
@@ -377,6 +378,10 @@ int wmain(int argc, wchar_t** argv) {
     EnumWindows(countDialog, reinterpret_cast<LPARAM>(&search));
     print(std::to_wstring(search.second));
     return 0;
+  }
+  if (verb == L"close") {
+    HWND dialog = find(arg(2).c_str(), false);
+    return dialog && PostMessageW(dialog, WM_CLOSE, 0, 0) ? 0 : 1;
   }
   if (verb == L"controls") {
     HWND dialog = find(arg(2).c_str(), false);
