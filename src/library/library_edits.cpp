@@ -1,9 +1,7 @@
 #include "library/library_edits.h"
 
 #include <algorithm>
-#include <deque>
 #include <iterator>
-#include <unordered_map>
 #include <vector>
 
 namespace tolvane {
@@ -26,29 +24,6 @@ int insertAt(std::vector<Record>& records, Record record, const InsertPlace& pla
   }
   records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
   return static_cast<int>(at);
-}
-
-template <typename Record>
-void orderAs(std::vector<Record>& records, const std::vector<std::u16string>& names) {
-  std::unordered_map<std::u16string_view, std::deque<std::size_t>> byName;
-  for (std::size_t i = 0; i < records.size(); ++i) byName[records[i].name].push_back(i);
-  std::vector<std::size_t> order;
-  order.reserve(records.size());
-  std::vector<bool> taken(records.size(), false);
-  for (const std::u16string& name : names) {
-    const auto found = byName.find(name);
-    if (found == byName.end() || found->second.empty()) continue;
-    order.push_back(found->second.front());
-    taken[found->second.front()] = true;
-    found->second.pop_front();
-  }
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    if (!taken[i]) order.push_back(i);
-  }
-  std::vector<Record> ordered;
-  ordered.reserve(records.size());
-  for (const std::size_t index : order) ordered.push_back(std::move(records[index]));
-  records = std::move(ordered);
 }
 
 void dropRunState(ChoreList& list) {
@@ -146,14 +121,6 @@ ListRemoval removeChoreList(ChoreLibrary& library, std::u16string_view name) {
     contents.lists.erase(contents.lists.begin() + index);
     return ListRemoval::Removed;
   });
-}
-
-void orderChoresAs(ChoreLibrary& library, const std::vector<std::u16string>& names) {
-  library.edit([&](LibraryContents& contents) { orderAs(contents.chores, names); });
-}
-
-void orderChoreListsAs(ChoreLibrary& library, const std::vector<std::u16string>& names) {
-  library.edit([&](LibraryContents& contents) { orderAs(contents.lists, names); });
 }
 
 }  // namespace tolvane

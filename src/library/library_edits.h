@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "library/chore_library.h"
 
@@ -58,12 +57,5 @@ enum class ListRemoval { Removed, Missing, Running };
 // Removes the list unless a run of it is under way: its thread would go
 // on with no record to be stopped through.
 ListRemoval removeChoreList(ChoreLibrary& library, std::u16string_view name);
-
-// The sequence takes the order of `names` (a sorted tree branch): each name
-// takes the next record of that name, so records that share a name keep
-// their order among themselves; records no name asks for stay, in their
-// order, at the end.
-void orderChoresAs(ChoreLibrary& library, const std::vector<std::u16string>& names);
-void orderChoreListsAs(ChoreLibrary& library, const std::vector<std::u16string>& names);
 
 }  // namespace tolvane

@@ -1,5 +1,7 @@
 #include "library/tree_commands.h"
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "base/format.h"
@@ -83,6 +85,37 @@ int compareForSort(const SortItem& a, const SortItem& b, SortKey key, bool ascen
   if (key == SortKey::Type && a.type != b.type) order = a.type < b.type ? -1 : 1;
   if (order == 0) order = compareNames(a.name, b.name);
   return ascending ? order : -order;
+}
+
+namespace {
+
+// A stable sort of the records by their sort items. The records are large,
+// so their places are sorted and each record moves once.
+template <typename Record, typename ItemOf>
+void sortRecords(std::vector<Record>& records, ItemOf itemOf, SortKey key, bool ascending) {
+  std::vector<std::size_t> order(records.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return compareForSort(itemOf(records[a]), itemOf(records[b]), key, ascending) < 0;
+  });
+  std::vector<Record> sorted;
+  sorted.reserve(records.size());
+  for (const std::size_t place : order) sorted.push_back(std::move(records[place]));
+  records = std::move(sorted);
+}
+
+}  // namespace
+
+void sortChores(ChoreLibrary& library, SortKey key, bool ascending) {
+  library.edit([&](LibraryContents& contents) {
+    sortRecords(contents.chores, [](const Chore& chore) { return SortItem{chore.name, chore.type}; }, key, ascending);
+  });
+}
+
+void sortChoreLists(ChoreLibrary& library, bool ascending) {
+  library.edit([&](LibraryContents& contents) {
+    sortRecords(contents.lists, [](const ChoreList& list) { return SortItem{list.name}; }, SortKey::Name, ascending);
+  });
 }
 
 bool canRenameInTree(TreeItemKind kind, std::u16string_view name) { return isRecord(kind) && !isWizardName(name); }

@@ -69,6 +69,12 @@ struct SortItem {
 // descending reverses the whole comparison.
 int compareForSort(const SortItem& a, const SortItem& b, SortKey key, bool ascending);
 
+// The library's sequences in the order their sorted branch shows: chores
+// by name or type, lists by name. Records that compare equal keep their
+// order, as they do in the tree.
+void sortChores(ChoreLibrary& library, SortKey key, bool ascending);
+void sortChoreLists(ChoreLibrary& library, bool ascending);
+
 // One direction for every branch and key: it starts descending and every
 // sort flips it first, so the first sort is ascending.
 class SortDirection {

@@ -1,7 +1,9 @@
 #include "shell/main_window/tree_edits.h"
 
+#include <cstdint>
+#include <functional>
+#include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "library/library_edits.h"
 #include "platform/win32/common/wide.h"
@@ -10,41 +12,43 @@ namespace tolvane::win32 {
 
 namespace {
 
-// Each name's chore type (the first chore of that name, as lookups find).
-std::vector<std::int32_t> choreTypes(const ChoreLibrary& library, const std::vector<std::u16string>& names) {
-  return library.read([&](const LibraryContents& contents) {
-    std::unordered_map<std::u16string_view, std::int32_t> types;
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view text) const { return std::hash<std::u16string_view>{}(text); }
+};
+using ChoreTypes = std::unordered_map<std::u16string, std::int32_t, TextHash, std::equal_to<>>;
+
+// Each chore name's type (the first chore of the name, as lookups find).
+ChoreTypes choreTypes(const ChoreLibrary& library) {
+  return library.read([](const LibraryContents& contents) {
+    ChoreTypes types;
+    types.reserve(contents.chores.size());
     for (const Chore& chore : contents.chores) types.emplace(chore.name, chore.type);
-    std::vector<std::int32_t> found;
-    found.reserve(names.size());
-    for (const std::u16string& name : names) {
-      const auto type = types.find(name);
-      found.push_back(type == types.end() ? CHORE_UNKNOWN : type->second);
-    }
-    return found;
+    return types;
   });
 }
 
 }  // namespace
 
+// The branch and its library sequence sort alike, each by itself: reading
+// the sorted branch back item by item would cost more than sorting twice.
 void TreeEdits::sortSelectedBranch(SortKey key) {
   const TreeItemInfo branch = tree_.selected();
   const bool chores = branch.kind == TreeItemKind::ChoresRoot;
   if (!chores && (branch.kind != TreeItemKind::ListsRoot || key == SortKey::Type)) return;
   const bool ascending = direction_.flip();
-  const std::vector<std::u16string> names = tree_.childTexts(branch.item);
-  const std::vector<std::int32_t> types =
-      key == SortKey::Type ? choreTypes(library_, names) : std::vector<std::int32_t>(names.size());
-  const std::vector<std::size_t> order = tree_.sortChildren(branch.item, [&](std::size_t a, std::size_t b) {
-    return compareForSort({names[a], types[a]}, {names[b], types[b]}, key, ascending);
+  const ChoreTypes types = key == SortKey::Type ? choreTypes(library_) : ChoreTypes{};
+  const auto typeOf = [&](std::u16string_view name) {
+    const auto found = types.find(name);
+    return found == types.end() ? std::int32_t{0} : found->second;
+  };
+  tree_.sortChildren(branch.item, [&](std::u16string_view a, std::u16string_view b) {
+    return compareForSort({a, typeOf(a)}, {b, typeOf(b)}, key, ascending);
   });
-  std::vector<std::u16string> sorted;
-  sorted.reserve(order.size());
-  for (const std::size_t place : order) sorted.push_back(names[place]);
   if (chores) {
-    orderChoresAs(library_, sorted);
+    sortChores(library_, key, ascending);
   } else {
-    orderChoreListsAs(library_, sorted);
+    sortChoreLists(library_, ascending);
   }
   changed_();
 }

@@ -178,37 +178,5 @@ TEST(LibraryEdits, RemovalTakesOneRecordAndNeverARunningList) {
   EXPECT_EQ(listNames(library), (std::vector<std::u16string>{u"Busy"}));
 }
 
-TEST(LibraryEdits, ASortedBranchOrdersItsSequenceEvenWithSharedOrMissingNames) {
-  struct Case {
-    std::vector<std::u16string> names;
-    std::vector<std::u16string> order;
-  };
-  // The records: A, b, A (a second record of that name), C.
-  const Case cases[] = {
-      {{u"C", u"b", u"A", u"A"}, {u"C", u"b", u"A", u"A"}},
-      // A name the branch no longer has, and a record it does not name.
-      {{u"Gone", u"b", u"A", u"A"}, {u"b", u"A", u"A", u"C"}},
-      {{}, {u"A", u"b", u"A", u"C"}},
-  };
-  for (const Case& c : cases) {
-    ChoreLibrary library;
-    for (const char16_t* name : {u"A", u"b", u"A", u"C"}) {
-      library.appendChore(makeChore(name));
-      library.appendChoreList(makeList(name));
-    }
-    orderChoresAs(library, c.names);
-    orderChoreListsAs(library, c.names);
-    EXPECT_EQ(choreNames(library), c.order);
-    EXPECT_EQ(listNames(library), c.order);
-  }
-  // Records sharing a name keep their order among themselves.
-  ChoreLibrary library;
-  library.appendChore(makeChore(u"A", CHORE_OPEN));
-  library.appendChore(makeChore(u"A", CHORE_RUN));
-  orderChoresAs(library, {u"A", u"A"});
-  EXPECT_EQ(library.choreAt(0).type, CHORE_OPEN);
-  EXPECT_EQ(library.choreAt(1).type, CHORE_RUN);
-}
-
 }  // namespace
 }  // namespace tolvane

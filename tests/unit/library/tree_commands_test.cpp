@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/text.h"
@@ -58,17 +58,17 @@ TEST(TreeCommands, TheEditingCommandsFollowTheSelection) {
   for (const Case& c : cases) EXPECT_EQ(selectionCommands(c.kind, c.name), c.commands) << toUtf8(c.name);
 }
 
-std::vector<std::u16string> sorted(std::vector<SortItem> items, SortKey key, bool ascending) {
-  std::stable_sort(items.begin(), items.end(),
-                   [&](const SortItem& a, const SortItem& b) { return compareForSort(a, b, key, ascending) < 0; });
-  std::vector<std::u16string> names;
-  for (const SortItem& item : items) names.emplace_back(item.name);
-  return names;
-}
-
 TEST(TreeCommands, BranchesSortByNameOrTypeAndTheDirectionFlipsBeforeEverySort) {
-  const std::vector<SortItem> items = {
-      {u"beta", CHORE_RUN}, {u"Alpha", CHORE_OPEN}, {u"alpha", CHORE_RUN}, {u"Zed", CHORE_EXPLORE}, {u"Al", CHORE_RUN},
+  ChoreLibrary library;
+  for (const auto& [name, type] : {std::pair{u"beta", CHORE_RUN}, {u"Alpha", CHORE_OPEN}, {u"alpha", CHORE_RUN},
+                                   {u"Zed", CHORE_EXPLORE}, {u"Al", CHORE_RUN}}) {
+    library.appendChore(makeChore(name, type));
+    library.appendChoreList(makeList(name));
+  }
+  const auto names = [&] {
+    std::vector<std::u16string> chores;
+    for (int i = 0; i < library.choreCount(); ++i) chores.push_back(library.choreAt(i).name);
+    return chores;
   };
   struct Case {
     SortKey key;
@@ -83,8 +83,21 @@ TEST(TreeCommands, BranchesSortByNameOrTypeAndTheDirectionFlipsBeforeEverySort) 
       // Descending reverses the ties as well.
       {SortKey::Type, false, {u"beta", u"alpha", u"Al", u"Alpha", u"Zed"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(sorted(items, c.key, c.ascending), c.order);
+  for (const Case& c : cases) {
+    sortChores(library, c.key, c.ascending);
+    EXPECT_EQ(names(), c.order);
+  }
+  sortChoreLists(library, true);
+  EXPECT_EQ(library.choreListAt(0).name, u"Al");
+  EXPECT_EQ(library.choreListAt(4).name, u"beta");
   EXPECT_EQ(compareForSort({u"Same", 1}, {u"Same", 1}, SortKey::Type, false), 0);
+
+  // Records that compare equal keep their order.
+  ChoreLibrary twins;
+  twins.appendChore(makeChore(u"A", CHORE_OPEN));
+  twins.appendChore(makeChore(u"A", CHORE_RUN));
+  sortChores(twins, SortKey::Name, false);
+  EXPECT_EQ(twins.choreAt(0).type, CHORE_OPEN);
 
   SortDirection direction;
   EXPECT_TRUE(direction.flip());

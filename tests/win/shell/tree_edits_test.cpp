@@ -15,6 +15,15 @@
 namespace tolvane::win32 {
 namespace {
 
+std::vector<std::u16string> childTexts(const ChoreTree& tree, HTREEITEM parent) {
+  std::vector<std::u16string> texts;
+  for (HTREEITEM child = TreeView_GetChild(tree.hwnd(), parent); child;
+       child = TreeView_GetNextSibling(tree.hwnd(), child)) {
+    texts.push_back(tree.itemText(child));
+  }
+  return texts;
+}
+
 using test::makeChore;
 using test::makeList;
 using test::makeStep;
@@ -37,8 +46,8 @@ class TreeEditsTest : public ::testing::Test {
   }
   void TearDown() override { DestroyWindow(owner); }
 
-  std::vector<std::u16string> chores() const { return tree.childTexts(tree.choresRoot()); }
-  std::vector<std::u16string> lists() const { return tree.childTexts(tree.listsRoot()); }
+  std::vector<std::u16string> chores() const { return childTexts(tree, tree.choresRoot()); }
+  std::vector<std::u16string> lists() const { return childTexts(tree, tree.listsRoot()); }
   std::vector<std::u16string> libraryChores() const {
     std::vector<std::u16string> names;
     for (int i = 0; i < library.choreCount(); ++i) names.push_back(library.choreAt(i).name);
@@ -81,7 +90,7 @@ TEST_F(TreeEditsTest, EverySortFlipsTheDirectionAndTheLibraryFollowsTheBranch) {
   edits.sortSelectedBranch(SortKey::Name);
   EXPECT_EQ(lists(), (Names{u"Day", u"Night"}));
   EXPECT_EQ(library.choreListAt(0).name, u"Day");
-  EXPECT_EQ(tree.childTexts(tree.findChild(tree.listsRoot(), u"Day")), (Names{u"Zed", u"beta"}));
+  EXPECT_EQ(childTexts(tree, tree.findChild(tree.listsRoot(), u"Day")), (Names{u"Zed", u"beta"}));
   EXPECT_EQ(changes, 5);
 }
 
@@ -97,7 +106,7 @@ TEST_F(TreeEditsTest, ClonesFollowTheirOriginalAndDeletionsLeaveTreeAndLibraryAl
   select(tree.listsRoot(), u"Night");
   edits.cloneSelected();
   EXPECT_EQ(lists(), (Names{u"Night", u"Clone of Night", u"Day"}));
-  EXPECT_EQ(tree.childTexts(tree.findChild(tree.listsRoot(), u"Clone of Night")), (Names{u"Zed"}));
+  EXPECT_EQ(childTexts(tree, tree.findChild(tree.listsRoot(), u"Clone of Night")), (Names{u"Zed"}));
   EXPECT_EQ(changes, 3);
 
   // Zed is a step of both lists: refused. No to Alpha; Yes to its clone.
@@ -156,7 +165,7 @@ TEST_F(TreeEditsTest, ARenameToAUsedNameReopensTheLabelEditorElseStepsFollowTheC
   edits.finishRename();
   EXPECT_EQ(tree.itemText(zed), u"Last");
   EXPECT_EQ(library.copyChoreList(u"Day").steps[0].name, u"Last");
-  EXPECT_EQ(tree.childTexts(tree.findChild(tree.listsRoot(), u"Night")), (std::vector<std::u16string>{u"Last"}));
+  EXPECT_EQ(childTexts(tree, tree.findChild(tree.listsRoot(), u"Night")), (std::vector<std::u16string>{u"Last"}));
 
   HTREEITEM day = tree.findChild(tree.listsRoot(), u"Day");
   edits.labelEdited(day, L"Morning");
