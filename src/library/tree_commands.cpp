@@ -133,20 +133,26 @@ std::u16string cloneName(const ChoreLibrary& library, std::u16string_view name) 
   return clone;
 }
 
+namespace {
+
+// `copy` is the library's copy of the record named `name` (a default
+// record, without that name, when there is none).
+template <typename Record>
+std::optional<Record> cloneOf(const ChoreLibrary& library, Record copy, std::u16string_view name) {
+  if (copy.name != name) return std::nullopt;
+  copy.name = cloneName(library, name);
+  copy.hotKey = {};
+  return copy;
+}
+
+}  // namespace
+
 std::optional<Chore> cloneChore(const ChoreLibrary& library, std::u16string_view name) {
-  Chore clone = library.copyChore(name);
-  if (clone.name != name) return std::nullopt;
-  clone.name = cloneName(library, name);
-  clone.hotKey = {};
-  return clone;
+  return cloneOf(library, library.copyChore(name), name);
 }
 
 std::optional<ChoreList> cloneChoreList(const ChoreLibrary& library, std::u16string_view name) {
-  ChoreList clone = library.copyChoreList(name);
-  if (clone.name != name) return std::nullopt;
-  clone.name = cloneName(library, name);
-  clone.hotKey = {};
-  return clone;
+  return cloneOf(library, library.copyChoreList(name), name);
 }
 
 DeleteOutcome deleteChoreAsked(ChoreLibrary& library, Prompts& prompts, std::u16string_view name) {

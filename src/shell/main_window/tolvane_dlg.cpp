@@ -445,9 +445,9 @@ void CTolvaneDlg::showTreeMenu(HTREEITEM item, int x, int y) {
   // What the item offers, of what the window can do now.
   commands_.updateMenu(treeMenu_);
   const ItemMenuState offered = treeEdits_.itemMenu();
-  const std::pair<UINT, bool> items[] = {{ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone},
-                                         {ID_TREE_RUN, offered.run},       {ID_TREE_DELETE, offered.remove},
-                                         {ID_TREE_STOP, offered.stop},     {ID_TREE_SCHEDULE, offered.schedule}};
+  const std::pair<UINT, bool> items[] = {
+      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
+      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
   for (const auto& [id, enabled] : items) {
     if (!enabled) EnableMenuItem(treeMenu_, id, MF_BYCOMMAND | MF_GRAYED);
   }
