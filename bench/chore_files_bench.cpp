@@ -9,7 +9,6 @@
 #include <malloc.h>
 #endif
 
-#include "base/text.h"
 #include "library/chore_files.h"
 #include "library/xml_doc.h"
 #include "platform/system_clock.h"
@@ -20,30 +19,6 @@
 namespace tolvane {
 namespace {
 
-// `scale` 1: 1,000 chores and 200 lists of 10 steps; 10: ten times that.
-LibraryContents makeLibrary(int scale, const Clock& clock) {
-  LibraryContents contents;
-  const int chores = 1000 * scale;
-  const int lists = 200 * scale;
-  for (int i = 0; i < chores; ++i) {
-    Chore chore = i % 3 == 0 ? test::fullChore(u"Chore " + toU16(std::to_string(i)))
-                             : test::exploreChore(u"Explore " + toU16(std::to_string(i)), u"C:\\Users\\me\\Docs");
-    contents.chores.push_back(std::move(chore));
-  }
-  for (int i = 0; i < lists; ++i) {
-    ChoreList list = test::makeList(u"List " + toU16(std::to_string(i)));
-    for (int s = 0; s < 10; ++s) {
-      const Chore& chore = contents.chores[static_cast<std::size_t>((i * 10 + s) % chores)];
-      list.steps.push_back(test::makeStep(chore, s % 2 ? DELAY : WND_CREATED, s % 2 ? u"2" : u"Docs - Explorer"));
-    }
-    list.schedule.hasRunTimeOfDay = i % 2 == 0;
-    list.schedule.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 7, 30, 0, 0, 0});
-    list.schedule.runDayOfWeek = u"Mon,Tue";
-    contents.lists.push_back(std::move(list));
-  }
-  return contents;
-}
-
 struct Fixture {
   SystemClock clock;
   test::RecordingLogSink log;
@@ -52,7 +27,7 @@ struct Fixture {
   std::size_t bytes = 0;
 
   explicit Fixture(int scale) {
-    library.edit([&](LibraryContents& c) { c = makeLibrary(scale, clock); });
+    library.edit([&](LibraryContents& c) { c = test::benchmarkLibrary(scale, clock); });
     saveChoreFiles(library, files, clock);
     bytes = files.bytes(kChoreFileName)->size() + files.bytes(kChoreListFileName)->size();
   }

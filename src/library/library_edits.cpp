@@ -84,4 +84,43 @@ bool storeSchedule(ChoreLibrary& library, std::u16string_view listName, const Ch
   });
 }
 
+bool renameChore(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName) {
+  return library.edit([&](LibraryContents& contents) {
+    const std::ptrdiff_t index = findByName(contents.chores, oldName);
+    if (index < 0) return false;
+    Chore& renamed = contents.chores[static_cast<std::size_t>(index)];
+    renamed.name = std::u16string(newName);
+    refreshStepsOf(contents, oldName, renamed);
+    return true;
+  });
+}
+
+bool renameChoreList(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName) {
+  return library.edit([&](LibraryContents& contents) {
+    const std::ptrdiff_t index = findByName(contents.lists, oldName);
+    if (index < 0) return false;
+    contents.lists[static_cast<std::size_t>(index)].name = std::u16string(newName);
+    return true;
+  });
+}
+
+bool removeChore(ChoreLibrary& library, std::u16string_view name) {
+  return library.edit([&](LibraryContents& contents) {
+    const std::ptrdiff_t index = findByName(contents.chores, name);
+    if (index < 0) return false;
+    contents.chores.erase(contents.chores.begin() + index);
+    return true;
+  });
+}
+
+ListRemoval removeChoreList(ChoreLibrary& library, std::u16string_view name) {
+  return library.edit([&](LibraryContents& contents) {
+    const std::ptrdiff_t index = findByName(contents.lists, name);
+    if (index < 0) return ListRemoval::Missing;
+    if (contents.lists[static_cast<std::size_t>(index)].inProgress) return ListRemoval::Running;
+    contents.lists.erase(contents.lists.begin() + index);
+    return ListRemoval::Removed;
+  });
+}
+
 }  // namespace tolvane

@@ -44,4 +44,18 @@ std::optional<int> replaceChoreList(ChoreLibrary& library, std::u16string_view o
 // Gives the list its schedule; false when no list has that name.
 bool storeSchedule(ChoreLibrary& library, std::u16string_view listName, const ChoreSchedule& schedule);
 
+// Renaming in the tree: the record takes the new name; a chore's steps in
+// every list take it too, each keeping its own step settings. False when
+// no record has the old name.
+bool renameChore(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName);
+bool renameChoreList(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName);
+
+// Removes the chore; false when none has that name.
+bool removeChore(ChoreLibrary& library, std::u16string_view name);
+
+enum class ListRemoval { Removed, Missing, Running };
+// Removes the list unless a run of it is under way: its thread would go
+// on with no record to be stopped through.
+ListRemoval removeChoreList(ChoreLibrary& library, std::u16string_view name);
+
 }  // namespace tolvane

@@ -10,6 +10,11 @@
 #define IDR_MAIN_MENU 140
 #define IDR_ACCELERATORS 141
 
+// "About Tolvane".
+#define IDD_ABOUTBOX 100
+#define IDC_ABOUT_PROGRAM 1101
+#define IDC_ABOUT_COMPANION 1102
+
 // Controls of the main window.
 #define IDC_CHORE_TREE 1000
 #define IDC_ACTIVITY_LIST 1001

@@ -15,8 +15,8 @@ e2e_wait_main_window 40
 e2e_wait_started
 e2e_probe command 123 || e2e_fail "could not ask for the about box"
 e2e_wait_dialog "About Tolvane"
-e2e_expect_contains "$(e2e_control_text "About Tolvane" 65535)" "Tolvane v" "about text"
-e2e_expect_contains "$(e2e_control_text "About Tolvane" 65535)" "TolvaneBho.dll v" "about text"
+e2e_expect_contains "$(e2e_control_text "About Tolvane" 1101)" "Tolvane v" "about text"
+e2e_expect_contains "$(e2e_control_text "About Tolvane" 1102)" "TolvaneBho.dll v" "about text"
 e2e_click_control "About Tolvane" 1
 e2e_wait_dialog_gone "About Tolvane"
 

@@ -281,3 +281,33 @@ e2e_type_into() {  # caption id text
   xdotool key --clearmodifiers Home shift+End BackSpace
   xdotool type --delay 30 -- "$3"
 }
+
+# The chore tree, as a user works it: items found by their path of labels
+# from the roots ("Chores/Backup", "Chore Lists/Morning/Docs"), clicked
+# with the real mouse; the labels of a branch, one a line.
+e2e_tree_click() {  # path [button] [clicks]
+  local desktop left top right bottom
+  read -r left top right bottom <<<"$(e2e_probe tree-item-rect "$1")"
+  [ -n "$bottom" ] || e2e_fail "no tree item $1 on screen"
+  desktop="$(e2e_desktop_window)"
+  [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
+  xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$desktop"
+  xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) \
+    click --repeat "${3:-1}" --delay 80 "${2:-1}"
+}
+
+e2e_tree_branch() {  # root label
+  e2e_probe tree | awk -v root="$1" '
+    /^[^ ]/ { inside = index($0, root " [") == 1; next }
+    inside && /^  [^ ]/ { sub(/^  /, ""); sub(/ \[[0-9]+\].*$/, ""); print }'
+}
+
+# Waits until the branch holds exactly these labels, in this order.
+e2e_wait_tree_branch() {  # root "label|label|..." what [seconds]
+  local limit=$(( ${4:-10} * 10 )) waited=0 now
+  while now="$(e2e_tree_branch "$1" | paste -sd '|')" && [ "$now" != "$2" ]; do
+    [ $waited -ge $limit ] && e2e_fail "$3: \"$1\" holds '$now', not '$2'"
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}

@@ -1,5 +1,9 @@
 #include "support/library_builders.h"
 
+#include <string>
+
+#include "base/text.h"
+
 namespace tolvane::test {
 
 Chore makeChore(std::u16string name, ChoreType type) {
@@ -65,6 +69,29 @@ ChoreList makeList(std::u16string name, std::vector<Chore> steps) {
   list.name = std::move(name);
   list.steps = std::move(steps);
   return list;
+}
+
+LibraryContents benchmarkLibrary(int scale, const Clock& clock) {
+  LibraryContents contents;
+  const int chores = 1000 * scale;
+  const int lists = 200 * scale;
+  for (int i = 0; i < chores; ++i) {
+    Chore chore = i % 3 == 0 ? fullChore(u"Chore " + toU16(std::to_string(i)))
+                             : exploreChore(u"Explore " + toU16(std::to_string(i)), u"C:\\Users\\me\\Docs");
+    contents.chores.push_back(std::move(chore));
+  }
+  for (int i = 0; i < lists; ++i) {
+    ChoreList list = makeList(u"List " + toU16(std::to_string(i)));
+    for (int s = 0; s < 10; ++s) {
+      const Chore& chore = contents.chores[static_cast<std::size_t>((i * 10 + s) % chores)];
+      list.steps.push_back(makeStep(chore, s % 2 ? DELAY : WND_CREATED, s % 2 ? u"2" : u"Docs - Explorer"));
+    }
+    list.schedule.hasRunTimeOfDay = i % 2 == 0;
+    list.schedule.runTimeOfDay = clock.fromLocal(LocalTime{2026, 2, 2, 7, 30, 0, 0, 0});
+    list.schedule.runDayOfWeek = u"Mon,Tue";
+    contents.lists.push_back(std::move(list));
+  }
+  return contents;
 }
 
 }  // namespace tolvane::test

@@ -34,16 +34,31 @@ HTREEITEM ChoreTree::insert(HTREEITEM parent, std::u16string_view text, int imag
   insert.item.pszText = label.data();
   insert.item.iImage = image;
   insert.item.iSelectedImage = image;
-  return TreeView_InsertItem(tree_, &insert);
+  const bool record = parent && (parent == choresRoot_ || parent == listsRoot_);
+  if (record) {
+    insert.item.mask |= TVIF_PARAM;
+    insert.item.lParam = nextLabel_;
+  }
+  HTREEITEM item = TreeView_InsertItem(tree_, &insert);
+  if (item && record) labels_.emplace(nextLabel_++, text);
+  return item;
 }
 
 void ChoreTree::fill(const ChoreLibrary& library, const Settings& settings, const Clock& clock) {
+  labels_.clear();
   choresRoot_ = insert(TVI_ROOT, kChoresRootText, kChoresRootImage);
   listsRoot_ = insert(TVI_ROOT, kListsRootText, kListsRootImage);
   const std::int64_t now = clock.now();
   library.read([&](const LibraryContents& contents) {
+    // Lists first, their steps last: each step names its list's item, and
+    // Wine's tree view finds that item faster the earlier it was added.
+    std::vector<HTREEITEM> listItems;
+    listItems.reserve(contents.lists.size());
+    for (const ChoreList& list : contents.lists) {
+      listItems.push_back(insert(listsRoot_, list.name, listIcon(list.schedule, clock, now)));
+    }
     for (const Chore& chore : contents.chores) insert(choresRoot_, chore.name, choreImage(chore.type));
-    for (const ChoreList& list : contents.lists) insertList(TVI_LAST, list, listIcon(list.schedule, clock, now));
+    for (std::size_t i = 0; i < listItems.size(); ++i) insertSteps(listItems[i], contents.lists[i].steps);
   });
   if (settings.choreExpanded) TreeView_Expand(tree_, choresRoot_, TVE_EXPAND);
   if (settings.choreListExpanded) TreeView_Expand(tree_, listsRoot_, TVE_EXPAND);
@@ -56,11 +71,16 @@ HTREEITEM ChoreTree::insertChore(HTREEITEM after, const Chore& chore) {
 
 HTREEITEM ChoreTree::insertList(HTREEITEM after, const ChoreList& list, int image) {
   HTREEITEM item = insert(listsRoot_, list.name, image, after);
-  for (const Chore& step : list.steps) insert(item, step.name, choreImage(step.type));
+  insertSteps(item, list.steps);
   return item;
 }
 
+void ChoreTree::insertSteps(HTREEITEM listItem, const std::vector<Chore>& steps) {
+  for (const Chore& step : steps) insert(listItem, step.name, choreImage(step.type));
+}
+
 void ChoreTree::setItem(HTREEITEM item, std::u16string_view text, int image) {
+  setLabel(item, text);
   std::wstring label = toWide(text);
   TVITEMW change{};
   change.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
@@ -80,7 +100,7 @@ void ChoreTree::setImage(HTREEITEM item, int image) {
 
 void ChoreTree::replaceSteps(HTREEITEM listItem, const std::vector<Chore>& steps) {
   while (HTREEITEM child = TreeView_GetChild(tree_, listItem)) TreeView_DeleteItem(tree_, child);
-  for (const Chore& step : steps) insert(listItem, step.name, choreImage(step.type));
+  insertSteps(listItem, steps);
 }
 
 void ChoreTree::renameSteps(std::u16string_view oldName, const Chore& chore) {
@@ -94,6 +114,59 @@ void ChoreTree::renameSteps(std::u16string_view oldName, const Chore& chore) {
 void ChoreTree::select(HTREEITEM item) {
   TreeView_SelectItem(tree_, item);
   TreeView_EnsureVisible(tree_, item);
+}
+
+void ChoreTree::setText(HTREEITEM item, std::u16string_view text) {
+  setLabel(item, text);
+  std::wstring label = toWide(text);
+  TVITEMW change{};
+  change.mask = TVIF_HANDLE | TVIF_TEXT;
+  change.hItem = item;
+  change.pszText = label.data();
+  TreeView_SetItem(tree_, &change);
+}
+
+namespace {
+
+LPARAM itemData(HWND tree, HTREEITEM item) {
+  TVITEMW query{};
+  query.mask = TVIF_HANDLE | TVIF_PARAM;
+  query.hItem = item;
+  return TreeView_GetItem(tree, &query) ? query.lParam : 0;
+}
+
+struct LabelSort {
+  const std::unordered_map<LPARAM, std::u16string>& labels;
+  const ChoreTree::LabelCompare& compare;
+};
+
+int CALLBACK compareLabels(LPARAM first, LPARAM second, LPARAM sort) {
+  const auto& [labels, compare] = *reinterpret_cast<const LabelSort*>(sort);
+  const auto a = labels.find(first);
+  const auto b = labels.find(second);
+  return compare(a == labels.end() ? std::u16string_view{} : a->second,
+                 b == labels.end() ? std::u16string_view{} : b->second);
+}
+
+}  // namespace
+
+void ChoreTree::setLabel(HTREEITEM item, std::u16string_view text) {
+  const auto label = labels_.find(itemData(tree_, item));
+  if (label != labels_.end()) label->second = text;
+}
+
+void ChoreTree::remove(HTREEITEM item) {
+  labels_.erase(itemData(tree_, item));
+  TreeView_DeleteItem(tree_, item);
+}
+
+void ChoreTree::sortChildren(HTREEITEM root, const LabelCompare& compare) {
+  const LabelSort labels{labels_, compare};
+  TVSORTCB sort{};
+  sort.hParent = root;
+  sort.lpfnCompare = compareLabels;
+  sort.lParam = reinterpret_cast<LPARAM>(&labels);
+  TreeView_SortChildrenCB(tree_, &sort, FALSE);
 }
 
 void ChoreTree::restoreSelection(const Settings& settings) {

@@ -12,6 +12,10 @@ void CommandTable::addRange(int first, int count, std::function<bool(int)> avail
 
 void CommandTable::forward(int from, int to) { forwards_[from] = to; }
 
+void CommandTable::require(int id, std::function<bool()> condition) {
+  requirements_.emplace(id, std::move(condition));
+}
+
 int CommandTable::target(int id) const {
   const auto forward = forwards_.find(id);
   return forward == forwards_.end() ? id : forward->second;
@@ -29,6 +33,10 @@ bool CommandTable::isAvailable(int id) const {
   if (const Range* range = rangeOf(id)) return range->run && (!range->available || range->available(id - range->first));
   const auto row = rows_.find(id);
   if (row == rows_.end() || !row->second.run) return false;
+  const auto [first, last] = requirements_.equal_range(id);
+  for (auto requirement = first; requirement != last; ++requirement) {
+    if (!requirement->second()) return false;
+  }
   return !row->second.available || row->second.available();
 }
 

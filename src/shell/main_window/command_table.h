@@ -29,6 +29,10 @@ class CommandTable {
   // `from` is the same command as `to` (the tree menu's Edit, Run, Stop
   // and Schedule).
   void forward(int from, int to);
+  // The command runs only while `condition` holds as well, whatever row
+  // fills it: a rule every row of the identifier keeps, such as the
+  // selection an editing command needs.
+  void require(int id, std::function<bool()> condition);
 
   // False for identifiers without a row.
   bool isAvailable(int id) const;
@@ -54,6 +58,7 @@ class CommandTable {
 
   std::map<int, CommandRow> rows_;
   std::map<int, int> forwards_;
+  std::multimap<int, std::function<bool()>> requirements_;
   std::vector<Range> ranges_;
 };
 

@@ -3,9 +3,9 @@
 // built yet has a row without an action and stays greyed; an editor that
 // lands fills its row here (see editors/editor_context.h for the shape).
 
-#include "base/format.h"
 #include "platform/win32/common/wide.h"
-#include "shell/logs/log_writers.h"
+#include "shell/about/about_dlg.h"
+#include "shell/help/help_file.h"
 #include "shell/main_window/tolvane_dlg.h"
 #include "shell/resource.h"
 
@@ -17,7 +17,7 @@ void CTolvaneDlg::addCommandRows() {
   commands_.add(ID_FILE_EXIT, {{}, [this] { onExitCommand(); }});
   commands_.add(ID_TRAY_EXIT, {{}, [this] { exitSequence(); }});
   commands_.add(ID_TRAY_SHOW, {[this] { return !IsWindowVisible(hwnd()); }, [this] { showWindowFromTray(); }});
-  commands_.add(ID_APP_ABOUT, {{}, [this] { showAbout(); }});
+  commands_.add(ID_APP_ABOUT, {[this] { return !aboutOpen_; }, [this] { showAbout(); }});
   commands_.add(ID_CLEAR_ACTIVITY, {{}, [this] { core_->logs().activityLog.clearByUser(); }});
 
   // Running and stopping.
@@ -46,12 +46,34 @@ void CTolvaneDlg::addCommandRows() {
   commands_.add(ID_VIEW_HOTKEYS,
                 {[this] { return canOpenDialog() && core_->hotKeys() != nullptr; }, [this] { showHotKeys(); }});
   commands_.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
+  // Whatever opens them, the editing commands need their kind of
+  // selection and never open the wizard's own records.
+  commands_.require(ID_EDIT_SELECTED_CHORE, [this] { return treeEdits_.selectionCommands().editChore; });
+  commands_.require(ID_EDIT_SELECTED_CHORELIST, [this] { return treeEdits_.selectionCommands().editList; });
+  commands_.require(ID_EDIT_SELECTED, [this] {
+    const SelectionCommands selection = treeEdits_.selectionCommands();
+    return selection.editChore || selection.editList;
+  });
+  commands_.require(ID_FILE_SCHEDULE, [this] { return treeEdits_.selectionCommands().schedule; });
 
-  // The tree's own commands and help.
-  for (const int id : {ID_SORT_BY_NAME, ID_SORT_BY_TYPE, ID_TREE_CLONE, ID_TREE_DELETE, ID_HELP_USER_MANUAL,
-                       ID_HELP_TOPIC}) {
-    commands_.add(id, {});
-  }
+  // The tree's own commands.
+  const auto rootSelected = [this] {
+    const TreeItemKind kind = tree_.selected().kind;
+    return kind == TreeItemKind::ChoresRoot || kind == TreeItemKind::ListsRoot;
+  };
+  const auto recordSelected = [this] {
+    const TreeItemKind kind = tree_.selected().kind;
+    return kind == TreeItemKind::Chore || kind == TreeItemKind::List;
+  };
+  commands_.add(ID_SORT_BY_NAME, {rootSelected, [this] { treeEdits_.sortSelectedBranch(SortKey::Name); }});
+  commands_.add(ID_SORT_BY_TYPE, {[this] { return tree_.selected().kind == TreeItemKind::ChoresRoot; },
+                                  [this] { treeEdits_.sortSelectedBranch(SortKey::Type); }});
+  commands_.add(ID_TREE_CLONE, {recordSelected, [this] { treeEdits_.cloneSelected(); }});
+  commands_.add(ID_TREE_DELETE, {recordSelected, [this] { treeEdits_.deleteSelected(); }});
+
+  // Help.
+  commands_.add(ID_HELP_USER_MANUAL, {{}, [this] { openHelp(hwnd()); }});
+  commands_.add(ID_HELP_TOPIC, {{}, [this] { openHelpForActiveWindow(); }});
 
   // The tree menu's items are the window's commands.
   commands_.forward(ID_TREE_EDIT, ID_EDIT_SELECTED);
@@ -91,13 +113,17 @@ bool CTolvaneDlg::isSelectedListRunning() const {
 }
 
 void CTolvaneDlg::showAbout() {
-  // One at a time: the tray can ask again while it shows.
-  if (aboutOpen_) return;
   aboutOpen_ = true;
-  const std::u16string text =
-      formatText(u"Tolvane v%s\nTolvaneBho.dll v%s", versionText(GetModuleHandleW(nullptr)), companionVersionText());
-  MessageBoxW(hwnd(), toWide(text).c_str(), L"About Tolvane", MB_OK | MB_ICONINFORMATION);
+  showAboutBox(instance(), hwnd());
   aboutOpen_ = false;
+}
+
+void CTolvaneDlg::openHelpForActiveWindow() {
+  HWND active = GetActiveWindow();
+  if (!active) active = hwnd();
+  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(active)) + 1, L'\0');
+  caption.resize(static_cast<std::size_t>(GetWindowTextW(active, caption.data(), static_cast<int>(caption.size()))));
+  openHelp(hwnd(), helpTopicForCaption(fromWide(caption)));
 }
 
 }  // namespace tolvane::win32

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 #include "base/format.h"
 #include "library/summary_text.h"
@@ -67,11 +68,8 @@ CTolvaneDlg::CTolvaneDlg(HINSTANCE instance)
     : CDialogBase(instance, IDD_TOLVANE_DIALOG),
       core_(std::make_unique<TolvaneCore>()),
       store_(core_->library(), tree_, core_->logs().clock,
-             {[this] {
-                core_->markChoresChanged();
-                refreshStatus(true);
-              },
-              [this] { core_->wakeScheduler(); }}) {
+             {[this] { libraryChanged(); }, [this] { core_->wakeScheduler(); }}),
+      treeEdits_(core_->library(), tree_, store_, core_->prompts(), [this] { libraryChanged(); }) {
   comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   addCommandRows();
 }
@@ -320,6 +318,14 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case ListActivityView::kDrainMessage:
       core_->logs().view.drain();
       return TRUE;
+    case TreeEdits::kFinishRenameMessage:
+      treeEdits_.finishRename();
+      return TRUE;
+    case WM_HELP:
+      // F1 in a dialog the window owns (an editor, the wizard) reaches it
+      // here; in the window itself it is the accelerator's 57670.
+      commands_.run(ID_HELP_TOPIC);
+      return TRUE;
     case WM_CONTEXTMENU:
       onContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return TRUE;
@@ -404,11 +410,26 @@ void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
     return;
   }
   if (source != tree_.hwnd()) return;
+  // From the keyboard (Shift+F10, the menu key): the selected item's menu
+  // at the item.
+  if (x == -1 && y == -1) {
+    HTREEITEM selected = TreeView_GetSelection(tree_.hwnd());
+    RECT label{};
+    if (!selected || !TreeView_GetItemRect(tree_.hwnd(), selected, &label, TRUE)) return;
+    POINT at{label.left, label.bottom};
+    ClientToScreen(tree_.hwnd(), &at);
+    showTreeMenu(selected, at.x, at.y);
+    return;
+  }
   TVHITTESTINFO hit{};
   hit.pt = POINT{x, y};
   ScreenToClient(tree_.hwnd(), &hit.pt);
   HTREEITEM item = TreeView_HitTest(tree_.hwnd(), &hit);
   if (!item || !(hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON))) return;
+  showTreeMenu(item, x, y);
+}
+
+void CTolvaneDlg::showTreeMenu(HTREEITEM item, int x, int y) {
   TreeView_SelectItem(tree_.hwnd(), item);
   const TreeItemInfo info = tree_.describe(item);
   if (info.kind == TreeItemKind::ChoresRoot || info.kind == TreeItemKind::ListsRoot) {
@@ -420,7 +441,15 @@ void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
     DestroyMenu(sortMenu);
     return;
   }
+  // What the item offers, of what the window can do now.
   commands_.updateMenu(treeMenu_);
+  const ItemMenuState offered = treeEdits_.itemMenu();
+  const std::pair<UINT, bool> items[] = {
+      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
+      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
+  for (const auto& [id, enabled] : items) {
+    if (!enabled) EnableMenuItem(treeMenu_, id, MF_BYCOMMAND | MF_GRAYED);
+  }
   TrackPopupMenu(treeMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
 }
 
@@ -428,22 +457,7 @@ LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
   if (header->idFrom == IDC_ACTIVITY_LIST && header->code == NM_CUSTOMDRAW) {
     return onActivityCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
   }
-  if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_SELCHANGEDW) {
-    updateToolbar();
-    return 0;
-  }
-  if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_GETINFOTIPW) {
-    onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
-    return 0;
-  }
-  if (header->idFrom == IDC_CHORE_TREE && header->code == NM_DBLCLK) {
-    // A double-click is Run.
-    return commands_.run(ID_RUN_SELECTED) ? TRUE : FALSE;
-  }
-  if (header->idFrom == IDC_CHORE_TREE && header->code == TVN_BEGINLABELEDITW) {
-    // Renaming comes with the editing commands; until then labels stay.
-    return TRUE;
-  }
+  if (header->idFrom == IDC_CHORE_TREE) return onTreeNotify(header);
   if (header->code == TTN_GETDISPINFOW) {
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
     if (const wchar_t* tip = toolbarTip(static_cast<int>(header->idFrom))) {
@@ -452,6 +466,37 @@ LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
     return 0;
   }
   return 0;
+}
+
+LRESULT CTolvaneDlg::onTreeNotify(NMHDR* header) {
+  switch (header->code) {
+    case TVN_SELCHANGEDW:
+      updateToolbar();
+      return 0;
+    case TVN_GETINFOTIPW:
+      onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
+      return 0;
+    case NM_DBLCLK:
+      // A double-click is Run.
+      return commands_.run(ID_RUN_SELECTED) ? TRUE : FALSE;
+    case TVN_BEGINLABELEDITW:
+      // TRUE refuses the edit.
+      return treeEdits_.mayRename(reinterpret_cast<NMTVDISPINFOW*>(header)->item.hItem) ? FALSE : TRUE;
+    case TVN_ENDLABELEDITW: {
+      const TVITEMW& edited = reinterpret_cast<NMTVDISPINFOW*>(header)->item;
+      treeEdits_.labelEdited(edited.hItem, edited.pszText);
+      // The label changes with the library, once the new name is taken.
+      return FALSE;
+    }
+    case TVN_KEYDOWN: {
+      const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
+      if (key == VK_F2) treeEdits_.editSelectedLabel();
+      if (key == VK_DELETE) commands_.run(ID_TREE_DELETE);
+      return 0;
+    }
+    default:
+      return 0;
+  }
 }
 
 LRESULT CTolvaneDlg::onActivityCustomDraw(NMLVCUSTOMDRAW* draw) {
@@ -532,6 +577,11 @@ void CTolvaneDlg::layOut() {
   const int choresWidth = textWidth(statusBar_, chores) + static_cast<int>(24 * scale);
   int parts[2] = {std::max(0, static_cast<int>(client.right) - choresWidth), -1};
   SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+void CTolvaneDlg::libraryChanged() {
+  core_->markChoresChanged();
+  refreshStatus(true);
 }
 
 void CTolvaneDlg::refreshStatus(bool full) {

@@ -19,6 +19,7 @@
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/command_table.h"
 #include "shell/main_window/tray_icon.h"
+#include "shell/main_window/tree_edits.h"
 
 namespace tolvane {
 struct HotKeyTarget;
@@ -73,6 +74,10 @@ class CTolvaneDlg final : public CDialogBase {
   void editSelectedChore();
   void showAbout();
   void showWindowFromTray();
+  // The Help key: the topic of the active window, by its caption.
+  void openHelpForActiveWindow();
+  // choresChanged, and the status bar's counts.
+  void libraryChanged();
 
   // The options, colour and hot-key views (view_commands.cpp).
   // One dialog at a time: the tray can ask while another is open.
@@ -86,11 +91,13 @@ class CTolvaneDlg final : public CDialogBase {
   void onTrayNotify(LPARAM event);
   void showTrayMenu();
   void onContextMenu(HWND source, int x, int y);
+  void showTreeMenu(HTREEITEM item, int x, int y);
   void updateToolbar();
   void refreshStatus(bool full);
   void setTrayTip(std::u16string_view text) { tray_.setTrayTip(text); }
   void layOut();
   LRESULT onNotify(NMHDR* header);
+  LRESULT onTreeNotify(NMHDR* header);
   LRESULT onActivityCustomDraw(NMLVCUSTOMDRAW* draw);
   void onTreeInfoTip(NMTVGETINFOTIPW* tip);
 
@@ -99,6 +106,7 @@ class CTolvaneDlg final : public CDialogBase {
   std::unique_ptr<TolvaneCore> core_;
   ChoreTree tree_;
   ChoreStore store_;
+  TreeEdits treeEdits_;
   CommandTable commands_;
   TrayIcon tray_;
   HWND activityList_ = nullptr;
@@ -111,6 +119,7 @@ class CTolvaneDlg final : public CDialogBase {
   HIMAGELIST toolbarImages_ = nullptr;
   bool comInitialised_ = false;
   bool exiting_ = false;
+  // A second request while the dialog shows is ignored.
   bool aboutOpen_ = false;
   // The smallest outer size the user can drag the window to: its size
   // right after it was created.

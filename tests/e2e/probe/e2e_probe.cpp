@@ -11,11 +11,19 @@
 //   e2e_probe status                       print the status bar's two panes
 //   e2e_probe gone SECONDS                 wait until no main window is left
 //   e2e_probe menu SECONDS                 wait for a popup menu to show
-//   e2e_probe menu-key CHAR                type a key into the open popup menu
+//   e2e_probe menu-key KEY...              type keys into the open popup menu: characters,
+//                                          or end, up, down, return
+//   e2e_probe menu-gone SECONDS            wait until no popup menu shows
 //   e2e_probe box-rect CAPTION SECONDS     print a message box's outer rectangle
 //   e2e_probe rect                         print the main window's outer rectangle
 //   e2e_probe raise                        bring the main window to the top
 //   e2e_probe visible                      print 1 when the main window shows, else 0
+//   e2e_probe foreground                   print 1 when the main window is the active one, else 0
+//   e2e_probe tree-item-rect PATH          scroll a tree item into view and print the
+//                                          screen rectangle of its label; PATH is "Chores/Backup",
+//                                          "Chore Lists/Morning/Docs", ...
+//   e2e_probe tree-edit                    print the text of the tree's label editor
+//                                          (exit code 1 when none is open)
 // Dialogs (any window but the main one, found by its exact caption) and
 // their controls by id; a control inside a child dialog (a wizard's page)
 // is found too:
@@ -32,6 +40,8 @@
 //                                          " | ", the selected one marked " [selected]"
 //   e2e_probe row-rect CAPTION ID ROW      print a report list row's screen rectangle
 //   e2e_probe hotkey CAPTION ID            print a hot-key control's value: modifiers << 8 | key, hex
+//   e2e_probe count CAPTION                print how many such dialogs show
+//   e2e_probe close CAPTION                close the dialog as its close box would
 // and of the main window:
 //   e2e_probe topmost                      print 1 when the main window is topmost, else 0
 //   e2e_probe tree-color                   print the tree's background colour (0xBBGGRR, hex)
@@ -43,6 +53,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -84,12 +95,18 @@ HWND waitFor(const wchar_t* caption, bool wantMain, double seconds) {
   }
 }
 
-// The popup menu that shows (the tray's), within the time; null when none.
+// The popup menu that shows (the tray's) once its owner tracks it, so
+// that keys reach it; null when none within the time.
 HWND waitForMenu(double seconds) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
   for (;;) {
     HWND menu = FindWindowW(L"#32768", nullptr);
-    if (menu && IsWindowVisible(menu)) return menu;
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    if (menu && IsWindowVisible(menu) && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &thread) &&
+        (thread.flags & GUI_INMENUMODE)) {
+      return menu;
+    }
     if (GetTickCount() > end) return nullptr;
     Sleep(100);
   }
@@ -282,6 +299,36 @@ bool printRowRect(HWND list, int row) {
   return true;
 }
 
+// The item at the end of a path of labels from the roots; null when any
+// part is missing.
+HTREEITEM treeItemByPath(HWND tree, RemoteBuffer& remote, const std::wstring& path) {
+  HTREEITEM item = nullptr;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t slash = path.find(L'/', start);
+    const std::wstring part = path.substr(start, slash == std::wstring::npos ? std::wstring::npos : slash - start);
+    HTREEITEM child = item ? TreeView_GetChild(tree, item) : TreeView_GetRoot(tree);
+    while (child) {
+      const std::wstring text = treeItemText(tree, remote, child);
+      if (text.compare(0, part.size() + 2, part + L" [") == 0) break;
+      child = TreeView_GetNextSibling(tree, child);
+    }
+    if (!child) return nullptr;
+    item = child;
+    if (slash == std::wstring::npos) break;
+    start = slash + 1;
+  }
+  return item;
+}
+
+BOOL CALLBACK countDialog(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<std::pair<const wchar_t*, int>*>(data);
+  wchar_t title[256] = {};
+  GetWindowTextW(window, title, 256);
+  if (wcscmp(title, search->first) == 0 && IsWindowVisible(window) && !isMainWindow(window)) ++search->second;
+  return TRUE;
+}
+
 std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
   const std::wstring blank(kTextUnits, L'\0');
   remote.write(blank.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
@@ -339,6 +386,14 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
+  if (verb == L"menu-gone") {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(2) * 1000);
+    while (waitForMenu(0)) {
+      if (GetTickCount() > end) return 1;
+      Sleep(100);
+    }
+    return 0;
+  }
   if (verb == L"dialog") {
     HWND dialog = waitFor(arg(2).c_str(), false, seconds(3));
     if (!dialog) return 1;
@@ -352,6 +407,17 @@ int wmain(int argc, wchar_t** argv) {
       Sleep(100);
     }
     return 0;
+  }
+  if (verb == L"count") {
+    const std::wstring caption = arg(2);
+    std::pair<const wchar_t*, int> search{caption.c_str(), 0};
+    EnumWindows(countDialog, reinterpret_cast<LPARAM>(&search));
+    print(std::to_wstring(search.second));
+    return 0;
+  }
+  if (verb == L"close") {
+    HWND dialog = find(arg(2).c_str(), false);
+    return dialog && PostMessageW(dialog, WM_CLOSE, 0, 0) ? 0 : 1;
   }
   if (verb == L"controls") {
     HWND dialog = find(arg(2).c_str(), false);
@@ -384,14 +450,25 @@ int wmain(int argc, wchar_t** argv) {
     return verb == L"rows" || printRowRect(list, _wtoi(arg(4).c_str())) ? 0 : 1;
   }
   if (verb == L"menu-key") {
-    // A key for the popup menu that is open (the tray's), as if typed.
+    // Keys for the popup menu that is open (the tray's), as if typed: a
+    // character, or end, up, down or return.
     HWND menu = waitForMenu(5);
     if (!menu) return 1;
-    const wchar_t key = arg(2).empty() ? L'\0' : arg(2)[0];
-    const UINT virtualKey = static_cast<UINT>(towupper(key));
-    PostMessageW(menu, WM_KEYDOWN, virtualKey, 0);
-    PostMessageW(menu, WM_CHAR, key, 0);
-    PostMessageW(menu, WM_KEYUP, virtualKey, 0xC0000000);
+    const struct {
+      const wchar_t* name;
+      UINT virtualKey;
+    } named[] = {{L"end", VK_END}, {L"up", VK_UP}, {L"down", VK_DOWN}, {L"return", VK_RETURN}};
+    for (int i = 2; i < argc; ++i) {
+      const std::wstring key = arg(i);
+      UINT virtualKey = 0;
+      for (const auto& entry : named) {
+        if (key == entry.name) virtualKey = entry.virtualKey;
+      }
+      if (virtualKey == 0) virtualKey = static_cast<UINT>(towupper(key.empty() ? L'\0' : key[0]));
+      PostMessageW(menu, WM_KEYDOWN, virtualKey, 0);
+      if (key.size() == 1) PostMessageW(menu, WM_CHAR, key[0], 0);
+      PostMessageW(menu, WM_KEYUP, virtualKey, 0xC0000000);
+    }
     return 0;
   }
   HWND main = find(L"Tolvane", true);
@@ -418,6 +495,10 @@ int wmain(int argc, wchar_t** argv) {
     print(color);
     return 0;
   }
+  if (verb == L"foreground") {
+    print(GetForegroundWindow() == main ? L"1" : L"0");
+    return 0;
+  }
   if (verb == L"visible") {
     print(IsWindowVisible(main) ? L"1" : L"0");
     return 0;
@@ -427,6 +508,28 @@ int wmain(int argc, wchar_t** argv) {
   if (verb == L"tree") {
     HWND tree = GetDlgItem(main, kTreeId);
     printTree(tree, remote, TreeView_GetRoot(tree), 0);
+    return 0;
+  }
+  if (verb == L"tree-item-rect") {
+    HWND tree = GetDlgItem(main, kTreeId);
+    HTREEITEM item = treeItemByPath(tree, remote, arg(2));
+    if (!item) return 1;
+    // Scrolled into view first, as a user would.
+    TreeView_EnsureVisible(tree, item);
+    // TVM_GETITEMRECT takes the item in the rectangle's place.
+    remote.write(&item, sizeof(item));
+    if (!SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote.address()))) return 1;
+    RECT label{};
+    remote.read(&label, sizeof(label));
+    MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&label), 2);
+    print(std::to_wstring(label.left) + L" " + std::to_wstring(label.top) + L" " + std::to_wstring(label.right) + L" " +
+          std::to_wstring(label.bottom));
+    return 0;
+  }
+  if (verb == L"tree-edit") {
+    HWND edit = TreeView_GetEditControl(GetDlgItem(main, kTreeId));
+    if (!edit) return 1;
+    print(controlText(edit));
     return 0;
   }
   if (verb == L"activity") {

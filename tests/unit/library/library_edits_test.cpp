@@ -139,5 +139,44 @@ TEST(LibraryEdits, AScheduleGoesToItsListOnly) {
   EXPECT_FALSE(storeSchedule(library, u"b", schedule));
 }
 
+TEST(LibraryEdits, ARenamedChoreTakesItsStepsAlongAndARenamedListKeepsItsRun) {
+  ChoreLibrary library;
+  library.appendChore(makeChore(u"Docs", CHORE_EXPLORE));
+  Chore step = makeStep(library.copyChore(u"Docs"), DELAY, u"3");
+  library.appendChoreList(makeList(u"Morning", {step, makeStep(makeChore(u"Other"))}));
+  const ChoreListId id = library.appendChoreList(makeList(u"Evening", {step}));
+  library.withChoreList(id, [](ChoreList& list) { list.inProgress = true; });
+
+  EXPECT_TRUE(renameChore(library, u"Docs", u"Papers"));
+  EXPECT_EQ(library.copyChoreList(u"Morning").steps[0].name, u"Papers");
+  EXPECT_EQ(library.copyChoreList(u"Morning").steps[0].compData, u"3");
+  EXPECT_EQ(library.copyChoreList(u"Morning").steps[1].name, u"Other");
+  EXPECT_EQ(library.copyChoreList(u"Evening").steps[0].name, u"Papers");
+  EXPECT_FALSE(renameChore(library, u"Docs", u"Again"));
+
+  EXPECT_TRUE(renameChoreList(library, u"Evening", u"Night"));
+  EXPECT_TRUE(library.copyChoreListById(id)->inProgress);
+  EXPECT_EQ(library.copyChoreListById(id)->name, u"Night");
+  EXPECT_FALSE(renameChoreList(library, u"Evening", u"Again"));
+  EXPECT_EQ(listNames(library), (std::vector<std::u16string>{u"Morning", u"Night"}));
+}
+
+TEST(LibraryEdits, RemovalTakesOneRecordAndNeverARunningList) {
+  ChoreLibrary library;
+  library.appendChore(makeChore(u"A"));
+  library.appendChore(makeChore(u"B"));
+  library.appendChoreList(makeList(u"Idle"));
+  const ChoreListId running = library.appendChoreList(makeList(u"Busy"));
+  library.withChoreList(running, [](ChoreList& list) { list.inProgress = true; });
+
+  EXPECT_TRUE(removeChore(library, u"A"));
+  EXPECT_FALSE(removeChore(library, u"A"));
+  EXPECT_EQ(choreNames(library), (std::vector<std::u16string>{u"B"}));
+  EXPECT_EQ(removeChoreList(library, u"Busy"), ListRemoval::Running);
+  EXPECT_EQ(removeChoreList(library, u"Idle"), ListRemoval::Removed);
+  EXPECT_EQ(removeChoreList(library, u"Idle"), ListRemoval::Missing);
+  EXPECT_EQ(listNames(library), (std::vector<std::u16string>{u"Busy"}));
+}
+
 }  // namespace
 }  // namespace tolvane

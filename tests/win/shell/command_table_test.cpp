@@ -52,8 +52,13 @@ TEST(CommandTable, RowsRangesAndForwardsDecideWhatRuns) {
   EXPECT_TRUE(rig.table.run(1203));
   EXPECT_EQ(rig.ran.back(), "stop");
 
-  // A command that lands fills its row and nothing else changes.
+  // A command that lands fills its row and nothing else changes, and a
+  // rule required of the identifier holds for the row that fills it.
+  bool selected = false;
+  rig.table.require(32788, [&] { return selected; });
   rig.table.add(32788, {{}, [&] { rig.ran.push_back("new chore"); }});
+  EXPECT_FALSE(rig.table.run(1200));
+  selected = true;
   EXPECT_TRUE(rig.table.run(1200));
   EXPECT_EQ(rig.ran.back(), "new chore");
 }
