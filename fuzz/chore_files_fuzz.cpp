@@ -27,6 +27,9 @@ class MemoryFiles final : public tolvane::Files {
     return true;
   }
   std::uint32_t copyFile(std::u16string_view, std::u16string_view) override { return 0; }
+  std::optional<std::vector<tolvane::FolderEntry>> folderEntries(std::u16string_view) const override {
+    return std::nullopt;
+  }
   std::map<std::u16string, std::string> files;
 };
 
