@@ -6,11 +6,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane {
 
 // The platform's code for a file that is not there (ERROR_FILE_NOT_FOUND).
 constexpr std::uint32_t kFileNotFoundError = 2;
+
+// One entry of a folder listing.
+struct FolderEntry {
+  std::u16string name;
+  bool isFolder = false;
+  bool hiddenOrSystem = false;
+};
+
+// The shell's folders that the program offers its user.
+enum class ShellFolder { StartMenu, CommonStartMenu };
 
 class Files {
  public:
@@ -31,6 +42,14 @@ class Files {
   // Copies `from` over `to`; 0 on success, else the platform's error code
   // (kFileNotFoundError when `from` is missing).
   virtual std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) = 0;
+
+  // The entries of a folder, without "." and ".."; empty when it cannot be
+  // listed.
+  virtual std::vector<FolderEntry> listFolder(std::u16string_view path) const = 0;
+
+  // Where the shell keeps the folder for the current user (the Start Menu)
+  // or for all users; empty when the system has none.
+  virtual std::u16string shellFolder(ShellFolder folder) const = 0;
 };
 
 }  // namespace tolvane

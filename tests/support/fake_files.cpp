@@ -31,6 +31,25 @@ std::uint32_t FakeFiles::copyFile(std::u16string_view from, std::u16string_view 
   return 0;
 }
 
+std::vector<FolderEntry> FakeFiles::listFolder(std::u16string_view path) const {
+  const std::u16string prefix = std::u16string(path) + u"\\";
+  std::vector<FolderEntry> entries;
+  const auto addBelow = [&](const std::u16string& entry, bool isFolder) {
+    if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0) return;
+    const std::u16string name = entry.substr(prefix.size());
+    if (name.find(u'\\') != std::u16string::npos) return;
+    entries.push_back({name, isFolder, hidden_.count(entry) != 0});
+  };
+  for (const auto& [file, bytes] : files_) addBelow(file, false);
+  for (const std::u16string& folder : folders_) addBelow(folder, true);
+  return entries;
+}
+
+std::u16string FakeFiles::shellFolder(ShellFolder folder) const {
+  const auto it = shellFolders_.find(folder);
+  return it == shellFolders_.end() ? std::u16string() : it->second;
+}
+
 void FakeFiles::put(std::u16string_view path, std::string bytes) { files_[std::u16string(path)] = std::move(bytes); }
 
 void FakeFiles::putText(std::u16string_view path, std::u16string_view text) { put(path, toFileBytes(text)); }

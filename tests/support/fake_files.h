@@ -18,6 +18,10 @@ class FakeFiles : public Files {
   std::optional<std::string> readFile(std::u16string_view path) const override;
   bool replaceFile(std::u16string_view path, std::string_view bytes) override;
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
+  // The files and then the folders put directly below the path (a
+  // backslash apart), each in code-unit order of their paths.
+  std::vector<FolderEntry> listFolder(std::u16string_view path) const override;
+  std::u16string shellFolder(ShellFolder folder) const override;
 
   void put(std::u16string_view path, std::string bytes);
   // UTF-16LE bytes of the text, as the chore files hold it.
@@ -28,6 +32,10 @@ class FakeFiles : public Files {
 
   // Paths that cannot be read, cannot be replaced, or whose copy (as the
   // destination) fails with the given code.
+  // Listed with the hidden or system attribute.
+  void hide(std::u16string_view path) { hidden_.emplace(path); }
+  void setShellFolder(ShellFolder folder, std::u16string path) { shellFolders_[folder] = std::move(path); }
+
   void failRead(std::u16string_view path) { unreadable_.emplace(path); }
   void failReplace(std::u16string_view path) { unwritable_.emplace(path); }
   void failCopyTo(std::u16string_view path, std::uint32_t code) { copyErrors_[std::u16string(path)] = code; }
@@ -37,6 +45,8 @@ class FakeFiles : public Files {
  private:
   std::map<std::u16string, std::string, std::less<>> files_;
   std::set<std::u16string, std::less<>> folders_;
+  std::set<std::u16string, std::less<>> hidden_;
+  std::map<ShellFolder, std::u16string> shellFolders_;
   std::set<std::u16string, std::less<>> unreadable_;
   std::set<std::u16string, std::less<>> unwritable_;
   std::map<std::u16string, std::uint32_t, std::less<>> copyErrors_;

@@ -1,5 +1,6 @@
 #include "tools/posix/posix_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -84,6 +85,21 @@ std::uint32_t PosixFiles::copyFile(std::u16string_view from, std::u16string_view
   const auto bytes = readFile(from);
   if (!bytes) return errno == ENOENT ? kFileNotFoundError : static_cast<std::uint32_t>(errno);
   return replaceFile(to, *bytes) ? 0 : static_cast<std::uint32_t>(errno == 0 ? EIO : errno);
+}
+
+std::vector<FolderEntry> PosixFiles::listFolder(std::u16string_view path) const {
+  std::vector<FolderEntry> entries;
+  const std::string folder = toUtf8(path);
+  DIR* listing = ::opendir(folder.c_str());
+  if (!listing) return entries;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    // Dot files are what Linux hides.
+    entries.push_back({toU16(name), statIs(toU16(folder + "/" + std::string(name)), S_IFDIR), name.front() == '.'});
+  }
+  ::closedir(listing);
+  return entries;
 }
 
 }  // namespace tolvane

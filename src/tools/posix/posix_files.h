@@ -15,6 +15,9 @@ class PosixFiles final : public Files {
   // Error codes are the Windows ones the callers expect: 2 for a missing
   // source, else the errno value.
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
+  std::vector<FolderEntry> listFolder(std::u16string_view path) const override;
+  // Linux has no shell folders: always empty.
+  std::u16string shellFolder(ShellFolder) const override { return {}; }
 };
 
 }  // namespace tolvane

@@ -1,6 +1,7 @@
 #include "platform/win32/library/win32_files.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -102,6 +103,29 @@ bool Win32Files::replaceFile(std::u16string_view path, std::string_view bytes) {
 std::uint32_t Win32Files::copyFile(std::u16string_view from, std::u16string_view to) {
   if (CopyFileW(toWide(from).c_str(), toWide(to).c_str(), FALSE)) return 0;
   return GetLastError();
+}
+
+std::vector<FolderEntry> Win32Files::listFolder(std::u16string_view path) const {
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW((toWide(path) + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return entries;
+  do {
+    const std::wstring_view name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    const DWORD attributes = found.dwFileAttributes;
+    entries.push_back({fromWide(name), (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                       (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0});
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return entries;
+}
+
+std::u16string Win32Files::shellFolder(ShellFolder folder) const {
+  const int id = folder == ShellFolder::StartMenu ? CSIDL_STARTMENU : CSIDL_COMMON_STARTMENU;
+  wchar_t path[MAX_PATH] = {};
+  if (SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK) return {};
+  return fromWide(path);
 }
 
 }  // namespace tolvane::win32

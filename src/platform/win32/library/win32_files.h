@@ -12,6 +12,8 @@ class Win32Files final : public Files {
   std::optional<std::string> readFile(std::u16string_view path) const override;
   bool replaceFile(std::u16string_view path, std::string_view bytes) override;
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
+  std::vector<FolderEntry> listFolder(std::u16string_view path) const override;
+  std::u16string shellFolder(ShellFolder folder) const override;
 };
 
 }  // namespace tolvane::win32
