@@ -4,7 +4,9 @@
 // lands fills its row here (see editors/editor_context.h for the shape).
 
 #include "base/format.h"
+#include "editors/wizard/win32/wizard_dlg.h"
 #include "platform/win32/common/wide.h"
+#include "shell/app/editor_session.h"
 #include "shell/logs/log_writers.h"
 #include "shell/main_window/tolvane_dlg.h"
 #include "shell/resource.h"
@@ -31,12 +33,13 @@ void CTolvaneDlg::addCommandRows() {
   // The editors: chore (32788, 32801), chore list (32789, 32808), both
   // from the selection (32790), schedule (32802), wizard (32798), options
   // (32785), colours (32794) and the hot-key view (1002).
-  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_FILE_WIZARD,
-                       ID_EDIT_SELECTED_CHORE, ID_EDIT_SELECTED_CHORELIST, ID_EDIT_SELECTED, ID_VIEW_OPTIONS,
-                       ID_VIEW_COLOR_OPTIONS, ID_VIEW_HOTKEYS}) {
+  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_EDIT_SELECTED_CHORE,
+                       ID_EDIT_SELECTED_CHORELIST, ID_EDIT_SELECTED, ID_VIEW_OPTIONS, ID_VIEW_COLOR_OPTIONS,
+                       ID_VIEW_HOTKEYS}) {
     commands_.add(id, {});
   }
   commands_.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
+  commands_.add(ID_FILE_WIZARD, {[this] { return core_->hotKeys() != nullptr; }, [this] { runWizard(); }});
 
   // The tree's own commands and help.
   for (const int id : {ID_SORT_BY_NAME, ID_SORT_BY_TYPE, ID_TREE_CLONE, ID_TREE_DELETE, ID_HELP_USER_MANUAL,
@@ -49,6 +52,16 @@ void CTolvaneDlg::addCommandRows() {
   commands_.forward(ID_TREE_RUN, ID_RUN_SELECTED);
   commands_.forward(ID_TREE_STOP, ID_STOP_SELECTED);
   commands_.forward(ID_TREE_SCHEDULE, ID_SCHEDULE_CHORELIST);
+}
+
+// The key chores the library lacks go in before the list that uses them.
+void CTolvaneDlg::runWizard() {
+  EditorSession session(*core_);
+  const std::optional<WizardResult> made = runChoreWizard(hwnd(), session.context());
+  if (!made) return;
+  for (const Chore& chore : made->newChores) store_.addChore(chore);
+  if (made->chore) store_.addChore(*made->chore);
+  if (made->list) store_.addChoreList(*made->list);
 }
 
 void CTolvaneDlg::onExitCommand() {

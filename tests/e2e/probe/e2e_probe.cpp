@@ -16,6 +16,7 @@
 //   e2e_probe rect                         print the main window's outer rectangle
 //   e2e_probe raise                        bring the main window to the top
 //   e2e_probe visible                      print 1 when the main window shows, else 0
+//   e2e_probe shortcut LINK TARGET         save a shell link LINK (.lnk) to TARGET
 // Dialogs (any window but the main one, found by its exact caption) and
 // their controls by id; a control inside a child dialog (a wizard's page)
 // is found too:
@@ -28,10 +29,12 @@
 //   e2e_probe control-rect CAPTION ID      print the control's screen rectangle
 //   e2e_probe enabled CAPTION ID           print 1 when the control is enabled, else 0
 //   e2e_probe controls CAPTION             print every control: id, class and text
+//   e2e_probe raise-dialog CAPTION         bring the dialog to the top, as a click on it does
 // Exit code 0 on success, 1 on time-out or when nothing was found.
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -253,6 +256,25 @@ std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
   return remoteText(remote);
 }
 
+// A Start Menu entry as an installer leaves one.
+bool saveShortcut(const std::wstring& link, const std::wstring& target) {
+  if (FAILED(CoInitialize(nullptr))) return false;
+  bool saved = false;
+  IShellLinkW* shellLink = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&shellLink)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->SetPath(target.c_str())) &&
+        SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      saved = SUCCEEDED(file->Save(link.c_str(), TRUE));
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  CoUninitialize();
+  return saved;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -302,6 +324,7 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     return 0;
   }
+  if (verb == L"shortcut") return saveShortcut(arg(2), arg(3)) ? 0 : 1;
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
   if (verb == L"dialog") {
     HWND dialog = waitFor(arg(2).c_str(), false, seconds(3));
@@ -316,6 +339,12 @@ int wmain(int argc, wchar_t** argv) {
       Sleep(100);
     }
     return 0;
+  }
+  if (verb == L"raise-dialog") {
+    HWND dialog = find(arg(2).c_str(), false);
+    if (!dialog) return 1;
+    SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    return SetForegroundWindow(dialog) ? 0 : 1;
   }
   if (verb == L"controls") {
     HWND dialog = find(arg(2).c_str(), false);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -39,7 +40,7 @@ class TempFolder {
         if (name != L"." && name != L"..") {
           const std::wstring file = toWide(path_) + name;
           SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-          DeleteFileW(file.c_str());
+          if (!DeleteFileW(file.c_str())) RemoveDirectoryW(file.c_str());
         }
       } while (FindNextFileW(search, &found));
       FindClose(search);
@@ -120,6 +121,28 @@ TEST(Win32Files, CopyReportsThePlatformErrorCode) {
   EXPECT_EQ(files.readFile(source + u".backup"), "abc");
   EXPECT_EQ(files.copyFile(folder.path() + u"missing.xml", source + u".backup"), kFileNotFoundError);
   EXPECT_NE(files.copyFile(source, folder.path() + u"no such folder\\b.xml"), 0u);
+}
+
+TEST(Win32Files, FolderListingsMarkFoldersAndHiddenFilesAndTheStartMenusExist) {
+  TempFolder folder;
+  Win32Files files;
+  const std::u16string base = folder.path();
+  ASSERT_TRUE(files.replaceFile(base + u"Editor.lnk", "x"));
+  ASSERT_TRUE(files.replaceFile(base + u"desktop.ini", "x"));
+  SetFileAttributesW(toWide(base + u"desktop.ini").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  ASSERT_TRUE(CreateDirectoryW(toWide(base + u"Tools").c_str(), nullptr));
+
+  std::vector<FolderEntry> entries = files.listFolder(base.substr(0, base.size() - 1));
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].name, u"Editor.lnk");
+  EXPECT_FALSE(entries[0].isFolder || entries[0].hiddenOrSystem);
+  EXPECT_EQ(entries[1].name, u"Tools");
+  EXPECT_TRUE(entries[1].isFolder);
+  EXPECT_TRUE(entries[2].hiddenOrSystem);
+  EXPECT_TRUE(files.listFolder(base + u"missing").empty());
+  EXPECT_TRUE(files.folderExists(files.shellFolder(ShellFolder::StartMenu)));
+  EXPECT_TRUE(files.folderExists(files.shellFolder(ShellFolder::CommonStartMenu)));
 }
 
 TEST(Win32KeyNames, NamesComeFromTheControlOrTheFallback) {
