@@ -53,7 +53,7 @@ e2e_probe tree | grep -q '^  Notepad \[3\]' || e2e_fail "the launch chore is not
 # Capture: keys typed into notepad become a list with a hot key; its key
 # chores go into the library once, however often the same keys are
 # captured.
-capture_hi() {  # name [hot key]
+capture_hi() {  # name: ends on the last page with the name given
   open_wizard
   e2e_click_control "$wizard" 1085
   e2e_click_control "$wizard" 1
@@ -85,15 +85,17 @@ capture_hi() {  # name [hot key]
   # Enter in the name does not finish: only "Finish" does.
   xdotool key Return
   e2e_wait_control_text "$wizard" 1044 "$1"
-  if [ -n "${2:-}" ]; then
-    e2e_click_control "$wizard" 1027
-    xdotool key "$2"
-  fi
+}
+
+finish_wizard() {
   e2e_click_control "$wizard" 1
   e2e_wait_dialog_gone "$wizard"
 }
 
-capture_hi "Type hi" ctrl+alt+h
+capture_hi "Type hi"
+e2e_click_control "$wizard" 1027
+xdotool key ctrl+alt+h
+finish_wizard
 # The keys reached notepad while they were captured.
 e2e_wait_control_text "$pad" 0 "hi"
 e2e_expect_contains "$(e2e_probe tree)" "    _Wiz+Enter [5]" "the list's last step"
@@ -106,7 +108,17 @@ hk_key ctrl+alt+h
 e2e_wait_activity_line "Chore list: Type hi completed." 1 30
 e2e_wait_control_text "$pad" 0 "hi"
 
+# "Test" runs the list unseen under its own name and is "Test" again after.
 capture_hi "Type hi again"
+e2e_click_control "$wizard" 3
+e2e_wait_activity_line "Chore list: _Wiz+Test completed." 1 30
+e2e_wait_control_text "$wizard" 3 "Test"
+# The hot key's "hi", the captured one and the tested one.
+e2e_wait_control_text "$pad" 0 "hi
+hi
+hi"
+e2e_probe raise-dialog "$wizard"
+finish_wizard
 tree="$(e2e_probe tree)"
 e2e_expect_contains "$tree" "  Type hi again [11]" "the second list"
 for chore in _WizRun_Untitled _Wiz+WndCreated _Wiz+Delay _Wiz+H _Wiz+I _Wiz+Enter; do
