@@ -73,7 +73,6 @@ void CWizPage2::forgetCapture() {
 
 void CWizPage2::startCapture() {
   forgetCapture();
-  setText(IDC_WIZ_START_CAPTURE, u"STOP Capture");
   const std::u16string chosen = choice();
   startMenuMode_ = chosen == kStartMenuChoice;
   captureWindow_.reset();
@@ -86,6 +85,8 @@ void CWizPage2::startCapture() {
   context_.capture.start();
   capturing_ = true;
   SetTimer(hwnd(), kCaptureTimer, kCaptureTimerMs, nullptr);
+  // Only now: the target is in front and the hook listens.
+  setText(IDC_WIZ_START_CAPTURE, u"STOP Capture");
   captureChanged_();
 }
 
