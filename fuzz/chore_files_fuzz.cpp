@@ -30,6 +30,7 @@ class MemoryFiles final : public tolvane::Files {
   std::optional<std::vector<tolvane::FolderEntry>> folderEntries(std::u16string_view) const override {
     return std::nullopt;
   }
+  std::u16string shellFolder(tolvane::ShellFolder) const override { return {}; }
   std::map<std::u16string, std::string> files;
 };
 

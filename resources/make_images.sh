@@ -1,6 +1,7 @@
 #!/bin/bash
 # Draws Tolvane's icon and bitmaps: the program icon (186), the tree's
-# image strip (133) and the toolbar strip (200). Run after changing a
+# image strip (133), the toolbar strip (200) and the chore wizard's picture
+# (180). Run after changing a
 # drawing; the outputs are kept in the repository so builds need no
 # ImageMagick.
 set -euo pipefail
@@ -86,6 +87,22 @@ glyph tb_about '#1F5FA8' 'i'
 "$IM" "$tmp"/{run,tb_stop,tb_newchore,tb_newlist,tb_edit,tb_wizard,listsched,tb_hotkeys,tb_about}.png \
   +append -alpha off -type truecolor "BMP3:$out/toolbar.bmp"
 
+# The chore wizard's picture: a wand over a row of keys on a blue sky, in
+# the proportions of the wizard's left column (scaled to fit at run time).
+"$IM" -size 114x240 gradient:'#2F6FC0'-'#0B2448' +antialias \
+  -fill '#FFFFFF' -stroke none -draw 'circle 20,30 21,30' -draw 'circle 90,18 91,18' -draw 'circle 70,60 71,60' \
+  -draw 'circle 30,92 31,92' -draw 'circle 98,100 99,100' \
+  -stroke '#3A2410' -strokewidth 6 -draw 'line 26,170 78,86' \
+  -stroke '#F2F2F2' -strokewidth 6 -draw 'line 72,96 78,86' \
+  -fill '#F2C94C' -stroke '#B08010' -strokewidth 2 \
+  -draw 'polygon 84,52 90,70 108,70 94,81 99,99 84,88 69,99 74,81 60,70 78,70' \
+  -fill '#E8E8E8' -stroke '#404040' -strokewidth 2 \
+  -draw 'roundrectangle 8,196 36,224 4,4' -draw 'roundrectangle 43,196 71,224 4,4' \
+  -draw 'roundrectangle 78,196 106,224 4,4' \
+  -fill '#404040' -stroke none -font DejaVu-Sans-Bold -pointsize 16 \
+  -annotate +15+217 'C' -annotate +51+217 'T' -annotate +86+217 'L' \
+  -alpha off -type truecolor "BMP3:$out/wizard.bmp"
+
 # The program icon: a blue tile with a white T, at the sizes Windows asks for.
 for size in 16 32 48; do
   r=$((size / 6))
@@ -97,4 +114,4 @@ for size in 16 32 48; do
     "$tmp/icon$size.png"
 done
 "$IM" "$tmp"/icon16.png "$tmp"/icon32.png "$tmp"/icon48.png "$out/tolvane.ico"
-echo "wrote $out/tree_images.bmp $out/toolbar.bmp $out/tolvane.ico"
+echo "wrote $out/tree_images.bmp $out/toolbar.bmp $out/wizard.bmp $out/tolvane.ico"

@@ -23,6 +23,9 @@ struct FolderEntry {
 // The platform's code for a file that is not there (ERROR_FILE_NOT_FOUND).
 constexpr std::uint32_t kFileNotFoundError = 2;
 
+// The shell's folders that the program offers its user.
+enum class ShellFolder { StartMenu, CommonStartMenu };
+
 class Files {
  public:
   virtual ~Files() = default;
@@ -46,6 +49,10 @@ class Files {
   // The entries of a folder, without "." and "..", in no promised order;
   // none when the folder cannot be listed.
   virtual std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const = 0;
+
+  // Where the shell keeps the folder for the current user (the Start Menu)
+  // or for all users; empty when the system has none.
+  virtual std::u16string shellFolder(ShellFolder folder) const = 0;
 };
 
 }  // namespace tolvane

@@ -46,6 +46,12 @@ std::optional<std::vector<FolderEntry>> FakeFiles::folderEntries(std::u16string_
   return entries;
 }
 
+
+std::u16string FakeFiles::shellFolder(ShellFolder folder) const {
+  const auto it = shellFolders_.find(folder);
+  return it == shellFolders_.end() ? std::u16string() : it->second;
+}
+
 void FakeFiles::put(std::u16string_view path, std::string bytes) { files_[std::u16string(path)] = std::move(bytes); }
 
 void FakeFiles::putText(std::u16string_view path, std::u16string_view text) { put(path, toFileBytes(text)); }

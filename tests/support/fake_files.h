@@ -20,6 +20,7 @@ class FakeFiles : public Files {
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
   // The files and folders put directly in the folder, by name.
   std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const override;
+  std::u16string shellFolder(ShellFolder folder) const override;
 
   void put(std::u16string_view path, std::string bytes);
   // UTF-16LE bytes of the text, as the chore files hold it.
@@ -29,6 +30,8 @@ class FakeFiles : public Files {
   void hide(std::u16string_view path) { hidden_.emplace(path); }
   void remove(std::u16string_view path);
   std::optional<std::string> bytes(std::u16string_view path) const;
+
+  void setShellFolder(ShellFolder folder, std::u16string path) { shellFolders_[folder] = std::move(path); }
 
   // Paths that cannot be read, cannot be replaced, or whose copy (as the
   // destination) fails with the given code.
@@ -42,6 +45,7 @@ class FakeFiles : public Files {
   std::map<std::u16string, std::string, std::less<>> files_;
   std::set<std::u16string, std::less<>> folders_;
   std::set<std::u16string, std::less<>> hidden_;
+  std::map<ShellFolder, std::u16string> shellFolders_;
   std::set<std::u16string, std::less<>> unreadable_;
   std::set<std::u16string, std::less<>> unwritable_;
   std::map<std::u16string, std::uint32_t, std::less<>> copyErrors_;

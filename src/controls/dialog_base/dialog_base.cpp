@@ -55,6 +55,7 @@ INT_PTR CDialogBase::runModal(HWND owner, HACCEL accelerators) {
       break;
     }
     if (got == -1) break;
+    if (preTranslateMessage(message)) continue;
     if (accelerators && TranslateAcceleratorW(hwnd_, accelerators, &message)) continue;
     if (clickFocusedEnterButton(message)) continue;
     if (IsDialogMessageW(hwnd_, &message)) continue;

@@ -82,6 +82,10 @@ class CDialogBase {
 
   void setResult(LRESULT result) { SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result); }
 
+  // Every message of runModal's loop, before accelerators and dialog keys
+  // see it (keys meant for a child dialog, say); true when it was handled.
+  virtual bool preTranslateMessage(const MSG&) { return false; }
+
  private:
   static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // Enter on one of enterButtons_: clicks it; true when it did.

@@ -3,8 +3,10 @@
 // built yet has a row without an action and stays greyed; an editor that
 // lands fills its row here (see editors/editor_context.h for the shape).
 
+#include "editors/wizard/win32/wizard_dlg.h"
 #include "platform/win32/common/wide.h"
 #include "shell/about/about_dlg.h"
+#include "shell/app/editor_session.h"
 #include "shell/help/help_file.h"
 #include "shell/main_window/tolvane_dlg.h"
 #include "shell/resource.h"
@@ -35,9 +37,11 @@ void CTolvaneDlg::addCommandRows() {
   commands_.add(ID_EDIT_SELECTED_CHORE, {[this] { return canEditSelectedChore(); }, [this] { editSelectedChore(); }});
   commands_.add(ID_EDIT_SELECTED, {[this] { return canEditSelectedChore(); }, [this] { editSelectedChore(); }});
 
-  // The other editors: chore list (32789, 32808), schedule (32802) and
-  // wizard (32798).
-  for (const int id : {ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_FILE_WIZARD, ID_EDIT_SELECTED_CHORELIST}) {
+  // The chore wizard.
+  commands_.add(ID_FILE_WIZARD,
+                {[this] { return canOpenDialog() && core_->hotKeys() != nullptr; }, [this] { runWizard(); }});
+  // The other editors: chore list (32789, 32808) and schedule (32802).
+  for (const int id : {ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_EDIT_SELECTED_CHORELIST}) {
     commands_.add(id, {});
   }
   // The views: options (32785), colours (32794) and hot keys (1002).
@@ -80,6 +84,16 @@ void CTolvaneDlg::addCommandRows() {
   commands_.forward(ID_TREE_RUN, ID_RUN_SELECTED);
   commands_.forward(ID_TREE_STOP, ID_STOP_SELECTED);
   commands_.forward(ID_TREE_SCHEDULE, ID_SCHEDULE_CHORELIST);
+}
+
+// The key chores the library lacks go in before the list that uses them.
+void CTolvaneDlg::runWizard() {
+  EditorSession session(*core_);
+  const std::optional<WizardResult> made = runChoreWizard(hwnd(), session.context());
+  if (!made) return;
+  for (const Chore& chore : made->newChores) store_.addChore(chore);
+  if (made->chore) store_.addChore(*made->chore);
+  if (made->list) store_.addChoreList(*made->list);
 }
 
 void CTolvaneDlg::onExitCommand() {

@@ -66,6 +66,7 @@ class CTolvaneDlg final : public CDialogBase {
   // The command table's rows (main_commands.cpp).
   void addCommandRows();
   void onExitCommand();
+  void runWizard();
   void runSelected();
   bool canRunSelected() const;
   bool isSelectedListRunning() const;

@@ -16,6 +16,8 @@ class PosixFiles final : public Files {
   // source, else the errno value.
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
   std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const override;
+  // Linux has no shell folders: always empty.
+  std::u16string shellFolder(ShellFolder) const override { return {}; }
 };
 
 }  // namespace tolvane

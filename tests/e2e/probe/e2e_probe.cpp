@@ -24,6 +24,7 @@
 //                                          "Chore Lists/Morning/Docs", ...
 //   e2e_probe tree-edit                    print the text of the tree's label editor
 //                                          (exit code 1 when none is open)
+//   e2e_probe shortcut LINK TARGET         save a shell link LINK (.lnk) to TARGET
 // Dialogs (any window but the main one, found by its exact caption) and
 // their controls by id; a control inside a child dialog (a wizard's page)
 // is found too:
@@ -42,6 +43,7 @@
 //   e2e_probe hotkey CAPTION ID            print a hot-key control's value: modifiers << 8 | key, hex
 //   e2e_probe count CAPTION                print how many such dialogs show
 //   e2e_probe close CAPTION                close the dialog as its close box would
+//   e2e_probe raise-dialog CAPTION         bring the dialog to the top, as a click on it does
 // and of the main window:
 //   e2e_probe topmost                      print 1 when the main window is topmost, else 0
 //   e2e_probe tree-color                   print the tree's background colour (0xBBGGRR, hex)
@@ -49,6 +51,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -336,6 +339,25 @@ std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
   return remoteText(remote);
 }
 
+// A Start Menu entry as an installer leaves one.
+bool saveShortcut(const std::wstring& link, const std::wstring& target) {
+  if (FAILED(CoInitialize(nullptr))) return false;
+  bool saved = false;
+  IShellLinkW* shellLink = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&shellLink)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(shellLink->SetPath(target.c_str())) &&
+        SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      saved = SUCCEEDED(file->Save(link.c_str(), TRUE));
+      file->Release();
+    }
+    shellLink->Release();
+  }
+  CoUninitialize();
+  return saved;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -385,6 +407,7 @@ int wmain(int argc, wchar_t** argv) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(control));
     return 0;
   }
+  if (verb == L"shortcut") return saveShortcut(arg(2), arg(3)) ? 0 : 1;
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
   if (verb == L"menu-gone") {
     const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(2) * 1000);
@@ -418,6 +441,12 @@ int wmain(int argc, wchar_t** argv) {
   if (verb == L"close") {
     HWND dialog = find(arg(2).c_str(), false);
     return dialog && PostMessageW(dialog, WM_CLOSE, 0, 0) ? 0 : 1;
+  }
+  if (verb == L"raise-dialog") {
+    HWND dialog = find(arg(2).c_str(), false);
+    if (!dialog) return 1;
+    SetWindowPos(dialog, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    return SetForegroundWindow(dialog) ? 0 : 1;
   }
   if (verb == L"controls") {
     HWND dialog = find(arg(2).c_str(), false);

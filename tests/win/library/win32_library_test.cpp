@@ -40,7 +40,7 @@ class TempFolder {
         if (name != L"." && name != L"..") {
           const std::wstring file = toWide(path_) + name;
           SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-          DeleteFileW(file.c_str());
+          if (!DeleteFileW(file.c_str())) RemoveDirectoryW(file.c_str());
         }
       } while (FindNextFileW(search, &found));
       FindClose(search);
@@ -123,7 +123,7 @@ TEST(Win32Files, CopyReportsThePlatformErrorCode) {
   EXPECT_NE(files.copyFile(source, folder.path() + u"no such folder\\b.xml"), 0u);
 }
 
-TEST(Win32Files, FolderEntriesTellFoldersAndHiddenFiles) {
+TEST(Win32Files, FolderEntriesTellFoldersAndHiddenFilesAndTheStartMenusExist) {
   TempFolder folder;
   Win32Files files;
   ASSERT_TRUE(files.replaceFile(folder.path() + u"a.lnk", ""));
@@ -138,6 +138,8 @@ TEST(Win32Files, FolderEntriesTellFoldersAndHiddenFiles) {
   EXPECT_EQ(*entries, (std::vector<FolderEntry>{{u"Tools", true, false}, {u"a.lnk", false, false},
                                                 {u"secret.lnk", false, true}}));
   EXPECT_FALSE(files.folderEntries(folder.path() + u"missing"));
+  EXPECT_TRUE(files.folderExists(files.shellFolder(ShellFolder::StartMenu)));
+  EXPECT_TRUE(files.folderExists(files.shellFolder(ShellFolder::CommonStartMenu)));
 }
 
 TEST(Win32KeyNames, NamesComeFromTheControlOrTheFallback) {

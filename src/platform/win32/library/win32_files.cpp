@@ -1,6 +1,7 @@
 #include "platform/win32/library/win32_files.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 
@@ -120,6 +121,13 @@ std::optional<std::vector<FolderEntry>> Win32Files::folderEntries(std::u16string
   } while (FindNextFileW(search, &found));
   FindClose(search);
   return entries;
+}
+
+std::u16string Win32Files::shellFolder(ShellFolder folder) const {
+  const int id = folder == ShellFolder::StartMenu ? CSIDL_STARTMENU : CSIDL_COMMON_STARTMENU;
+  wchar_t path[MAX_PATH] = {};
+  if (SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK) return {};
+  return fromWide(path);
 }
 
 }  // namespace tolvane::win32

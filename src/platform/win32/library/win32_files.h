@@ -13,6 +13,7 @@ class Win32Files final : public Files {
   bool replaceFile(std::u16string_view path, std::string_view bytes) override;
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
   std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const override;
+  std::u16string shellFolder(ShellFolder folder) const override;
 };
 
 }  // namespace tolvane::win32

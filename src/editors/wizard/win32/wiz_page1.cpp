@@ -1,0 +1,73 @@
+#include "editors/wizard/win32/wiz_page1.h"
+
+#include <commdlg.h>
+
+#include "editors/dialog_ids.h"
+#include "editors/wizard/win32/wizard_ids.h"
+#include "editors/wizard/wizard_pages.h"
+#include "platform/win32/common/wide.h"
+
+namespace tolvane::win32 {
+
+CWizPage1::CWizPage1(HINSTANCE instance, const EditorContext& context)
+    : CWizPage(instance, IDD_WIZARD_PAGE_PROGRAM), context_(context) {}
+
+std::vector<int> CWizPage1::enterButtons() const {
+  return {IDC_WIZ_CURRENT_USER, IDC_WIZ_ALL_USERS, IDC_WIZ_BROWSE};
+}
+
+void CWizPage1::onCommand(int id, int notification) {
+  if (notification != BN_CLICKED) return;
+  if (id == IDC_WIZ_CURRENT_USER || id == IDC_WIZ_ALL_USERS) chooseFromStartMenu(id);
+  if (id == IDC_WIZ_BROWSE) browse();
+}
+
+void CWizPage1::chooseFromStartMenu(int buttonId) {
+  const bool allUsers = buttonId == IDC_WIZ_ALL_USERS;
+  std::unique_ptr<StartMenuPopup>& popup = allUsers ? allUsersMenu_ : currentUserMenu_;
+  if (!popup) {
+    const ShellFolder folder = allUsers ? ShellFolder::CommonStartMenu : ShellFolder::StartMenu;
+    popup = std::make_unique<StartMenuPopup>(buildStartMenu(context_.files, context_.files.shellFolder(folder)));
+  }
+  if (const StartMenuItem* program = popup->choose(hwnd(), item(buttonId))) takeProgram(program->path, program->text);
+}
+
+void CWizPage1::browse() {
+  wchar_t path[4096] = {};
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = GetAncestor(hwnd(), GA_ROOT);
+  dialog.lpstrFilter = L"Programs (*.exe)\0*.exe\0Shortcut links (*.lnk)\0*.lnk\0All files\0*.*\0";
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = static_cast<DWORD>(std::size(path));
+  dialog.lpstrTitle = L"Select a file to launch";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&dialog)) return;
+  const std::u16string chosen = fromWide(path);
+  takeProgram(chosen, browsedDisplayName(chosen));
+}
+
+void CWizPage1::takeProgram(std::u16string path, std::u16string displayName) {
+  setText(IDC_WIZ_PROGRAM, path);
+  focusAndSelect(IDC_WIZ_PROGRAM);
+  chosenPath_ = std::move(path);
+  displayName_ = std::move(displayName);
+}
+
+bool CWizPage1::canGoOn() {
+  const std::u16string path = text(IDC_WIZ_PROGRAM);
+  if (!isProgramChosen(path)) {
+    setText(IDC_WIZ_PROGRAM, kProgramPrompt);
+    focusAndSelect(IDC_WIZ_PROGRAM);
+    return false;
+  }
+  // A path typed by hand is named like a browsed one.
+  if (path != chosenPath_) {
+    chosenPath_ = path;
+    displayName_ = browsedDisplayName(path);
+  }
+  programChore_ = tolvane::programChore(path);
+  return true;
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,47 @@
+#include "editors/wizard/win32/wiz_page3.h"
+
+#include <commctrl.h>
+
+#include "editors/dialog_ids.h"
+#include "editors/wizard/win32/wizard_ids.h"
+#include "platform/win32/library/win32_prompts.h"
+
+namespace tolvane::win32 {
+
+CWizPage3::CWizPage3(HINSTANCE instance, const EditorContext& context, std::function<std::u16string()> proposal)
+    : CWizPage(instance, IDD_WIZARD_PAGE_NAME), context_(context), proposal_(std::move(proposal)) {}
+
+BOOL CWizPage3::onInitDialog() {
+  // A hot key needs Ctrl or Alt: a bare key gets Ctrl, as in the chore editor.
+  SendMessageW(item(IDC_WIZ_HOTKEY), HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_CONTROL, 0));
+  return FALSE;
+}
+
+std::u16string CWizPage3::name() const { return text(IDC_WIZ_NAME); }
+
+HotKeyCode CWizPage3::hotKey() const {
+  const auto value = static_cast<std::uint16_t>(SendMessageW(item(IDC_WIZ_HOTKEY), HKM_GETHOTKEY, 0, 0));
+  return {static_cast<std::uint16_t>(value & 0xFF), static_cast<std::uint16_t>(value >> 8)};
+}
+
+bool CWizPage3::startNew() const { return isChecked(IDC_WIZ_NEW_INSTANCE); }
+
+void CWizPage3::onShow() {
+  if (name().empty()) setText(IDC_WIZ_NAME, proposal_());
+  focusAndSelect(IDC_WIZ_NAME);
+}
+
+bool CWizPage3::canGoOn() {
+  const std::optional<NameRefusal> refusal = checkNamePage(name(), hotKey(), context_.library);
+  if (!refusal) return true;
+  if (refusal->showPrompt) setText(IDC_WIZ_NAME, kNamePrompt);
+  if (!refusal->message.empty()) Win32Prompts(GetAncestor(hwnd(), GA_ROOT)).showWarning(refusal->message, u"Tolvane");
+  if (refusal->field == NameField::HotKey) {
+    SetFocus(item(IDC_WIZ_HOTKEY));
+  } else {
+    focusAndSelect(IDC_WIZ_NAME);
+  }
+  return false;
+}
+
+}  // namespace tolvane::win32
