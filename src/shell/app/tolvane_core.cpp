@@ -22,7 +22,7 @@ TolvaneCore::~TolvaneCore() { endWorkers(kWorkerEndWaitMs); }
 // Start-up
 
 void TolvaneCore::takeProgramFolder() {
-  const std::wstring folder = programFolder();
+  const std::wstring folder = win32::programFolder();
   programFolder_ = fromWide(folder);
   SetCurrentDirectoryW(folder.c_str());
   writeProgramFolder(registry_, programFolder_);
