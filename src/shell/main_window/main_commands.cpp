@@ -31,11 +31,14 @@ void CTolvaneDlg::addCommandRows() {
   // The editors: chore (32788, 32801), chore list (32789, 32808), both
   // from the selection (32790), schedule (32802), wizard (32798), options
   // (32785), colours (32794) and the hot-key view (1002).
-  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_FILE_WIZARD,
-                       ID_EDIT_SELECTED_CHORE, ID_EDIT_SELECTED_CHORELIST, ID_EDIT_SELECTED, ID_VIEW_OPTIONS,
+  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_WIZARD, ID_EDIT_SELECTED_CHORE, ID_VIEW_OPTIONS,
                        ID_VIEW_COLOR_OPTIONS, ID_VIEW_HOTKEYS}) {
     commands_.add(id, {});
   }
+  commands_.add(ID_FILE_NEW_CHORELIST, {[this] { return canOpenEditor(); }, [this] { createChoreList(); }});
+  commands_.add(ID_EDIT_SELECTED_CHORELIST, {[this] { return canEditSelectedList(); }, [this] { editSelectedList(); }});
+  commands_.add(ID_EDIT_SELECTED, {[this] { return canEditSelectedList(); }, [this] { editSelectedList(); }});
+  commands_.add(ID_FILE_SCHEDULE, {[this] { return canScheduleSelectedList(); }, [this] { scheduleSelectedList(); }});
   commands_.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
 
   // The tree's own commands and help.

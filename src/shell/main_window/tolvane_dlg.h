@@ -66,6 +66,14 @@ class CTolvaneDlg final : public CDialogBase {
   void showAbout();
   void showWindowFromTray();
 
+  // The chore-list and schedule editors' commands (list_commands.cpp).
+  bool canOpenEditor();
+  bool canEditSelectedList();
+  bool canScheduleSelectedList();
+  void createChoreList();
+  void editSelectedList();
+  void scheduleSelectedList();
+
   void onTrayNotify(LPARAM event);
   void showTrayMenu();
   void onContextMenu(HWND source, int x, int y);
