@@ -229,6 +229,10 @@ Section /o "un.My chore files and logs" UnUserData
   Delete "$INSTDIR\TolvaneCrash*.dmp"
   Delete "$INSTDIR\TolvaneCrash*.txt"
   Delete "C:\Tallowmere-TolvaneDebug.log"
+  ; Where the root of drive C: is closed to the user, the debug log is here.
+  Delete "$LOCALAPPDATA\Tallowmere\Tolvane\Tallowmere-TolvaneDebug.log"
+  RMDir "$LOCALAPPDATA\Tallowmere\Tolvane"
+  RMDir "$LOCALAPPDATA\Tallowmere"
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\Tallowmere"
   RMDir "$INSTDIR"

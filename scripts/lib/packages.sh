@@ -4,7 +4,7 @@
 TOLVANE_PACKAGES=(
   cmake ninja-build ccache g++ clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  wine wine64 xvfb xdotool x11-utils imagemagick sox
+  wine wine64 xvfb xdotool x11-utils x11-xkb-utils imagemagick sox
   fp-utils nsis
   googletest libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev
 )

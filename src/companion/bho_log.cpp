@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "companion/shared_block.h"
+#include "platform/win32/common/debug_log_file.h"
 #include "platform/win32/common/file_version.h"
-#include "platform/win32/common/log_file.h"
 #include "platform/win32/common/wide.h"
 #include "protocol/exports.h"
 #include "protocol/kernel_objects.h"
@@ -40,7 +40,7 @@ void appendToLogFile(std::u16string_view text) {
   if (!mutex) return;
   const DWORD wait = WaitForSingleObject(mutex, protocol::kLogMutexWaitMs);
   if (wait != WAIT_OBJECT_0 && wait != WAIT_ABANDONED) return;
-  win32::appendLogText(protocol::kDebugLogPath, text);
+  win32::appendDebugLogText(win32::debugLogPlaces(), text);
   ReleaseMutex(mutex);
 }
 

@@ -53,7 +53,7 @@ using ChoreLookup = std::function<const Chore*(std::u16string_view name)>;
 ParsedChoreLists parseChoreListFile(std::u16string text, const ChoreLookup& findChore, const Clock& clock);
 
 // "%d,%d,%d,%d" as the files hold it: none when fewer than four numbers,
-// the invalid position when a piece is longer than four characters.
+// the invalid position when a piece is longer than any 32-bit number.
 std::optional<WindowPosition> parseWindowPosition(std::u16string_view text);
 
 // A time of day as "HHMMSS" on 2 February of `year`, and a date as

@@ -188,6 +188,7 @@ ChoreList readChoreList(CXmlDoc& doc, const ChoreLookup& findChore, int year, co
 }  // namespace
 
 std::optional<WindowPosition> parseWindowPosition(std::u16string_view text) {
+  constexpr std::size_t kLongestCoordinate = 11;  // "-2147483648"
   std::int32_t values[4] = {};
   int count = 0;
   std::size_t pos = 0;
@@ -197,7 +198,10 @@ std::optional<WindowPosition> parseWindowPosition(std::u16string_view text) {
     const std::u16string_view piece = text.substr(pos, comma - pos);
     pos = comma + 1;
     if (piece.empty()) continue;
-    if (piece.size() > 4) return WindowPosition::invalid();
+    // A monitor left of or above the main one has negative coordinates,
+    // most of them five characters long ("-1920"): only a piece longer than
+    // any 32-bit number makes the position unreadable.
+    if (piece.size() > kLongestCoordinate) return WindowPosition::invalid();
     values[count++] = xml::toInt(piece);
   }
   if (count < 4) return std::nullopt;

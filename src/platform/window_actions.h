@@ -3,11 +3,23 @@
 // moving and sizing it, and asking which window is in front.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/window_info.h"
 
 namespace tolvane {
+
+// A window's outer rectangle in screen coordinates: physical pixels of the
+// whole desktop, negative on a monitor left of or above the main one.
+struct ScreenRect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+
+  bool operator==(const ScreenRect&) const = default;
+};
 
 class WindowActions {
  public:
@@ -30,6 +42,10 @@ class WindowActions {
   virtual WindowHandle foregroundWindow() = 0;
   // Title of the window in front (at most 260 characters); empty if none.
   virtual std::u16string foregroundWindowText() = 0;
+
+  // The outer rectangle that place() would give the window back; nothing
+  // when the window is gone.
+  virtual std::optional<ScreenRect> windowRect(WindowHandle window) = 0;
 };
 
 // Window messages the chores post.

@@ -10,6 +10,12 @@
 namespace tolvane::protocol {
 
 inline constexpr char16_t kDebugLogPath[] = u"c:\\Tallowmere-TolvaneDebug.log";
+// A standard Windows user cannot create files in the root of drive C:.
+// There, both deliverables append to the file of this name in this folder
+// of the user's local application data instead, so that they still share
+// one log.
+inline constexpr char16_t kDebugLogFileName[] = u"Tallowmere-TolvaneDebug.log";
+inline constexpr char16_t kPerUserDebugLogFolder[] = u"Tallowmere\\Tolvane";
 
 // Appends convert to the ANSI code page into a buffer of this many bytes.
 inline constexpr std::size_t kLogLineBytes = 512;

@@ -41,15 +41,25 @@ bool FakeRegistry::writeDword(RegistryRoot root, std::u16string_view key, std::u
 bool FakeRegistry::writeString(RegistryRoot root, std::u16string_view key, std::u16string_view name,
                                std::u16string_view value, KeyCreation creation) {
   if (creation == KeyCreation::OnlyIfExists && !keyExists(root, key)) return false;
+  if (isReadOnly(root, key)) return false;
   writes.emplace_back(name);
   set(root, key, name, std::u16string(value));
   return true;
 }
 
 bool FakeRegistry::deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) {
+  if (isReadOnly(root, key)) return false;
   auto k = values_.find({root, std::u16string(key)});
   if (k != values_.end()) k->second.erase(std::u16string(name));
   return true;
+}
+
+void FakeRegistry::makeReadOnly(RegistryRoot root, std::u16string_view key) {
+  readOnly_.insert({root, std::u16string(key)});
+}
+
+bool FakeRegistry::isReadOnly(RegistryRoot root, std::u16string_view key) const {
+  return readOnly_.count({root, std::u16string(key)}) != 0;
 }
 
 void FakeRegistry::addKey(RegistryRoot root, std::u16string_view key) { keys_.insert({root, std::u16string(key)}); }

@@ -26,6 +26,9 @@ class FakeRegistry : public Registry {
   bool deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) override;
 
   void addKey(RegistryRoot root, std::u16string_view key);
+  // Strings under the key can no longer be written or deleted, as with a
+  // key the user may not change.
+  void makeReadOnly(RegistryRoot root, std::u16string_view key);
   void set(RegistryRoot root, std::u16string_view key, std::u16string_view name, Value value);
   const Value* find(RegistryRoot root, std::u16string_view key, std::u16string_view name) const;
 
@@ -35,7 +38,10 @@ class FakeRegistry : public Registry {
 
  private:
   using KeyId = std::pair<RegistryRoot, std::u16string>;
+  bool isReadOnly(RegistryRoot root, std::u16string_view key) const;
+
   std::set<KeyId> keys_;
+  std::set<KeyId> readOnly_;
   std::map<KeyId, std::map<std::u16string, Value>> values_;
 };
 

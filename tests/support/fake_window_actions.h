@@ -1,6 +1,7 @@
 #pragma once
 // Other programs' windows in a test: records what was posted and placed.
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ class FakeWindowActions : public WindowActions {
   std::set<WindowHandle> minimized;
   WindowHandle foreground = 0;
   std::u16string foregroundText;
+  std::map<WindowHandle, ScreenRect> rects;
 
   bool postMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
     posted.push_back({window, message, wParam, lParam});
@@ -46,6 +48,11 @@ class FakeWindowActions : public WindowActions {
   }
   WindowHandle foregroundWindow() override { return foreground; }
   std::u16string foregroundWindowText() override { return foregroundText; }
+  std::optional<ScreenRect> windowRect(WindowHandle window) override {
+    const auto found = rects.find(window);
+    if (found == rects.end()) return std::nullopt;
+    return found->second;
+  }
 };
 
 }  // namespace tolvane::test

@@ -138,12 +138,16 @@ void writeProgramFolder(Registry& registry, std::u16string_view programFolder) {
   registry.writeString(kUser, kSettingsKey, u"progDir", programFolder, KeyCreation::OnlyIfExists);
 }
 
-bool addAutoStartEntry(Registry& registry, std::u16string_view currentFolder) {
+std::u16string autoStartCommand(std::u16string_view programPath) {
+  // Unquoted, Windows would try "C:\Program.exe" for a path with blanks.
+  if (programPath.find(u' ') == std::u16string_view::npos) return std::u16string(programPath);
+  return u"\"" + std::u16string(programPath) + u"\"";
+}
+
+bool addAutoStartEntry(Registry& registry, std::u16string_view programPath) {
   registry.deleteValue(kUser, kRunKey, kRunValueName);
-  std::u16string command(currentFolder);
-  if (command.empty() || command.back() != u'\\') command += u'\\';
-  command += u"Tolvane.exe";
-  return registry.writeString(kUser, kRunKey, kRunValueName, command, KeyCreation::CreateIfMissing);
+  return registry.writeString(kUser, kRunKey, kRunValueName, autoStartCommand(programPath),
+                              KeyCreation::CreateIfMissing);
 }
 
 bool removeAutoStartEntry(Registry& registry) { return registry.deleteValue(kUser, kRunKey, kRunValueName); }

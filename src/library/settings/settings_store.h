@@ -30,9 +30,12 @@ void applyWatchLogMax(Settings& settings);
 // Sets progDir only when the settings key exists already.
 void writeProgramFolder(Registry& registry, std::u16string_view programFolder);
 
-// The Run entry: the folder, a backslash and "Tolvane.exe". Adding
-// deletes any old value first.
-bool addAutoStartEntry(Registry& registry, std::u16string_view currentFolder);
+// The Run entry's command: the program's full path, in double quotes when
+// it holds a blank.
+std::u16string autoStartCommand(std::u16string_view programPath);
+// The Run entry starts the program at `programPath` (where it really is,
+// whatever the current folder). Adding deletes any old value first.
+bool addAutoStartEntry(Registry& registry, std::u16string_view programPath);
 bool removeAutoStartEntry(Registry& registry);
 
 bool isKeyruneInstalled(Registry& registry);

@@ -165,6 +165,21 @@ void TolvaneCore::wakeScheduler() {
   if (schedulerEvent_) schedulerEvent_->set();
 }
 
+void TolvaneCore::applyOptions(const OptionsOutcome& outcome) {
+  settings_ = outcome.settings;
+  logs_.applySettings(settings_);
+  if (outcome.deleteDebugLog) logs_.debugFile.remove();
+  // Both deliverables log, or neither, as the switch now says.
+  companion_->setDebugLogging(settings_.doDebugLog);
+  companion_->setMaxLogSize(static_cast<std::int32_t>(settings_.watchLogMax));
+}
+
+void TolvaneCore::setMasterHotKey(HotKeyCode key) {
+  settings_.masterhostkeyCode = key.virtualKey;
+  settings_.masterhostkeyModifier = key.modifiers;
+  if (hotKeys_) hotKeys_->hook().setMasterKey(key);
+}
+
 const EditorContext& TolvaneCore::editorContext() {
   if (!editorContext_) {
     editorContext_.emplace(EditorContext{queries_, settings_, keyNames(), prompts_, logs_.sink, logs_.clock, desktop_,

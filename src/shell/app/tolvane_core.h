@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "editors/editor_context.h"
+#include "editors/options/options_form.h"
 #include "library/chore_files.h"
 #include "library/chore_library.h"
 #include "library/settings/settings.h"
@@ -110,6 +111,11 @@ class TolvaneCore final : private ChoreTrials {
   RunningLists* running() { return running_.get(); }
   // Wakes the scheduler to look at the schedules again.
   void wakeScheduler();
+  // After Options' OK: the settings, the log switches from now on, the debug
+  // log's deletion, and the companion's logging and log size.
+  void applyOptions(const OptionsOutcome& outcome);
+  // The hot-key view's master hot key, for the hook and the settings.
+  void setMasterHotKey(HotKeyCode key);
 
   // The library changed since it was loaded: it is saved at close.
   bool choresChanged() const { return choresChanged_; }

@@ -43,6 +43,22 @@ void AppendedLogFile::append(std::u16string_view text) {
   mutex_.release();
 }
 
+void DebugLogFile::append(std::u16string_view text) {
+  std::uint32_t waitResult = 0;
+  if (!mutex_.acquire(protocol::kLogMutexWaitMs, waitResult)) return;
+  appendDebugLogText(places_, text);
+  mutex_.release();
+}
+
+void DebugLogFile::remove() {
+  // Under the mutex no append of either deliverable is halfway through;
+  // when the mutex cannot be had, the files go all the same.
+  std::uint32_t waitResult = 0;
+  const bool locked = mutex_.acquire(protocol::kLogMutexWaitMs, waitResult);
+  deleteDebugLogFiles(places_);
+  if (locked) mutex_.release();
+}
+
 void ListActivityView::attach(HWND owner, HWND list) {
   bool queued = false;
   {

@@ -10,6 +10,7 @@
 
 #include "engine/logs/log_outputs.h"
 #include "engine/logs/log_switches.h"
+#include "platform/win32/common/debug_log_file.h"
 
 namespace tolvane::win32 {
 
@@ -41,6 +42,21 @@ class AppendedLogFile final : public LogFile {
 
  private:
   std::u16string path_;
+  NamedMutexLock& mutex_;
+};
+
+// The shared debug log, where this user can write it (see
+// platform/win32/common/debug_log_file.h), under the debug mutex.
+class DebugLogFile final : public LogFile {
+ public:
+  explicit DebugLogFile(NamedMutexLock& debugMutex) : places_(debugLogPlaces()), mutex_(debugMutex) {}
+  void append(std::u16string_view text) override;
+  // "Delete the debug log file": whichever place is in use. A deletion
+  // that fails is not reported.
+  void remove();
+
+ private:
+  DebugLogPlaces places_;
   NamedMutexLock& mutex_;
 };
 

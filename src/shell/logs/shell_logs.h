@@ -9,7 +9,6 @@
 #include "engine/logs/main_log.h"
 #include "library/settings/settings.h"
 #include "platform/system_clock.h"
-#include "protocol/debug_log_format.h"
 #include "protocol/kernel_objects.h"
 #include "shell/logs/log_writers.h"
 
@@ -42,7 +41,7 @@ class ShellLogs {
   NamedMutexLock activityMutex;
   // Relative: start-up makes the program folder the current directory.
   AppendedLogFile activityFile{kActivityLogFileName, debugMutex};
-  AppendedLogFile debugFile{protocol::kDebugLogPath, debugMutex};
+  DebugLogFile debugFile{debugMutex};
   ListActivityView view;
   ActivityLog activityLog;
   DebugLog debugLog;

@@ -182,6 +182,13 @@ HTREEITEM ChoreTree::findChild(HTREEITEM parent, std::u16string_view text) const
   return parent ? findTreeChild(tree_, parent, text) : nullptr;
 }
 
+HTREEITEM ChoreTree::childAt(HTREEITEM parent, int index) const {
+  if (!parent || index < 0) return nullptr;
+  HTREEITEM child = TreeView_GetChild(tree_, parent);
+  for (; child && index > 0; --index) child = TreeView_GetNextSibling(tree_, child);
+  return child;
+}
+
 bool ChoreTree::isExpanded(HTREEITEM item) const {
   return item && (TreeView_GetItemState(tree_, item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }

@@ -74,6 +74,8 @@ class ChoreTree {
   HTREEITEM choresRoot() const { return choresRoot_; }
   HTREEITEM listsRoot() const { return listsRoot_; }
   HTREEITEM findChild(HTREEITEM parent, std::u16string_view text) const;
+  // The parent's child at a zero-based index; null when it has fewer.
+  HTREEITEM childAt(HTREEITEM parent, int index) const;
   std::u16string itemText(HTREEITEM item) const { return treeItemText(tree_, item); }
   bool isExpanded(HTREEITEM item) const;
 

@@ -16,14 +16,14 @@ bool isWizardName(std::u16string_view name) { return name.starts_with(u"_Wiz+");
 }  // namespace
 
 // Editors suspend the hot keys, which exist once start-up is through.
-bool CTolvaneDlg::canOpenEditor() { return core_->hotKeys() != nullptr; }
+bool CTolvaneDlg::canOpenEditor() const { return canOpenDialog() && core_->hotKeys() != nullptr; }
 
-bool CTolvaneDlg::canEditSelectedList() {
+bool CTolvaneDlg::canEditSelectedList() const {
   const TreeItemInfo selected = tree_.selected();
   return canOpenEditor() && selected.kind == TreeItemKind::List && !isWizardName(selected.name);
 }
 
-bool CTolvaneDlg::canScheduleSelectedList() {
+bool CTolvaneDlg::canScheduleSelectedList() const {
   return canOpenEditor() && tree_.selected().kind == TreeItemKind::List;
 }
 

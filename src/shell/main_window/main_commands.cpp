@@ -29,16 +29,19 @@ void CTolvaneDlg::addCommandRows() {
       [this](int index) { core_->running()->stopRunningListAt(index); });
 
   // The editors: chore (32788, 32801), chore list (32789, 32808), both
-  // from the selection (32790), schedule (32802), wizard (32798), options
-  // (32785), colours (32794) and the hot-key view (1002).
-  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_WIZARD, ID_EDIT_SELECTED_CHORE, ID_VIEW_OPTIONS,
-                       ID_VIEW_COLOR_OPTIONS, ID_VIEW_HOTKEYS}) {
+  // from the selection (32790), schedule (32802) and wizard (32798).
+  for (const int id : {ID_FILE_NEW_CHORE, ID_FILE_WIZARD, ID_EDIT_SELECTED_CHORE}) {
     commands_.add(id, {});
   }
   commands_.add(ID_FILE_NEW_CHORELIST, {[this] { return canOpenEditor(); }, [this] { createChoreList(); }});
   commands_.add(ID_EDIT_SELECTED_CHORELIST, {[this] { return canEditSelectedList(); }, [this] { editSelectedList(); }});
   commands_.add(ID_EDIT_SELECTED, {[this] { return canEditSelectedList(); }, [this] { editSelectedList(); }});
   commands_.add(ID_FILE_SCHEDULE, {[this] { return canScheduleSelectedList(); }, [this] { scheduleSelectedList(); }});
+  // The views: options (32785), colours (32794) and hot keys (1002).
+  commands_.add(ID_VIEW_OPTIONS, {[this] { return canOpenDialog(); }, [this] { showOptions(); }});
+  commands_.add(ID_VIEW_COLOR_OPTIONS, {[this] { return canOpenDialog(); }, [this] { showColorOptions(); }});
+  commands_.add(ID_VIEW_HOTKEYS,
+                {[this] { return canOpenDialog() && core_->hotKeys() != nullptr; }, [this] { showHotKeys(); }});
   commands_.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
 
   // The tree's own commands and help.

@@ -225,8 +225,7 @@ void CTolvaneDlg::loadChoresAndFillTree() {
   tree_.loadImages(instance(), IDB_TREE_IMAGES);
   core_->loadChores();
   tree_.fill(core_->library(), core_->settings(), core_->logs().clock);
-  TreeView_SetBkColor(tree_.hwnd(), static_cast<COLORREF>(core_->settings().treeBkColor));
-  InvalidateRect(tree_.hwnd(), nullptr, TRUE);
+  applyTreeColor(core_->settings().treeBkColor);
 }
 
 void CTolvaneDlg::buildContextMenus() {

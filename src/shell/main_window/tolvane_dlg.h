@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,10 @@
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/command_table.h"
 #include "shell/main_window/tray_icon.h"
+
+namespace tolvane {
+struct HotKeyTarget;
+}
 
 namespace tolvane::win32 {
 
@@ -67,12 +72,21 @@ class CTolvaneDlg final : public CDialogBase {
   void showWindowFromTray();
 
   // The chore-list and schedule editors' commands (list_commands.cpp).
-  bool canOpenEditor();
-  bool canEditSelectedList();
-  bool canScheduleSelectedList();
+  bool canOpenEditor() const;
+  bool canEditSelectedList() const;
+  bool canScheduleSelectedList() const;
   void createChoreList();
   void editSelectedList();
   void scheduleSelectedList();
+
+  // The options, colour and hot-key views (view_commands.cpp).
+  // One dialog at a time: the tray can ask while another is open.
+  bool canOpenDialog() const;
+  void showOptions();
+  void showColorOptions();
+  void showHotKeys();
+  void selectHotKeyTarget(const HotKeyTarget& target);
+  void applyTreeColor(std::uint32_t color);
 
   void onTrayNotify(LPARAM event);
   void showTrayMenu();

@@ -28,6 +28,13 @@
 //   e2e_probe control-rect CAPTION ID      print the control's screen rectangle
 //   e2e_probe enabled CAPTION ID           print 1 when the control is enabled, else 0
 //   e2e_probe controls CAPTION             print every control: id, class and text
+//   e2e_probe rows CAPTION ID              print a report list's rows, cells joined by
+//                                          " | ", the selected one marked " [selected]"
+//   e2e_probe row-rect CAPTION ID ROW      print a report list row's screen rectangle
+//   e2e_probe hotkey CAPTION ID            print a hot-key control's value: modifiers << 8 | key, hex
+// and of the main window:
+//   e2e_probe topmost                      print 1 when the main window is topmost, else 0
+//   e2e_probe tree-color                   print the tree's background colour (0xBBGGRR, hex)
 // Exit code 0 on success, 1 on time-out or when nothing was found.
 
 #include <windows.h>
@@ -96,11 +103,15 @@ void print(const std::wstring& text) {
   std::fputc('\n', stdout);
 }
 
+void printRect(const RECT& rect) {
+  print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " + std::to_wstring(rect.right) + L" " +
+        std::to_wstring(rect.bottom));
+}
+
 void printRect(HWND window) {
   RECT outer{};
   GetWindowRect(window, &outer);
-  print(std::to_wstring(outer.left) + L" " + std::to_wstring(outer.top) + L" " + std::to_wstring(outer.right) + L" " +
-        std::to_wstring(outer.bottom));
+  printRect(outer);
 }
 
 BOOL CALLBACK collectStatic(HWND child, LPARAM data) {
@@ -246,6 +257,31 @@ BOOL CALLBACK printControl(HWND child, LPARAM) {
   return TRUE;
 }
 
+void printRows(HWND list) {
+  RemoteBuffer remote(list, kTextOffset + kTextUnits * sizeof(wchar_t));
+  if (!remote.address()) return;
+  const int columns = Header_GetItemCount(ListView_GetHeader(list));
+  const int rows = ListView_GetItemCount(list);
+  for (int row = 0; row < rows; ++row) {
+    std::wstring line;
+    for (int column = 0; column < columns; ++column) {
+      line += (column ? L" | " : L"") + listCell(list, remote, row, column, nullptr);
+    }
+    print(line + (ListView_GetItemState(list, row, LVIS_SELECTED) ? L" [selected]" : L""));
+  }
+}
+
+bool printRowRect(HWND list, int row) {
+  RemoteBuffer remote(list, sizeof(RECT));
+  RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+  if (!remote.address() || !remote.write(&bounds, sizeof(bounds))) return false;
+  if (!SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote.address()))) return false;
+  remote.read(&bounds, sizeof(bounds));
+  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+  printRect(bounds);
+  return true;
+}
+
 std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
   const std::wstring blank(kTextUnits, L'\0');
   remote.write(blank.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
@@ -324,7 +360,7 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"control-text" || verb == L"checked" || verb == L"items" || verb == L"control-rect" ||
-      verb == L"enabled") {
+      verb == L"enabled" || verb == L"hotkey") {
     HWND dialog = find(arg(2).c_str(), false);
     HWND control = dialog ? dialogControl(dialog, _wtoi(arg(3).c_str())) : nullptr;
     if (!control) return 1;
@@ -333,7 +369,19 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"items") printItems(control);
     if (verb == L"control-rect") printRect(control);
     if (verb == L"enabled") print(IsWindowEnabled(control) ? L"1" : L"0");
+    if (verb == L"hotkey") {
+      wchar_t value[8] = {};
+      swprintf(value, 8, L"%04x", static_cast<unsigned>(SendMessageW(control, HKM_GETHOTKEY, 0, 0) & 0xFFFF));
+      print(value);
+    }
     return 0;
+  }
+  if (verb == L"rows" || verb == L"row-rect") {
+    HWND dialog = find(arg(2).c_str(), false);
+    HWND list = dialog ? dialogControl(dialog, _wtoi(arg(3).c_str())) : nullptr;
+    if (!list) return 1;
+    if (verb == L"rows") printRows(list);
+    return verb == L"rows" || printRowRect(list, _wtoi(arg(4).c_str())) ? 0 : 1;
   }
   if (verb == L"menu-key") {
     // A key for the popup menu that is open (the tray's), as if typed.
@@ -359,6 +407,16 @@ int wmain(int argc, wchar_t** argv) {
     // As a user clicking the window: it comes above windows that opened later.
     SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     return SetForegroundWindow(main) ? 0 : 1;
+  }
+  if (verb == L"topmost") {
+    print((GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) ? L"1" : L"0");
+    return 0;
+  }
+  if (verb == L"tree-color") {
+    wchar_t color[16] = {};
+    swprintf(color, 16, L"%06lx", static_cast<unsigned long>(TreeView_GetBkColor(GetDlgItem(main, kTreeId))));
+    print(color);
+    return 0;
   }
   if (verb == L"visible") {
     print(IsWindowVisible(main) ? L"1" : L"0");

@@ -130,6 +130,9 @@ TEST_F(ChoreFiles, WindowPositionIsWrittenOnlyForThePositionOperationAndReadLeni
   Chore position = test::makeChore(u"P", CHORE_WINOP);
   position.notifyCode = WINOP_POSITION;
   position.winPos = WindowPosition{10, 20, 810, 620};
+  Chore leftMonitor = position;
+  leftMonitor.name = u"L";
+  leftMonitor.winPos = WindowPosition{-1920, -200, -1000, 500};
   Chore close = position;
   close.name = u"C";
   close.notifyCode = kWindowOpClose;
@@ -137,6 +140,7 @@ TEST_F(ChoreFiles, WindowPositionIsWrittenOnlyForThePositionOperationAndReadLeni
   unset.name = u"U";
   unset.winPos.reset();
   library.appendChore(position);
+  library.appendChore(leftMonitor);
   library.appendChore(close);
   library.appendChore(unset);
   const std::u16string text = savedText(kChoreFileName);
@@ -145,9 +149,11 @@ TEST_F(ChoreFiles, WindowPositionIsWrittenOnlyForThePositionOperationAndReadLeni
   EXPECT_NE(text.find(u"<winPos/>"), std::u16string::npos);
   read();
   EXPECT_EQ(library.choreAt(0).winPos, position.winPos);
-  EXPECT_FALSE(library.choreAt(2).winPos.has_value());
+  EXPECT_EQ(library.choreAt(1).winPos, leftMonitor.winPos);
+  EXPECT_FALSE(library.choreAt(3).winPos.has_value());
 
-  EXPECT_EQ(parseWindowPosition(u"-1000,0,10,10"), WindowPosition::invalid());
+  EXPECT_EQ(parseWindowPosition(u"-1000,0,10,10"), (WindowPosition{-1000, 0, 10, 10}));
+  EXPECT_EQ(parseWindowPosition(u"123456789012,0,10,10"), WindowPosition::invalid());
   EXPECT_EQ(parseWindowPosition(u"10,,20,30,,40"), (WindowPosition{10, 20, 30, 40}));
   EXPECT_EQ(parseWindowPosition(u"1,2,3,4,99999"), (WindowPosition{1, 2, 3, 4}));
   EXPECT_EQ(parseWindowPosition(u"-1,-1,-2,-2")->isInvalid(), true);

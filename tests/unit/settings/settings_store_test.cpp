@@ -140,10 +140,10 @@ TEST(SettingsStore, ProgramFolderIsWrittenOnlyIntoAnExistingKey) {
 
 TEST(SettingsStore, AutoStartEntryAndPasswordManagerChecks) {
   FakeRegistry registry;
-  EXPECT_TRUE(addAutoStartEntry(registry, u"C:\\Program Files\\Tolvane"));
+  EXPECT_TRUE(addAutoStartEntry(registry, u"C:\\Program Files\\Tolvane\\Tolvane.exe"));
   EXPECT_EQ(std::get<std::u16string>(*registry.find(kUser, kRunKey, u"Tolvane")),
-            u"C:\\Program Files\\Tolvane\\Tolvane.exe");
-  EXPECT_TRUE(addAutoStartEntry(registry, u"C:\\"));
+            u"\"C:\\Program Files\\Tolvane\\Tolvane.exe\"");
+  EXPECT_TRUE(addAutoStartEntry(registry, u"C:\\Tolvane.exe"));
   EXPECT_EQ(std::get<std::u16string>(*registry.find(kUser, kRunKey, u"Tolvane")), u"C:\\Tolvane.exe");
   EXPECT_TRUE(removeAutoStartEntry(registry));
   EXPECT_EQ(registry.find(kUser, kRunKey, u"Tolvane"), nullptr);

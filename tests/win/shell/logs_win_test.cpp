@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "engine/logs/activity_log.h"
+#include "platform/win32/common/debug_log_file.h"
 #include "platform/win32/common/log_file.h"
 #include "platform/win32/common/wide.h"
 #include "shell/logs/shell_logs.h"
@@ -131,6 +132,34 @@ TEST(LogFiles, ActivityAndDebugFilesOfTheMainProgram) {
   EXPECT_NE(debug.find("\r\ntolv>Tolvane v, TolvaneBho.dll v*NOT FOUND*\r\n"), std::string::npos) << debug;
   EXPECT_NE(debug.find(" tolv>CreateProcess error in OnBnClickStartWatch; code=00000005"), std::string::npos);
   SetCurrentDirectoryW(previous);
+}
+
+TEST(DebugLogPlaces, WhereTheFixedFileCannotBeWrittenBothGoToThePerUserFileAndDeletionTakesEither) {
+  const DebugLogPlaces standard = debugLogPlaces();
+  EXPECT_EQ(standard.fixed, u"c:\\Tallowmere-TolvaneDebug.log");
+  wchar_t localAppData[MAX_PATH] = {};
+  ASSERT_GT(GetEnvironmentVariableW(L"LOCALAPPDATA", localAppData, MAX_PATH), 0u);
+  EXPECT_EQ(standard.perUser, fromWide(localAppData) + u"\\Tallowmere\\Tolvane\\Tallowmere-TolvaneDebug.log");
+
+  // A fixed place that refuses to be opened for writing (a folder: access
+  // denied, as the root of drive C: gives a standard user), and a
+  // per-user folder not made yet.
+  const std::wstring fixed = scratchFile(L"tolvane-fixed-debug.log");
+  const std::filesystem::path userFolder = std::filesystem::path(scratchFile(L"tolvane-user")) / L"Tallowmere";
+  std::filesystem::remove_all(userFolder.parent_path());
+  std::filesystem::create_directory(fixed);
+  const DebugLogPlaces places{fromWide(fixed), fromWide((userFolder / L"Tolvane" / L"debug.log").wstring())};
+  appendDebugLogText(places, u"\r\nto the user's");
+  appendDebugLogText(places, u"\r\nagain");
+  EXPECT_EQ(fileBytes(toWide(places.perUser)), "\r\nto the user's\r\nagain");
+
+  std::filesystem::remove(fixed);
+  appendDebugLogText(places, u"\r\nfixed");
+  EXPECT_EQ(fileBytes(fixed), "\r\nfixed");
+  deleteDebugLogFiles(places);
+  EXPECT_FALSE(std::filesystem::exists(fixed));
+  EXPECT_FALSE(std::filesystem::exists(toWide(places.perUser)));
+  std::filesystem::remove_all(userFolder.parent_path());
 }
 
 TEST(ActivityWindow, RowsFromAnyThreadArriveInOrderWithTheirErrorMarks) {

@@ -82,7 +82,7 @@ TEST_F(SettingsInRegistry, LongUnterminatedAndWronglyTypedValuesAreReadSafely) {
 }
 
 TEST_F(SettingsInRegistry, RunEntryAndPasswordManagerKey) {
-  EXPECT_TRUE(addAutoStartEntry(registry, u"C:\\Tolvane"));
+  EXPECT_TRUE(addAutoStartEntry(registry, u"C:\\Tolvane\\Tolvane.exe"));
   EXPECT_EQ(registry.readString(kUser, kRunKey, u"Tolvane"), u"C:\\Tolvane\\Tolvane.exe");
   EXPECT_TRUE(removeAutoStartEntry(registry));
   EXPECT_FALSE(registry.readString(kUser, kRunKey, u"Tolvane").has_value());

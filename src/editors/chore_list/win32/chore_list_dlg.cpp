@@ -1,12 +1,12 @@
 #include "editors/chore_list/win32/chore_list_dlg.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include "editors/chore_list/win32/chore_list_ids.h"
 #include "editors/dialog_ids.h"
 #include "editors/schedule/win32/schedule_dlg.h"
-#include "platform/win32/common/wide.h"
+#include "controls/truncated_tips/truncated_tips.h"
+#include "editors/picker/win32/picker_dlg.h"
 
 namespace tolvane::win32 {
 
@@ -18,21 +18,6 @@ std::vector<std::u16string> completionTypeNames() {
   std::vector<std::u16string> names;
   for (const CompletionTypeEntry& entry : completionTypeTable()) names.emplace_back(entry.name);
   return names;
-}
-
-std::optional<std::u16string> chooseCompletionFile(HWND owner) {
-  wchar_t path[MAX_PATH] = {};
-  OPENFILENAMEW open{};
-  open.lStructSize = sizeof(open);
-  open.hwndOwner = owner;
-  open.lpstrFilter = L"All files\0*.*\0";
-  open.lpstrFile = path;
-  open.nMaxFile = MAX_PATH;
-  open.lpstrTitle = L"Select a file for a chore completion event:";
-  // A file to be created need not exist yet.
-  open.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-  if (!GetOpenFileNameW(&open)) return std::nullopt;
-  return fromWide(path);
 }
 
 // Delete removes the step, Alt+Up and Alt+Down move it: the list box
@@ -61,7 +46,13 @@ CChoreList::CChoreList(const EditorContext& context, const ChoreList* existing, 
       editor_(context.library, context.keyNames, existing),
       dialogs_(std::move(dialogs)),
       prompts_(dialogs_.prompts) {
-  if (!dialogs_.chooseFile) dialogs_.chooseFile = chooseCompletionFile;
+  if (!dialogs_.shell) dialogs_.shell = &systemShellDialogs();
+  if (!dialogs_.pickWindow) {
+    // A completion waits for a window, whatever the step's chore does.
+    dialogs_.pickWindow = [this](HWND owner, const Chore& chore, bool firstOpen) {
+      return pickWindowTarget(owner, context_, chore, PickerMode{true, true, firstOpen});
+    };
+  }
   if (!dialogs_.editSchedule) {
     dialogs_.editSchedule = [this](HWND owner, const ChoreSchedule& schedule) {
       return tolvane::win32::editSchedule(owner, context_, schedule);
@@ -77,6 +68,7 @@ BOOL CChoreList::onInitDialog() {
   fillControls();
   SetWindowSubclass(item(IDC_LIST_STEPS), stepListKeys, 0, 0);
   addMoveTip();
+  for (const int id : {IDC_LIST_AVAILABLE, IDC_LIST_STEPS, IDC_LIST_COMPLETION_DATA}) attachTruncatedTips(item(id));
   if (!editor_.editing()) {
     SetFocus(item(IDC_LIST_AVAILABLE));
     return FALSE;
@@ -177,8 +169,7 @@ void CChoreList::onCompletionChosen(bool view) {
   switch (type) {
     case FILE_CREATED:
     case FILE_DELETED:
-      if (auto path = dialogs_.chooseFile(hwnd())) setText(IDC_LIST_COMPLETION_DATA, *path);
-      focusAndSelect(IDC_LIST_COMPLETION_DATA);
+      chooseFile();
       return;
     case WAIT_HOTKEY:
       SetFocus(item(IDC_LIST_STEP_HOTKEY));
@@ -198,8 +189,18 @@ void CChoreList::onCompletionChosen(bool view) {
   }
 }
 
+void CChoreList::chooseFile() {
+  OpenFileRequest request;
+  request.title = u"Select a file for a chore completion event:";
+  request.filters = {{u"All files", u"*.*"}};
+  // A file the step waits for need not exist yet.
+  request.mustExist = false;
+  const std::vector<std::u16string> chosen = dialogs_.shell->openFiles(hwnd(), request);
+  if (!chosen.empty()) setText(IDC_LIST_COMPLETION_DATA, chosen.front());
+  focusAndSelect(IDC_LIST_COMPLETION_DATA);
+}
+
 void CChoreList::pickWindow() {
-  if (!dialogs_.pickWindow) return;
   const std::optional<Chore> picked = dialogs_.pickWindow(hwnd(), editor_.pickerChore(), editor_.firstWindowPick());
   if (!picked) return;
   setText(IDC_LIST_COMPLETION_DATA, editor_.takeWindowPick(*picked));

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "controls/dialog_base/dialog_base.h"
+#include "controls/shell_dialogs/shell_dialogs.h"
 #include "editors/chore_list/chore_list_editor.h"
 #include "editors/common/win32/editor_controls.h"
 #include "editors/editor_context.h"
@@ -28,7 +29,7 @@ struct ChoreListDialogs {
   // The window of a completion: the picker in window-selection mode.
   std::function<std::optional<Chore>(HWND owner, const Chore& chore, bool firstOpen)> pickWindow;
   // The file of a "File created" or "File deleted" completion.
-  std::function<std::optional<std::u16string>(HWND owner)> chooseFile;
+  ShellDialogs* shell = nullptr;
   std::function<std::optional<ChoreSchedule>(HWND owner, const ChoreSchedule& schedule)> editSchedule;
 };
 
@@ -56,6 +57,7 @@ class CChoreList final : public CDialogBase {
   void onRemoveStep();
   void onMoveStep(int delta);
   void onCompletionChosen(bool view);
+  void chooseFile();
   void pickWindow();
   void onSchedule();
   void onSave();

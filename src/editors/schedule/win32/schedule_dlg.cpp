@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "controls/truncated_tips/truncated_tips.h"
 #include "editors/dialog_ids.h"
 #include "editors/schedule/win32/schedule_ids.h"
 
@@ -66,6 +67,7 @@ BOOL CSchedule::onInitDialog() {
   setEnterButtons({IDOK, IDCANCEL});
   opening_ = openSchedule(existing_, context_.library.choreListNames(), context_.clock);
   setItems(IDC_SCHEDULE_NEXT_LIST, opening_.nextLists);
+  attachTruncatedTips(item(IDC_SCHEDULE_NEXT_LIST));
   selectIndex(IDC_SCHEDULE_NEXT_LIST, opening_.nextListIndex);
   enable(IDC_SCHEDULE_ALWAYS_RUN, opening_.alwaysRunEnabled);
   showForm(opening_.form);

@@ -31,15 +31,16 @@ std::string ansiLogBytes(std::u16string_view text) {
   return bytes;
 }
 
-void appendLogText(std::u16string_view path, std::u16string_view text) {
+std::uint32_t appendLogText(std::u16string_view path, std::u16string_view text) {
   HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
+  if (file == INVALID_HANDLE_VALUE) return GetLastError();
   const std::string bytes = ansiLogBytes(text);
   SetFilePointer(file, 0, nullptr, FILE_END);
   DWORD written = 0;
   WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
+  return 0;
 }
 
 }  // namespace tolvane::win32

@@ -14,6 +14,7 @@ class Win32WindowActions final : public WindowActions {
              std::int32_t height) override;
   WindowHandle foregroundWindow() override;
   std::u16string foregroundWindowText() override;
+  std::optional<ScreenRect> windowRect(WindowHandle window) override;
 };
 
 }  // namespace tolvane::win32

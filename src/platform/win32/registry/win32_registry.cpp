@@ -32,8 +32,12 @@ class OpenKey {
     if (key_) RegCloseKey(key_);
   }
 
+  // ERROR_SUCCESS, or why the key could not be opened.
+  LONG openStatus(RegistryRoot root, std::u16string_view path, REGSAM access) {
+    return RegOpenKeyExW(rootKey(root), toWide(path).c_str(), 0, access, &key_);
+  }
   bool open(RegistryRoot root, std::u16string_view path, REGSAM access) {
-    return RegOpenKeyExW(rootKey(root), toWide(path).c_str(), 0, access, &key_) == ERROR_SUCCESS;
+    return openStatus(root, path, access) == ERROR_SUCCESS;
   }
   bool create(RegistryRoot root, std::u16string_view path) {
     return RegCreateKeyExW(rootKey(root), toWide(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
@@ -117,7 +121,9 @@ bool Win32Registry::writeString(RegistryRoot root, std::u16string_view key, std:
 
 bool Win32Registry::deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) {
   OpenKey opened;
-  if (!opened.open(root, key, KEY_SET_VALUE)) return true;
+  // A missing key holds no value; a key the user may not change fails.
+  const LONG status = opened.openStatus(root, key, KEY_SET_VALUE);
+  if (status != ERROR_SUCCESS) return status == ERROR_FILE_NOT_FOUND;
   const LONG result = RegDeleteValueW(opened.get(), toWide(name).c_str());
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/chore_list/win32/chore_list_ids.h"
-#include "support/fake_editor_context.h"
+#include "support/editor_fakes.h"
 #include "support/library_builders.h"
 
 namespace tolvane::win32 {
@@ -30,6 +30,17 @@ void addChores(const CDialogBase& dialog, std::initializer_list<int> indices) {
   command(dialog, IDC_LIST_ADD_STEPS);
 }
 
+// The open-file dialog answers with one file.
+class OneFileShellDialogs final : public ShellDialogs {
+ public:
+  std::vector<std::u16string> openFiles(HWND, const OpenFileRequest& request) override {
+    EXPECT_EQ(request.title, u"Select a file for a chore completion event:");
+    EXPECT_FALSE(request.mustExist);
+    return {u"C:\\Temp\\done.txt"};
+  }
+  std::optional<ChosenFolder> browseForFolder(HWND, std::u16string_view) override { return std::nullopt; }
+};
+
 class ChoreListDialogTest : public ::testing::Test {
  protected:
   ChoreListDialogTest() {
@@ -53,7 +64,7 @@ class ChoreListDialogTest : public ::testing::Test {
       picked.stepPartialMatch = true;
       return std::optional<Chore>(picked);
     };
-    dialogs.chooseFile = [](HWND) { return std::optional<std::u16string>(u"C:\\Temp\\done.txt"); };
+    dialogs.shell = &shell;
     dialogs.editSchedule = [](HWND, const ChoreSchedule& schedule) {
       ChoreSchedule changed = schedule;
       changed.runRepeatCount = 2;
@@ -66,7 +77,9 @@ class ChoreListDialogTest : public ::testing::Test {
     return services.prompts.shown().empty() ? u"" : services.prompts.shown().back().text;
   }
 
-  test::FakeEditorServices services;
+  test::EditorFakes services;
+  const EditorContext context = services.context();
+  OneFileShellDialogs shell;
   struct Pick {
     std::u16string window;
     bool firstOpen;
@@ -80,7 +93,7 @@ class ChoreListDialogTest : public ::testing::Test {
 // refuses a missing name, a taken name and a taken hot key before it gives
 // the list.
 TEST_F(ChoreListDialogTest, BuildsANewListStepByStep) {
-  CChoreList dialog(services.context, nullptr, fakes());
+  CChoreList dialog(context, nullptr, fakes());
   ASSERT_NE(dialog.create(nullptr), nullptr);
   EXPECT_EQ(dialog.items(IDC_LIST_AVAILABLE), (std::vector<std::u16string>{u"Pause", u"Report", u"Notepad"}));
   EXPECT_EQ(dialog.items(IDC_LIST_COMPLETION_TYPE).size(), 9u);
@@ -158,7 +171,7 @@ TEST_F(ChoreListDialogTest, BuildsANewListStepByStep) {
 
 TEST_F(ChoreListDialogTest, OpensAnExistingListOnItsFirstStep) {
   const ChoreList morning = services.library.copyChoreList(u"Morning");
-  CChoreList dialog(services.context, &morning, fakes());
+  CChoreList dialog(context, &morning, fakes());
   ASSERT_NE(dialog.create(nullptr), nullptr);
   wchar_t caption[64] = {};
   GetWindowTextW(dialog.hwnd(), caption, 64);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/schedule/win32/schedule_ids.h"
-#include "support/fake_editor_context.h"
+#include "support/editor_fakes.h"
 #include "support/library_builders.h"
 
 namespace tolvane::win32 {
@@ -30,7 +30,8 @@ void choose(const CDialogBase& dialog, int id, int index) {
 // A user opens the schedule of a list whose next list was deleted, is told
 // so, fixes the schedule through one refusal, and OK gives what he chose.
 TEST(ScheduleDialog, OpensOnTheStoredScheduleAndOkStoresWhatTheUserChose) {
-  test::FakeEditorServices services;
+  test::EditorFakes services;
+  const EditorContext context = services.context();
   services.library.appendChoreList(test::makeList(u"Morning"));
   services.library.appendChoreList(test::makeList(u"Backup"));
   ChoreSchedule stored;
@@ -41,7 +42,7 @@ TEST(ScheduleDialog, OpensOnTheStoredScheduleAndOkStoresWhatTheUserChose) {
   stored.nextChorelist = u"Gone";
   stored.alwaysRun = true;
 
-  CSchedule dialog(services.context, stored, &services.prompts);
+  CSchedule dialog(context, stored, &services.prompts);
   ASSERT_NE(dialog.create(nullptr), nullptr);
   pumpMessages();
   ASSERT_EQ(services.prompts.shown().size(), 1u);
@@ -87,7 +88,7 @@ TEST(ScheduleDialog, OpensOnTheStoredScheduleAndOkStoresWhatTheUserChose) {
   ASSERT_TRUE(dialog.result());
   const ChoreSchedule& chosen = *dialog.result();
   EXPECT_TRUE(chosen.hasRunTimeOfDay);
-  EXPECT_EQ(chosen.runTimeOfDay, services.time.fromLocal({2026, 2, 2, 10, 0, 0}));
+  EXPECT_EQ(chosen.runTimeOfDay, services.time.fromLocal({2026, 2, 2, 12, 0, 0}));
   EXPECT_TRUE(chosen.runEveryday);
   EXPECT_EQ(chosen.runDayOfWeek, u"montuewedthufrisatsun");
   EXPECT_EQ(chosen.runPostDelay, 30);

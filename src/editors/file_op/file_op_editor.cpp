@@ -1,0 +1,89 @@
+#include "editors/file_op/file_op_editor.h"
+
+#include <algorithm>
+
+#include "base/text.h"
+
+namespace tolvane {
+
+namespace {
+
+FileOpType knownType(std::int32_t value) {
+  return value >= FILEOP_COPY && value <= FILEOP_RENAME ? static_cast<FileOpType>(value) : FILEOP_COPY;
+}
+
+// The order a sorted list box keeps: letter case aside, then exactly, so
+// that the stored order does not depend on the order of adding.
+bool sortsBefore(const std::u16string& a, const std::u16string& b) {
+  const std::u16string lowerA = asciiLower(a);
+  const std::u16string lowerB = asciiLower(b);
+  return lowerA != lowerB ? lowerA < lowerB : a < b;
+}
+
+}  // namespace
+
+FileOpEditor::FileOpEditor(const FileOperation& operation)
+    : type_(knownType(operation.fileOpType)), destination_(operation.fileOpDest), confirm_(operation.fileOpConfirm) {
+  for (const std::u16string& path : operation.fileOpSource) insertSource(path);
+  selected_ = sources_.empty() ? -1 : 0;
+}
+
+void FileOpEditor::select(int index) {
+  selected_ = index >= 0 && index < static_cast<int>(sources_.size()) ? index : -1;
+}
+
+FileOpFollowUp FileOpEditor::chooseType(FileOpType type) {
+  type_ = knownType(type);
+  switch (type_) {
+    case FILEOP_DELETE:
+      destination_.clear();
+      return FileOpFollowUp::None;
+    case FILEOP_RENAME:
+      return offerFirstSourceAsNewName();
+    default:
+      return sources_.empty() ? FileOpFollowUp::None : FileOpFollowUp::BrowseDestination;
+  }
+}
+
+FileOpFollowUp FileOpEditor::addSources(const std::vector<std::u16string>& files) {
+  if (files.empty()) return FileOpFollowUp::None;
+  for (const std::u16string& path : files) selected_ = insertSource(path);
+  if (type_ == FILEOP_RENAME) return offerFirstSourceAsNewName();
+  return FileOpFollowUp::FocusSources;
+}
+
+FileOpFollowUp FileOpEditor::setBrowsedDestination(std::u16string folder) {
+  destination_ = std::move(folder);
+  return FileOpFollowUp::EditDestination;
+}
+
+FileOpFollowUp FileOpEditor::removeSelected() {
+  if (selected_ < 0) return FileOpFollowUp::None;
+  sources_.erase(sources_.begin() + selected_);
+  selected_ = std::min(selected_, static_cast<int>(sources_.size()) - 1);
+  return FileOpFollowUp::FocusSources;
+}
+
+std::variant<FileOperation, FileOpRefusal> FileOpEditor::accept() {
+  if (sources_.empty()) return FileOpRefusal{std::u16string(kNoSourceFile), FileOpFollowUp::FocusSources};
+  if (type_ != FILEOP_DELETE && (destination_.empty() || destination_ == kEnterDestination)) {
+    destination_ = kEnterDestination;
+    return FileOpRefusal{{}, FileOpFollowUp::EditDestination};
+  }
+  return FileOperation{type_, destination_, confirm_, sources_};
+}
+
+FileOpFollowUp FileOpEditor::offerFirstSourceAsNewName() {
+  if (sources_.empty()) return FileOpFollowUp::None;
+  destination_ = sources_.front();
+  return FileOpFollowUp::EditDestination;
+}
+
+int FileOpEditor::insertSource(const std::u16string& path) {
+  const auto at = std::lower_bound(sources_.begin(), sources_.end(), path, sortsBefore);
+  const int index = static_cast<int>(at - sources_.begin());
+  if (at == sources_.end() || *at != path) sources_.insert(at, path);
+  return index;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,155 @@
+#include "editors/options/win32/hot_keys_dlg.h"
+
+#include <algorithm>
+
+#include "editors/dialog_ids.h"
+#include "editors/options/win32/options_ids.h"
+#include "platform/win32/common/wide.h"
+
+namespace tolvane::win32 {
+namespace {
+
+constexpr const wchar_t* kColumnTitles[] = {L"Hotkey", L"Chore", L"ChoreList"};
+constexpr int kColumnWidths[] = {110, 130, 190};
+constexpr int kTipShowsMs = 10000;
+
+const std::u16string& cellText(const HotKeyRow& row, int column) {
+  if (column == 1) return row.chore;
+  if (column == 2) return row.list;
+  return row.key;
+}
+
+}  // namespace
+
+CHotkeyDlg::CHotkeyDlg(HINSTANCE instance, const EditorContext& context)
+    : CDialogBase(instance, IDD_HOT_KEYS),
+      context_(context),
+      keys_(context.library.assignedHotKeys()),
+      rows_(hotKeyRows(keys_, context.keyNames)),
+      result_{std::nullopt, context.settings.masterHotKey()} {}
+
+BOOL CHotkeyDlg::onInitDialog() {
+  setUpList();
+  fillList();
+  HWND master = item(IDC_HOTKEYS_MASTER);
+  // A key pressed alone becomes Ctrl and the key.
+  SendMessageW(master, HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_CONTROL, 0));
+  SendMessageW(master, HKM_SETHOTKEY, result_.masterKey.controlValue(), 0);
+  centreOnOwner();
+  return TRUE;
+}
+
+void CHotkeyDlg::setUpList() {
+  HWND list = item(IDC_HOTKEYS_LIST);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
+  for (int column = 0; column < 3; ++column) {
+    LVCOLUMNW added{};
+    added.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    added.fmt = LVCFMT_LEFT;
+    added.cx = scaled(kColumnWidths[column]);
+    added.pszText = const_cast<wchar_t*>(kColumnTitles[column]);
+    ListView_InsertColumn(list, column, &added);
+  }
+  if (HWND tips = ListView_GetToolTips(list)) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTipShowsMs);
+}
+
+// Each row's item data is its index in rows_.
+void CHotkeyDlg::fillList() {
+  HWND list = item(IDC_HOTKEYS_LIST);
+  ListView_DeleteAllItems(list);
+  for (std::size_t index = 0; index < rows_.size(); ++index) {
+    std::wstring key = toWide(rows_[index].key);
+    LVITEMW added{};
+    added.mask = LVIF_TEXT | LVIF_PARAM;
+    added.iItem = static_cast<int>(index);
+    added.pszText = key.data();
+    added.lParam = static_cast<LPARAM>(index);
+    const int at = ListView_InsertItem(list, &added);
+    for (int column = 1; column < 3; ++column) {
+      std::wstring text = toWide(cellText(rows_[index], column));
+      ListView_SetItemText(list, at, column, text.data());
+    }
+  }
+}
+
+// The selected row stays selected wherever it moves.
+void CHotkeyDlg::sortBy(HotKeyColumn column) {
+  HWND list = item(IDC_HOTKEYS_LIST);
+  const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  const std::optional<HotKeyTarget> kept =
+      selected >= 0 ? std::optional(rows_[static_cast<std::size_t>(selected)].target) : std::nullopt;
+  order_.sort(rows_, column);
+  fillList();
+  const auto found = std::find_if(rows_.begin(), rows_.end(), [&](const HotKeyRow& row) { return row.target == kept; });
+  if (!kept || found == rows_.end()) return;
+  const int index = static_cast<int>(found - rows_.begin());
+  ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(list, index, FALSE);
+}
+
+INT_PTR CHotkeyDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NOTIFY:
+      setResult(onNotify(*reinterpret_cast<NMHDR*>(lParam)));
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) onOk();
+      if (LOWORD(wParam) == IDCANCEL) endDialog(IDCANCEL);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+LRESULT CHotkeyDlg::onNotify(NMHDR& header) {
+  if (header.idFrom != IDC_HOTKEYS_LIST) return 0;
+  switch (header.code) {
+    case LVN_COLUMNCLICK:
+      sortBy(static_cast<HotKeyColumn>(reinterpret_cast<NMLISTVIEW&>(header).iSubItem));
+      return 0;
+    case LVN_GETINFOTIPW:
+      onInfoTip(reinterpret_cast<NMLVGETINFOTIPW&>(header));
+      return 0;
+    case NM_DBLCLK:
+      if (reinterpret_cast<NMITEMACTIVATE&>(header).iItem >= 0) onOk();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+void CHotkeyDlg::onInfoTip(NMLVGETINFOTIPW& tip) const {
+  if (tip.iItem < 0 || static_cast<std::size_t>(tip.iItem) >= rows_.size() || tip.cchTextMax <= 0) return;
+  const std::wstring text = toWide(rows_[static_cast<std::size_t>(tip.iItem)].tip);
+  const std::size_t count = std::min<std::size_t>(text.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+  text.copy(tip.pszText, count);
+  tip.pszText[count] = L'\0';
+}
+
+void CHotkeyDlg::onOk() {
+  const MasterKeyDecision decision = decideMasterKey(masterKeyField(), keys_, context_.keyNames);
+  if (!decision.key) {
+    MessageBoxW(hwnd(), toWide(decision.refusal).c_str(), L"Tolvane", MB_OK | MB_ICONEXCLAMATION);
+    HWND master = item(IDC_HOTKEYS_MASTER);
+    SendMessageW(master, HKM_SETHOTKEY, 0, 0);
+    SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(master), TRUE);
+    return;
+  }
+  result_.masterKey = *decision.key;
+  const int selected = ListView_GetNextItem(item(IDC_HOTKEYS_LIST), -1, LVNI_SELECTED);
+  if (selected >= 0) result_.selected = rows_[static_cast<std::size_t>(selected)].target;
+  endDialog(IDOK);
+}
+
+HotKeyCode CHotkeyDlg::masterKeyField() const {
+  const auto value = static_cast<WORD>(SendMessageW(item(IDC_HOTKEYS_MASTER), HKM_GETHOTKEY, 0, 0));
+  return {LOBYTE(value), HIBYTE(value)};
+}
+
+std::optional<HotKeyViewResult> viewHotKeys(HWND parent, const EditorContext& context) {
+  CHotkeyDlg dialog(GetModuleHandleW(nullptr), context);
+  if (dialog.runModal(parent) != IDOK) return std::nullopt;
+  return dialog.result();
+}
+
+}  // namespace tolvane::win32

@@ -1,0 +1,259 @@
+#include "editors/picker/picker_model.h"
+
+#include <algorithm>
+
+#include "base/format.h"
+#include "base/text.h"
+#include "editors/picker/window_text.h"
+#include "engine/targeting/menu_commands.h"
+#include "engine/targeting/window_matching.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::uint16_t kSysCommandMessage = 274;  // WM_SYSCOMMAND
+constexpr std::uint16_t kCommandMessage = 273;     // WM_COMMAND
+constexpr std::u16string_view kOwnModule = u"Tolvane";
+constexpr std::u16string_view kDesktopWindow = u"Program Manager";
+constexpr std::u16string_view kButtonClass = u"Button";
+
+int indexOfOperation(std::uint16_t code) {
+  const auto operations = windowOpTable();
+  for (std::size_t i = 0; i < operations.size(); ++i)
+    if (operations[i].value == code) return static_cast<int>(i);
+  return -1;
+}
+
+// Adds the text unless the list holds it; its index either way.
+int addOnce(std::vector<std::u16string>& list, std::u16string text) {
+  const auto found = std::find(list.begin(), list.end(), text);
+  if (found != list.end()) return static_cast<int>(found - list.begin());
+  list.push_back(std::move(text));
+  return static_cast<int>(list.size()) - 1;
+}
+
+// Selects the first entry of a list that was just filled; the list takes
+// the focus and drops down when there is a choice to make.
+PickerFocus selectFirst(int& selected, std::size_t count, PickerList list, std::size_t dropDownFrom) {
+  selected = count == 0 ? -1 : 0;
+  return {list, count >= dropDownFrom};
+}
+
+bool inRange(int index, std::size_t count) { return index >= 0 && static_cast<std::size_t>(index) < count; }
+
+}  // namespace
+
+PickerModel::PickerModel(const EditorContext& context, const Chore& chore, PickerMode mode)
+    : context_(context), chore_(chore), mode_(mode) {
+  const bool systemCommand = chore.wndMsg == kSysCommandMessage;
+  operationsEnabled_ = (mode.windowsOperation && !mode.windowSelection) || systemCommand;
+  if (operationsEnabled_) {
+    selectedOperation_ = systemCommand ? indexOfOperation(chore.notifyCode) : -1;
+    if (selectedOperation_ < 0) selectedOperation_ = indexOfOperation(kWindowOpClose);
+  }
+
+  const std::u16string window = combinedWindowText(chore.mainWndTxt, chore.mainWndCls);
+  if (!window.empty()) selectedWindow_ = addOnce(windows_, window);
+  if (!chore.procName.empty()) selectedApplication_ = addOnce(applications_, chore.procName);
+  partial_ = mode.windowSelection ? chore.stepPartialMatch : chore.partialMatch;
+
+  if (mode.windowsOperation) return;
+  if (!chore.menuOption.empty()) {
+    target_ = PickerTarget::Menu;
+    menus_.push_back({chore.menuOption, chore.menuID});
+    selectedMenu_ = 0;
+  } else if (!chore.ctrlWndTxt.empty()) {
+    target_ = PickerTarget::Button;
+    buttons_.push_back(combinedWindowText(chore.ctrlWndTxt, chore.ctrlWndCls));
+    selectedButton_ = 0;
+  }
+}
+
+PickerFocus PickerModel::open() {
+  if (mode_.firstOpen && context_.settings.scanDesktop) return scanDesktop();
+  return {applications_.empty() ? PickerList::Windows : PickerList::Applications, false};
+}
+
+std::u16string PickerModel::windowText() const {
+  return inRange(selectedWindow_, windows_.size()) ? windows_[static_cast<std::size_t>(selectedWindow_)]
+                                                   : typedWindowText_;
+}
+
+PickerFocus PickerModel::scanDesktop() {
+  enumerated_ = context_.desktop.mainWindows();
+  applications_.clear();
+  windows_.clear();
+  menus_.clear();
+  buttons_.clear();
+  selectedWindow_ = selectedMenu_ = selectedButton_ = -1;
+  typedWindowText_.clear();
+  for (const WindowInfo& window : enumerated_) {
+    if (!offered(window)) continue;
+    addOnce(applications_, window.moduleBaseName);
+    // The only application so far: its windows are listed already, so a
+    // single running application needs no further click.
+    if (applications_.size() == 1) addOnce(windows_, combinedWindowText(window.text, window.className));
+  }
+  const PickerFocus focus = selectFirst(selectedApplication_, applications_.size(), PickerList::Applications, 2);
+  if (applications_.size() == 1) return chooseApplication(0);
+  return focus;
+}
+
+PickerFocus PickerModel::chooseApplication(int index) {
+  if (!inRange(index, applications_.size())) return {};
+  selectedApplication_ = index;
+  const std::u16string& application = applications_[static_cast<std::size_t>(index)];
+  windows_.clear();
+  typedWindowText_.clear();
+  for (const WindowInfo& window : enumerated_) {
+    if (offered(window) && window.moduleBaseName == application) {
+      addOnce(windows_, combinedWindowText(window.text, window.className));
+    }
+  }
+  const PickerFocus focus = selectFirst(selectedWindow_, windows_.size(), PickerList::Windows, 2);
+  target_ = PickerTarget::Window;
+  listTargetsOf(windowText());
+  return focus;
+}
+
+PickerFocus PickerModel::chooseWindow(int index) {
+  if (!inRange(index, windows_.size())) return {};
+  selectedWindow_ = index;
+  return listTargetsOf(windowText());
+}
+
+void PickerModel::typeWindowText(std::u16string text) {
+  selectedWindow_ = -1;
+  typedWindowText_ = std::move(text);
+}
+
+PickerFocus PickerModel::chooseTarget(PickerTarget target) {
+  if (target != PickerTarget::Window && !menusAndButtonsOffered()) return {};
+  target_ = target;
+  if (target != PickerTarget::Window) {
+    selectedOperation_ = -1;
+    return listTargetsOf(windowText());
+  }
+  listTargetsOf(windowText());
+  if (!windows_.empty()) selectedWindow_ = 0;
+  return {PickerList::Windows, windows_.size() >= 2};
+}
+
+void PickerModel::chooseOperation(int index) {
+  if (operationsEnabled_) selectedOperation_ = inRange(index, windowOpTable().size()) ? index : -1;
+}
+
+void PickerModel::chooseMenu(int index) { selectedMenu_ = inRange(index, menus_.size()) ? index : -1; }
+
+void PickerModel::chooseButton(int index) { selectedButton_ = inRange(index, buttons_.size()) ? index : -1; }
+
+std::variant<Chore, PickerRefusal> PickerModel::accept() const {
+  Chore chore = chore_;
+  chore.wndMsg = target_ == PickerTarget::Window ? kSysCommandMessage : kCommandMessage;
+  const bool operationChosen = target_ == PickerTarget::Window && inRange(selectedOperation_, windowOpTable().size());
+  if (operationChosen) chore.notifyCode = windowOpTable()[static_cast<std::size_t>(selectedOperation_)].value;
+  if (inRange(selectedApplication_, applications_.size())) {
+    chore.procName = applications_[static_cast<std::size_t>(selectedApplication_)];
+  }
+  TitleAndClass window = splitWindowText(windowText());
+  chore.mainWndTxt = std::move(window.title);
+  chore.mainWndCls = std::move(window.className);
+
+  switch (target_) {
+    case PickerTarget::Menu:
+      chore.notifyCode = 0;
+      if (inRange(selectedMenu_, menus_.size()) && !menus_[static_cast<std::size_t>(selectedMenu_)].path.empty()) {
+        chore.menuOption = menus_[static_cast<std::size_t>(selectedMenu_)].path;
+        chore.menuID = menus_[static_cast<std::size_t>(selectedMenu_)].menuID;
+      }
+      chore.ctrlWndTxt.clear();
+      break;
+    case PickerTarget::Button: {
+      chore.notifyCode = 0;
+      TitleAndClass button =
+          splitWindowText(inRange(selectedButton_, buttons_.size()) ? buttons_[static_cast<std::size_t>(selectedButton_)]
+                                                                    : std::u16string());
+      chore.ctrlWndTxt = std::move(button.title);
+      chore.ctrlWndCls = std::move(button.className);
+      chore.menuID = 0;
+      // A menu left from an earlier pick would come back as the target
+      // the next time the picker opens.
+      chore.menuOption.clear();
+      break;
+    }
+    case PickerTarget::Window:
+      chore.menuID = 0;
+      chore.ctrlWndTxt.clear();
+      chore.menuOption.clear();
+      break;
+  }
+  (mode_.windowSelection ? chore.stepPartialMatch : chore.partialMatch) = partial_;
+
+  if (operationChosen && chore.notifyCode == WINOP_POSITION) {
+    std::variant<WindowPosition, PickerRefusal> place = currentPlace(chore);
+    if (auto* refusal = std::get_if<PickerRefusal>(&place)) return std::move(*refusal);
+    chore.winPos = std::get<WindowPosition>(place);
+  }
+  return chore;
+}
+
+bool PickerModel::offered(const WindowInfo& window) {
+  return window.moduleBaseName.find(kOwnModule) == std::u16string::npos &&
+         window.text.find(kDesktopWindow) == std::u16string::npos && window.className != kTooltipClass;
+}
+
+const WindowInfo* PickerModel::findWindow(std::u16string_view combined) const {
+  const std::u16string* application =
+      inRange(selectedApplication_, applications_.size()) ? &applications_[static_cast<std::size_t>(selectedApplication_)]
+                                                          : nullptr;
+  // Two programs may show the same title and class: the chosen one's first.
+  const WindowInfo* anyProgram = nullptr;
+  for (const WindowInfo& window : enumerated_) {
+    if (!offered(window) || combinedWindowText(window.text, window.className) != combined) continue;
+    if (!application || window.moduleBaseName == *application) return &window;
+    if (!anyProgram) anyProgram = &window;
+  }
+  return anyProgram;
+}
+
+PickerFocus PickerModel::listTargetsOf(std::u16string_view combined) {
+  menus_.clear();
+  buttons_.clear();
+  selectedMenu_ = selectedButton_ = -1;
+  const WindowInfo* window = findWindow(combined);
+  if (!window || target_ == PickerTarget::Window) return {};
+  if (target_ == PickerTarget::Menu) {
+    for (const MenuLeaf& leaf : listMenuItems(context_.desktop, context_.accessibility, window->window)) {
+      menus_.push_back({leaf.path, leaf.commandId ? static_cast<std::int32_t>(*leaf.commandId) : kMenuIdAccessible});
+    }
+    return selectFirst(selectedMenu_, menus_.size(), PickerList::Menus, 2);
+  }
+  for (const WindowInfo& child : context_.desktop.childWindows(window->window)) {
+    if (equalsIgnoreAsciiCase(child.className, kButtonClass)) {
+      addOnce(buttons_, combinedWindowText(child.text, child.className));
+    }
+  }
+  return selectFirst(selectedButton_, buttons_.size(), PickerList::Buttons, 2);
+}
+
+std::variant<WindowPosition, PickerRefusal> PickerModel::currentPlace(const Chore& chore) const {
+  const PickerRefusal notFound{
+      formatText(u"Window belonging to \"%s\" was not found.\nEither Cancel out or run the program.", chore.procName),
+      {}};
+  WindowTarget main{chore.mainWndTxt, chore.mainWndCls};
+  WindowTarget noControl;
+  if (!findTargetWindow(context_.desktop, main, noControl, partial_)) return notFound;
+  if (context_.windows.isMinimized(main.window)) {
+    return PickerRefusal{formatText(u"Window belonging to \"%s\" is minimized.\nEither use Minimize or size it "
+                                    u"properly for Position.",
+                                    chore.procName),
+                         {PickerList::Operations, true}};
+  }
+  // Gone between finding it and reading its place.
+  const std::optional<ScreenRect> rect = context_.windows.windowRect(main.window);
+  if (!rect) return notFound;
+  return WindowPosition{rect->left, rect->top, rect->right, rect->bottom};
+}
+
+}  // namespace tolvane
