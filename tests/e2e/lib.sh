@@ -281,3 +281,11 @@ e2e_type_into() {  # caption id text
   xdotool key --clearmodifiers Home shift+End BackSpace
   xdotool type --delay 30 -- "$3"
 }
+
+# Waits for a message box, checks its text and closes it with OK.
+e2e_expect_box() {  # caption text what
+  local shown
+  shown="$(e2e_probe message "$1" 5)" || e2e_fail "$3: no message box \"$1\""
+  [ "$shown" = "$2" ] || e2e_fail "$3: the box says '$shown'"
+  e2e_probe answer "$1" 1 || e2e_fail "$3: could not close the box"
+}

@@ -18,25 +18,32 @@ bool isWizardName(std::u16string_view name) { return name.starts_with(u"_Wiz+");
 // Editors suspend the hot keys, which exist once start-up is through.
 bool CTolvaneDlg::canOpenEditor() const { return canOpenDialog() && core_->hotKeys() != nullptr; }
 
+// A list under way is only stopped, not edited or scheduled.
 bool CTolvaneDlg::canEditSelectedList() const {
-  const TreeItemInfo selected = tree_.selected();
-  return canOpenEditor() && selected.kind == TreeItemKind::List && !isWizardName(selected.name);
+  return canScheduleSelectedList() && !isWizardName(tree_.selected().name);
 }
 
 bool CTolvaneDlg::canScheduleSelectedList() const {
-  return canOpenEditor() && tree_.selected().kind == TreeItemKind::List;
+  return canOpenEditor() && tree_.selected().kind == TreeItemKind::List && !isSelectedListRunning();
 }
 
+// A list's schedule can change in its editor too: the scheduler looks
+// again, or a list scheduled there would wait for some later wake-up that
+// may never come.
 void CTolvaneDlg::createChoreList() {
   EditorSession session(*core_);
-  if (auto list = editChoreList(hwnd(), session.context(), nullptr)) store_.addChoreList(*list);
+  const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), nullptr);
+  if (!list) return;
+  store_.addChoreList(*list);
+  core_->wakeScheduler();
 }
 
 void CTolvaneDlg::editSelectedList() {
   const std::u16string name = tree_.selected().name;
   EditorSession session(*core_);
   const ChoreList existing = core_->library().copyChoreList(name);
-  if (auto list = editChoreList(hwnd(), session.context(), &existing)) store_.replaceChoreList(name, *list);
+  const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), &existing);
+  if (list && store_.replaceChoreList(name, *list)) core_->wakeScheduler();
 }
 
 void CTolvaneDlg::scheduleSelectedList() {
