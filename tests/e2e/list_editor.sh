@@ -1,7 +1,8 @@
 #!/bin/bash
 # A user builds a chore list in the editor: a "Do nothing" step that waits
 # "Delay in seconds" (a letter in the delay is refused first), then a step
-# that waits until a file is created, picked in the open-file dialog; gives
+# whose window completion is picked from the running Notepad but which then
+# waits until a file is created, picked in the open-file dialog; gives
 # the list a hot key, presses it, creates the file and sees the list
 # complete. The list is in the chore-list file after exit.
 source "$(dirname "$0")/lib.sh"
@@ -14,6 +15,8 @@ echo "<ChoreLists/>" | runner_utf16 "$E2E_PROGRAM/_TolvaneChoreLists.xml"
 signal="$E2E_WORK/signal.txt"
 e2e_set_setting promptSave 0
 hk_start
+wine notepad </dev/null >/dev/null 2>&1 &
+e2e_wait_dialog "Untitled - Notepad" 20
 
 editor="Create a new chore list"
 wait_steps() {  # expected items of "Chores in list:"
@@ -32,8 +35,8 @@ e2e_wait_activity_line "Hotkey processing: DISABLED" 1
 xdotool key Home
 e2e_click_control "$editor" 1048
 wait_steps "Pause [selected]"
-e2e_click_control "$editor" 1046
-xdotool key D Return
+# ">>" leaves the focus in "Chores in list:"; the completion type is next.
+xdotool key Tab D
 e2e_wait_control_text "$editor" 1046 "Delay in seconds"
 e2e_type_into "$editor" 1047 "2a"
 e2e_type_into "$editor" 1044 "Morning run"
@@ -48,8 +51,16 @@ e2e_click_control "$editor" 1034
 xdotool key End
 e2e_click_control "$editor" 1048
 wait_steps $'Pause\nWatch [selected]'
-e2e_click_control "$editor" 1046
-xdotool key F Return
+# A window completion is picked with the picker, among the programs
+# running; the user then thinks better of it and waits for a file.
+xdotool key Tab W
+e2e_wait_dialog "Select a window"
+e2e_wait_control_text "Select a window" 1051 "Untitled - Notepad[class]Notepad"
+e2e_click_control "Select a window" 1
+e2e_wait_dialog_gone "Select a window"
+e2e_wait_control_text "$editor" 1047 "Untitled - Notepad"
+e2e_click_control "$editor" 1035
+xdotool key Tab F
 e2e_wait_dialog "Select a file for a chore completion event:"
 xdotool type --delay 30 -- "$(e2e_winpath "$signal")"
 xdotool key Return
@@ -68,6 +79,7 @@ e2e_wait_activity_line "Chore list: Morning run, waiting for FILE_CREATED:" 1 10
 echo done >"$signal"
 e2e_wait_activity_line "Chore list: Morning run completed." 1 10
 
+wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
 e2e_exit_tolvane
 lists="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChoreLists.xml" | tr -d '\r')"
 ctrl_alt_l=$(((6 << 16) | 0x4C))
