@@ -49,7 +49,10 @@ StepChange ChoreListEditor::show(int index) {
   current_ = index;
   scratch_ = Chore{};
   pickPending_ = true;
-  if (index < 0) return {{}, -1, emptyStep()};
+  if (index < 0 || index >= static_cast<int>(working_.steps.size())) {
+    current_ = -1;
+    return {{}, -1, emptyStep()};
+  }
   const Chore& step = working_.steps[static_cast<std::size_t>(index)];
   // A step shown starts with its own window; a pick made for the step
   // shown before never lands on this one.
