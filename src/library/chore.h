@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "library/chore_types.h"
@@ -86,5 +87,9 @@ struct Chore {
   // Stored fields only: run-time fields do not take part.
   friend bool operator==(const Chore& a, const Chore& b);
 };
+
+// Chores and lists the wizard made ("_Wiz+..."): the tree neither renames
+// them nor opens them in the editors.
+inline bool isWizardName(std::u16string_view name) { return name.starts_with(u"_Wiz+"); }
 
 }  // namespace tolvane

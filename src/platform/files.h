@@ -6,8 +6,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane {
+
+// One entry of a folder listing.
+struct FolderEntry {
+  std::u16string name;
+  bool isFolder = false;
+  // Hidden or system entries, which lists for the user leave out.
+  bool isHidden = false;
+
+  friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
+};
 
 // The platform's code for a file that is not there (ERROR_FILE_NOT_FOUND).
 constexpr std::uint32_t kFileNotFoundError = 2;
@@ -31,6 +42,10 @@ class Files {
   // Copies `from` over `to`; 0 on success, else the platform's error code
   // (kFileNotFoundError when `from` is missing).
   virtual std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) = 0;
+
+  // The entries of a folder, without "." and "..", in no promised order;
+  // none when the folder cannot be listed.
+  virtual std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const = 0;
 };
 
 }  // namespace tolvane

@@ -14,6 +14,14 @@ enum class RegistryRoot { CurrentUser, LocalMachine, ClassesRoot };
 
 enum class KeyCreation { CreateIfMissing, OnlyIfExists };
 
+// A string value with its environment variables expanded.
+struct ExpandedValue {
+  // None when the key or the value is missing or not a string.
+  std::optional<std::u16string> value;
+  // The platform's code when the key could not be opened; 0 when it could.
+  std::uint32_t keyError = 0;
+};
+
 class Registry {
  public:
   virtual ~Registry() = default;
@@ -38,6 +46,10 @@ class Registry {
 
   // Deleting a value that is not there counts as success.
   virtual bool deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) = 0;
+
+  // A REG_SZ or REG_EXPAND_SZ value with "%NAME%" replaced by the
+  // process's environment, as the shell's folders are kept.
+  virtual ExpandedValue readExpandedString(RegistryRoot root, std::u16string_view key, std::u16string_view name) = 0;
 };
 
 }  // namespace tolvane

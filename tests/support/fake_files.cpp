@@ -31,6 +31,21 @@ std::uint32_t FakeFiles::copyFile(std::u16string_view from, std::u16string_view 
   return 0;
 }
 
+std::optional<std::vector<FolderEntry>> FakeFiles::folderEntries(std::u16string_view folder) const {
+  if (!folderExists(folder)) return std::nullopt;
+  const std::u16string prefix = std::u16string(folder) + u"\\";
+  std::vector<FolderEntry> entries;
+  const auto addChild = [&](const std::u16string& path, bool isFolder) {
+    if (path.size() <= prefix.size() || path.compare(0, prefix.size(), prefix) != 0) return;
+    const std::u16string name = path.substr(prefix.size());
+    if (name.find(u'\\') != std::u16string::npos) return;
+    entries.push_back({name, isFolder, hidden_.count(path) != 0});
+  };
+  for (const auto& [path, bytes] : files_) addChild(path, false);
+  for (const auto& path : folders_) addChild(path, true);
+  return entries;
+}
+
 void FakeFiles::put(std::u16string_view path, std::string bytes) { files_[std::u16string(path)] = std::move(bytes); }
 
 void FakeFiles::putText(std::u16string_view path, std::u16string_view text) { put(path, toFileBytes(text)); }

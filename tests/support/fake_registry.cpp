@@ -54,6 +54,27 @@ bool FakeRegistry::deleteValue(RegistryRoot root, std::u16string_view key, std::
   return true;
 }
 
+ExpandedValue FakeRegistry::readExpandedString(RegistryRoot root, std::u16string_view key,
+                                               std::u16string_view name) {
+  if (!keyExists(root, key)) return {std::nullopt, 2};
+  const std::optional<std::u16string> raw = readString(root, key, name);
+  if (!raw) return {};
+  std::u16string expanded;
+  for (std::size_t at = 0; at < raw->size();) {
+    const std::size_t open = raw->find(u'%', at);
+    const std::size_t close = open == std::u16string::npos ? open : raw->find(u'%', open + 1);
+    if (close == std::u16string::npos) {
+      expanded += raw->substr(at);
+      break;
+    }
+    const auto variable = environment.find(raw->substr(open + 1, close - open - 1));
+    expanded += raw->substr(at, open - at);
+    expanded += variable == environment.end() ? raw->substr(open, close - open + 1) : variable->second;
+    at = close + 1;
+  }
+  return {expanded, 0};
+}
+
 void FakeRegistry::makeReadOnly(RegistryRoot root, std::u16string_view key) {
   readOnly_.insert({root, std::u16string(key)});
 }

@@ -24,6 +24,8 @@ class FakeRegistry : public Registry {
   bool writeString(RegistryRoot root, std::u16string_view key, std::u16string_view name, std::u16string_view value,
                    KeyCreation creation) override;
   bool deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) override;
+  // Expands from `environment`; a missing key fails with code 2.
+  ExpandedValue readExpandedString(RegistryRoot root, std::u16string_view key, std::u16string_view name) override;
 
   void addKey(RegistryRoot root, std::u16string_view key);
   // Strings under the key can no longer be written or deleted, as with a
@@ -31,6 +33,9 @@ class FakeRegistry : public Registry {
   void makeReadOnly(RegistryRoot root, std::u16string_view key);
   void set(RegistryRoot root, std::u16string_view key, std::u16string_view name, Value value);
   const Value* find(RegistryRoot root, std::u16string_view key, std::u16string_view name) const;
+
+  // The variables readExpandedString knows; others stay as written.
+  std::map<std::u16string, std::u16string> environment;
 
   // Value names in the order they were read or written.
   std::vector<std::u16string> reads;

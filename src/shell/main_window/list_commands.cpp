@@ -8,17 +8,11 @@
 
 namespace tolvane::win32 {
 
-namespace {
-
-// Lists the wizard keeps for itself are not edited by hand.
-bool isWizardName(std::u16string_view name) { return name.starts_with(u"_Wiz+"); }
-
-}  // namespace
-
 // Editors suspend the hot keys, which exist once start-up is through.
 bool CTolvaneDlg::canOpenEditor() const { return canOpenDialog() && core_->hotKeys() != nullptr; }
 
-// A list under way is only stopped, not edited or scheduled.
+// A list under way is only stopped, not edited or scheduled; lists the
+// wizard keeps for itself are not edited by hand.
 bool CTolvaneDlg::canEditSelectedList() const {
   return canScheduleSelectedList() && !isWizardName(tree_.selected().name);
 }

@@ -68,6 +68,9 @@ class CTolvaneDlg final : public CDialogBase {
   void runSelected();
   bool canRunSelected() const;
   bool isSelectedListRunning() const;
+  bool canEditSelectedChore() const;
+  void newChore();
+  void editSelectedChore();
   void showAbout();
   void showWindowFromTray();
 

@@ -1,5 +1,6 @@
 #include "tools/posix/posix_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -84,6 +85,22 @@ std::uint32_t PosixFiles::copyFile(std::u16string_view from, std::u16string_view
   const auto bytes = readFile(from);
   if (!bytes) return errno == ENOENT ? kFileNotFoundError : static_cast<std::uint32_t>(errno);
   return replaceFile(to, *bytes) ? 0 : static_cast<std::uint32_t>(errno == 0 ? EIO : errno);
+}
+
+std::optional<std::vector<FolderEntry>> PosixFiles::folderEntries(std::u16string_view folder) const {
+  const std::string path = toUtf8(folder);
+  DIR* listing = ::opendir(path.c_str());
+  if (!listing) return std::nullopt;
+  std::vector<FolderEntry> entries;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    const std::u16string wideName = toU16(name);
+    // Dot files are the hidden ones here.
+    entries.push_back({wideName, statIs(toU16(path + "/") + wideName, S_IFDIR), name.front() == '.'});
+  }
+  ::closedir(listing);
+  return entries;
 }
 
 }  // namespace tolvane

@@ -15,6 +15,7 @@ class PosixFiles final : public Files {
   // Error codes are the Windows ones the callers expect: 2 for a missing
   // source, else the errno value.
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
+  std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const override;
 };
 
 }  // namespace tolvane

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -120,6 +121,23 @@ TEST(Win32Files, CopyReportsThePlatformErrorCode) {
   EXPECT_EQ(files.readFile(source + u".backup"), "abc");
   EXPECT_EQ(files.copyFile(folder.path() + u"missing.xml", source + u".backup"), kFileNotFoundError);
   EXPECT_NE(files.copyFile(source, folder.path() + u"no such folder\\b.xml"), 0u);
+}
+
+TEST(Win32Files, FolderEntriesTellFoldersAndHiddenFiles) {
+  TempFolder folder;
+  Win32Files files;
+  ASSERT_TRUE(files.replaceFile(folder.path() + u"a.lnk", ""));
+  ASSERT_TRUE(files.replaceFile(folder.path() + u"secret.lnk", ""));
+  SetFileAttributesW(toWide(folder.path() + u"secret.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  const std::wstring tools = toWide(folder.path() + u"Tools");
+  CreateDirectoryW(tools.c_str(), nullptr);
+  std::optional<std::vector<FolderEntry>> entries = files.folderEntries(folder.path());
+  RemoveDirectoryW(tools.c_str());
+  ASSERT_TRUE(entries);
+  std::sort(entries->begin(), entries->end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+  EXPECT_EQ(*entries, (std::vector<FolderEntry>{{u"Tools", true, false}, {u"a.lnk", false, false},
+                                                {u"secret.lnk", false, true}}));
+  EXPECT_FALSE(files.folderEntries(folder.path() + u"missing"));
 }
 
 TEST(Win32KeyNames, NamesComeFromTheControlOrTheFallback) {

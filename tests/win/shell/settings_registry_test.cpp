@@ -94,5 +94,21 @@ TEST_F(SettingsInRegistry, RunEntryAndPasswordManagerKey) {
   EXPECT_TRUE(registry.keyExists(kUser, kScratchKey));
 }
 
+TEST_F(SettingsInRegistry, ExpandedStringsTakeTheEnvironmentAndAKeyThatWillNotOpenGivesItsCode) {
+  EXPECT_EQ(registry.readExpandedString(kUser, kScratchKey, u"Desktop").keyError, DWORD{ERROR_FILE_NOT_FOUND});
+  SetEnvironmentVariableW(L"TOLV_TEST_HOME", L"C:\\Users\\me");
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, toWide(kScratchKey).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  const wchar_t desktop[] = L"%TOLV_TEST_HOME%\\Desktop";
+  RegSetValueExW(key, L"Desktop", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>(desktop), sizeof(desktop));
+  RegCloseKey(key);
+  const ExpandedValue expanded = registry.readExpandedString(kUser, kScratchKey, u"Desktop");
+  EXPECT_EQ(expanded.value, u"C:\\Users\\me\\Desktop");
+  EXPECT_EQ(expanded.keyError, 0u);
+  EXPECT_FALSE(registry.readExpandedString(kUser, kScratchKey, u"Common Desktop").value);
+}
+
 }  // namespace
 }  // namespace tolvane::win32

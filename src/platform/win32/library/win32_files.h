@@ -12,6 +12,7 @@ class Win32Files final : public Files {
   std::optional<std::string> readFile(std::u16string_view path) const override;
   bool replaceFile(std::u16string_view path, std::string_view bytes) override;
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
+  std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const override;
 };
 
 }  // namespace tolvane::win32

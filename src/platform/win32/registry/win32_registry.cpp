@@ -128,4 +128,29 @@ bool Win32Registry::deleteValue(RegistryRoot root, std::u16string_view key, std:
   return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
 
+ExpandedValue Win32Registry::readExpandedString(RegistryRoot root, std::u16string_view key,
+                                                std::u16string_view name) {
+  {
+    OpenKey opened;
+    const LONG error = opened.openStatus(root, key, KEY_READ);
+    if (error != ERROR_SUCCESS) return {std::nullopt, static_cast<std::uint32_t>(error)};
+  }
+  const std::optional<std::u16string> raw = readString(root, key, name);
+  if (!raw) return {};
+  const std::wstring source = toWide(*raw);
+  // The environment may change between the size query and the expansion.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    const DWORD needed = ExpandEnvironmentStringsW(source.c_str(), nullptr, 0);
+    if (needed == 0) break;
+    std::wstring expanded(needed, L'\0');
+    const DWORD written = ExpandEnvironmentStringsW(source.c_str(), expanded.data(), needed);
+    if (written == 0) break;
+    if (written <= needed) {
+      expanded.resize(written - 1);
+      return {fromWide(expanded), 0};
+    }
+  }
+  return {raw, 0};
+}
+
 }  // namespace tolvane::win32

@@ -16,6 +16,7 @@ class Win32Registry final : public Registry {
   bool writeString(RegistryRoot root, std::u16string_view key, std::u16string_view name, std::u16string_view value,
                    KeyCreation creation) override;
   bool deleteValue(RegistryRoot root, std::u16string_view key, std::u16string_view name) override;
+  ExpandedValue readExpandedString(RegistryRoot root, std::u16string_view key, std::u16string_view name) override;
 };
 
 }  // namespace tolvane::win32

@@ -1,0 +1,317 @@
+#include "editors/chore/win32/chore_dlg.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <variant>
+
+#include "controls/dialog_base/dialog_base.h"
+#include "controls/dialog_base/form_binding.h"
+#include "controls/shell_dialogs/shell_dialogs.h"
+#include "controls/truncated_tips/truncated_tips.h"
+#include "editors/chore/chore_editor.h"
+#include "editors/chore/win32/chore_ids.h"
+#include "editors/dialog_ids.h"
+#include "editors/file_op/win32/file_op_dlg.h"
+#include "editors/picker/win32/picker_dlg.h"
+#include "platform/win32/common/wide.h"
+
+namespace tolvane::win32 {
+namespace {
+
+// Posted, so that a type list closing up has finished before a dialog opens.
+constexpr UINT kTypeChosenMessage = WM_APP + 1;
+constexpr UINT_PTR kChooseTypeTimer = 1;
+constexpr UINT_PTR kDropTypeListTimer = 2;
+constexpr UINT kOpeningDelayMs = 100;
+constexpr int kTypeListRows = 8;
+
+// The target shows what the user typed over a chosen entry, too.
+constexpr ControlBinding<ChoreForm> kFormControls[] = {
+    {.controlId = IDC_CHORE_TARGET, .text = &ChoreForm::object},
+    {.controlId = IDC_CHORE_SITE, .text = &ChoreForm::siteName},
+    {.controlId = IDC_CHORE_ARGUMENTS, .text = &ChoreForm::cmdArgs},
+    {.controlId = IDC_CHORE_INITIAL_DIR, .text = &ChoreForm::initialDir},
+    {.controlId = IDC_CHORE_NAME, .text = &ChoreForm::name},
+    {.controlId = IDC_CHORE_NEW_WINDOW, .check = &ChoreForm::newWindow},
+    {.controlId = IDC_CHORE_START_NEW, .check = &ChoreForm::startNew},
+};
+
+}  // namespace
+
+CChoreDlg::CChoreDlg(const EditorContext& context, const Chore* existing, ChoreDialogHelpers helpers)
+    : CDialogBase(GetModuleHandleW(nullptr), IDD_CHORE),
+      helpers_(std::move(helpers)),
+      editor_({context.library, context.keyNames, context.registry, context.files, context.log,
+               context.keyruneInstalled()},
+              existing) {}
+
+BOOL CChoreDlg::onInitDialog() {
+  // A key pressed alone becomes Ctrl+key: a hot key needs a modifier.
+  SendMessageW(item(IDC_CHORE_HOTKEY), HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_CONTROL, 0));
+  for (const int id : {IDC_CHORE_TARGET, IDC_CHORE_SITE, IDC_CHORE_ARGUMENTS, IDC_CHORE_INITIAL_DIR})
+    attachTruncatedTips(item(id));
+  setEnterButtons({IDC_CHORE_VIEW, IDC_CHORE_ADD, IDCANCEL, IDC_CHORE_BROWSE_TARGET, IDC_CHORE_BROWSE_DIR});
+  showOpening();
+  centreOnOwner();
+  focus(IDC_CHORE_TYPE);
+  return FALSE;
+}
+
+void CChoreDlg::showOpening() {
+  const ChoreOpening opening = editor_.opening();
+  SetWindowTextW(hwnd(), toWide(opening.caption).c_str());
+  setText(IDC_CHORE_ADD, opening.addLabel);
+  std::vector<std::u16string> typeTexts;
+  for (const ChoreTypeEntry& entry : editor_.types()) typeTexts.emplace_back(entry.name);
+  setItems(IDC_CHORE_TYPE, typeTexts);
+  SendMessageW(item(IDC_CHORE_TYPE), CB_SETMINVISIBLE, kTypeListRows, 0);
+  const ChoreForm& form = opening.form;
+  selectIndex(IDC_CHORE_TYPE, form.typeIndex);
+  handledType_ = form.typeIndex;
+  setItems(IDC_CHORE_TARGET, opening.targets);
+  if (!opening.targets.empty()) selectIndex(IDC_CHORE_TARGET, 0);
+  if (!opening.siteLabel.empty()) setText(IDC_CHORE_SITE_LABEL, opening.siteLabel);
+  showForm(*this, form, kFormControls);
+  SendMessageW(item(IDC_CHORE_HOTKEY), HKM_SETHOTKEY, form.hotKey.controlValue(), 0);
+  enableControls(opening.controls);
+  if (opening.chooseTypeSoon) {
+    SetTimer(hwnd(), kChooseTypeTimer, kOpeningDelayMs, nullptr);
+  } else if (opening.dropTypeList) {
+    // A moment after the dialog shows: dropped at once, Wine stacks the
+    // dialog over its own list.
+    SetTimer(hwnd(), kDropTypeListTimer, kOpeningDelayMs, nullptr);
+  }
+}
+
+void CChoreDlg::enableControls(const ChoreControls& controls) const {
+  enable(IDC_CHORE_VIEW, controls.view);
+  enable(IDC_CHORE_TARGET, controls.target);
+  enable(IDC_CHORE_BROWSE_TARGET, controls.targetBrowse);
+  enable(IDC_CHORE_BROWSE_DIR, controls.initialDirBrowse);
+  enable(IDC_CHORE_SITE, controls.site);
+  enable(IDC_CHORE_ARGUMENTS, controls.arguments);
+  enable(IDC_CHORE_INITIAL_DIR, controls.initialDir);
+  enable(IDC_CHORE_NEW_WINDOW, controls.newWindow);
+  enable(IDC_CHORE_START_NEW, controls.startNew);
+}
+
+INT_PTR CChoreDlg::onMessage(UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_TIMER:
+      return onTimer(wParam);
+    case kTypeChosenMessage:
+      onTypeChosen();
+      return TRUE;
+    case WM_COMMAND:
+      return onCommand(LOWORD(wParam), HIWORD(wParam));
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CChoreDlg::onCommand(int id, WORD code) {
+  if (id == IDC_CHORE_TYPE) {
+    onTypeListNotification(code);
+    return TRUE;
+  }
+  if (code != BN_CLICKED) return FALSE;
+  switch (id) {
+    case IDC_CHORE_VIEW:
+      chooseSelectedType();
+      return TRUE;
+    case IDC_CHORE_BROWSE_TARGET:
+      browseTarget();
+      return TRUE;
+    case IDC_CHORE_BROWSE_DIR:
+      browseInitialDir();
+      return TRUE;
+    case IDC_CHORE_ADD:
+      onAdd();
+      return TRUE;
+    case IDCANCEL:
+      endDialog(IDCANCEL);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+INT_PTR CChoreDlg::onTimer(UINT_PTR timer) {
+  if (timer != kChooseTypeTimer && timer != kDropTypeListTimer) return FALSE;
+  KillTimer(hwnd(), timer);
+  if (timer == kChooseTypeTimer) {
+    chooseSelectedType();
+    return TRUE;
+  }
+  // A user quicker than the timer has chosen already.
+  if (selectedIndex(IDC_CHORE_TYPE) >= 0) return TRUE;
+  focus(IDC_CHORE_TYPE);
+  dropDown(IDC_CHORE_TYPE);
+  return TRUE;
+}
+
+void CChoreDlg::dropDown(int id) const { SendMessageW(item(id), CB_SHOWDROPDOWN, TRUE, 0); }
+
+void CChoreDlg::focus(int id) const {
+  SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(id)), TRUE);
+}
+
+// A type counts as chosen when the list is closed on it: arrowing through
+// the open list must not open a browser or a picker for every type passed.
+void CChoreDlg::onTypeListNotification(WORD code) {
+  if (code == CBN_SELENDOK) typePicked_ = true;
+  if (code == CBN_SELENDCANCEL) typePicked_ = false;
+  if (code == CBN_SELCHANGE || code == CBN_SELENDOK || code == CBN_CLOSEUP)
+    PostMessageW(hwnd(), kTypeChosenMessage, 0, 0);
+}
+
+void CChoreDlg::onTypeChosen() {
+  if (SendMessageW(item(IDC_CHORE_TYPE), CB_GETDROPPEDSTATE, 0, 0)) return;
+  const int selected = selectedIndex(IDC_CHORE_TYPE);
+  if (selected < 0 || (selected == handledType_ && !typePicked_)) return;
+  typePicked_ = false;
+  handledType_ = selected;
+  chooseSelectedType();
+}
+
+void CChoreDlg::chooseSelectedType() {
+  const std::optional<TypeChoice> choice = editor_.chooseType(selectedIndex(IDC_CHORE_TYPE));
+  if (!choice) return;
+  enableControls(choice->controls);
+  if (choice->clearTargets) {
+    setItems(IDC_CHORE_TARGET, {});
+    setText(IDC_CHORE_TARGET, u"");
+  }
+  if (!choice->siteLabel.empty()) setText(IDC_CHORE_SITE_LABEL, choice->siteLabel);
+  switch (choice->followUp) {
+    case TypeFollowUp::PickWindow:
+      pickWindow(choice->windowsOperation);
+      break;
+    case TypeFollowUp::EditFileOperation:
+      if (auto operation = helpers_.editFileOperation(hwnd(), editor_.choreBeingBuilt()))
+        editor_.takeFileOperation(*operation);
+      break;
+    case TypeFollowUp::ListDesktopShortcuts:
+      listDesktopShortcuts();
+      break;
+    case TypeFollowUp::BrowseTarget:
+      browseTarget();
+      break;
+    case TypeFollowUp::FocusSite:
+      focusAndSelect(IDC_CHORE_SITE);
+      break;
+    case TypeFollowUp::None:
+      break;
+  }
+}
+
+void CChoreDlg::pickWindow(bool windowsOperation) {
+  PickerMode mode;
+  mode.windowsOperation = windowsOperation;
+  mode.firstOpen = editor_.firstPick();
+  const std::optional<Chore> picked = helpers_.pickWindowTarget(hwnd(), editor_.choreBeingBuilt(), mode);
+  if (!picked || !editor_.takeWindowTarget(*picked, text(IDC_CHORE_NAME))) return;
+  setText(IDC_CHORE_NAME, kChoreNamePrompt);
+  focusAndSelect(IDC_CHORE_NAME);
+}
+
+void CChoreDlg::listDesktopShortcuts() {
+  const std::optional<std::vector<std::u16string>> shortcuts = editor_.desktopShortcuts();
+  if (!shortcuts) return;
+  setItems(IDC_CHORE_TARGET, *shortcuts);
+  focus(IDC_CHORE_TARGET);
+  if (shortcuts->empty()) return;
+  selectIndex(IDC_CHORE_TARGET, 0);
+  if (shortcuts->size() > 1) dropDown(IDC_CHORE_TARGET);
+}
+
+void CChoreDlg::browseTarget() {
+  const BrowseRequest request = editor_.browseTarget(selectedIndex(IDC_CHORE_TYPE));
+  if (request.folder) {
+    const std::optional<ChosenFolder> folder = helpers_.shell.browseForFolder(hwnd(), request.title);
+    if (!folder) return;
+    addTarget(folder->path);
+    if (!request.namesChore) return;
+    setText(IDC_CHORE_NAME, folder->displayName);
+    focusAndSelect(IDC_CHORE_NAME);
+    return;
+  }
+  OpenFileRequest open;
+  open.title = request.title;
+  for (const auto& [label, pattern] : request.filters) open.filters.push_back({label, pattern});
+  const std::vector<std::u16string> files = helpers_.shell.openFiles(hwnd(), open);
+  if (!files.empty()) addTarget(files.front());
+}
+
+// Chosen again, a path is selected where it is rather than listed twice.
+void CChoreDlg::addTarget(const std::u16string& path) {
+  const std::vector<std::u16string> targets = items(IDC_CHORE_TARGET);
+  const auto known = std::find(targets.begin(), targets.end(), path);
+  if (known != targets.end()) {
+    selectIndex(IDC_CHORE_TARGET, static_cast<int>(known - targets.begin()));
+    return;
+  }
+  const std::wstring wide = toWide(path);
+  const LRESULT added = SendMessageW(item(IDC_CHORE_TARGET), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  selectIndex(IDC_CHORE_TARGET, static_cast<int>(added));
+}
+
+void CChoreDlg::browseInitialDir() {
+  const BrowseRequest request = ChoreEditor::browseInitialDir();
+  const std::optional<ChosenFolder> folder = helpers_.shell.browseForFolder(hwnd(), request.title);
+  if (!folder) return;
+  setText(IDC_CHORE_INITIAL_DIR, folder->path);
+  focusAndSelect(IDC_CHORE_INITIAL_DIR);
+}
+
+HotKeyCode CChoreDlg::hotKey() const {
+  const auto value = static_cast<WORD>(SendMessageW(item(IDC_CHORE_HOTKEY), HKM_GETHOTKEY, 0, 0));
+  return {LOBYTE(value), HIBYTE(value)};
+}
+
+ChoreForm CChoreDlg::formFromControls() const {
+  ChoreForm form;
+  form.typeIndex = selectedIndex(IDC_CHORE_TYPE);
+  readForm(*this, form, kFormControls);
+  form.hotKey = hotKey();
+  return form;
+}
+
+void CChoreDlg::onAdd() {
+  ChoreSubmission submission = editor_.submit(formFromControls());
+  if (const auto* refusal = std::get_if<ChoreRefusal>(&submission)) {
+    showRefusal(*refusal);
+    return;
+  }
+  result_ = std::move(std::get<Chore>(submission));
+  endDialog(kChoreStoredResult);
+}
+
+void CChoreDlg::showRefusal(const ChoreRefusal& refusal) {
+  if (!refusal.message.empty()) MessageBoxW(hwnd(), toWide(refusal.message).c_str(), L"Tolvane", MB_OK | MB_ICONWARNING);
+  if (!refusal.cue.empty()) setText(refusal.control, refusal.cue);
+  if (refusal.clearHotKey) SendMessageW(item(IDC_CHORE_HOTKEY), HKM_SETHOTKEY, 0, 0);
+  if (refusal.control == IDC_CHORE_TYPE || refusal.control == IDC_CHORE_HOTKEY) {
+    focus(refusal.control);
+  } else {
+    focusAndSelect(refusal.control);
+  }
+  if (refusal.dropDown) dropDown(refusal.control);
+}
+
+std::optional<Chore> editChore(HWND parent, const EditorContext& context, const Chore* existing) {
+  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_HOTKEY_CLASS};
+  InitCommonControlsEx(&classes);
+  ChoreDialogHelpers helpers{
+      systemShellDialogs(),
+      [&context](HWND owner, const Chore& chore, PickerMode mode) {
+        return pickWindowTarget(owner, context, chore, mode);
+      },
+      [&context](HWND owner, const Chore& chore) { return editFileOperation(owner, context, chore); }};
+  CChoreDlg dialog(context, existing, std::move(helpers));
+  if (dialog.runModal(parent) != kChoreStoredResult) return std::nullopt;
+  return dialog.result();
+}
+
+}  // namespace tolvane::win32

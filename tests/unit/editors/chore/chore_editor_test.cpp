@@ -1,0 +1,287 @@
+#include "editors/chore/chore_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "editors/chore/win32/chore_ids.h"
+#include "support/fake_files.h"
+#include "support/fake_key_names.h"
+#include "support/fake_registry.h"
+#include "support/library_builders.h"
+#include "support/recording_log_sink.h"
+
+namespace tolvane {
+namespace {
+
+using test::makeChore;
+using test::makeList;
+
+constexpr HotKeyCode kCtrlAltK{'K', kHotKeyControl | kHotKeyAlt};
+constexpr int kDoNothing = 8;
+constexpr int kSurf = 10;
+
+class ChoreEditorTest : public ::testing::Test {
+ protected:
+  ChoreEditorTest() {
+    Chore docs = makeChore(u"Docs", CHORE_OPEN);
+    docs.hotKey = {'D', kHotKeyControl};
+    library.appendChore(docs);
+    ChoreList evening = makeList(u"Evening");
+    evening.hotKey = kCtrlAltK;
+    library.appendChoreList(evening);
+  }
+
+  ChoreEditor editor(const Chore* existing = nullptr, bool keyrune = true) {
+    return ChoreEditor({queries, keyNames, registry, files, log, keyrune}, existing);
+  }
+
+  static ChoreForm form(int typeIndex, std::u16string name, HotKeyCode hotKey = {}) {
+    ChoreForm form;
+    form.typeIndex = typeIndex;
+    form.name = std::move(name);
+    form.hotKey = hotKey;
+    return form;
+  }
+
+  ChoreLibrary library;
+  LibraryQueries queries{library};
+  test::FakeKeyNames keyNames;
+  test::FakeRegistry registry;
+  test::FakeFiles files;
+  test::RecordingLogSink log;
+};
+
+ChoreControls enabled(std::initializer_list<bool ChoreControls::*> fields) {
+  ChoreControls controls;
+  for (bool ChoreControls::*field : fields) controls.*field = true;
+  return controls;
+}
+
+using C = ChoreControls;
+
+// What a program or shortcut to run takes.
+ChoreControls programControls() {
+  return enabled({&C::target, &C::targetBrowse, &C::initialDirBrowse, &C::arguments, &C::initialDir, &C::startNew});
+}
+
+std::string describe(const ChoreSubmission& result) {
+  if (const Chore* chore = std::get_if<Chore>(&result)) return "stored " + toUtf8(chore->name);
+  const ChoreRefusal& refusal = std::get<ChoreRefusal>(result);
+  return "refused " + std::to_string(refusal.control) + " message=" + toUtf8(refusal.message) +
+         " cue=" + toUtf8(refusal.cue) + (refusal.dropDown ? " drop" : "") + (refusal.clearHotKey ? " clear" : "");
+}
+
+TEST_F(ChoreEditorTest, OffersTenTypesOrTwelveWithKeyruneTheirTextBeingTheVerb) {
+  EXPECT_EQ(editor(nullptr, false).types().size(), 10u);
+  const ChoreEditor withKeyrune = editor(nullptr, true);
+  ASSERT_EQ(withKeyrune.types().size(), 12u);
+  EXPECT_EQ(withKeyrune.types()[11].name, u"Logon to a web site");
+  const auto stored = std::get<Chore>(withKeyrune.submit(form(4, u"Desk")));
+  EXPECT_EQ(stored.verb, u"Run a desktop shortcut");
+  EXPECT_EQ(stored.type, CHORE_RUN);
+}
+
+TEST_F(ChoreEditorTest, AddChecksRunInOrderAndEachRefusalPutsTheUserOnItsControl) {
+  const std::string nameUsed = "message=Chore name: \"Docs\" is already used.";
+  struct Case {
+    ChoreForm form;
+    std::string expected;
+  };
+  ChoreForm siteAndNameMissing = form(kSurf, u"");
+  ChoreForm clipboardPrompt = form(9, u"Clip");
+  clipboardPrompt.siteName = kClipboardPrompt;
+  ChoreForm withSite = form(kSurf, u"Surf", kCtrlAltK);
+  withSite.siteName = u"bank";
+  const Case cases[] = {
+      {form(-1, u"X"), "refused 1017 message= cue= drop"},
+      {siteAndNameMissing, "refused 1030 message= cue=Enter a site name."},
+      {clipboardPrompt, "refused 1030 message= cue=Enter clipboard text to write."},
+      {form(kDoNothing, u""), "refused 1033 message= cue=Enter a chore name."},
+      {form(kDoNothing, u"Enter a chore name."), "refused 1033 message= cue=Enter a chore name."},
+      {form(kDoNothing, u"Docs", kCtrlAltK), "refused 1033 " + nameUsed + " cue="},
+      {form(kDoNothing, u"Evening"), "refused 1033 message=Chore name: \"Evening\" is already used. cue="},
+      {form(kDoNothing, u"docs"), "stored docs"},
+      {withSite, "refused 1027 message=Hotkey: Ctrl + Alt + K is already used by \"Evening\". cue= clear"},
+      {form(kDoNothing, u"Mine", {'D', kHotKeyControl}),
+       "refused 1027 message=Hotkey: Ctrl + D is already used by \"Docs\". cue= clear"},
+      {form(kDoNothing, u"Mine", {kVirtualKeyRight, kHotKeyControl | kHotKeyShift | kHotKeyExtended}),
+       "refused 1027 message=Hotkey: Ctrl + Shift + Right is already used by \"Tolvane\". cue= clear"},
+      {form(kDoNothing, u"Mine", {kVirtualKeyRight, kHotKeyControl | kHotKeyShift | kHotKeyAlt}),
+       "refused 1027 message=Hotkey: Ctrl + Shift + Alt + Right is already used by \"Tolvane\". cue= clear"},
+      {form(kDoNothing, u"Mine", {0, kHotKeyControl}), "stored Mine"},
+  };
+  const ChoreEditor creating = editor();
+  for (const Case& c : cases) EXPECT_EQ(describe(creating.submit(c.form)), c.expected) << toUtf8(c.form.name);
+}
+
+TEST_F(ChoreEditorTest, ANewChoreTakesTheFormThePickerAndTheFileOperationWithParametersAndStepFieldsCleared) {
+  ChoreEditor creating = editor();
+  EXPECT_EQ(creating.choreBeingBuilt().wndMsg, 273);
+  EXPECT_TRUE(creating.firstPick());
+  Chore picked = test::fullChore(u"ignored");
+  picked.compType = DELAY;
+  EXPECT_TRUE(creating.takeWindowTarget(picked, u""));
+  EXPECT_FALSE(creating.firstPick());
+  EXPECT_TRUE(creating.takeWindowTarget(picked, kChoreNamePrompt));
+  EXPECT_FALSE(creating.takeWindowTarget(picked, u"Typed"));
+  creating.takeFileOperation(picked.fileOp);
+
+  ChoreForm filled = form(3, u"Run it", {'R', kHotKeyAlt});
+  filled.object = u"C:\\app.exe";
+  filled.cmdArgs = u"/x";
+  filled.siteName = u"not read for a program";
+  filled.startNew = filled.newWindow = true;
+  const Chore stored = std::get<Chore>(creating.submit(filled));
+  EXPECT_EQ(stored.object, u"C:\\app.exe");
+  EXPECT_EQ(stored.cmdArgs, u"/x");
+  EXPECT_EQ(stored.siteName, u"");
+  EXPECT_TRUE(stored.startNew);
+  EXPECT_EQ(stored.newWindow, 1);
+  EXPECT_EQ(stored.hotKey, (HotKeyCode{'R', kHotKeyAlt}));
+  EXPECT_EQ(stored.menuOption, picked.menuOption);
+  EXPECT_EQ(stored.winPos, picked.winPos);
+  EXPECT_EQ(stored.keyRepeat, picked.keyRepeat);
+  EXPECT_EQ(stored.fileOp, picked.fileOp);
+  EXPECT_EQ(stored.wParam, 0);
+  EXPECT_EQ(stored.lParam, 0);
+  EXPECT_EQ(stored.compType, COMP_NONE);
+}
+
+TEST_F(ChoreEditorTest, AnEditedChoreKeepsItsOwnNameAndHotKeyAndWhatItsSubDialogsGaveIt) {
+  Chore menu = test::fullChore(u"Menu");
+  menu.type = CHORE_WNDMSG;
+  menu.verb = u"send a MENU";
+  menu.hotKey = kCtrlAltK;  // also the list's: an unchanged key is not checked
+  menu.compType = DELAY;
+  library.appendChore(menu);
+  ChoreEditor editing = editor(&menu);
+  const ChoreOpening opening = editing.opening();
+  EXPECT_EQ(opening.caption, u"Edit a chore");
+  EXPECT_EQ(opening.addLabel, u"Save");
+  EXPECT_EQ(opening.form.typeIndex, 6);
+  EXPECT_TRUE(opening.chooseTypeSoon);
+  EXPECT_FALSE(opening.dropTypeList);
+
+  Chore picked = menu;
+  picked.menuOption = u"File\\New";
+  picked.name = u"not taken";
+  EXPECT_FALSE(editing.takeWindowTarget(picked, u""));
+  EXPECT_EQ(editing.choreBeingBuilt().menuOption, u"File\\New");
+
+  ChoreForm same = opening.form;
+  same.cmdArgs = u"not read for a menu command";
+  const Chore saved = std::get<Chore>(editing.submit(same));
+  EXPECT_EQ(saved.name, u"Menu");
+  EXPECT_EQ(saved.verb, u"Send a menu or button command");
+  EXPECT_EQ(saved.menuOption, u"File\\New");
+  EXPECT_EQ(saved.fileOp, menu.fileOp);
+  EXPECT_EQ(saved.cmdArgs, u"");
+  EXPECT_EQ(saved.compType, COMP_NONE);
+  EXPECT_EQ(saved.wParam, 0);
+
+  EXPECT_EQ(describe(editing.submit(form(6, u"Docs", {'D', kHotKeyControl}))),
+            "refused 1033 message=Chore name: \"Docs\" is already used. cue=");
+  EXPECT_EQ(describe(editing.submit(form(6, u"Menu", {'D', kHotKeyControl}))),
+            "refused 1027 message=Hotkey: Ctrl + D is already used by \"Docs\". cue= clear");
+  EXPECT_EQ(describe(editing.submit(form(6, u"Renamed", kCtrlAltK))), "stored Renamed");
+}
+
+TEST_F(ChoreEditorTest, OpeningShowsTheChoreAndEnablesWhatItsTypeUses) {
+  struct Case {
+    Chore chore;
+    bool keyrune;
+    int typeIndex;
+    ChoreControls controls;
+    std::u16string siteLabel;
+  };
+  Chore shortcut = makeChore(u"Shortcut", CHORE_RUN);
+  shortcut.verb = u"Run a desktop shortcut";
+  Chore clipboard = makeChore(u"Clip", CHORE_CLIPBOARD);
+  Chore verbless = makeChore(u"Files", CHORE_FILEOP);
+  verbless.verb.clear();
+  const ChoreControls fresh = enabled({&C::target, &C::targetBrowse, &C::initialDirBrowse});
+  const Case cases[] = {
+      {shortcut, false, 4, programControls(), u""},
+      {clipboard, false, 9, enabled({&C::site}), u"Clipboard:"},
+      {makeChore(u"Surf", CHORE_SURF), false, -1, enabled({&C::site}), u""},
+      {makeChore(u"Surf", CHORE_SURF), true, 10, enabled({&C::site}), u""},
+      {test::exploreChore(u"Home", u"C:\\Home"), false, 0,
+       enabled({&C::target, &C::targetBrowse, &C::initialDirBrowse, &C::newWindow}), u""},
+      {verbless, false, 7, fresh, u""},
+  };
+  for (const Case& c : cases) {
+    const ChoreOpening opening = editor(&c.chore, c.keyrune).opening();
+    EXPECT_EQ(opening.form.typeIndex, c.typeIndex) << toUtf8(c.chore.name);
+    EXPECT_EQ(opening.controls, c.controls) << toUtf8(c.chore.name);
+    EXPECT_EQ(opening.siteLabel, c.siteLabel) << toUtf8(c.chore.name);
+  }
+  const ChoreOpening home = editor(&cases[4].chore).opening();
+  EXPECT_EQ(home.targets, std::vector<std::u16string>{u"C:\\Home"});
+  const ChoreOpening creating = editor().opening();
+  EXPECT_EQ(creating.caption, u"Create a new chore");
+  EXPECT_TRUE(creating.dropTypeList);
+  EXPECT_EQ(creating.controls, fresh);
+}
+
+TEST_F(ChoreEditorTest, ChoosingATypeEnablesItsControlsAndOpensWhatItNeeds) {
+  struct Case {
+    int typeIndex;
+    TypeFollowUp followUp;
+    bool clearTargets;
+    ChoreControls controls;
+  };
+  const Case cases[] = {
+      {0, TypeFollowUp::BrowseTarget, false, enabled({&C::target, &C::targetBrowse, &C::newWindow})},
+      {2, TypeFollowUp::BrowseTarget, true, enabled({&C::target, &C::targetBrowse})},
+      {3, TypeFollowUp::None, false, programControls()},
+      {4, TypeFollowUp::ListDesktopShortcuts, false, programControls()},
+      {5, TypeFollowUp::PickWindow, true, enabled({&C::view})},
+      {6, TypeFollowUp::PickWindow, false, enabled({&C::view})},
+      {7, TypeFollowUp::EditFileOperation, false, enabled({&C::view})},
+      {kDoNothing, TypeFollowUp::None, false, {}},
+      {9, TypeFollowUp::FocusSite, false, enabled({&C::site})},
+      {11, TypeFollowUp::FocusSite, false, enabled({&C::site})},
+  };
+  const ChoreEditor creating = editor();
+  for (const Case& c : cases) {
+    const std::optional<TypeChoice> choice = creating.chooseType(c.typeIndex);
+    ASSERT_TRUE(choice) << c.typeIndex;
+    EXPECT_EQ(choice->followUp, c.followUp) << c.typeIndex;
+    EXPECT_EQ(choice->clearTargets, c.clearTargets) << c.typeIndex;
+    EXPECT_EQ(choice->controls, c.controls) << c.typeIndex;
+  }
+  EXPECT_TRUE(creating.chooseType(5)->windowsOperation);
+  EXPECT_EQ(creating.chooseType(9)->siteLabel, u"Clipboard:");
+  EXPECT_EQ(creating.chooseType(11)->siteLabel, u"Site name:");
+  EXPECT_FALSE(creating.chooseType(-1));
+}
+
+TEST_F(ChoreEditorTest, DesktopShortcutsComeFromBothDesktopsSortedPerFolderWithoutRepeats) {
+  constexpr std::u16string_view key = u"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  Chore shortcut = makeChore(u"Shortcut", CHORE_RUN);
+  shortcut.object = u"C:\\Users\\me\\Desktop\\b.lnk";
+  EXPECT_FALSE(editor(&shortcut).desktopShortcuts());
+  EXPECT_EQ(log.debugTexts(), std::vector<std::string>{"Desktop folder not found.00000002"});
+
+  registry.environment[u"USERPROFILE"] = u"C:\\Users\\me";
+  registry.set(RegistryRoot::CurrentUser, key, u"Desktop", u"%USERPROFILE%\\Desktop");
+  registry.set(RegistryRoot::LocalMachine, key, u"Common Desktop", u"C:\\Users\\Public\\Desktop");
+  for (const char16_t* folder : {u"C:\\Users\\me\\Desktop", u"C:\\Users\\me\\Desktop\\Tools",
+                                 u"C:\\Users\\me\\Desktop\\Hidden", u"C:\\Users\\Public\\Desktop"})
+    files.addFolder(folder);
+  for (const char16_t* file : {u"C:\\Users\\me\\Desktop\\b.lnk", u"C:\\Users\\me\\Desktop\\A.LNK",
+                               u"C:\\Users\\me\\Desktop\\notes.txt", u"C:\\Users\\me\\Desktop\\secret.lnk",
+                               u"C:\\Users\\me\\Desktop\\Tools\\x.lnk", u"C:\\Users\\me\\Desktop\\Hidden\\y.lnk",
+                               u"C:\\Users\\Public\\Desktop\\Shared.lnk"})
+    files.put(file, "");
+  files.hide(u"C:\\Users\\me\\Desktop\\secret.lnk");
+  files.hide(u"C:\\Users\\me\\Desktop\\Hidden");
+  EXPECT_EQ(*editor(&shortcut).desktopShortcuts(),
+            (std::vector<std::u16string>{u"C:\\Users\\me\\Desktop\\b.lnk", u"C:\\Users\\me\\Desktop\\A.LNK",
+                                         u"C:\\Users\\me\\Desktop\\Tools\\x.lnk",
+                                         u"C:\\Users\\Public\\Desktop\\Shared.lnk"}));
+  EXPECT_EQ(editor().desktopShortcuts()->front(), u"C:\\Users\\me\\Desktop\\A.LNK");
+}
+
+}  // namespace
+}  // namespace tolvane
