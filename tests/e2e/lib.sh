@@ -311,3 +311,11 @@ e2e_wait_tree_branch() {  # root "label|label|..." what [seconds]
     waited=$((waited + 1))
   done
 }
+
+# Waits for a message box, checks its text and closes it with OK.
+e2e_expect_box() {  # caption text what
+  local shown
+  shown="$(e2e_probe message "$1" 5)" || e2e_fail "$3: no message box \"$1\""
+  [ "$shown" = "$2" ] || e2e_fail "$3: the box says '$shown'"
+  e2e_probe answer "$1" 1 || e2e_fail "$3: could not close the box"
+}

@@ -30,20 +30,27 @@ void CTolvaneDlg::addCommandRows() {
       ID_TRAY_STOP_FIRST, ID_TRAY_STOP_COUNT, [this](int) { return core_->running() != nullptr; },
       [this](int index) { core_->running()->stopRunningListAt(index); });
 
-  // The chore editor: a new chore, and the selected chore or step's chore
-  // (also from the toolbar and the tree menu's Edit).
-  commands_.add(ID_FILE_NEW_CHORE,
-                {[this] { return canOpenDialog() && core_->hotKeys() != nullptr; }, [this] { newChore(); }});
+  // The chore editor: a new chore, and the selected chore or step's chore.
+  commands_.add(ID_FILE_NEW_CHORE, {[this] { return canOpenEditor(); }, [this] { newChore(); }});
   commands_.add(ID_EDIT_SELECTED_CHORE, {[this] { return canEditSelectedChore(); }, [this] { editSelectedChore(); }});
-  commands_.add(ID_EDIT_SELECTED, {[this] { return canEditSelectedChore(); }, [this] { editSelectedChore(); }});
+
+  // The chore-list editor: a new list and the selected one; the schedule
+  // editor for the selected list (also the toolbar's and the tree menu's
+  // Schedule).
+  commands_.add(ID_FILE_NEW_CHORELIST, {[this] { return canOpenEditor(); }, [this] { createChoreList(); }});
+  commands_.add(ID_EDIT_SELECTED_CHORELIST, {[this] { return canEditSelectedList(); }, [this] { editSelectedList(); }});
+  commands_.add(ID_FILE_SCHEDULE, {[this] { return canScheduleSelectedList(); }, [this] { scheduleSelectedList(); }});
+
+  // The toolbar's and the tree menu's Edit: the editor of what is selected.
+  commands_.add(ID_EDIT_SELECTED, {[this] { return canEditSelectedChore() || canEditSelectedList(); },
+                                   [this] {
+                                     if (tree_.selected().kind == TreeItemKind::List) return editSelectedList();
+                                     editSelectedChore();
+                                   }});
 
   // The chore wizard.
-  commands_.add(ID_FILE_WIZARD,
-                {[this] { return canOpenDialog() && core_->hotKeys() != nullptr; }, [this] { runWizard(); }});
-  // The other editors: chore list (32789, 32808) and schedule (32802).
-  for (const int id : {ID_FILE_NEW_CHORELIST, ID_FILE_SCHEDULE, ID_EDIT_SELECTED_CHORELIST}) {
-    commands_.add(id, {});
-  }
+  commands_.add(ID_FILE_WIZARD, {[this] { return canOpenEditor(); }, [this] { runWizard(); }});
+
   // The views: options (32785), colours (32794) and hot keys (1002).
   commands_.add(ID_VIEW_OPTIONS, {[this] { return canOpenDialog(); }, [this] { showOptions(); }});
   commands_.add(ID_VIEW_COLOR_OPTIONS, {[this] { return canOpenDialog(); }, [this] { showColorOptions(); }});

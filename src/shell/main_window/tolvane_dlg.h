@@ -80,6 +80,14 @@ class CTolvaneDlg final : public CDialogBase {
   // choresChanged, and the status bar's counts.
   void libraryChanged();
 
+  // The chore-list and schedule editors' commands (list_commands.cpp).
+  bool canOpenEditor() const;
+  bool canEditSelectedList() const;
+  bool canScheduleSelectedList() const;
+  void createChoreList();
+  void editSelectedList();
+  void scheduleSelectedList();
+
   // The options, colour and hot-key views (view_commands.cpp).
   // One dialog at a time: the tray can ask while another is open.
   bool canOpenDialog() const;

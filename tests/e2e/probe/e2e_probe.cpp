@@ -44,6 +44,8 @@
 //   e2e_probe count CAPTION                print how many such dialogs show
 //   e2e_probe close CAPTION                close the dialog as its close box would
 //   e2e_probe raise-dialog CAPTION         bring the dialog to the top, as a click on it does
+//   e2e_probe datetime CAPTION ID          print a date-time picker's value, YYYY-MM-DD HH:MM:SS,
+//                                          or "none" when it holds no value
 // and of the main window:
 //   e2e_probe topmost                      print 1 when the main window is topmost, else 0
 //   e2e_probe tree-color                   print the tree's background colour (0xBBGGRR, hex)
@@ -332,6 +334,21 @@ BOOL CALLBACK countDialog(HWND window, LPARAM data) {
   return TRUE;
 }
 
+void printDateTime(HWND picker) {
+  RemoteBuffer remote(picker, sizeof(SYSTEMTIME));
+  SYSTEMTIME time{};
+  if (!remote.address()) return;
+  if (SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(remote.address())) != GDT_VALID) {
+    print(L"none");
+    return;
+  }
+  remote.read(&time, sizeof(time));
+  wchar_t text[32] = {};
+  swprintf(text, 32, L"%04u-%02u-%02u %02u:%02u:%02u", time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute,
+           time.wSecond);
+  print(text);
+}
+
 std::wstring statusPane(HWND bar, RemoteBuffer& remote, int pane) {
   const std::wstring blank(kTextUnits, L'\0');
   remote.write(blank.data(), kTextUnits * sizeof(wchar_t), kTextOffset);
@@ -455,7 +472,7 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"control-text" || verb == L"checked" || verb == L"items" || verb == L"control-rect" ||
-      verb == L"enabled" || verb == L"hotkey") {
+      verb == L"enabled" || verb == L"hotkey" || verb == L"datetime") {
     HWND dialog = find(arg(2).c_str(), false);
     HWND control = dialog ? dialogControl(dialog, _wtoi(arg(3).c_str())) : nullptr;
     if (!control) return 1;
@@ -464,6 +481,7 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"items") printItems(control);
     if (verb == L"control-rect") printRect(control);
     if (verb == L"enabled") print(IsWindowEnabled(control) ? L"1" : L"0");
+    if (verb == L"datetime") printDateTime(control);
     if (verb == L"hotkey") {
       wchar_t value[8] = {};
       swprintf(value, 8, L"%04x", static_cast<unsigned>(SendMessageW(control, HKM_GETHOTKEY, 0, 0) & 0xFFFF));

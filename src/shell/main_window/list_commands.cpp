@@ -1,0 +1,50 @@
+// The main window's commands that open the chore-list and schedule
+// editors, and store what they return.
+
+#include "editors/chore_list/win32/chore_list_dlg.h"
+#include "editors/schedule/win32/schedule_dlg.h"
+#include "shell/app/editor_session.h"
+#include "shell/main_window/tolvane_dlg.h"
+
+namespace tolvane::win32 {
+
+// Editors suspend the hot keys, which exist once start-up is through.
+bool CTolvaneDlg::canOpenEditor() const { return canOpenDialog() && core_->hotKeys() != nullptr; }
+
+// A list under way is only stopped, not edited or scheduled; lists the
+// wizard keeps for itself are not edited by hand.
+bool CTolvaneDlg::canEditSelectedList() const {
+  return canScheduleSelectedList() && !isWizardName(tree_.selected().name);
+}
+
+bool CTolvaneDlg::canScheduleSelectedList() const {
+  return canOpenEditor() && tree_.selected().kind == TreeItemKind::List && !isSelectedListRunning();
+}
+
+// A list's schedule can change in its editor too: the scheduler looks
+// again, or a list scheduled there would wait for some later wake-up that
+// may never come.
+void CTolvaneDlg::createChoreList() {
+  EditorSession session(*core_);
+  const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), nullptr);
+  if (!list) return;
+  store_.addChoreList(*list);
+  core_->wakeScheduler();
+}
+
+void CTolvaneDlg::editSelectedList() {
+  const std::u16string name = tree_.selected().name;
+  EditorSession session(*core_);
+  const ChoreList existing = core_->library().copyChoreList(name);
+  const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), &existing);
+  if (list && store_.replaceChoreList(name, *list)) core_->wakeScheduler();
+}
+
+void CTolvaneDlg::scheduleSelectedList() {
+  const std::u16string name = tree_.selected().name;
+  EditorSession session(*core_);
+  const ChoreSchedule now = core_->library().copyChoreList(name).schedule;
+  if (auto schedule = editSchedule(hwnd(), session.context(), now)) store_.storeSchedule(name, *schedule);
+}
+
+}  // namespace tolvane::win32
