@@ -64,8 +64,7 @@ tree="$(e2e_probe tree)"
 e2e_expect_contains "$tree" "  Copy hello [18]
   Nap [17] selected" "the new chore right after the selected one"
 
-desktop="$(e2e_desktop_window)"
-xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$desktop"
+e2e_focus_desktop >/dev/null
 xdotool key --clearmodifiers ctrl+alt+n
 e2e_wait_activity_line "Chore done: Nap, CHORE_NOTHING."
 

@@ -55,9 +55,7 @@ hk_probe() { wine "$HK_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 # low-level hook sees them.
 hk_key() {
   local desktop
-  desktop="$(xdotool search --name 'Wine desktop' | head -1)"
-  [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
-  xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$desktop"
+  desktop="$(e2e_focus_desktop)"
   xdotool mousemove --window "$desktop" 640 700
   xdotool key --clearmodifiers "$1"
   sleep 0.3

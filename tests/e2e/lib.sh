@@ -8,7 +8,10 @@
 #   TOLVANE_EXE        Tolvane.exe           (default: <build>/src/shell/Tolvane.exe)
 #   TOLVANE_PROBE      e2e_probe.exe         (default: <build>/tests/e2e/e2e_probe.exe)
 #   TOLVANE_BHO        TolvaneBho.dll, optional
-set -euo pipefail
+set -Eeuo pipefail
+# A command that fails outside a check ends the test: say which, or the
+# log shows a failure without a reason.
+trap 'e2e_log "FAIL: line $LINENO of $(basename "${BASH_SOURCE[0]}"): $BASH_COMMAND"' ERR
 
 E2E_SOURCE_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 E2E_REPO_DIR="$(cd "$E2E_SOURCE_DIR/../.." && pwd)"
@@ -237,7 +240,18 @@ e2e_install_sample_folder() {
 # Dialogs, for the editors' tests: wait for one by its exact caption, read
 # its controls by id, and act on them as a user would, with real clicks and
 # keys into the Wine desktop. `e2e_probe controls CAPTION` lists the ids.
-e2e_desktop_window() { xdotool search --name 'Wine desktop' | head -1; }
+e2e_desktop_window() { xdotool search --name 'Wine desktop' 2>/dev/null | head -1 || true; }
+
+# Focuses the Wine desktop's X window for the mouse and keys that follow
+# and prints its id. xdotool's --sync sometimes misses the focus event
+# under load: a second, plain focus is enough then.
+e2e_focus_desktop() {
+  local desktop
+  desktop="$(e2e_desktop_window)"
+  [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
+  xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$desktop" 2>/dev/null || true
+  echo "$desktop"
+}
 
 e2e_wait_dialog() {  # caption [seconds]
   e2e_probe dialog "$1" "${2:-10}" >/dev/null || e2e_fail "dialog \"$1\" did not appear"
@@ -268,9 +282,7 @@ e2e_click_control() {  # caption id
   local desktop left top right bottom
   read -r left top right bottom <<<"$(e2e_probe control-rect "$1" "$2")"
   [ -n "$bottom" ] || e2e_fail "no control $2 in \"$1\""
-  desktop="$(e2e_desktop_window)"
-  [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
-  xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$desktop"
+  desktop="$(e2e_focus_desktop)"
   xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
 }
 
@@ -289,9 +301,7 @@ e2e_tree_click() {  # path [button] [clicks]
   local desktop left top right bottom
   read -r left top right bottom <<<"$(e2e_probe tree-item-rect "$1")"
   [ -n "$bottom" ] || e2e_fail "no tree item $1 on screen"
-  desktop="$(e2e_desktop_window)"
-  [ -n "$desktop" ] || e2e_fail "no Wine desktop window"
-  xdotool windowfocus --sync "$desktop" 2>/dev/null || xdotool windowfocus "$desktop"
+  desktop="$(e2e_focus_desktop)"
   xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) \
     click --repeat "${3:-1}" --delay 80 "${2:-1}"
 }

@@ -41,9 +41,8 @@ e2e_wait_activity_line "Chore list: Waits, waiting for WND_DESTROYED:Notepad" 1 
 wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || e2e_fail "could not close Notepad"
 e2e_wait_activity_line "Chore list: Waits, count:0, Chore #2: Noop, CompType: 2 completed." 1 30
 
-desktop="$(xdotool search --name 'Wine desktop' | head -1)"
-[ -n "$desktop" ] || e2e_fail "no Wine desktop window"
-xdotool windowfocus --sync "$desktop" mousemove --window "$desktop" 400 300
+desktop="$(e2e_focus_desktop)"
+xdotool mousemove --window "$desktop" 400 300
 # Enter presses the question box's default button, Yes.
 e2e_probe message "Tolvane: Proceed?" 20 >/dev/null || e2e_fail "no question box"
 # Another window may hold the focus: click the box's title bar first, as a

@@ -12,9 +12,7 @@ e2e_wait_started
 # The tray sits at the right end of the Wine desktop's taskbar.
 tray_x=1270
 tray_y=790
-desktop="$(xdotool search --name 'Default - Wine desktop' | head -1)"
-[ -n "$desktop" ] || e2e_fail "no Wine desktop window"
-xdotool windowfocus --sync "$desktop"
+desktop="$(e2e_focus_desktop)"
 
 open_tray_menu() {
   xdotool mousemove --window "$desktop" $tray_x $tray_y click 3

@@ -28,14 +28,12 @@ e2e_wait_main_window 40
 e2e_wait_started
 for i in 01 02 03; do e2e_wait_activity_line "Chore list: L$i started..." 1 20; done
 
-desktop="$(e2e_desktop_window)"
-[ -n "$desktop" ] || e2e_fail "no Wine desktop window"
 # Opens the tray menu with a real right-click, moves up `ups` items from its
 # last one and chooses it. The keys go to the menu as the probe posts them:
 # under Wine, keys typed right after a click on the taskbar do not reliably
 # reach the menu.
 choose_from_tray_end() {  # ups
-  xdotool windowfocus --sync "$desktop"
+  desktop="$(e2e_focus_desktop)"
   xdotool mousemove --window "$desktop" 1270 790 click 3
   e2e_probe menu 5 || e2e_fail "no tray menu"
   e2e_screenshot "$E2E_WORK/tray-menu-$1.png"

@@ -11,6 +11,7 @@
 #include "controls/truncated_tips/truncated_tips.h"
 #include "editors/chore/chore_editor.h"
 #include "editors/chore/win32/chore_ids.h"
+#include "editors/common/win32/editor_controls.h"
 #include "editors/dialog_ids.h"
 #include "editors/file_op/win32/file_op_dlg.h"
 #include "editors/picker/win32/picker_dlg.h"
@@ -48,7 +49,7 @@ CChoreDlg::CChoreDlg(const EditorContext& context, const Chore* existing, ChoreD
 
 BOOL CChoreDlg::onInitDialog() {
   // A key pressed alone becomes Ctrl+key: a hot key needs a modifier.
-  SendMessageW(item(IDC_CHORE_HOTKEY), HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_CONTROL, 0));
+  requireModifier(item(IDC_CHORE_HOTKEY));
   for (const int id : {IDC_CHORE_TARGET, IDC_CHORE_SITE, IDC_CHORE_ARGUMENTS, IDC_CHORE_INITIAL_DIR})
     attachTruncatedTips(item(id));
   setEnterButtons({IDC_CHORE_VIEW, IDC_CHORE_ADD, IDCANCEL, IDC_CHORE_BROWSE_TARGET, IDC_CHORE_BROWSE_DIR});
@@ -73,7 +74,7 @@ void CChoreDlg::showOpening() {
   if (!opening.targets.empty()) selectIndex(IDC_CHORE_TARGET, 0);
   if (!opening.siteLabel.empty()) setText(IDC_CHORE_SITE_LABEL, opening.siteLabel);
   showForm(*this, form, kFormControls);
-  SendMessageW(item(IDC_CHORE_HOTKEY), HKM_SETHOTKEY, form.hotKey.controlValue(), 0);
+  setHotKey(item(IDC_CHORE_HOTKEY), form.hotKey);
   enableControls(opening.controls);
   if (opening.chooseTypeSoon) {
     SetTimer(hwnd(), kChooseTypeTimer, kOpeningDelayMs, nullptr);
@@ -266,8 +267,7 @@ void CChoreDlg::browseInitialDir() {
 }
 
 HotKeyCode CChoreDlg::hotKey() const {
-  const auto value = static_cast<WORD>(SendMessageW(item(IDC_CHORE_HOTKEY), HKM_GETHOTKEY, 0, 0));
-  return {LOBYTE(value), HIBYTE(value)};
+  return hotKeyOf(item(IDC_CHORE_HOTKEY));
 }
 
 ChoreForm CChoreDlg::formFromControls() const {
@@ -291,7 +291,7 @@ void CChoreDlg::onAdd() {
 void CChoreDlg::showRefusal(const ChoreRefusal& refusal) {
   if (!refusal.message.empty()) MessageBoxW(hwnd(), toWide(refusal.message).c_str(), L"Tolvane", MB_OK | MB_ICONWARNING);
   if (!refusal.cue.empty()) setText(refusal.control, refusal.cue);
-  if (refusal.clearHotKey) SendMessageW(item(IDC_CHORE_HOTKEY), HKM_SETHOTKEY, 0, 0);
+  if (refusal.clearHotKey) setHotKey(item(IDC_CHORE_HOTKEY), {});
   if (refusal.control == IDC_CHORE_TYPE || refusal.control == IDC_CHORE_HOTKEY) {
     focus(refusal.control);
   } else {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editors/common/win32/editor_controls.h"
 #include "editors/dialog_ids.h"
 #include "editors/options/win32/options_ids.h"
 #include "platform/win32/common/wide.h"
@@ -33,8 +34,8 @@ BOOL CHotkeyDlg::onInitDialog() {
   fillList();
   HWND master = item(IDC_HOTKEYS_MASTER);
   // A key pressed alone becomes Ctrl and the key.
-  SendMessageW(master, HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_CONTROL, 0));
-  SendMessageW(master, HKM_SETHOTKEY, result_.masterKey.controlValue(), 0);
+  requireModifier(master);
+  setHotKey(master, result_.masterKey);
   centreOnOwner();
   return TRUE;
 }
@@ -131,7 +132,7 @@ void CHotkeyDlg::onOk() {
   if (!decision.key) {
     MessageBoxW(hwnd(), toWide(decision.refusal).c_str(), L"Tolvane", MB_OK | MB_ICONEXCLAMATION);
     HWND master = item(IDC_HOTKEYS_MASTER);
-    SendMessageW(master, HKM_SETHOTKEY, 0, 0);
+    setHotKey(master, {});
     SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(master), TRUE);
     return;
   }
@@ -142,8 +143,7 @@ void CHotkeyDlg::onOk() {
 }
 
 HotKeyCode CHotkeyDlg::masterKeyField() const {
-  const auto value = static_cast<WORD>(SendMessageW(item(IDC_HOTKEYS_MASTER), HKM_GETHOTKEY, 0, 0));
-  return {LOBYTE(value), HIBYTE(value)};
+  return hotKeyOf(item(IDC_HOTKEYS_MASTER));
 }
 
 std::optional<HotKeyViewResult> viewHotKeys(HWND parent, const EditorContext& context) {

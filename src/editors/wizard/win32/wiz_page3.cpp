@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "editors/common/win32/editor_controls.h"
 #include "editors/dialog_ids.h"
 #include "editors/wizard/win32/wizard_ids.h"
 #include "platform/win32/library/win32_prompts.h"
@@ -13,15 +14,14 @@ CWizPage3::CWizPage3(HINSTANCE instance, const EditorContext& context, std::func
 
 BOOL CWizPage3::onInitDialog() {
   // A hot key needs Ctrl or Alt: a bare key gets Ctrl, as in the chore editor.
-  SendMessageW(item(IDC_WIZ_HOTKEY), HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_CONTROL, 0));
+  requireModifier(item(IDC_WIZ_HOTKEY));
   return FALSE;
 }
 
 std::u16string CWizPage3::name() const { return text(IDC_WIZ_NAME); }
 
 HotKeyCode CWizPage3::hotKey() const {
-  const auto value = static_cast<std::uint16_t>(SendMessageW(item(IDC_WIZ_HOTKEY), HKM_GETHOTKEY, 0, 0));
-  return {static_cast<std::uint16_t>(value & 0xFF), static_cast<std::uint16_t>(value >> 8)};
+  return hotKeyOf(item(IDC_WIZ_HOTKEY));
 }
 
 bool CWizPage3::startNew() const { return isChecked(IDC_WIZ_NEW_INSTANCE); }
