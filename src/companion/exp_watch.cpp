@@ -1,8 +1,8 @@
 #include "companion/exp_watch.h"
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
-#include <algorithm>
 #include <new>
 #include <vector>
 

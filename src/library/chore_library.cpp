@@ -21,20 +21,14 @@ void ChoreLibrary::appendChore(const Chore& chore) {
   revision_.fetch_add(1, std::memory_order_release);
 }
 
-int ChoreLibrary::findChoreLocked(std::u16string_view name) const {
-  const auto& chores = contents_.chores;
-  const auto it = std::find_if(chores.begin(), chores.end(), [&](const Chore& c) { return c.name == name; });
-  return it == chores.end() ? -1 : static_cast<int>(it - chores.begin());
-}
-
 int ChoreLibrary::findChore(std::u16string_view name) const {
   std::scoped_lock lock(mutex_);
-  return findChoreLocked(name);
+  return indexOfName(contents_.chores, name);
 }
 
 Chore ChoreLibrary::copyChore(std::u16string_view name) const {
   std::scoped_lock lock(mutex_);
-  const int i = findChoreLocked(name);
+  const int i = indexOfName(contents_.chores, name);
   return i < 0 ? Chore{} : contents_.chores[static_cast<std::size_t>(i)];
 }
 
@@ -57,20 +51,14 @@ ChoreListId ChoreLibrary::appendChoreList(const ChoreList& list) {
   return contents_.lists.back().id;
 }
 
-int ChoreLibrary::findChoreListLocked(std::u16string_view name) const {
-  const auto& lists = contents_.lists;
-  const auto it = std::find_if(lists.begin(), lists.end(), [&](const ChoreList& l) { return l.name == name; });
-  return it == lists.end() ? -1 : static_cast<int>(it - lists.begin());
-}
-
 int ChoreLibrary::findChoreList(std::u16string_view name) const {
   std::scoped_lock lock(mutex_);
-  return findChoreListLocked(name);
+  return indexOfName(contents_.lists, name);
 }
 
 ChoreList ChoreLibrary::copyChoreList(std::u16string_view name) const {
   std::scoped_lock lock(mutex_);
-  const int i = findChoreListLocked(name);
+  const int i = indexOfName(contents_.lists, name);
   return i < 0 ? ChoreList{} : contents_.lists[static_cast<std::size_t>(i)];
 }
 
@@ -102,7 +90,7 @@ std::vector<std::u16string> ChoreLibrary::listsChainingTo(std::u16string_view li
 
 bool ChoreLibrary::isNameUnused(std::u16string_view name) const {
   std::scoped_lock lock(mutex_);
-  return findChoreLocked(name) < 0 && findChoreListLocked(name) < 0;
+  return indexOfName(contents_.chores, name) < 0 && indexOfName(contents_.lists, name) < 0;
 }
 
 std::optional<std::u16string> ChoreLibrary::hotKeyOwner(HotKeyCode key) const {
@@ -119,7 +107,7 @@ std::optional<std::u16string> ChoreLibrary::hotKeyOwner(HotKeyCode key) const {
 
 void ChoreLibrary::refreshSteps(std::u16string_view oldName, std::u16string_view newName) {
   std::scoped_lock lock(mutex_);
-  const int source = findChoreLocked(newName);
+  const int source = indexOfName(contents_.chores, newName);
   if (source < 0) return;
   revision_.fetch_add(1, std::memory_order_release);
   const Chore fresh = contents_.chores[static_cast<std::size_t>(source)];

@@ -7,6 +7,7 @@
 // of several records (saving, filling the tree, the hook's lookups) runs
 // inside read() or edit(), which hold the lock for the duration.
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <mutex>
@@ -24,6 +25,13 @@ struct LibraryContents {
   std::vector<Chore> chores;
   std::vector<ChoreList> lists;
 };
+
+// Index of the first record named `name`; -1 when none has it.
+template <typename Record>
+int indexOfName(const std::vector<Record>& records, std::u16string_view name) {
+  const auto it = std::find_if(records.begin(), records.end(), [&](const Record& r) { return r.name == name; });
+  return it == records.end() ? -1 : static_cast<int>(it - records.begin());
+}
 
 // Every step named `oldName` becomes a copy of `fresh`, keeping its own
 // step fields (refreshSteps, for callers that hold the lock).
@@ -99,8 +107,6 @@ class ChoreLibrary {
 
  private:
   void stampNewLists();
-  int findChoreLocked(std::u16string_view name) const;
-  int findChoreListLocked(std::u16string_view name) const;
 
   mutable std::mutex mutex_;
   LibraryContents contents_;

@@ -1,7 +1,6 @@
 #include "library/library_edits.h"
 
-#include <algorithm>
-#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace tolvane {
@@ -9,17 +8,11 @@ namespace tolvane {
 namespace {
 
 template <typename Record>
-std::ptrdiff_t findByName(const std::vector<Record>& records, std::u16string_view name) {
-  const auto it = std::find_if(records.begin(), records.end(), [&](const Record& r) { return r.name == name; });
-  return it == records.end() ? -1 : std::distance(records.begin(), it);
-}
-
-template <typename Record>
 int insertAt(std::vector<Record>& records, Record record, const InsertPlace& place) {
   std::size_t at = records.size();
   if (place.kind == InsertPlace::Kind::Top) at = 0;
   if (place.kind == InsertPlace::Kind::After) {
-    const std::ptrdiff_t found = findByName(records, place.after);
+    const int found = indexOfName(records, place.after);
     if (found >= 0) at = static_cast<std::size_t>(found) + 1;
   }
   records.insert(records.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
@@ -45,13 +38,13 @@ int insertChore(ChoreLibrary& library, const Chore& chore, const InsertPlace& pl
 
 std::optional<int> replaceChore(ChoreLibrary& library, std::u16string_view oldName, const Chore& chore) {
   return library.edit([&](LibraryContents& contents) -> std::optional<int> {
-    const std::ptrdiff_t index = findByName(contents.chores, oldName);
+    const int index = indexOfName(contents.chores, oldName);
     if (index < 0) return std::nullopt;
     Chore& stored = contents.chores[static_cast<std::size_t>(index)];
     stored = chore;
     stored.completionEvent.reset();
     refreshStepsOf(contents, oldName, stored);
-    return static_cast<int>(index);
+    return index;
   });
 }
 
@@ -63,7 +56,7 @@ int insertChoreList(ChoreLibrary& library, const ChoreList& list, const InsertPl
 
 std::optional<int> replaceChoreList(ChoreLibrary& library, std::u16string_view oldName, const ChoreList& list) {
   return library.edit([&](LibraryContents& contents) -> std::optional<int> {
-    const std::ptrdiff_t index = findByName(contents.lists, oldName);
+    const int index = indexOfName(contents.lists, oldName);
     if (index < 0) return std::nullopt;
     ChoreList& stored = contents.lists[static_cast<std::size_t>(index)];
     stored.name = list.name;
@@ -71,13 +64,13 @@ std::optional<int> replaceChoreList(ChoreLibrary& library, std::u16string_view o
     stored.steps = list.steps;
     stored.schedule = list.schedule;
     for (Chore& step : stored.steps) step.completionEvent.reset();
-    return static_cast<int>(index);
+    return index;
   });
 }
 
 bool storeSchedule(ChoreLibrary& library, std::u16string_view listName, const ChoreSchedule& schedule) {
   return library.edit([&](LibraryContents& contents) {
-    const std::ptrdiff_t index = findByName(contents.lists, listName);
+    const int index = indexOfName(contents.lists, listName);
     if (index < 0) return false;
     contents.lists[static_cast<std::size_t>(index)].schedule = schedule;
     return true;
@@ -86,7 +79,7 @@ bool storeSchedule(ChoreLibrary& library, std::u16string_view listName, const Ch
 
 bool renameChore(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName) {
   return library.edit([&](LibraryContents& contents) {
-    const std::ptrdiff_t index = findByName(contents.chores, oldName);
+    const int index = indexOfName(contents.chores, oldName);
     if (index < 0) return false;
     Chore& renamed = contents.chores[static_cast<std::size_t>(index)];
     renamed.name = std::u16string(newName);
@@ -97,7 +90,7 @@ bool renameChore(ChoreLibrary& library, std::u16string_view oldName, std::u16str
 
 bool renameChoreList(ChoreLibrary& library, std::u16string_view oldName, std::u16string_view newName) {
   return library.edit([&](LibraryContents& contents) {
-    const std::ptrdiff_t index = findByName(contents.lists, oldName);
+    const int index = indexOfName(contents.lists, oldName);
     if (index < 0) return false;
     contents.lists[static_cast<std::size_t>(index)].name = std::u16string(newName);
     return true;
@@ -106,7 +99,7 @@ bool renameChoreList(ChoreLibrary& library, std::u16string_view oldName, std::u1
 
 bool removeChore(ChoreLibrary& library, std::u16string_view name) {
   return library.edit([&](LibraryContents& contents) {
-    const std::ptrdiff_t index = findByName(contents.chores, name);
+    const int index = indexOfName(contents.chores, name);
     if (index < 0) return false;
     contents.chores.erase(contents.chores.begin() + index);
     return true;
@@ -115,7 +108,7 @@ bool removeChore(ChoreLibrary& library, std::u16string_view name) {
 
 ListRemoval removeChoreList(ChoreLibrary& library, std::u16string_view name) {
   return library.edit([&](LibraryContents& contents) {
-    const std::ptrdiff_t index = findByName(contents.lists, name);
+    const int index = indexOfName(contents.lists, name);
     if (index < 0) return ListRemoval::Missing;
     if (contents.lists[static_cast<std::size_t>(index)].inProgress) return ListRemoval::Running;
     contents.lists.erase(contents.lists.begin() + index);

@@ -30,8 +30,8 @@ namespace tolvane {
 inline constexpr std::u16string_view kExplorerWindowClass = u"ExploreWClass";
 // Every class an Explorer folder window has: with the folder pane, without
 // it (today's Windows names all its folder windows so), and Wine's.
-inline constexpr std::array<std::u16string_view, 3> kAnyExplorerWindowClass = {u"ExploreWClass", u"CabinetWClass",
-                                                                               u"ExplorerWClass"};
+inline constexpr std::array<std::u16string_view, 3> kAnyExplorerWindowClass = {
+    kExplorerWindowClass, u"CabinetWClass", u"ExplorerWClass"};
 inline constexpr std::u16string_view kExplorerProgram = u"Explorer.exe";
 inline constexpr std::u16string_view kShellOnlyNotice =
     u"Explorer does not load the Tolvane companion; folders will open through the shell.";

@@ -47,10 +47,11 @@ class HotKeyHook {
   // hotKeyProcessingEnabled: switched by the master hot key, cleared by the
   // executor while it types.
   std::atomic<bool>& processingEnabled() { return processingEnabled_; }
-  // Set while start-up runs and while editors or the hot-key view are open.
+  // The flag alone, for start-up, which holds it until its end.
   void setSuspended(bool suspended) { suspended_.store(suspended); }
-  // Suspends (or lifts the suspension) as the user sees it: the flag, the
-  // hot-key button and the activity line "Hotkey processing: ...".
+  // Suspends (or lifts the suspension) as the user sees it while an editor,
+  // the wizard or the hot-key view is open: the flag, the hot-key button and
+  // the activity line "Hotkey processing: ...".
   void suspendForDialog(bool suspend);
   bool suspended() const { return suspended_.load(); }
   void setMasterKey(HotKeyCode key) { masterKey_.store(key.packed()); }

@@ -166,17 +166,9 @@ TEST(CompanionCommands, EndOfTheCommandThreadsProcessLetsTheNextExplorerStartANe
   EXPECT_EQ(nextExplorer.ask("navs 0"), "1 window-thread C:\\users");
 }
 
-TEST(CompanionCommands, KilledCommandThreadHostIsForgottenAndANewExplorerRunsTheOnlyNewThread) {
-  const CompanionStage stage = stageCompanion(L"thread-killed");
-  ASSERT_FALSE(stage.folder.empty());
-  clearDebugLog();
-  HostProcess main(stage.mainProgram);
-  ASSERT_EQ(main.ask("bind"), "ok");
-  ASSERT_EQ(main.ask("setflag setDebugLogging 1"), "ok");
-  HostProcess first(stage.explorer);
-  ASSERT_EQ(first.ask("load"), "ok");
-  ASSERT_EQ(first.ask("waitflag isBhoUp 1 15000"), "1");
-  ASSERT_TRUE(first.kill());
+TEST_F(CompanionCommandThread, KilledCommandThreadHostIsForgottenAndANewExplorerRunsTheOnlyNewThread) {
+  ASSERT_NO_FATAL_FAILURE(start(L"thread-killed"));
+  ASSERT_TRUE(explorer->kill());
 
   // The next Explorer to attach finds the thread's process gone.
   HostProcess second(stage.explorer);
@@ -185,20 +177,20 @@ TEST(CompanionCommands, KilledCommandThreadHostIsForgottenAndANewExplorerRunsThe
   HostProcess third(stage.explorer);
   ASSERT_EQ(third.ask("load"), "ok");
   EXPECT_EQ(countOf(readDebugLog(), "cmdThread created in"), 2);
-  EXPECT_EQ(main.ask("block loadCount"), "2");
+  EXPECT_EQ(main->ask("block loadCount"), "2");
   ASSERT_EQ(second.ask("browser"), "0 00000000");
-  sendFolder(main, second, "C:\\users");
+  sendFolder(*main, second, "C:\\users");
   EXPECT_EQ(second.ask("navs 0"), "1 window-thread C:\\users");
 
   // The main program asking sees it at once; an Explorer that stayed takes
   // over with its next window.
   ASSERT_TRUE(second.kill());
-  EXPECT_EQ(main.ask("flag isBhoUp"), "0");
-  EXPECT_EQ(main.ask("block cmdThreadHandle"), "null");
-  EXPECT_EQ(main.ask("block loadCount"), "1");
+  EXPECT_EQ(main->ask("flag isBhoUp"), "0");
+  EXPECT_EQ(main->ask("block cmdThreadHandle"), "null");
+  EXPECT_EQ(main->ask("block loadCount"), "1");
   ASSERT_EQ(third.ask("browser"), "0 00000000");
   EXPECT_EQ(third.ask("waitflag isBhoUp 1 15000"), "1");
-  sendFolder(main, third, "C:\\windows");
+  sendFolder(*main, third, "C:\\windows");
   EXPECT_EQ(third.ask("navs 0"), "1 window-thread C:\\windows");
   const std::string log = readDebugLog();
   EXPECT_EQ(countOf(log, "cmdThread created in"), 3) << log;

@@ -52,6 +52,29 @@ class OpenKey {
   HKEY key_ = nullptr;
 };
 
+// A REG_SZ or REG_EXPAND_SZ value of an open key, as stored.
+std::optional<std::u16string> stringValue(HKEY key, std::u16string_view name) {
+  const std::wstring valueName = toWide(name);
+  // The value may grow between the size query and the read; ask again then.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG result = RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size);
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    // Room for a terminator the stored data may lack.
+    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
+    DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+    result = RegQueryValueExW(key, valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()), &bytes);
+    if (result == ERROR_MORE_DATA) continue;
+    if (result != ERROR_SUCCESS) return std::nullopt;
+    const std::size_t units = bytes / sizeof(wchar_t);
+    std::wstring_view text(buffer.data(), units);
+    text = text.substr(0, text.find(L'\0'));
+    return fromWide(text);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool Win32Registry::keyExists(RegistryRoot root, std::u16string_view key) {
@@ -78,26 +101,7 @@ std::optional<std::u16string> Win32Registry::readString(RegistryRoot root, std::
                                                         std::u16string_view name) {
   OpenKey opened;
   if (!opened.open(root, key, KEY_READ)) return std::nullopt;
-  const std::wstring valueName = toWide(name);
-  // The value may grow between the size query and the read; ask again then.
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    DWORD type = 0;
-    DWORD size = 0;
-    LONG result = RegQueryValueExW(opened.get(), valueName.c_str(), nullptr, &type, nullptr, &size);
-    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-    // Room for a terminator the stored data may lack.
-    std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
-    DWORD bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    result = RegQueryValueExW(opened.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
-                              &bytes);
-    if (result == ERROR_MORE_DATA) continue;
-    if (result != ERROR_SUCCESS) return std::nullopt;
-    const std::size_t units = bytes / sizeof(wchar_t);
-    std::wstring_view text(buffer.data(), units);
-    text = text.substr(0, text.find(L'\0'));
-    return fromWide(text);
-  }
-  return std::nullopt;
+  return stringValue(opened.get(), name);
 }
 
 bool Win32Registry::writeDword(RegistryRoot root, std::u16string_view key, std::u16string_view name,
@@ -130,12 +134,10 @@ bool Win32Registry::deleteValue(RegistryRoot root, std::u16string_view key, std:
 
 ExpandedValue Win32Registry::readExpandedString(RegistryRoot root, std::u16string_view key,
                                                 std::u16string_view name) {
-  {
-    OpenKey opened;
-    const LONG error = opened.openStatus(root, key, KEY_READ);
-    if (error != ERROR_SUCCESS) return {std::nullopt, static_cast<std::uint32_t>(error)};
-  }
-  const std::optional<std::u16string> raw = readString(root, key, name);
+  OpenKey opened;
+  const LONG error = opened.openStatus(root, key, KEY_READ);
+  if (error != ERROR_SUCCESS) return {std::nullopt, static_cast<std::uint32_t>(error)};
+  const std::optional<std::u16string> raw = stringValue(opened.get(), name);
   if (!raw) return {};
   const std::wstring source = toWide(*raw);
   // The environment may change between the size query and the expansion.

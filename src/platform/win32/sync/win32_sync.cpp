@@ -57,5 +57,4 @@ WaitAnyResult Win32Sync::waitAny(std::span<Event* const> events, std::uint32_t t
 
 void Win32Sync::sleep(std::uint32_t ms) { Sleep(ms); }
 
-
 }  // namespace tolvane::win32
