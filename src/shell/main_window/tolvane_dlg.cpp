@@ -114,8 +114,7 @@ void CTolvaneDlg::startUp() {
   core_->startChoreThread(hwnd(), toolbar_);
   core_->startExplorerWatch(hwnd());
   core_->installKeyboardHook();
-  SetWindowPos(hwnd(), core_->settings().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  applyAlwaysOnTop();
   addTrayIconAndGreet();
   if (HWND tips = TreeView_GetToolTips(tree_.hwnd())) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 12000);
   startOneSecondTimer();
@@ -236,6 +235,11 @@ void CTolvaneDlg::buildContextMenus() {
   AppendMenuW(treeMenu_, MF_STRING, ID_TREE_SCHEDULE, L"Schedule");
   activityMenu_ = CreatePopupMenu();
   AppendMenuW(activityMenu_, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
+}
+
+void CTolvaneDlg::applyAlwaysOnTop() {
+  SetWindowPos(hwnd(), core_->settings().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CTolvaneDlg::addTrayIconAndGreet() {
