@@ -1,8 +1,8 @@
 // The main window's command table: every menu, toolbar, tray and tree-menu
 // command, with when it can run and what it runs.
 
+#include "controls/window_text/window_text.h"
 #include "editors/wizard/win32/wizard_dlg.h"
-#include "platform/win32/common/wide.h"
 #include "shell/about/about_dlg.h"
 #include "shell/app/editor_session.h"
 #include "shell/help/help_file.h"
@@ -139,9 +139,7 @@ void CTolvaneDlg::showAbout() {
 void CTolvaneDlg::openHelpForActiveWindow() {
   HWND active = GetActiveWindow();
   if (!active) active = hwnd();
-  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(active)) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(GetWindowTextW(active, caption.data(), static_cast<int>(caption.size()))));
-  openHelp(hwnd(), helpTopicForCaption(fromWide(caption)));
+  openHelp(hwnd(), helpTopicForCaption(windowText(active)));
 }
 
 }  // namespace tolvane::win32

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/format.h"
+#include "controls/window_text/window_text.h"
 #include "library/summary_text.h"
 #include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
@@ -50,16 +51,6 @@ const wchar_t* toolbarTip(int command) {
     if (button.command == command && button.tip) return button.tip;
   }
   return nullptr;
-}
-
-int textWidth(HWND window, const std::wstring& text) {
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return size.cx;
 }
 
 }  // namespace
