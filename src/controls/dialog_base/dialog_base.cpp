@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/window_text/window_text.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -18,14 +19,16 @@ constexpr ItemMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING,  CB_GETCOUN
 constexpr ItemMessages kListMessages{LB_RESETCONTENT, LB_ADDSTRING,  LB_GETCOUNT, LB_GETTEXTLEN,
                                      LB_GETTEXT,      LB_GETCURSEL, LB_SETCURSEL};
 
-const ItemMessages& itemMessages(HWND control) {
+bool isComboBox(HWND control) {
   wchar_t className[32] = {};
   GetClassNameW(control, className, 32);
-  return _wcsicmp(className, L"ComboBox") == 0 ? kComboMessages : kListMessages;
+  return _wcsicmp(className, L"ComboBox") == 0;
 }
 
-bool isMultipleSelection(HWND list) {
-  return (GetWindowLongPtrW(list, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+const ItemMessages& itemMessages(HWND control) { return isComboBox(control) ? kComboMessages : kListMessages; }
+
+bool isMultipleSelectionList(HWND control) {
+  return !isComboBox(control) && (GetWindowLongPtrW(control, GWL_STYLE) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
 }
 
 }  // namespace
@@ -92,12 +95,7 @@ bool CDialogBase::clickFocusedEnterButton(const MSG& message) {
   return true;
 }
 
-std::u16string CDialogBase::text(int id) const {
-  HWND control = item(id);
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return fromWide(text);
-}
+std::u16string CDialogBase::text(int id) const { return windowText(item(id)); }
 
 void CDialogBase::setText(int id, std::u16string_view text) const {
   SetWindowTextW(item(id), toWide(text).c_str());
@@ -139,7 +137,7 @@ std::vector<std::u16string> CDialogBase::items(int id) const {
 int CDialogBase::selectedIndex(int id) const {
   HWND control = item(id);
   // A multiple-selection list answers LB_GETCURSEL with its caret.
-  if (&itemMessages(control) == &kListMessages && isMultipleSelection(control)) {
+  if (isMultipleSelectionList(control)) {
     const std::vector<int> selected = selectedIndices(id);
     return selected.empty() ? -1 : selected.front();
   }
@@ -149,7 +147,7 @@ int CDialogBase::selectedIndex(int id) const {
 
 void CDialogBase::selectIndex(int id, int index) const {
   HWND control = item(id);
-  if (&itemMessages(control) == &kListMessages && isMultipleSelection(control)) {
+  if (isMultipleSelectionList(control)) {
     SendMessageW(control, LB_SETSEL, FALSE, -1);
     if (index >= 0) SendMessageW(control, LB_SETSEL, TRUE, index);
     return;
@@ -171,9 +169,7 @@ void CDialogBase::focusAndSelect(int id) const {
   HWND control = item(id);
   // Through the dialog, so the default button follows the focus.
   SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-  wchar_t className[32] = {};
-  GetClassNameW(control, className, 32);
-  if (_wcsicmp(className, L"ComboBox") == 0) {
+  if (isComboBox(control)) {
     SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
   } else {
     SendMessageW(control, EM_SETSEL, 0, -1);

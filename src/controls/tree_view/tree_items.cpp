@@ -28,4 +28,20 @@ HTREEITEM findTreeChild(HWND tree, HTREEITEM parent, std::u16string_view text) {
   return nullptr;
 }
 
+HTREEITEM treeChildAt(HWND tree, HTREEITEM parent, int index) {
+  if (!parent || index < 0) return nullptr;
+  HTREEITEM child = TreeView_GetChild(tree, parent);
+  for (; child && index > 0; --index) child = TreeView_GetNextSibling(tree, child);
+  return child;
+}
+
+void setTreeItemImage(HWND tree, HTREEITEM item, int image) {
+  if (!item) return;
+  TVITEMW change{};
+  change.mask = TVIF_HANDLE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  change.hItem = item;
+  change.iImage = change.iSelectedImage = image;
+  TreeView_SetItem(tree, &change);
+}
+
 }  // namespace tolvane::win32

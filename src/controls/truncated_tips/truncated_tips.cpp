@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "controls/window_text/window_text.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -30,22 +31,6 @@ Kind kindOf(HWND window) {
   if (_wcsicmp(name.c_str(), L"Edit") == 0) return Kind::Edit;
   if (_wcsicmp(name.c_str(), L"ComboBox") == 0) return Kind::ComboField;
   return Kind::List;
-}
-
-int textWidth(HWND control, const std::wstring& text) {
-  HDC dc = GetDC(control);
-  const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, previous);
-  ReleaseDC(control, dc);
-  return size.cx;
-}
-
-std::wstring windowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 // The item under the point and its text, if any.
@@ -79,7 +64,7 @@ std::optional<std::pair<std::wstring, RECT>> shownTextAt(HWND control, POINT poi
     }
   }
   if (!PtInRect(&area, point)) return std::nullopt;
-  return std::pair{windowText(control), area};
+  return std::pair{toWide(windowText(control)), area};
 }
 
 // One tooltip per control, shown in place over the item cut short.

@@ -44,8 +44,7 @@ void TolvaneCore::createLogMutexes() {
 bool TolvaneCore::bindCompanion() {
   if (!companion_->load(toWide(programFolder_))) return false;
   companion_->registerServer();
-  companion_->setDebugLogging(settings_.doDebugLog);
-  companion_->setMaxLogSize(static_cast<std::int32_t>(settings_.watchLogMax));
+  applyCompanionLogging();
   return true;
 }
 
@@ -169,7 +168,11 @@ void TolvaneCore::applyOptions(const OptionsOutcome& outcome) {
   settings_ = outcome.settings;
   logs_.applySettings(settings_);
   if (outcome.deleteDebugLog) logs_.debugFile.remove();
-  // Both deliverables log, or neither, as the switch now says.
+  applyCompanionLogging();
+}
+
+// Both deliverables log, or neither, as the switch says.
+void TolvaneCore::applyCompanionLogging() {
   companion_->setDebugLogging(settings_.doDebugLog);
   companion_->setMaxLogSize(static_cast<std::int32_t>(settings_.watchLogMax));
 }

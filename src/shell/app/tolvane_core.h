@@ -130,6 +130,9 @@ class TolvaneCore final : private ChoreTrials {
   bool listRunning() override;
   void stopList() override;
 
+  // The companion's debug logging and log size, from the settings.
+  void applyCompanionLogging();
+
   // Services every thread may use: destroyed last.
   Win32Registry registry_;
   Win32Files files_;

@@ -36,8 +36,6 @@ bool isFile(const std::wstring& path) {
 
 void setHelpFile(std::wstring path) { theHelpFile = std::move(path); }
 
-const std::wstring& helpFile() { return theHelpFile; }
-
 HelpOutcome showHelpTopic(HWND owner, const std::wstring& file, std::u16string_view topic) {
   if (!isFile(file)) return HelpOutcome::FileMissing;
   const HtmlHelpFunction show = htmlHelp();

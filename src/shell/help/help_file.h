@@ -16,7 +16,6 @@ namespace tolvane::win32 {
 
 // The program's help file; set once at start-up.
 void setHelpFile(std::wstring path);
-const std::wstring& helpFile();
 
 enum class HelpOutcome { Opened, FileMissing, ViewerMissing, ViewerFailed };
 

@@ -4,6 +4,11 @@ namespace tolvane::win32 {
 
 namespace {
 
+struct HelpTopic {
+  std::u16string_view captionEnd;
+  std::u16string_view topic;
+};
+
 constexpr HelpTopic kCaptionTopics[] = {
     {u"chore", u"::/helpCreateChoreTl.htm"},       {u"chore list", u"::/helpCreateChoreTl.htm"},
     // The picker's caption ends with "window" when it picks a window and
@@ -15,8 +20,6 @@ constexpr HelpTopic kCaptionTopics[] = {
 };
 
 }  // namespace
-
-std::span<const HelpTopic> captionHelpTopics() { return kCaptionTopics; }
 
 std::u16string_view helpTopicForCaption(std::u16string_view caption) {
   for (const HelpTopic& entry : kCaptionTopics) {

@@ -2,20 +2,11 @@
 // Which topic of Tolvane.chm belongs to a window: the Help key opens the
 // topic chosen by the end of the active window's caption.
 
-#include <span>
 #include <string_view>
 
 namespace tolvane::win32 {
 
 inline constexpr std::u16string_view kMainHelpTopic = u"::/helpTolvane.htm";
-
-struct HelpTopic {
-  std::u16string_view captionEnd;
-  std::u16string_view topic;
-};
-
-// Every caption ending that has a topic of its own, in the order they are tried.
-std::span<const HelpTopic> captionHelpTopics();
 
 // The topic for a window caption; the main topic when no ending matches.
 std::u16string_view helpTopicForCaption(std::u16string_view caption);

@@ -10,8 +10,8 @@ namespace tolvane::win32 {
 // Wizard-made chores are not for the editor; a step edits its chore.
 bool CTolvaneDlg::canEditSelectedChore() const {
   const TreeItemInfo selected = tree_.selected();
-  return canOpenDialog() && core_->hotKeys() &&
-         (selected.kind == TreeItemKind::Chore || selected.kind == TreeItemKind::Step) && !isWizardName(selected.name);
+  return canOpenEditor() && (selected.kind == TreeItemKind::Chore || selected.kind == TreeItemKind::Step) &&
+         !isWizardName(selected.name);
 }
 
 void CTolvaneDlg::newChore() {

@@ -80,22 +80,8 @@ void ChoreTree::insertSteps(HTREEITEM listItem, const std::vector<Chore>& steps)
 }
 
 void ChoreTree::setItem(HTREEITEM item, std::u16string_view text, int image) {
-  setLabel(item, text);
-  std::wstring label = toWide(text);
-  TVITEMW change{};
-  change.mask = TVIF_HANDLE | TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-  change.hItem = item;
-  change.pszText = label.data();
-  change.iImage = change.iSelectedImage = image;
-  TreeView_SetItem(tree_, &change);
-}
-
-void ChoreTree::setImage(HTREEITEM item, int image) {
-  TVITEMW change{};
-  change.mask = TVIF_HANDLE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-  change.hItem = item;
-  change.iImage = change.iSelectedImage = image;
-  TreeView_SetItem(tree_, &change);
+  setText(item, text);
+  setTreeItemImage(tree_, item, image);
 }
 
 void ChoreTree::replaceSteps(HTREEITEM listItem, const std::vector<Chore>& steps) {
@@ -253,13 +239,6 @@ TreeItemInfo ChoreTree::describe(HTREEITEM item) const {
 
 HTREEITEM ChoreTree::findChild(HTREEITEM parent, std::u16string_view text) const {
   return parent ? findTreeChild(tree_, parent, text) : nullptr;
-}
-
-HTREEITEM ChoreTree::childAt(HTREEITEM parent, int index) const {
-  if (!parent || index < 0) return nullptr;
-  HTREEITEM child = TreeView_GetChild(tree_, parent);
-  for (; child && index > 0; --index) child = TreeView_GetNextSibling(tree_, child);
-  return child;
 }
 
 bool ChoreTree::isExpanded(HTREEITEM item) const {

@@ -66,7 +66,7 @@ class ChoreTree {
   HTREEITEM insertList(HTREEITEM after, const ChoreList& list, int image);
   // A new label and image for an item.
   void setItem(HTREEITEM item, std::u16string_view text, int image);
-  void setImage(HTREEITEM item, int image);
+  void setImage(HTREEITEM item, int image) { setTreeItemImage(tree_, item, image); }
   // The list item's children become the steps.
   void replaceSteps(HTREEITEM listItem, const std::vector<Chore>& steps);
   // Every step item of every list named `oldName` shows `chore`.
@@ -84,7 +84,7 @@ class ChoreTree {
   HTREEITEM listsRoot() const { return listsRoot_; }
   HTREEITEM findChild(HTREEITEM parent, std::u16string_view text) const;
   // The parent's child at a zero-based index; null when it has fewer.
-  HTREEITEM childAt(HTREEITEM parent, int index) const;
+  HTREEITEM childAt(HTREEITEM parent, int index) const { return treeChildAt(tree_, parent, index); }
   std::u16string itemText(HTREEITEM item) const { return treeItemText(tree_, item); }
   bool isExpanded(HTREEITEM item) const;
 

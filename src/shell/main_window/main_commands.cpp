@@ -1,10 +1,8 @@
 // The main window's command table: every menu, toolbar, tray and tree-menu
-// command, with when it can run and what it runs. A command that is not
-// built yet has a row without an action and stays greyed; an editor that
-// lands fills its row here (see editors/editor_context.h for the shape).
+// command, with when it can run and what it runs.
 
+#include "controls/window_text/window_text.h"
 #include "editors/wizard/win32/wizard_dlg.h"
-#include "platform/win32/common/wide.h"
 #include "shell/about/about_dlg.h"
 #include "shell/app/editor_session.h"
 #include "shell/help/help_file.h"
@@ -54,8 +52,7 @@ void CTolvaneDlg::addCommandRows() {
   // The views: options (32785), colours (32794) and hot keys (1002).
   commands_.add(ID_VIEW_OPTIONS, {[this] { return canOpenDialog(); }, [this] { showOptions(); }});
   commands_.add(ID_VIEW_COLOR_OPTIONS, {[this] { return canOpenDialog(); }, [this] { showColorOptions(); }});
-  commands_.add(ID_VIEW_HOTKEYS,
-                {[this] { return canOpenDialog() && core_->hotKeys() != nullptr; }, [this] { showHotKeys(); }});
+  commands_.add(ID_VIEW_HOTKEYS, {[this] { return canOpenEditor(); }, [this] { showHotKeys(); }});
   commands_.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
   // Whatever opens them, the editing commands need their kind of
   // selection and never open the wizard's own records.
@@ -142,9 +139,7 @@ void CTolvaneDlg::showAbout() {
 void CTolvaneDlg::openHelpForActiveWindow() {
   HWND active = GetActiveWindow();
   if (!active) active = hwnd();
-  std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(active)) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(GetWindowTextW(active, caption.data(), static_cast<int>(caption.size()))));
-  openHelp(hwnd(), helpTopicForCaption(fromWide(caption)));
+  openHelp(hwnd(), helpTopicForCaption(windowText(active)));
 }
 
 }  // namespace tolvane::win32

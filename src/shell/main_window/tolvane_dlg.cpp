@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "base/format.h"
+#include "controls/window_text/window_text.h"
 #include "library/summary_text.h"
 #include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
@@ -50,16 +51,6 @@ const wchar_t* toolbarTip(int command) {
     if (button.command == command && button.tip) return button.tip;
   }
   return nullptr;
-}
-
-int textWidth(HWND window, const std::wstring& text) {
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return size.cx;
 }
 
 }  // namespace
@@ -114,8 +105,7 @@ void CTolvaneDlg::startUp() {
   core_->startChoreThread(hwnd(), toolbar_);
   core_->startExplorerWatch(hwnd());
   core_->installKeyboardHook();
-  SetWindowPos(hwnd(), core_->settings().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  applyAlwaysOnTop();
   addTrayIconAndGreet();
   if (HWND tips = TreeView_GetToolTips(tree_.hwnd())) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 12000);
   startOneSecondTimer();
@@ -236,6 +226,11 @@ void CTolvaneDlg::buildContextMenus() {
   AppendMenuW(treeMenu_, MF_STRING, ID_TREE_SCHEDULE, L"Schedule");
   activityMenu_ = CreatePopupMenu();
   AppendMenuW(activityMenu_, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
+}
+
+void CTolvaneDlg::applyAlwaysOnTop() {
+  SetWindowPos(hwnd(), core_->settings().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CTolvaneDlg::addTrayIconAndGreet() {

@@ -53,6 +53,8 @@ class CTolvaneDlg final : public CDialogBase {
   void setUpActivityList();
   void loadChoresAndFillTree();
   void buildContextMenus();
+  // Also after Options' OK.
+  void applyAlwaysOnTop();
   void addTrayIconAndGreet();
   void startOneSecondTimer();
 

@@ -20,8 +20,7 @@ void CTolvaneDlg::showOptions() {
   const std::optional<OptionsOutcome> outcome = editOptions(hwnd(), core_->editorContext());
   if (!outcome) return;
   core_->applyOptions(*outcome);
-  SetWindowPos(hwnd(), outcome->settings.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  applyAlwaysOnTop();
 }
 
 void CTolvaneDlg::showColorOptions() {

@@ -24,7 +24,7 @@ RunningLists::RunningLists(RunningListsServices services)
                         &display_} {}
 
 RunningLists::~RunningLists() {
-  if (!ended_) endThreads(kEndWaitMs);
+  if (!ending_.load()) endThreads(kEndWaitMs);
 }
 
 void RunningLists::launchUnlessEnding(std::u16string_view name) {
@@ -48,7 +48,6 @@ bool RunningLists::startScheduler() {
 }
 
 bool RunningLists::endThreads(std::uint32_t waitMs) {
-  ended_ = true;
   ending_.store(true);
   display_.attach(nullptr, nullptr);
   for (const auto& name : runningListNames(s_.library)) s_.stopChoreList(name);

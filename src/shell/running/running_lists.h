@@ -110,8 +110,9 @@ class RunningLists {
   void launchUnlessEnding(std::u16string_view name);
 
   RunningListsServices s_;
+  // Set by endThreads: no list starts any more, and the destructor need
+  // not end the threads again.
   std::atomic<bool> ending_{false};
-  bool ended_ = false;
   Win32Prompts ownerlessPrompts_;
   PlatformRunnerServices runnerServices_;
   TreeRunDisplay display_;

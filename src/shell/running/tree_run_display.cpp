@@ -11,12 +11,6 @@ namespace {
 
 constexpr char16_t kListsRootText[] = u"Chore Lists";
 
-HTREEITEM nthChild(HWND tree, HTREEITEM parent, int index) {
-  HTREEITEM child = TreeView_GetChild(tree, parent);
-  for (int i = 0; child && i < index; ++i) child = TreeView_GetNextSibling(tree, child);
-  return child;
-}
-
 }  // namespace
 
 HTREEITEM findListItem(HWND tree, std::u16string_view listName) {
@@ -34,15 +28,6 @@ void markRunning(HWND tree, HTREEITEM item, bool running) {
   TreeView_SetItemState(tree, item, running ? state : 0, state);
 }
 
-void setItemImage(HWND tree, HTREEITEM item, int image) {
-  if (!item) return;
-  TVITEMW info{};
-  info.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-  info.hItem = item;
-  info.iImage = image;
-  info.iSelectedImage = image;
-  TreeView_SetItem(tree, &info);
-}
 
 void TreeRunDisplay::attach(HWND mainWindow, HWND tree) {
   std::scoped_lock lock(mutex_);
@@ -84,7 +69,7 @@ void TreeRunDisplay::stepStarted(std::u16string_view listName, int stepIndex) {
     for (HTREEITEM step = TreeView_GetChild(tree, list); step; step = TreeView_GetNextSibling(tree, step), ++index) {
       markRunning(tree, step, index == stepIndex);
     }
-    if (HTREEITEM current = nthChild(tree, list, stepIndex)) TreeView_EnsureVisible(tree, current);
+    if (HTREEITEM current = treeChildAt(tree, list, stepIndex)) TreeView_EnsureVisible(tree, current);
   });
 }
 
@@ -97,19 +82,19 @@ void TreeRunDisplay::listEnded(const ChoreList& list) {
     for (HTREEITEM step = TreeView_GetChild(tree, item); step; step = TreeView_GetNextSibling(tree, step)) {
       markRunning(tree, step, false);
     }
-    setItemImage(tree, item, listIcon(schedule, clock_, clock_.now()));
+    setTreeItemImage(tree, item, listIcon(schedule, clock_, clock_.now()));
   });
 }
 
 void TreeRunDisplay::listPendingToday(std::u16string_view listName) {
   post([name = std::u16string(listName)](HWND tree) {
-    setItemImage(tree, findListItem(tree, name), kListIconPendingToday);
+    setTreeItemImage(tree, findListItem(tree, name), kListIconPendingToday);
   });
 }
 
 void TreeRunDisplay::listLaunchedBySchedule(std::u16string_view listName) {
   post([name = std::u16string(listName)](HWND tree) {
-    setItemImage(tree, findListItem(tree, name), kListIconScheduled);
+    setTreeItemImage(tree, findListItem(tree, name), kListIconScheduled);
   });
 }
 

@@ -54,6 +54,5 @@ class TreeRunDisplay final : public RunDisplay {
 // Tree helpers, by item text (the tree's only link to the library).
 HTREEITEM findListItem(HWND tree, std::u16string_view listName);
 void markRunning(HWND tree, HTREEITEM item, bool running);
-void setItemImage(HWND tree, HTREEITEM item, int image);
 
 }  // namespace tolvane::win32

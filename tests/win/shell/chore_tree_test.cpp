@@ -8,6 +8,7 @@
 #include "shell/main_window/chore_store.h"
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/main_layout.h"
+#include "tree_contents.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -129,18 +130,8 @@ TEST_F(TreeWindow, StoredResultsGoWhereTheSelectionIsAndStepsFollowAnEditedChore
   int changes = 0;
   int wakes = 0;
   ChoreStore store(library, tree, clock, {[&] { ++changes; }, [&] { ++wakes; }});
-  const auto children = [&](HTREEITEM parent) {
-    std::vector<std::u16string> texts;
-    HWND window = tree.hwnd();
-    for (HTREEITEM item = TreeView_GetChild(window, parent); item; item = TreeView_GetNextSibling(window, item))
-      texts.push_back(tree.itemText(item));
-    return texts;
-  };
-  const auto libraryChores = [&] {
-    std::vector<std::u16string> names;
-    for (int i = 0; i < library.choreCount(); ++i) names.push_back(library.choreAt(i).name);
-    return names;
-  };
+  const auto children = [&](HTREEITEM parent) { return test::childTexts(tree, parent); };
+  const auto libraryChores = [&] { return test::libraryChoreNames(library); };
 
   Chore added;
   added.type = CHORE_CLIPBOARD;

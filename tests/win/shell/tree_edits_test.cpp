@@ -11,19 +11,12 @@
 #include "platform/system_clock.h"
 #include "support/fake_prompts.h"
 #include "support/library_builders.h"
+#include "tree_contents.h"
 
 namespace tolvane::win32 {
 namespace {
 
-std::vector<std::u16string> childTexts(const ChoreTree& tree, HTREEITEM parent) {
-  std::vector<std::u16string> texts;
-  for (HTREEITEM child = TreeView_GetChild(tree.hwnd(), parent); child;
-       child = TreeView_GetNextSibling(tree.hwnd(), child)) {
-    texts.push_back(tree.itemText(child));
-  }
-  return texts;
-}
-
+using test::childTexts;
 using test::makeChore;
 using test::makeList;
 using test::makeStep;
@@ -48,11 +41,7 @@ class TreeEditsTest : public ::testing::Test {
 
   std::vector<std::u16string> chores() const { return childTexts(tree, tree.choresRoot()); }
   std::vector<std::u16string> lists() const { return childTexts(tree, tree.listsRoot()); }
-  std::vector<std::u16string> libraryChores() const {
-    std::vector<std::u16string> names;
-    for (int i = 0; i < library.choreCount(); ++i) names.push_back(library.choreAt(i).name);
-    return names;
-  }
+  std::vector<std::u16string> libraryChores() const { return test::libraryChoreNames(library); }
   void select(HTREEITEM parent, std::u16string_view name) {
     TreeView_SelectItem(tree.hwnd(), name.empty() ? parent : tree.findChild(parent, name));
   }
