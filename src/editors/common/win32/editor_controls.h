@@ -14,7 +14,7 @@
 namespace tolvane::win32 {
 
 // The message (a warning captioned "Tolvane"), then the control emptied
-// or given its prompt, focused with its text selected.
+// or given its prompt, focused with its text selected, and dropped down.
 void showRefusal(const CDialogBase& dialog, Prompts& prompts, const Refusal& refusal);
 
 HotKeyCode hotKeyOf(HWND control);
