@@ -2,7 +2,6 @@
 
 #include "editors/dialog_ids.h"
 #include "editors/wizard/wizard_pages.h"
-#include "platform/win32/library/win32_prompts.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -127,7 +126,7 @@ bool CWizPage2::canGoOn() {
   const KeysPageCheck check = checkKeysPage(!steps_.empty(), chosen, windowByText(windows_, chosen));
   if (check.explorerTarget) target_ = *check.explorerTarget;
   if (check.accepted) return true;
-  Win32Prompts(GetAncestor(hwnd(), GA_ROOT)).showWarning(kNoKeysMessage, u"Tolvane");
+  context_.prompts.showWarning(kNoKeysMessage, u"Tolvane");
   return false;
 }
 

@@ -42,7 +42,7 @@ TEST(ScheduleDialog, OpensOnTheStoredScheduleAndOkStoresWhatTheUserChose) {
   stored.nextChorelist = u"Gone";
   stored.alwaysRun = true;
 
-  CSchedule dialog(context, stored, &services.prompts);
+  CSchedule dialog(context, stored);
   ASSERT_NE(dialog.create(nullptr), nullptr);
   pumpMessages();
   ASSERT_EQ(services.prompts.shown().size(), 1u);
