@@ -286,8 +286,6 @@ void CChoreDlg::onAdd() {
 }
 
 std::optional<Chore> editChore(HWND parent, const EditorContext& context, const Chore* existing) {
-  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_HOTKEY_CLASS};
-  InitCommonControlsEx(&classes);
   ChoreDialogHelpers helpers{
       systemShellDialogs(),
       [&context](HWND owner, const Chore& chore, PickerMode mode) {
