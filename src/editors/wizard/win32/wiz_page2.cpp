@@ -2,15 +2,13 @@
 
 #include "editors/dialog_ids.h"
 #include "editors/wizard/wizard_pages.h"
+#include "platform/win32/targeting/window_handle.h"
 
 namespace tolvane::win32 {
 namespace {
 
 constexpr UINT_PTR kCaptureTimer = 1;
 constexpr UINT kCaptureTimerMs = 500;
-constexpr std::uint16_t kSysCommandTaskList = 0xF130;
-
-WindowHandle handleOf(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
 }  // namespace
 
@@ -99,7 +97,7 @@ void CWizPage2::openStartMenu() {
 }
 
 void CWizPage2::stopCapture() {
-  context_.desktop.bringToForeground(handleOf(GetAncestor(hwnd(), GA_ROOT)));
+  context_.desktop.bringToForeground(toWindowHandle(GetAncestor(hwnd(), GA_ROOT)));
   KillTimer(hwnd(), kCaptureTimer);
   context_.capture.stop();
   capturing_ = false;
