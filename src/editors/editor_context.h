@@ -15,18 +15,10 @@
 //   std::optional<ChoreSchedule> editSchedule(HWND parent, const EditorContext& context,
 //                                             const ChoreSchedule& existing);
 //
-// and the main window's command row that opens it, in
-// src/shell/main_window/main_commands.cpp:
-//
-//   commands_.add(ID_FILE_SCHEDULE,
-//                 {[this] { return tree_.selected().kind == TreeItemKind::List; },
-//                  [this] {
-//                    const std::u16string name = tree_.selected().name;
-//                    EditorSession session(*core_);  // hot keys suspended until it goes
-//                    const ChoreSchedule now = core_->library().copyChoreList(name).schedule;
-//                    if (auto schedule = editSchedule(hwnd(), session.context(), now))
-//                      store_.storeSchedule(name, *schedule);
-//                  }});
+// The main window opens it from a row of its command table
+// (src/shell/main_window/main_commands.cpp); scheduleSelectedList in
+// list_commands.cpp shows the whole path: an EditorSession keeps the hot
+// keys suspended while the editor is open, and ChoreStore stores its result.
 
 #include "editors/chore_trials.h"
 #include "editors/library_queries.h"
@@ -54,7 +46,8 @@ struct EditorContext {
   const Settings& settings;
   // "Ctrl + Alt + K" for a hot-key control's value.
   KeyNames& keyNames;
-  // Message boxes owned by the main window ("Tolvane" captions).
+  // Message boxes ("Tolvane" captions), owned by the editor's dialog when
+  // one is open, so that it stays disabled under them.
   Prompts& prompts;
   // The activity window and the debug log.
   LogSink& log;

@@ -15,6 +15,7 @@ struct Refusal {
   int focusId = 0;             // the control that gets the focus, its text selected
   bool clearsControl = false;  // a hot key already taken is emptied
   std::u16string cue;          // put into an empty edit as its prompt
+  bool dropsDown = false;      // a list to choose from opens
 
   // A message, and the control to put right.
   static Refusal at(std::u16string message, int focusId) {
@@ -33,6 +34,12 @@ struct Refusal {
   static Refusal prompting(std::u16string cue, int focusId) {
     Refusal refusal = at({}, focusId);
     refusal.cue = std::move(cue);
+    return refusal;
+  }
+  // No message: the combo box opens on its entries.
+  static Refusal droppingDown(int focusId) {
+    Refusal refusal = at({}, focusId);
+    refusal.dropsDown = true;
     return refusal;
   }
 

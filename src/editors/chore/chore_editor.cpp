@@ -22,26 +22,6 @@ std::u16string_view siteLabelFor(std::int32_t type) {
 
 bool isPrompt(std::u16string_view text, std::u16string_view prompt) { return text.empty() || text == prompt; }
 
-ChoreRefusal refusal(int control) {
-  ChoreRefusal refused;
-  refused.control = control;
-  return refused;
-}
-
-// The prompt goes into the empty field as a cue.
-ChoreRefusal askFor(int control, std::u16string_view prompt) {
-  ChoreRefusal refused = refusal(control);
-  refused.cue = prompt;
-  return refused;
-}
-
-ChoreRefusal alreadyUsed(int control, std::u16string message) {
-  ChoreRefusal refused = refusal(control);
-  refused.message = std::move(message);
-  refused.clearHotKey = control == IDC_CHORE_HOTKEY;
-  return refused;
-}
-
 // The fields the window picker owns.
 void copyWindowTarget(const Chore& from, Chore& to) {
   to.wndMsg = from.wndMsg;
@@ -220,9 +200,7 @@ BrowseRequest ChoreEditor::browseInitialDir() {
 
 ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
   if (form.typeIndex < 0 || form.typeIndex >= static_cast<int>(types_.size())) {
-    ChoreRefusal noType = refusal(IDC_CHORE_TYPE);
-    noType.dropDown = true;
-    return noType;
+    return Refusal::droppingDown(IDC_CHORE_TYPE);
   }
   const ChoreTypeEntry& entry = types_[static_cast<std::size_t>(form.typeIndex)];
   // A new chore keeps what the picker and the file operation wrote into it;
@@ -237,10 +215,12 @@ ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
   if (usesSite(chore.type)) {
     const std::u16string_view prompt = chore.type == CHORE_CLIPBOARD ? kClipboardPrompt : kSiteNamePrompt;
     chore.siteName = form.siteName;
-    if (isPrompt(chore.siteName, prompt)) return askFor(IDC_CHORE_SITE, prompt);
+    if (isPrompt(chore.siteName, prompt)) return Refusal::prompting(std::u16string(prompt), IDC_CHORE_SITE);
   }
   chore.name = form.name;
-  if (isPrompt(chore.name, kChoreNamePrompt)) return askFor(IDC_CHORE_NAME, kChoreNamePrompt);
+  if (isPrompt(chore.name, kChoreNamePrompt)) {
+    return Refusal::prompting(std::u16string(kChoreNamePrompt), IDC_CHORE_NAME);
+  }
   chore.object = form.object;
   chore.newWindow = form.newWindow ? 1 : 0;
   chore.startNew = form.startNew;
@@ -260,17 +240,17 @@ ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
 
 // Names are compared exactly with every chore and list; an edited chore
 // may keep its own name and hot key.
-std::optional<ChoreRefusal> ChoreEditor::checkUniqueness(const Chore& chore) const {
+std::optional<Refusal> ChoreEditor::checkUniqueness(const Chore& chore) const {
   const bool nameKept = editing() && chore.name == edited_->name;
   if (!nameKept && !services_.library.isNameUnused(chore.name)) {
-    return alreadyUsed(IDC_CHORE_NAME, formatText(u"Chore name: \"%s\" is already used.", chore.name));
+    return Refusal::at(formatText(u"Chore name: \"%s\" is already used.", chore.name), IDC_CHORE_NAME);
   }
   const bool hotKeyKept = editing() && chore.hotKey == edited_->hotKey;
   if (hotKeyKept) return std::nullopt;
   const std::optional<std::u16string> holder = services_.library.hotKeyOwner(chore.hotKey);
   if (!holder) return std::nullopt;
   const std::u16string keyText = services_.keyNames.keyName(chore.hotKey.controlValue());
-  return alreadyUsed(IDC_CHORE_HOTKEY, formatText(u"Hotkey: %s is already used by \"%s\".", keyText, *holder));
+  return Refusal::clearing(formatText(u"Hotkey: %s is already used by \"%s\".", keyText, *holder), IDC_CHORE_HOTKEY);
 }
 
 }  // namespace tolvane

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editors/library_queries.h"
+#include "editors/refusal.h"
 #include "library/chore.h"
 #include "library/chore_types.h"
 #include "platform/files.h"
@@ -105,18 +106,7 @@ struct BrowseRequest {
   bool namesChore = false;
 };
 
-// Add/Save refused: the control the user is put on, and why.
-struct ChoreRefusal {
-  int control = 0;
-  // Shown in a message box captioned "Tolvane" first; empty for none.
-  std::u16string message;
-  // Written into the control (then selected); empty for none.
-  std::u16string cue;
-  bool dropDown = false;
-  bool clearHotKey = false;
-};
-
-using ChoreSubmission = std::variant<Chore, ChoreRefusal>;
+using ChoreSubmission = std::variant<Chore, Refusal>;
 
 class ChoreEditor {
  public:
@@ -153,7 +143,7 @@ class ChoreEditor {
 
  private:
   int typeIndexOf(const Chore& chore) const;
-  std::optional<ChoreRefusal> checkUniqueness(const Chore& chore) const;
+  std::optional<Refusal> checkUniqueness(const Chore& chore) const;
 
   ChoreEditorServices services_;
   std::vector<ChoreTypeEntry> types_;

@@ -4,6 +4,7 @@
 
 #include "base/format.h"
 #include "base/text.h"
+#include "editors/name_order.h"
 
 namespace tolvane {
 namespace {
@@ -12,7 +13,7 @@ constexpr std::u16string_view kShellFolders = u"Software\\Microsoft\\Windows\\Cu
 // Junctions can make a folder its own descendant; no desktop is this deep.
 constexpr int kMaxDepth = 16;
 
-bool lessIgnoringCase(const FolderEntry& a, const FolderEntry& b) { return asciiLower(a.name) < asciiLower(b.name); }
+bool lessIgnoringCase(const FolderEntry& a, const FolderEntry& b) { return sortsBeforeIgnoringCase(a.name, b.name); }
 
 void addUnique(std::vector<std::u16string>& paths, std::u16string path) {
   if (std::find(paths.begin(), paths.end(), path) == paths.end()) paths.push_back(std::move(path));

@@ -183,27 +183,18 @@ ListSaveAnswer ChoreListEditor::save(std::u16string_view name, HotKeyCode hotKey
   }
   if (auto refusal = storeCurrent(form)) return {{}, refusal};
 
-  const std::optional<std::u16string> owner = library_.hotKeyOwner(hotKey);
-  const bool nameFree = library_.isNameUnused(name);
-  const Refusal nameTaken =
-      Refusal::at(formatText(u"Chore list name: \"%s\" is already used.", name), IDC_LIST_NAME);
-
-  if (!edited_) {
-    if (!nameFree) return {{}, nameTaken};
-    if (owner) return {{}, hotKeyTaken(hotKey, *owner, IDC_LIST_HOTKEY)};
-    ChoreList list = working_;
-    list.name = name;
-    list.hotKey = hotKey;
-    return {list, {}};
+  // An edited list may keep its own name and hot key.
+  const bool nameKept = edited_ && name == edited_->name;
+  if (!nameKept && !library_.isNameUnused(name)) {
+    return {{}, Refusal::at(formatText(u"Chore list name: \"%s\" is already used.", name), IDC_LIST_NAME)};
   }
-
-  if (name != edited_->name && !nameFree) return {{}, nameTaken};
-  if (hotKey != edited_->hotKey && owner) return {{}, hotKeyTaken(hotKey, *owner, IDC_LIST_HOTKEY)};
-  ChoreList list = *edited_;
+  const bool hotKeyKept = edited_ && hotKey == edited_->hotKey;
+  if (const auto owner = library_.hotKeyOwner(hotKey); owner && !hotKeyKept) {
+    return {{}, hotKeyTaken(hotKey, *owner, IDC_LIST_HOTKEY)};
+  }
+  ChoreList list = working_;
   list.name = name;
   list.hotKey = hotKey;
-  list.steps = working_.steps;
-  list.schedule = working_.schedule;
   return {list, {}};
 }
 

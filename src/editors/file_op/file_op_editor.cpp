@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "base/text.h"
+#include "editors/name_order.h"
 
 namespace tolvane {
 
@@ -10,14 +10,6 @@ namespace {
 
 FileOpType knownType(std::int32_t value) {
   return value >= FILEOP_COPY && value <= FILEOP_RENAME ? static_cast<FileOpType>(value) : FILEOP_COPY;
-}
-
-// The order a sorted list box keeps: letter case aside, then exactly, so
-// that the stored order does not depend on the order of adding.
-bool sortsBefore(const std::u16string& a, const std::u16string& b) {
-  const std::u16string lowerA = asciiLower(a);
-  const std::u16string lowerB = asciiLower(b);
-  return lowerA != lowerB ? lowerA < lowerB : a < b;
 }
 
 }  // namespace
@@ -80,7 +72,7 @@ FileOpFollowUp FileOpEditor::offerFirstSourceAsNewName() {
 }
 
 int FileOpEditor::insertSource(const std::u16string& path) {
-  const auto at = std::lower_bound(sources_.begin(), sources_.end(), path, sortsBefore);
+  const auto at = std::lower_bound(sources_.begin(), sources_.end(), path, sortsBeforeIgnoringCase);
   const int index = static_cast<int>(at - sources_.begin());
   if (at == sources_.end() || *at != path) sources_.insert(at, path);
   return index;

@@ -17,18 +17,6 @@ bool sameKey(HotKeyCode a, HotKeyCode b) {
   return a.virtualKey == b.virtualKey && (a.modifiers & kPressedModifiers) == (b.modifiers & kPressedModifiers);
 }
 
-const std::u16string& columnText(const HotKeyRow& row, HotKeyColumn column) {
-  switch (column) {
-    case HotKeyColumn::Chore:
-      return row.chore;
-    case HotKeyColumn::List:
-      return row.list;
-    case HotKeyColumn::Key:
-      break;
-  }
-  return row.key;
-}
-
 HotKeyRow listRow(const HotKeyMatch& match, const std::u16string& key) {
   if (!match.isStep) {
     return {key, {}, match.name, formatText(u"%s [ChoreList] %s", key, match.name),
@@ -40,6 +28,18 @@ HotKeyRow listRow(const HotKeyMatch& match, const std::u16string& key) {
 }
 
 }  // namespace
+
+const std::u16string& columnText(const HotKeyRow& row, HotKeyColumn column) {
+  switch (column) {
+    case HotKeyColumn::Chore:
+      return row.chore;
+    case HotKeyColumn::List:
+      return row.list;
+    case HotKeyColumn::Key:
+      break;
+  }
+  return row.key;
+}
 
 std::vector<HotKeyRow> hotKeyRows(const AssignedHotKeys& keys, KeyNames& keyNames) {
   std::vector<HotKeyRow> rows;

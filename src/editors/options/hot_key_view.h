@@ -43,6 +43,9 @@ struct HotKeyRow {
 
 enum class HotKeyColumn { Key = 0, Chore = 1, List = 2 };
 
+// What the row shows in the column.
+const std::u16string& columnText(const HotKeyRow& row, HotKeyColumn column);
+
 // Chores' keys first, then lists' keys and waiting steps' keys.
 std::vector<HotKeyRow> hotKeyRows(const AssignedHotKeys& keys, KeyNames& keyNames);
 

@@ -12,7 +12,6 @@ constexpr char16_t kDoNothingVerb[] = u"Do nothing";
 constexpr std::uint16_t kVirtualKeyTab = 0x09;
 constexpr std::uint16_t kVirtualKeyEnter = 0x0D;
 constexpr std::uint16_t kMessageCommand = 0x0111;       // WM_COMMAND
-constexpr std::uint16_t kSysCommandTaskList = 0xF130;   // opens the Start Menu
 constexpr std::uint16_t kSysCommandKeyMenu = 0xF100;
 
 // The program gets a moment to act on these before the next key arrives.

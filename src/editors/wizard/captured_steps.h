@@ -23,8 +23,11 @@ inline constexpr std::u16string_view kWizardChorePrefix = u"_Wiz+";
 Chore delayTemplate(std::int32_t defaultDelay);
 Chore windowCreatedTemplate();
 
-// Opens the Start Menu (the system command to the desktop's Program
-// Manager) and gives it a second.
+// The system command that opens the Start Menu when the desktop's Program
+// Manager gets it.
+inline constexpr std::uint16_t kSysCommandTaskList = 0xF130;
+
+// Opens the Start Menu and gives it a second.
 Chore startMenuOpener();
 
 struct CapturedSteps {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
+#include "editors/name_order.h"
 
 namespace tolvane {
 namespace {
@@ -16,11 +17,7 @@ std::u16string menuText(std::u16string_view fileName) {
   return std::u16string(fileName);
 }
 
-bool lessIgnoringCase(const FolderEntry& a, const FolderEntry& b) {
-  const std::u16string left = asciiLower(a.name);
-  const std::u16string right = asciiLower(b.name);
-  return left != right ? left < right : a.name < b.name;
-}
+bool lessIgnoringCase(const FolderEntry& a, const FolderEntry& b) { return sortsBeforeIgnoringCase(a.name, b.name); }
 
 class MenuBuilder {
  public:

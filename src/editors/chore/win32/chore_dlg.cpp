@@ -43,6 +43,7 @@ constexpr ControlBinding<ChoreForm> kFormControls[] = {
 CChoreDlg::CChoreDlg(const EditorContext& context, const Chore* existing, ChoreDialogHelpers helpers)
     : CDialogBase(GetModuleHandleW(nullptr), IDD_CHORE),
       helpers_(std::move(helpers)),
+      prompts_(context.prompts),
       editor_({context.library, context.keyNames, context.registry, context.files, context.log,
                context.keyruneInstalled()},
               existing) {}
@@ -266,43 +267,25 @@ void CChoreDlg::browseInitialDir() {
   focusAndSelect(IDC_CHORE_INITIAL_DIR);
 }
 
-HotKeyCode CChoreDlg::hotKey() const {
-  return hotKeyOf(item(IDC_CHORE_HOTKEY));
-}
-
 ChoreForm CChoreDlg::formFromControls() const {
   ChoreForm form;
   form.typeIndex = selectedIndex(IDC_CHORE_TYPE);
   readForm(*this, form, kFormControls);
-  form.hotKey = hotKey();
+  form.hotKey = hotKeyOf(item(IDC_CHORE_HOTKEY));
   return form;
 }
 
 void CChoreDlg::onAdd() {
   ChoreSubmission submission = editor_.submit(formFromControls());
-  if (const auto* refusal = std::get_if<ChoreRefusal>(&submission)) {
-    showRefusal(*refusal);
+  if (const auto* refusal = std::get_if<Refusal>(&submission)) {
+    showRefusal(*this, prompts_, *refusal);
     return;
   }
   result_ = std::move(std::get<Chore>(submission));
   endDialog(kChoreStoredResult);
 }
 
-void CChoreDlg::showRefusal(const ChoreRefusal& refusal) {
-  if (!refusal.message.empty()) MessageBoxW(hwnd(), toWide(refusal.message).c_str(), L"Tolvane", MB_OK | MB_ICONWARNING);
-  if (!refusal.cue.empty()) setText(refusal.control, refusal.cue);
-  if (refusal.clearHotKey) setHotKey(item(IDC_CHORE_HOTKEY), {});
-  if (refusal.control == IDC_CHORE_TYPE || refusal.control == IDC_CHORE_HOTKEY) {
-    focus(refusal.control);
-  } else {
-    focusAndSelect(refusal.control);
-  }
-  if (refusal.dropDown) dropDown(refusal.control);
-}
-
 std::optional<Chore> editChore(HWND parent, const EditorContext& context, const Chore* existing) {
-  INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_HOTKEY_CLASS};
-  InitCommonControlsEx(&classes);
   ChoreDialogHelpers helpers{
       systemShellDialogs(),
       [&context](HWND owner, const Chore& chore, PickerMode mode) {

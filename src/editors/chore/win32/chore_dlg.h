@@ -57,14 +57,13 @@ class CChoreDlg final : public CDialogBase {
   void browseInitialDir();
   void addTarget(const std::u16string& path);
   void onAdd();
-  void showRefusal(const ChoreRefusal& refusal);
   void enableControls(const ChoreControls& controls) const;
   void dropDown(int id) const;
   void focus(int id) const;
-  HotKeyCode hotKey() const;
   ChoreForm formFromControls() const;
 
   ChoreDialogHelpers helpers_;
+  Prompts& prompts_;
   ChoreEditor editor_;
   std::optional<Chore> result_;
   // The type the dialog last acted on, and whether the user picked an item

@@ -44,8 +44,7 @@ CChoreList::CChoreList(const EditorContext& context, const ChoreList* existing, 
     : CDialogBase(GetModuleHandleW(nullptr), IDD_CHORE_LIST),
       context_(context),
       editor_(context.library, context.keyNames, existing),
-      dialogs_(std::move(dialogs)),
-      prompts_(dialogs_.prompts) {
+      dialogs_(std::move(dialogs)) {
   if (!dialogs_.shell) dialogs_.shell = &systemShellDialogs();
   if (!dialogs_.pickWindow) {
     // A completion waits for a window, whatever the step's chore does.
@@ -61,7 +60,6 @@ CChoreList::CChoreList(const EditorContext& context, const ChoreList* existing, 
 }
 
 BOOL CChoreList::onInitDialog() {
-  prompts_.attach(hwnd());
   centreOnOwner();
   setEnterButtons({IDC_LIST_VIEW, IDC_LIST_SAVE, IDCANCEL, IDC_LIST_STEP_UP, IDC_LIST_STEP_DOWN, IDC_LIST_ADD_STEPS,
                    IDC_LIST_REMOVE_STEP, IDC_LIST_SCHEDULE});
@@ -127,7 +125,7 @@ void CChoreList::apply(const StepChange& change, bool refill) {
   if (refill) setItems(IDC_LIST_STEPS, editor_.stepNames());
   selectIndex(IDC_LIST_STEPS, change.selected);
   if (change.shown) showStep(*change.shown);
-  if (change.refusal) showRefusal(*this, prompts_.get(), *change.refusal);
+  if (change.refusal) showRefusal(*this, context_.prompts, *change.refusal);
 }
 
 void CChoreList::onStepSelected() { apply(editor_.select(selectedIndex(IDC_LIST_STEPS), readStep()), false); }
@@ -205,7 +203,7 @@ void CChoreList::pickWindow() {
   if (!picked) return;
   setText(IDC_LIST_COMPLETION_DATA, editor_.takeWindowPick(*picked));
   focusAndSelect(IDC_LIST_COMPLETION_DATA);
-  if (auto refusal = editor_.storeCurrent(readStep())) showRefusal(*this, prompts_.get(), *refusal);
+  if (auto refusal = editor_.storeCurrent(readStep())) showRefusal(*this, context_.prompts, *refusal);
 }
 
 void CChoreList::onSchedule() {
@@ -215,7 +213,7 @@ void CChoreList::onSchedule() {
 void CChoreList::onSave() {
   const ListSaveAnswer answer = editor_.save(text(IDC_LIST_NAME), hotKeyOf(item(IDC_LIST_HOTKEY)), readStep());
   if (answer.refusal) {
-    showRefusal(*this, prompts_.get(), *answer.refusal);
+    showRefusal(*this, context_.prompts, *answer.refusal);
     return;
   }
   result_ = answer.list;

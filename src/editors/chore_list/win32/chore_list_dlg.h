@@ -25,7 +25,6 @@ std::optional<ChoreList> editChoreList(HWND parent, const EditorContext& context
 // The dialogs the editor opens over itself; tests put their own in, the
 // rest are the real ones.
 struct ChoreListDialogs {
-  Prompts* prompts = nullptr;
   // The window of a completion: the picker in window-selection mode.
   std::function<std::optional<Chore>(HWND owner, const Chore& chore, bool firstOpen)> pickWindow;
   // The file of a "File created" or "File deleted" completion.
@@ -65,7 +64,6 @@ class CChoreList final : public CDialogBase {
   const EditorContext& context_;
   ChoreListEditor editor_;
   ChoreListDialogs dialogs_;
-  EditorPrompts prompts_;
   std::optional<ChoreList> result_;
 };
 

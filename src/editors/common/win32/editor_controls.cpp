@@ -9,6 +9,7 @@ void showRefusal(const CDialogBase& dialog, Prompts& prompts, const Refusal& ref
   if (refusal.clearsControl) setHotKey(dialog.item(refusal.focusId), {});
   if (!refusal.cue.empty()) dialog.setText(refusal.focusId, refusal.cue);
   dialog.focusAndSelect(refusal.focusId);
+  if (refusal.dropsDown) SendMessageW(dialog.item(refusal.focusId), CB_SHOWDROPDOWN, TRUE, 0);
 }
 
 HotKeyCode hotKeyOf(HWND control) {

@@ -14,12 +14,6 @@ constexpr const wchar_t* kColumnTitles[] = {L"Hotkey", L"Chore", L"ChoreList"};
 constexpr int kColumnWidths[] = {110, 130, 190};
 constexpr int kTipShowsMs = 10000;
 
-const std::u16string& cellText(const HotKeyRow& row, int column) {
-  if (column == 1) return row.chore;
-  if (column == 2) return row.list;
-  return row.key;
-}
-
 }  // namespace
 
 CHotkeyDlg::CHotkeyDlg(HINSTANCE instance, const EditorContext& context)
@@ -67,7 +61,7 @@ void CHotkeyDlg::fillList() {
     added.lParam = static_cast<LPARAM>(index);
     const int at = ListView_InsertItem(list, &added);
     for (int column = 1; column < 3; ++column) {
-      std::wstring text = toWide(cellText(rows_[index], column));
+      std::wstring text = toWide(columnText(rows_[index], static_cast<HotKeyColumn>(column)));
       ListView_SetItemText(list, at, column, text.data());
     }
   }
@@ -128,22 +122,15 @@ void CHotkeyDlg::onInfoTip(NMLVGETINFOTIPW& tip) const {
 }
 
 void CHotkeyDlg::onOk() {
-  const MasterKeyDecision decision = decideMasterKey(masterKeyField(), keys_, context_.keyNames);
+  const MasterKeyDecision decision = decideMasterKey(hotKeyOf(item(IDC_HOTKEYS_MASTER)), keys_, context_.keyNames);
   if (!decision.key) {
-    MessageBoxW(hwnd(), toWide(decision.refusal).c_str(), L"Tolvane", MB_OK | MB_ICONEXCLAMATION);
-    HWND master = item(IDC_HOTKEYS_MASTER);
-    setHotKey(master, {});
-    SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(master), TRUE);
+    showRefusal(*this, context_.prompts, Refusal::clearing(decision.refusal, IDC_HOTKEYS_MASTER));
     return;
   }
   result_.masterKey = *decision.key;
   const int selected = ListView_GetNextItem(item(IDC_HOTKEYS_LIST), -1, LVNI_SELECTED);
   if (selected >= 0) result_.selected = rows_[static_cast<std::size_t>(selected)].target;
   endDialog(IDOK);
-}
-
-HotKeyCode CHotkeyDlg::masterKeyField() const {
-  return hotKeyOf(item(IDC_HOTKEYS_MASTER));
 }
 
 std::optional<HotKeyViewResult> viewHotKeys(HWND parent, const EditorContext& context) {

@@ -39,7 +39,6 @@ class CHotkeyDlg final : public CDialogBase {
   LRESULT onNotify(NMHDR& header);
   void onInfoTip(NMLVGETINFOTIPW& tip) const;
   void onOk();
-  HotKeyCode masterKeyField() const;
 
   const EditorContext& context_;
   AssignedHotKeys keys_;

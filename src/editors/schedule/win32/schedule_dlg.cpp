@@ -55,14 +55,10 @@ std::optional<ChoreSchedule> editSchedule(HWND parent, const EditorContext& cont
   return dialog.result();
 }
 
-CSchedule::CSchedule(const EditorContext& context, ChoreSchedule existing, Prompts* prompts)
-    : CDialogBase(GetModuleHandleW(nullptr), IDD_SCHEDULE),
-      context_(context),
-      existing_(std::move(existing)),
-      prompts_(prompts) {}
+CSchedule::CSchedule(const EditorContext& context, ChoreSchedule existing)
+    : CDialogBase(GetModuleHandleW(nullptr), IDD_SCHEDULE), context_(context), existing_(std::move(existing)) {}
 
 BOOL CSchedule::onInitDialog() {
-  prompts_.attach(hwnd());
   centreOnOwner();
   setEnterButtons({IDOK, IDCANCEL});
   opening_ = openSchedule(existing_, context_.library.choreListNames(), context_.clock);
@@ -105,7 +101,7 @@ ScheduleForm CSchedule::readForm() const {
 }
 
 void CSchedule::reportStaleNextList() {
-  prompts_.get().showWarning(*opening_.staleNextList, kEditorCaption);
+  context_.prompts.showWarning(*opening_.staleNextList, kEditorCaption);
   SetFocus(item(IDC_SCHEDULE_NEXT_LIST));
   SendMessageW(item(IDC_SCHEDULE_NEXT_LIST), CB_SHOWDROPDOWN, TRUE, 0);
 }
@@ -137,7 +133,7 @@ void CSchedule::onOk() {
   setText(IDC_SCHEDULE_POST_DELAY, form.postDelay);
   setText(IDC_SCHEDULE_REPEAT_COUNT, form.repeatCount);
   if (answer.refusal) {
-    showRefusal(*this, prompts_.get(), *answer.refusal);
+    showRefusal(*this, context_.prompts, *answer.refusal);
     return;
   }
   result_ = answer.schedule;

@@ -21,8 +21,7 @@ std::optional<ChoreSchedule> editSchedule(HWND parent, const EditorContext& cont
 
 class CSchedule final : public CDialogBase {
  public:
-  // `prompts`: the message boxes, when not the dialog's own (tests).
-  CSchedule(const EditorContext& context, ChoreSchedule existing, Prompts* prompts = nullptr);
+  CSchedule(const EditorContext& context, ChoreSchedule existing);
 
   // What OK stored; none until then.
   const std::optional<ChoreSchedule>& result() const { return result_; }
@@ -44,7 +43,6 @@ class CSchedule final : public CDialogBase {
 
   const EditorContext& context_;
   const ChoreSchedule existing_;
-  EditorPrompts prompts_;
   ScheduleOpening opening_;
   std::optional<ChoreSchedule> result_;
 };

@@ -1,11 +1,9 @@
 #include "editors/wizard/win32/wiz_page1.h"
 
-#include <commdlg.h>
-
+#include "controls/shell_dialogs/shell_dialogs.h"
 #include "editors/dialog_ids.h"
 #include "editors/wizard/win32/wizard_ids.h"
 #include "editors/wizard/wizard_pages.h"
-#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 
@@ -33,18 +31,12 @@ void CWizPage1::chooseFromStartMenu(int buttonId) {
 }
 
 void CWizPage1::browse() {
-  wchar_t path[4096] = {};
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = GetAncestor(hwnd(), GA_ROOT);
-  dialog.lpstrFilter = L"Programs (*.exe)\0*.exe\0Shortcut links (*.lnk)\0*.lnk\0All files\0*.*\0";
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = static_cast<DWORD>(std::size(path));
-  dialog.lpstrTitle = L"Select a file to launch";
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameW(&dialog)) return;
-  const std::u16string chosen = fromWide(path);
-  takeProgram(chosen, browsedDisplayName(chosen));
+  OpenFileRequest request;
+  request.title = u"Select a file to launch";
+  request.filters = {{u"Programs (*.exe)", u"*.exe"}, {u"Shortcut links (*.lnk)", u"*.lnk"}, {u"All files", u"*.*"}};
+  const std::vector<std::u16string> chosen = systemShellDialogs().openFiles(GetAncestor(hwnd(), GA_ROOT), request);
+  if (chosen.empty()) return;
+  takeProgram(chosen.front(), browsedDisplayName(chosen.front()));
 }
 
 void CWizPage1::takeProgram(std::u16string path, std::u16string displayName) {

@@ -2,16 +2,13 @@
 
 #include "editors/dialog_ids.h"
 #include "editors/wizard/wizard_pages.h"
-#include "platform/win32/library/win32_prompts.h"
+#include "platform/win32/targeting/window_handle.h"
 
 namespace tolvane::win32 {
 namespace {
 
 constexpr UINT_PTR kCaptureTimer = 1;
 constexpr UINT kCaptureTimerMs = 500;
-constexpr std::uint16_t kSysCommandTaskList = 0xF130;
-
-WindowHandle handleOf(HWND window) { return reinterpret_cast<WindowHandle>(window); }
 
 }  // namespace
 
@@ -100,7 +97,7 @@ void CWizPage2::openStartMenu() {
 }
 
 void CWizPage2::stopCapture() {
-  context_.desktop.bringToForeground(handleOf(GetAncestor(hwnd(), GA_ROOT)));
+  context_.desktop.bringToForeground(toWindowHandle(GetAncestor(hwnd(), GA_ROOT)));
   KillTimer(hwnd(), kCaptureTimer);
   context_.capture.stop();
   capturing_ = false;
@@ -127,7 +124,7 @@ bool CWizPage2::canGoOn() {
   const KeysPageCheck check = checkKeysPage(!steps_.empty(), chosen, windowByText(windows_, chosen));
   if (check.explorerTarget) target_ = *check.explorerTarget;
   if (check.accepted) return true;
-  Win32Prompts(GetAncestor(hwnd(), GA_ROOT)).showWarning(kNoKeysMessage, u"Tolvane");
+  context_.prompts.showWarning(kNoKeysMessage, u"Tolvane");
   return false;
 }
 

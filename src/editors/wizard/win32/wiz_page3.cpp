@@ -5,7 +5,6 @@
 #include "editors/common/win32/editor_controls.h"
 #include "editors/dialog_ids.h"
 #include "editors/wizard/win32/wizard_ids.h"
-#include "platform/win32/library/win32_prompts.h"
 
 namespace tolvane::win32 {
 
@@ -35,7 +34,7 @@ bool CWizPage3::canGoOn() {
   const std::optional<NameRefusal> refusal = checkNamePage(name(), hotKey(), context_.library);
   if (!refusal) return true;
   if (refusal->showPrompt) setText(IDC_WIZ_NAME, kNamePrompt);
-  if (!refusal->message.empty()) Win32Prompts(GetAncestor(hwnd(), GA_ROOT)).showWarning(refusal->message, u"Tolvane");
+  if (!refusal->message.empty()) context_.prompts.showWarning(refusal->message, u"Tolvane");
   if (refusal->field == NameField::HotKey) {
     SetFocus(item(IDC_WIZ_HOTKEY));
   } else {

@@ -66,9 +66,9 @@ ChoreControls programControls() {
 
 std::string describe(const ChoreSubmission& result) {
   if (const Chore* chore = std::get_if<Chore>(&result)) return "stored " + toUtf8(chore->name);
-  const ChoreRefusal& refusal = std::get<ChoreRefusal>(result);
-  return "refused " + std::to_string(refusal.control) + " message=" + toUtf8(refusal.message) +
-         " cue=" + toUtf8(refusal.cue) + (refusal.dropDown ? " drop" : "") + (refusal.clearHotKey ? " clear" : "");
+  const Refusal& refusal = std::get<Refusal>(result);
+  return "refused " + std::to_string(refusal.focusId) + " message=" + toUtf8(refusal.message) +
+         " cue=" + toUtf8(refusal.cue) + (refusal.dropsDown ? " drop" : "") + (refusal.clearsControl ? " clear" : "");
 }
 
 TEST_F(ChoreEditorTest, OffersTenTypesOrTwelveWithKeyruneTheirTextBeingTheVerb) {

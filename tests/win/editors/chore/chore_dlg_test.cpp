@@ -10,6 +10,7 @@
 #include "editors/chore/win32/chore_ids.h"
 #include "support/editor_fakes.h"
 #include "support/library_builders.h"
+#include "win/editors/dialog_clicks.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -57,8 +58,6 @@ void chooseType(const CDialogBase& dialog, int index) {
   SendMessageW(types, CB_SETCURSEL, index, 0);
   SendMessageW(types, WM_KEYDOWN, VK_RETURN, 0);
 }
-
-void click(const CDialogBase& dialog, int id) { SendMessageW(dialog.item(id), BM_CLICK, 0, 0); }
 
 std::u16string caption(const CDialogBase& dialog) {
   wchar_t text[64] = {};

@@ -56,7 +56,6 @@ class ChoreListDialogTest : public ::testing::Test {
 
   ChoreListDialogs fakes() {
     ChoreListDialogs dialogs;
-    dialogs.prompts = &services.prompts;
     dialogs.pickWindow = [this](HWND, const Chore& chore, bool firstOpen) {
       picks.push_back({chore.mainWndTxt, firstOpen});
       Chore picked = chore;

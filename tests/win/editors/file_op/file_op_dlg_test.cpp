@@ -6,6 +6,7 @@
 
 #include "editors/file_op/win32/file_op_ids.h"
 #include "support/editor_fakes.h"
+#include "win/editors/dialog_clicks.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -43,8 +44,6 @@ Chore copyChore(Paths sources, std::u16string destination) {
 }
 
 bool readOnly(HWND edit) { return (GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY) != 0; }
-
-void click(const CDialogBase& dialog, int id) { SendMessageW(dialog.item(id), BM_CLICK, 0, 0); }
 
 TEST(FileOpDialog, AUserPathThroughEveryControlEndsInTheOperationStored) {
   test::EditorFakes fakes;
@@ -113,20 +112,6 @@ TEST(FileOpDialog, AddRefusesWithoutSourcesThenWithoutADestination) {
   click(dialog, IDC_FILE_OP_ADD);
   ASSERT_TRUE(dialog.result().has_value());
   EXPECT_EQ(dialog.result()->fileOpType, FILEOP_DELETE);
-}
-
-// Clicks a button of the dialog with the given caption once it is up.
-void clickWhenShown(const wchar_t* caption, int id) {
-  static const wchar_t* wantedCaption;
-  static int wantedId;
-  wantedCaption = caption;
-  wantedId = id;
-  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowW(L"#32770", wantedCaption);
-    if (!dialog) return;
-    KillTimer(nullptr, timer);
-    SendMessageW(GetDlgItem(dialog, wantedId), BM_CLICK, 0, 0);
-  });
 }
 
 TEST(FileOpDialog, TheEntryPointReturnsTheOperationOnAddAndNothingOnCancel) {

@@ -10,6 +10,7 @@
 #include "platform/win32/targeting/win32_desktop.h"
 #include "platform/win32/targeting/window_handle.h"
 #include "support/editor_fakes.h"
+#include "win/editors/dialog_clicks.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -62,8 +63,6 @@ void choose(const CDialogBase& dialog, int id, std::u16string_view entry) {
   dialog.selectIndex(id, static_cast<int>(found - entries.begin()));
   SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(dialog.item(id)));
 }
-
-void click(const CDialogBase& dialog, int id) { SendMessageW(dialog.item(id), BM_CLICK, 0, 0); }
 
 // Scan Desktop, then this program and its target window.
 void pickTargetWindow(const CDialogBase& dialog) {
@@ -136,20 +135,6 @@ TEST_F(PickerTest, PositionReadsTheWindowsPlaceAndRefusesAMinimizedWindow) {
                 picked.bottom - picked.top);
   EXPECT_EQ(windows.windowRect(toWindowHandle(target.window)), (ScreenRect{-1500, -300, -1100, 0}));
   EXPECT_EQ(threadContext(), contextBefore);
-}
-
-// Clicks a button of the dialog with the given caption once it is up.
-void clickWhenShown(const wchar_t* caption, int id) {
-  static const wchar_t* wantedCaption;
-  static int wantedId;
-  wantedCaption = caption;
-  wantedId = id;
-  SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindWindowW(L"#32770", wantedCaption);
-    if (!dialog) return;
-    KillTimer(nullptr, timer);
-    SendMessageW(GetDlgItem(dialog, wantedId), BM_CLICK, 0, 0);
-  });
 }
 
 TEST_F(PickerTest, TheEntryPointShowsTheStoredTargetAndReturnsItOnOkOnly) {

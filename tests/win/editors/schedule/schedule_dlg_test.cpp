@@ -5,6 +5,7 @@
 #include "editors/schedule/win32/schedule_ids.h"
 #include "support/editor_fakes.h"
 #include "support/library_builders.h"
+#include "win/editors/dialog_clicks.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -19,8 +20,6 @@ std::optional<LocalTime> pickerTime(const CDialogBase& dialog, int id) {
   if (SendMessageW(dialog.item(id), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) return {};
   return LocalTime{time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
 }
-
-void click(const CDialogBase& dialog, int id) { SendMessageW(dialog.item(id), BM_CLICK, 0, 0); }
 
 void choose(const CDialogBase& dialog, int id, int index) {
   dialog.selectIndex(id, index);
@@ -42,7 +41,7 @@ TEST(ScheduleDialog, OpensOnTheStoredScheduleAndOkStoresWhatTheUserChose) {
   stored.nextChorelist = u"Gone";
   stored.alwaysRun = true;
 
-  CSchedule dialog(context, stored, &services.prompts);
+  CSchedule dialog(context, stored);
   ASSERT_NE(dialog.create(nullptr), nullptr);
   pumpMessages();
   ASSERT_EQ(services.prompts.shown().size(), 1u);
