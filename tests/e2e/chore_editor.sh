@@ -12,7 +12,7 @@ e2e_install_sample_folder
 cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
-wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v lastChore /d "Copy a greeting" /f </dev/null >/dev/null 2>&1
+e2e_set_text_setting lastChore "Copy a greeting"
 
 edit="Edit a chore"
 

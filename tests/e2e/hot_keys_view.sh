@@ -65,7 +65,6 @@ hk_key ctrl+shift+Right
 hk_expect_no_more "Hotkey processing: DISABLED" 3
 
 e2e_exit_tolvane
-settings='HKCU\Software\Tallowmere\Tolvane\Settings'
-[ "$(e2e_reg_query "$settings" masterhostkeyCode)" = 0x7b ] || e2e_fail "masterhostkeyCode: $(e2e_reg_query "$settings" masterhostkeyCode)"
-[ "$(e2e_reg_query "$settings" masterhostkeyModifier)" = 0x6 ] ||
-  e2e_fail "masterhostkeyModifier: $(e2e_reg_query "$settings" masterhostkeyModifier)"
+[ "$(e2e_setting masterhostkeyCode)" = 0x7b ] || e2e_fail "masterhostkeyCode: $(e2e_setting masterhostkeyCode)"
+[ "$(e2e_setting masterhostkeyModifier)" = 0x6 ] ||
+  e2e_fail "masterhostkeyModifier: $(e2e_setting masterhostkeyModifier)"

@@ -199,9 +199,20 @@ e2e_reg_query() {  # key value
   wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
 }
 
+# Tolvane's settings in the test's registry.
+E2E_SETTINGS_KEY='HKCU\Software\Tallowmere\Tolvane\Settings'
+
 e2e_set_setting() {  # name dword
-  wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v "$1" /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1
+  wine reg add "$E2E_SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1
 }
+
+e2e_set_text_setting() {  # name text
+  wine reg add "$E2E_SETTINGS_KEY" /v "$1" /t REG_SZ /d "$2" /f </dev/null >/dev/null 2>&1
+}
+
+# A setting as reg shows it: 0x1f4 for a number, a text up to its first
+# space.
+e2e_setting() { e2e_reg_query "$E2E_SETTINGS_KEY" "$1"; }  # name
 
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1" 2>/dev/null; }
 

@@ -101,6 +101,5 @@ e2e_wait_dialog_gone "Color option"
 wait_tree_color ffffff
 
 e2e_exit_tolvane
-settings='HKCU\Software\Tallowmere\Tolvane\Settings'
-[ "$(e2e_reg_query "$settings" treeBkColor)" = 0xffffff ] || e2e_fail "treeBkColor: $(e2e_reg_query "$settings" treeBkColor)"
-[ "$(e2e_reg_query "$settings" autoStart)" = 0x0 ] || e2e_fail "autoStart: $(e2e_reg_query "$settings" autoStart)"
+[ "$(e2e_setting treeBkColor)" = 0xffffff ] || e2e_fail "treeBkColor: $(e2e_setting treeBkColor)"
+[ "$(e2e_setting autoStart)" = 0x0 ] || e2e_fail "autoStart: $(e2e_setting autoStart)"

@@ -83,7 +83,3 @@ runner_write_files() {  # folder lists-xml
   { echo "<ChoreLists>"; echo "$2"; echo "</ChoreLists>"; } | runner_utf16 "$1/_TolvaneChoreLists.xml"
 }
 
-runner_set_text_setting() {  # name text
-  wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v "$1" /t REG_SZ /d "$2" /f </dev/null >/dev/null 2>&1
-}
-

@@ -24,7 +24,7 @@ runner_write_files "$E2E_PROGRAM" "$lists"
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
 e2e_set_setting promptSave 0
-runner_set_text_setting lastChoreList Waits
+e2e_set_text_setting lastChoreList Waits
 
 e2e_start_tolvane
 e2e_wait_main_window 40

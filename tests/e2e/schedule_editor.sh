@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/runner_lib.bash"
 e2e_init schedule_editor
 runner_write_files "$E2E_PROGRAM" "$(runner_list Soon 0 "$(runner_step 0 "" 0)" "" "")"
-runner_set_text_setting lastChoreList Soon
+e2e_set_text_setting lastChoreList Soon
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
 e2e_set_setting promptSave 0
