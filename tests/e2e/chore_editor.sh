@@ -16,14 +16,6 @@ e2e_set_text_setting lastChore "Copy a greeting"
 
 edit="Edit a chore"
 
-# The message box the editor shows; its text, then OK.
-ce_expect_message() {  # text
-  local shown
-  shown="$(e2e_probe message Tolvane 10)" || e2e_fail "no message box for: $1"
-  [ "$shown" = "$1" ] || e2e_fail "message box says '$shown', not '$1'"
-  e2e_probe answer Tolvane 1 || e2e_fail "could not close the message box"
-}
-
 e2e_start_tolvane
 e2e_wait_main_window 40
 e2e_wait_started
@@ -72,9 +64,9 @@ e2e_wait_activity_line "Chore done: Nap, CHORE_NOTHING."
 # the user put back; nothing is added.
 ce_new_chore d "Do nothing"
 ce_name_chore "$CE_NEW" "Nap" ctrl+alt+j
-ce_expect_message 'Chore name: "Nap" is already used.'
+e2e_expect_box Tolvane 'Chore name: "Nap" is already used.' "the same name"
 ce_name_chore "$CE_NEW" "nap" ctrl+alt+n
-ce_expect_message 'Hotkey: Ctrl + Alt + N is already used by "Nap".'
+e2e_expect_box Tolvane 'Hotkey: Ctrl + Alt + N is already used by "Nap".' "the same hot key"
 e2e_click_control "$CE_NEW" 2
 e2e_wait_dialog_gone "$CE_NEW"
 if e2e_probe tree | grep -q "^  nap "; then e2e_fail "a refused chore was added"; fi

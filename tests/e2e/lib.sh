@@ -333,10 +333,11 @@ e2e_wait_tree_branch() {  # root "label|label|..." what [seconds]
   done
 }
 
-# Waits for a message box, checks its text and closes it with OK.
-e2e_expect_box() {  # caption text what
+# Waits for a message box, checks its text and closes it with the button
+# (OK unless another is given: 6 Yes, 7 No).
+e2e_expect_box() {  # caption text what [button-id]
   local shown
-  shown="$(e2e_probe message "$1" 5)" || e2e_fail "$3: no message box \"$1\""
+  shown="$(e2e_probe message "$1" 10)" || e2e_fail "$3: no message box \"$1\""
   [ "$shown" = "$2" ] || e2e_fail "$3: the box says '$shown'"
-  e2e_probe answer "$1" 1 || e2e_fail "$3: could not close the box"
+  e2e_probe answer "$1" "${4:-1}" || e2e_fail "$3: could not close the box"
 }
