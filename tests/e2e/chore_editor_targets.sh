@@ -20,8 +20,8 @@ echo "copied by a chore the editor made" >"$E2E_WORK/files/src.txt"
 hk_write_chores </dev/null
 (wine notepad </dev/null >/dev/null 2>&1 &)
 (wine "$app_exe" "Accessible Test" </dev/null >/dev/null 2>&1 &)
-for _ in $(seq 50); do hk_probe state "$pad" >/dev/null && hk_probe state "Accessible Test" >/dev/null && break; sleep 0.2; done
-hk_probe state "Accessible Test" >/dev/null || e2e_fail "the test programs did not start"
+e2e_until 10 hk_probe state "$pad" && e2e_until 10 hk_probe state "Accessible Test" ||
+  e2e_fail "the test programs did not start"
 hk_start
 
 # Walks the folder browser's tree from "/" down to a folder, as a user
@@ -88,8 +88,7 @@ e2e_wait_dialog_gone "Select a menu/button"
 ce_add_chore "Copy in app" ctrl+alt+c
 hk_key ctrl+alt+c
 e2e_wait_activity_line "Chore done: Copy in app, CHORE_WNDMSG to menu: Edit [] Copy"
-for _ in $(seq 50); do hk_probe state "invoked Copy" >/dev/null && break; sleep 0.1; done
-hk_probe state "invoked Copy" >/dev/null || e2e_fail "the menu item was not carried out"
+e2e_until 5 hk_probe state "invoked Copy" || e2e_fail "the menu item was not carried out"
 
 # File operation: a source from the open-file dialog, the destination
 # folder from the browser, Copy as it starts.

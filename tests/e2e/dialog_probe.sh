@@ -29,8 +29,7 @@ xdotool key ctrl+f
 e2e_wait_dialog "Find"
 [ "$(e2e_control_checked "Find" 1041)" = "0" ] || e2e_fail "Match case starts checked"
 e2e_click_control "Find" 1041
-for _ in $(seq 20); do [ "$(e2e_control_checked "Find" 1041)" = "1" ] && break; sleep 0.1; done
-[ "$(e2e_control_checked "Find" 1041)" = "1" ] || e2e_fail "the click did not check Match case"
+e2e_wait_checked "Find" 1041 1
 e2e_type_into "Find" 1152 "was"
 e2e_wait_control_text "Find" 1152 "was"
 [ "$(e2e_control_enabled "Find" 1)" = "1" ] || e2e_fail "Find Next is greyed with a text to find"

@@ -149,6 +149,21 @@ e2e_start_tolvane() {
 # Runs the probe inside the test's Wine desktop; its output on stdout.
 e2e_probe() { wine "$E2E_WORK/e2e_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
+# Runs the command (its output dropped) every tenth of a second until it
+# succeeds; fails when it has not after `seconds` tries of ten.
+e2e_until() {  # seconds command...
+  local tries=$(($1 * 10))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ $tries -gt 0 ] || return 1
+    tries=$((tries - 1))
+    sleep 0.1
+  done
+}
+
+# Succeeds when the command prints exactly the text: for e2e_until.
+e2e_output_is() { [ "$("${@:2}")" = "$1" ]; }  # text command...
+
 e2e_wait_main_window() {
   e2e_probe main-window "${1:-30}" >/dev/null || e2e_fail "main window did not appear"
 }
@@ -280,12 +295,13 @@ e2e_control_enabled() { e2e_probe enabled "$1" "$2"; }        # caption id: 1 or
 # Waits until the control's text is the expected one (typed keys arrive a
 # moment after xdotool returns).
 e2e_wait_control_text() {  # caption id expected [seconds]
-  local limit=$(( ${4:-10} * 10 )) waited=0
-  while [ "$(e2e_control_text "$1" "$2")" != "$3" ]; do
-    [ $waited -ge $limit ] && e2e_fail "control $2 of \"$1\" shows '$(e2e_control_text "$1" "$2")', not '$3'"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until "${4:-10}" e2e_output_is "$3" e2e_control_text "$1" "$2" ||
+    e2e_fail "control $2 of \"$1\" shows '$(e2e_control_text "$1" "$2")', not '$3'"
+}
+
+# Waits until a check box is checked (1) or not (0): a click takes a moment.
+e2e_wait_checked() {  # caption id 0|1
+  e2e_until 3 e2e_output_is "$3" e2e_control_checked "$1" "$2" || e2e_fail "check box $2 of \"$1\" is not $3"
 }
 
 # Clicks the middle of a control with the real mouse.

@@ -20,12 +20,7 @@ e2e_wait_dialog "Untitled - Notepad" 20
 
 editor="Create a new chore list"
 wait_steps() {  # expected items of "Chores in list:"
-  local waited=0
-  until [ "$(e2e_control_items "$editor" 1035)" = "$1" ]; do
-    [ $waited -ge 50 ] && e2e_fail "steps: $(e2e_control_items "$editor" 1035)"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until 5 e2e_output_is "$1" e2e_control_items "$editor" 1035 || e2e_fail "steps: $(e2e_control_items "$editor" 1035)"
 }
 e2e_probe command 32789 || e2e_fail "could not ask for a new chore list"
 e2e_wait_dialog "$editor"

@@ -16,16 +16,11 @@ e2e_set_setting doDebugLog 1
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 debug_log="$WINEPREFIX/drive_c/Tallowmere-TolvaneDebug.log"
 
-wait_checked() {  # caption id 0|1
-  for _ in $(seq 30); do [ "$(e2e_control_checked "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done
-  e2e_fail "check box $2 of \"$1\" is not $3"
-}
-
 toggle() {  # caption id: clicks the check box and waits for the change
   local was
   was="$(e2e_control_checked "$1" "$2")"
   e2e_click_control "$1" "$2"
-  wait_checked "$1" "$2" $((1 - was))
+  e2e_wait_checked "$1" "$2" $((1 - was))
 }
 
 wait_tree_color() {  # colour [not]

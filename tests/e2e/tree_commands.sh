@@ -60,14 +60,12 @@ e2e_wait_tree_branch Chores \
 
 e2e_tree_click Chores/Zip
 xdotool key F2
-for _ in $(seq 50); do e2e_probe tree-edit >/dev/null && break; sleep 0.1; done
-[ "$(e2e_probe tree-edit)" = "Zip" ] || e2e_fail "F2 opened no label editor"
+e2e_until 5 e2e_output_is Zip e2e_probe tree-edit || e2e_fail "F2 opened no label editor"
 xdotool key --clearmodifiers Home shift+End BackSpace
 xdotool type --delay 30 -- "Morning"
 xdotool key Return
 e2e_expect_box Tolvane 'Name: "Morning" is already used.' "renaming to a list's name"
-for _ in $(seq 50); do [ "$(e2e_probe tree-edit)" = "Morning" ] && break; sleep 0.1; done
-[ "$(e2e_probe tree-edit)" = "Morning" ] || e2e_fail "the label editor did not open again with the name"
+e2e_until 5 e2e_output_is Morning e2e_probe tree-edit || e2e_fail "the label editor did not open again with the name"
 xdotool key Escape
 e2e_wait_tree_branch Chores \
   "alpha|Zip|Mail|Backup|Clone of Clone of Clone of Backup|Clone of Clone of Backup" "a refused rename"
