@@ -333,6 +333,19 @@ e2e_tree_click() {  # path [button] [clicks]
     click --repeat "${3:-1}" --delay 80 "${2:-1}"
 }
 
+# Clicks the notification-area icon with the real mouse: it sits at the
+# right end of the Wine desktop's taskbar.
+e2e_click_tray() {  # button [clicks]
+  local desktop
+  desktop="$(e2e_focus_desktop)"
+  xdotool mousemove --window "$desktop" 1270 790 click --repeat "${2:-1}" --delay 80 "$1"
+}
+
+e2e_open_tray_menu() {
+  e2e_click_tray 3
+  e2e_probe menu 5 || e2e_fail "no tray menu"
+}
+
 e2e_tree_branch() {  # root label
   e2e_probe tree | awk -v root="$1" '
     /^[^ ]/ { inside = index($0, root " [") == 1; next }
