@@ -8,8 +8,7 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/chore_editor_lib.bash"
 e2e_init chore_editor
-e2e_install_sample_folder
-cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
+e2e_use_sample_chores
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
 e2e_set_text_setting lastChore "Copy a greeting"

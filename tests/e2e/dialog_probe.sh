@@ -6,8 +6,7 @@
 # with their selection.
 source "$(dirname "$0")/lib.sh"
 e2e_init dialog_probe
-e2e_install_sample_folder
-cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
+e2e_use_sample_chores
 e2e_set_setting exitSystray 0
 
 e2e_start_tolvane

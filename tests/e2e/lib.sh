@@ -263,6 +263,12 @@ e2e_install_sample_folder() {
   cp "$E2E_REPO_DIR/sample/_TolvaneChores.xml" "$E2E_REPO_DIR/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/sample/"
 }
 
+# The sample folder, and its chore files already taken as the library.
+e2e_use_sample_chores() {
+  e2e_install_sample_folder
+  cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
+}
+
 # Dialogs, for the editors' tests: wait for one by its exact caption, read
 # its controls by id, and act on them as a user would, with real clicks and
 # keys into the Wine desktop. `e2e_probe controls CAPTION` lists the ids.
