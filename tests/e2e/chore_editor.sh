@@ -46,7 +46,7 @@ if grep -qF "Copy a greeting" <<<"$tree"; then e2e_fail "the old name is still i
 e2e_probe command 32788 || e2e_fail "could not ask for a new chore"
 e2e_wait_dialog "$CE_NEW"
 [ "$(e2e_control_enabled "$CE_NEW" 1034)" = "0" ] || e2e_fail "View is enabled before a type is chosen"
-ce_focus_dialog "$CE_NEW"
+e2e_click_caption "$CE_NEW"
 xdotool key d
 e2e_wait_control_text "$CE_NEW" 1017 "Do nothing"
 [ "$(e2e_control_enabled "$CE_NEW" 1018)" = "0" ] || e2e_fail "\"Do nothing\" offers a target"

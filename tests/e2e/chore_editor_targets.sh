@@ -31,7 +31,7 @@ ce_browse_to() {  # unix-folder
   local part left top right bottom
   read -r left top right bottom <<<"$(e2e_probe control-rect "Browse for Folder" 14145)"
   [ -n "$bottom" ] || e2e_fail "no folder tree in the folder browser"
-  xdotool mousemove --window "$(e2e_desktop_window)" $((left + 40)) $((top + 9)) click 1
+  e2e_click_at $((left + 40)) $((top + 9))
   xdotool key Down
   IFS=/ read -ra parts <<<"${1#/}"
   for part in "${parts[@]}"; do

@@ -35,9 +35,7 @@ e2e_expect_contains "$rows" "Ctrl + Alt + D | Docs | " "chore row"
 e2e_expect_contains "$rows" "Ctrl + Alt + M |  | Morning" "list row"
 e2e_expect_contains "$rows" "Ctrl + Alt + G |  | Morning [comp] Docs" "waiting step row"
 row="$(grep -n -F "[comp]" <<<"$rows" | cut -d: -f1)"
-read -r left top right bottom <<<"$(e2e_probe row-rect "Hot Keys" 1026 $((row - 1)))"
-desktop="$(e2e_desktop_window)"
-xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) click --repeat 2 --delay 80 1
+e2e_click_middle "$(e2e_probe row-rect "Hot Keys" 1026 $((row - 1)))" 1 2
 e2e_wait_dialog_gone "Hot Keys"
 e2e_wait_activity_line "Hotkey processing: ENABLED" 1
 # The step under Morning, not the chore under Chores.

@@ -310,13 +310,35 @@ e2e_wait_checked() {  # caption id 0|1
   e2e_until 3 e2e_output_is "$3" e2e_control_checked "$1" "$2" || e2e_fail "check box $2 of \"$1\" is not $3"
 }
 
-# Clicks the middle of a control with the real mouse.
-e2e_click_control() {  # caption id
-  local desktop left top right bottom
-  read -r left top right bottom <<<"$(e2e_probe control-rect "$1" "$2")"
-  [ -n "$bottom" ] || e2e_fail "no control $2 in \"$1\""
+# Real clicks of the mouse at a point of the Wine desktop, or in the
+# middle of a rectangle the probe printed ("left top right bottom").
+e2e_click_at() {  # x y [button] [clicks]
+  local desktop
   desktop="$(e2e_focus_desktop)"
-  xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+  xdotool mousemove --window "$desktop" "$1" "$2" click --repeat "${4:-1}" --delay 80 "${3:-1}"
+}
+
+e2e_click_middle() {  # rectangle [button] [clicks]
+  local left top right bottom
+  read -r left top right bottom <<<"$1"
+  [ -n "$bottom" ] || e2e_fail "nothing to click at '$1'"
+  e2e_click_at $(((left + right) / 2)) $(((top + bottom) / 2)) "${2:-1}" "${3:-1}"
+}
+
+# A click on a window's title bar, as a user starting to work in it: keys
+# go where its focus is, not to the window clicked last.
+e2e_click_caption() {  # caption
+  local left top right bottom
+  read -r left top right bottom <<<"$(e2e_probe box-rect "$1" 10)"
+  [ -n "$bottom" ] || e2e_fail "no window \"$1\""
+  e2e_click_at $((left + 40)) $((top + 8))
+}
+
+# Clicks the middle of a control.
+e2e_click_control() {  # caption id
+  local rect
+  rect="$(e2e_probe control-rect "$1" "$2")" || e2e_fail "no control $2 in \"$1\""
+  e2e_click_middle "$rect"
 }
 
 # Clicks into a single-line edit (or an editable combo box) and types the
@@ -331,21 +353,14 @@ e2e_type_into() {  # caption id text
 # from the roots ("Chores/Backup", "Chore Lists/Morning/Docs"), clicked
 # with the real mouse; the labels of a branch, one a line.
 e2e_tree_click() {  # path [button] [clicks]
-  local desktop left top right bottom
-  read -r left top right bottom <<<"$(e2e_probe tree-item-rect "$1")"
-  [ -n "$bottom" ] || e2e_fail "no tree item $1 on screen"
-  desktop="$(e2e_focus_desktop)"
-  xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) \
-    click --repeat "${3:-1}" --delay 80 "${2:-1}"
+  local rect
+  rect="$(e2e_probe tree-item-rect "$1")" || e2e_fail "no tree item $1 on screen"
+  e2e_click_middle "$rect" "${2:-1}" "${3:-1}"
 }
 
 # Clicks the notification-area icon with the real mouse: it sits at the
 # right end of the Wine desktop's taskbar.
-e2e_click_tray() {  # button [clicks]
-  local desktop
-  desktop="$(e2e_focus_desktop)"
-  xdotool mousemove --window "$desktop" 1270 790 click --repeat "${2:-1}" --delay 80 "$1"
-}
+e2e_click_tray() { e2e_click_at 1270 790 "$1" "${2:-1}"; }  # button [clicks]
 
 e2e_open_tray_menu() {
   e2e_click_tray 3
