@@ -74,7 +74,7 @@ e2e_exit_tolvane
 
 # The files as the chore file format writes them: UTF-16LE, one element a
 # line, the new chore with the window-command message it was preset with.
-chores="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChores.xml" | tr -d '\r')"
+chores="$(e2e_chore_file _TolvaneChores.xml)"
 nap='<Chore name="Nap">
 <verb>Do nothing</verb>
 <type>17</type>
@@ -114,5 +114,5 @@ e2e_expect_contains "$chores" "<Chore name=\"Copy hello\">
 head -c 2 "$E2E_PROGRAM/_TolvaneChores.xml" | od -An -tx1 | grep -q "3c 00" || e2e_fail "the chore file is not UTF-16LE"
 [ "$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChores.xml" | grep -vc $'\r$')" = "0" ] ||
   e2e_fail "the chore file has lines without a carriage return"
-lists="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChoreLists.xml" | tr -d '\r')"
+lists="$(e2e_chore_file _TolvaneChoreLists.xml)"
 e2e_expect_contains "$lists" "<choreName>Copy hello</choreName>" "the list step in _TolvaneChoreLists.xml"

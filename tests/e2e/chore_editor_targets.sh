@@ -18,10 +18,9 @@ pad="Untitled - Notepad"
 mkdir -p "$E2E_WORK/files/out"
 echo "copied by a chore the editor made" >"$E2E_WORK/files/src.txt"
 hk_write_chores </dev/null
-(wine notepad </dev/null >/dev/null 2>&1 &)
+e2e_start_notepad
 (wine "$app_exe" "Accessible Test" </dev/null >/dev/null 2>&1 &)
-e2e_until 10 hk_probe state "$pad" && e2e_until 10 hk_probe state "Accessible Test" ||
-  e2e_fail "the test programs did not start"
+e2e_wait_dialog "Accessible Test" 20
 hk_start
 
 # Walks the folder browser's tree from "/" down to a folder, as a user
@@ -112,5 +111,5 @@ hk_key ctrl+alt+f
 e2e_wait_activity_line "Chore done: Copy out, CHORE_FILEOP:Copy"
 cmp -s "$E2E_WORK/files/src.txt" "$E2E_WORK/files/out/src.txt" || e2e_fail "the file was not copied"
 
-wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
+e2e_end_notepad
 e2e_exit_tolvane

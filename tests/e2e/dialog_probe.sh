@@ -19,8 +19,7 @@ e2e_expect_contains "$(e2e_control_text "About Tolvane" 1102)" "TolvaneBho.dll v
 e2e_click_control "About Tolvane" 1
 e2e_wait_dialog_gone "About Tolvane"
 
-wine notepad </dev/null >/dev/null 2>&1 &
-e2e_wait_dialog "Untitled - Notepad" 20
+e2e_start_notepad
 e2e_type_into "Untitled - Notepad" 0 "Tolvane was here"
 e2e_wait_control_text "Untitled - Notepad" 0 "Tolvane was here"
 
@@ -42,6 +41,6 @@ types="$(e2e_control_items "Save As" 1136)"
 e2e_expect_contains "$types" "All files (*.*)" "file types"
 xdotool key Escape
 e2e_wait_dialog_gone "Save As"
-wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
+e2e_end_notepad
 
 e2e_exit_tolvane

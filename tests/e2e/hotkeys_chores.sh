@@ -32,8 +32,7 @@ MaxPad|4|393266|mainWndTxt=$pad;notifyCode=61488
 MinPad|4|393265|mainWndTxt=$pad;notifyCode=61472
 CHORES
 
-(wine notepad </dev/null >/dev/null 2>&1 &)
-e2e_until 10 hk_probe state "$pad" || e2e_fail "notepad did not start"
+e2e_start_notepad
 hk_start
 
 hk_key ctrl+alt+n

@@ -263,11 +263,22 @@ e2e_install_sample_folder() {
   cp "$E2E_REPO_DIR/sample/_TolvaneChores.xml" "$E2E_REPO_DIR/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/sample/"
 }
 
+# A chore file of the program folder as text: UTF-8, without carriage returns.
+e2e_chore_file() { iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/$1" | tr -d '\r'; }  # file name
+
 # The sample folder, and its chore files already taken as the library.
 e2e_use_sample_chores() {
   e2e_install_sample_folder
   cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
 }
+
+# Notepad, for chores and dialogs to work on: started and shown, or ended.
+e2e_start_notepad() {
+  (wine notepad </dev/null >/dev/null 2>&1 &)
+  e2e_wait_dialog "Untitled - Notepad" 20
+}
+
+e2e_end_notepad() { wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true; }
 
 # Dialogs, for the editors' tests: wait for one by its exact caption, read
 # its controls by id, and act on them as a user would, with real clicks and

@@ -15,8 +15,7 @@ echo "<ChoreLists/>" | runner_utf16 "$E2E_PROGRAM/_TolvaneChoreLists.xml"
 signal="$E2E_WORK/signal.txt"
 e2e_set_setting promptSave 0
 hk_start
-wine notepad </dev/null >/dev/null 2>&1 &
-e2e_wait_dialog "Untitled - Notepad" 20
+e2e_start_notepad
 
 editor="Create a new chore list"
 wait_steps() {  # expected items of "Chores in list:"
@@ -75,9 +74,9 @@ e2e_wait_activity_line "Chore list: Morning run, waiting for FILE_CREATED:" 1 10
 echo done >"$signal"
 e2e_wait_activity_line "Chore list: Morning run completed." 1 10
 
-wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
+e2e_end_notepad
 e2e_exit_tolvane
-lists="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChoreLists.xml" | tr -d '\r')"
+lists="$(e2e_chore_file _TolvaneChoreLists.xml)"
 ctrl_alt_l=$(((6 << 16) | 0x4C))
 e2e_expect_contains "$lists" "<Chorelist name=\"Morning run\" hotKey=\"$ctrl_alt_l\">" "saved list"
 e2e_expect_contains "$lists" $'<choreName>Pause</choreName>\n<compType>7</compType>\n<compData>2</compData>' "first step"

@@ -91,7 +91,6 @@ e2e_expect_box Tolvane "Do you wish to save the changes before closing?" "closin
 e2e_wait_exit 30 || e2e_fail "Tolvane did not end"
 E2E_TOLVANE_PID=""
 
-saved="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChores.xml" | tr -d '\r' |
-  sed -n 's/^<Chore name="\(.*\)">$/\1/p' | paste -sd '|')"
+saved="$(e2e_chore_file _TolvaneChores.xml | sed -n 's/^<Chore name="\(.*\)">$/\1/p' | paste -sd '|')"
 [ "$saved" = "alpha|Zip|Backup|Clone of Clone of Clone of Backup|Clone of Clone of Backup" ] ||
   e2e_fail "the chore file holds: $saved"
