@@ -10,10 +10,10 @@ source "$(dirname "$0")/hotkeys_lib.bash"
 e2e_init hot_keys_view
 # Packed as the hot-key control gives them: modifiers (2 Ctrl | 4 Alt) << 16 | key.
 ctrl_alt=$((6 << 16))
-docs="$(runner_chore_xml Docs 17 | sed "s#<hotKey>0</hotKey>#<hotKey>$((ctrl_alt | 0x44))</hotKey>#")"
 steps="$(runner_step 0 "" 0 0 0 Noop)
 $(runner_step 6 "" 60 $((ctrl_alt | 0x47)) 0 Docs)"
-{ echo "<Chores>"; runner_chore_xml Noop 17; echo "$docs"; echo "</Chores>"; } | runner_utf16 "$E2E_PROGRAM/_TolvaneChores.xml"
+{ echo "<Chores>"; runner_chore_xml Noop 17; runner_chore_xml Docs 17 $((ctrl_alt | 0x44)); echo "</Chores>"; } |
+  runner_utf16 "$E2E_PROGRAM/_TolvaneChores.xml"
 { echo "<ChoreLists>"; runner_list Morning $((ctrl_alt | 0x4D)) "$steps" "" ""; echo "</ChoreLists>"; } |
   runner_utf16 "$E2E_PROGRAM/_TolvaneChoreLists.xml"
 e2e_set_setting promptSave 0

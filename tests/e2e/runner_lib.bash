@@ -4,7 +4,7 @@
 # runner_write_files PROGRAM-FOLDER LIST-XML...  writes one chore "Noop"
 # (a chore that does nothing) and the given <Chorelist> elements.
 
-runner_chore_xml() {  # name type
+runner_chore_xml() {  # name type [hotKey]
   cat <<XML
 <Chore name="$1">
 <verb>Do nothing</verb>
@@ -30,7 +30,7 @@ runner_chore_xml() {  # name type
 <ctrlWndTxt/>
 <notifyCode>0</notifyCode>
 <newWindow>0</newWindow>
-<hotKey>0</hotKey>
+<hotKey>${3:-0}</hotKey>
 <fileOpType>0</fileOpType>
 <fileOpDest/>
 <fileOpConfirm>0</fileOpConfirm>
