@@ -2,10 +2,10 @@
 # Chores whose details come from the editor's sub-dialogs, made as a user
 # makes them and run from their hot keys at once: "Minimize" on Notepad
 # through the picker's window operations (edited, it opens the picker by
-# itself); a menu command of our own
-# accessible test program through the picker's menu list; a copy of a
-# file through the file-operation editor, its source from the open-file
-# dialog and its destination from the folder browser.
+# itself); a menu command of our own accessible test program through the
+# picker's menu list; a copy of a file through the file-operation editor,
+# its source from the open-file dialog and its destination from the folder
+# browser.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/hotkeys_lib.bash"
 source "$(dirname "$0")/chore_editor_lib.bash"

@@ -96,7 +96,6 @@ capture_hi() {  # name: ends on the last page with the name given
   e2e_wait_control_text "$wizard" 1044 "$1"
 }
 
-
 capture_hi "Type hi"
 e2e_click_control "$wizard" 1027
 xdotool key ctrl+alt+h
