@@ -181,15 +181,9 @@ e2e_wait_started() {
 }
 
 # Waits for the process started by e2e_start_tolvane (or the given pid) to end.
-e2e_wait_exit() {
-  local pid="${2:-$E2E_TOLVANE_PID}" limit="${1:-20}" waited=0
-  while kill -0 "$pid" 2>/dev/null; do
-    [ $waited -ge $((limit * 10)) ] && return 1
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  return 0
-}
+e2e_wait_exit() { e2e_until "${1:-20}" e2e_ended "${2:-$E2E_TOLVANE_PID}"; }  # [seconds] [pid]
+
+e2e_ended() { ! kill -0 "$1" 2>/dev/null; }  # pid
 
 # Ends Tolvane through the tray menu's exit command and waits for it.
 e2e_exit_tolvane() {
@@ -248,14 +242,11 @@ e2e_activity_count() {  # text
 
 # Waits until the activity log file holds the text `count` times.
 e2e_wait_activity_line() {  # text [count] [seconds]
-  local want="${2:-1}" limit=$(( ${3:-15} * 10 )) waited=0
-  while [ "$(e2e_activity_count "$1")" -lt "$want" ]; do
-    [ $waited -ge $limit ] &&
-      e2e_fail "activity log lacks '$1' (x$want): $(tr -d '\r' <"$E2E_PROGRAM/TolvaneActivity.log" 2>/dev/null | tail -5)"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until "${3:-15}" e2e_activity_has "$1" "${2:-1}" ||
+    e2e_fail "activity log lacks '$1' (x${2:-1}): $(tr -d '\r' <"$E2E_PROGRAM/TolvaneActivity.log" 2>/dev/null | tail -5)"
 }
+
+e2e_activity_has() { [ "$(e2e_activity_count "$1")" -ge "$2" ]; }  # text count
 
 # A sample folder written by the program's own save code (see sample/).
 e2e_install_sample_folder() {
@@ -386,13 +377,11 @@ e2e_tree_branch() {  # root label
 
 # Waits until the branch holds exactly these labels, in this order.
 e2e_wait_tree_branch() {  # root "label|label|..." what [seconds]
-  local limit=$(( ${4:-10} * 10 )) waited=0 now
-  while now="$(e2e_tree_branch "$1" | paste -sd '|')" && [ "$now" != "$2" ]; do
-    [ $waited -ge $limit ] && e2e_fail "$3: \"$1\" holds '$now', not '$2'"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until "${4:-10}" e2e_output_is "$2" e2e_tree_labels "$1" ||
+    e2e_fail "$3: \"$1\" holds '$(e2e_tree_labels "$1")', not '$2'"
 }
+
+e2e_tree_labels() { e2e_tree_branch "$1" | paste -sd '|'; }  # root label
 
 # Waits for a message box, checks its text and closes it with the button
 # (OK unless another is given: 6 Yes, 7 No).
