@@ -149,8 +149,8 @@ e2e_start_tolvane() {
 # Runs the probe inside the test's Wine desktop; its output on stdout.
 e2e_probe() { wine "$E2E_WORK/e2e_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
-# Runs the command (its output dropped) every tenth of a second until it
-# succeeds; fails when it has not after `seconds` tries of ten.
+# Runs the command (its output dropped) until it succeeds, a tenth of a
+# second apart; false once it has failed ten times for each of `seconds`.
 e2e_until() {  # seconds command...
   local tries=$(($1 * 10))
   shift
