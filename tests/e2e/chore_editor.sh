@@ -8,21 +8,12 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/chore_editor_lib.bash"
 e2e_init chore_editor
-e2e_install_sample_folder
-cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
+e2e_use_sample_chores
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
-wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v lastChore /d "Copy a greeting" /f </dev/null >/dev/null 2>&1
+e2e_set_text_setting lastChore "Copy a greeting"
 
 edit="Edit a chore"
-
-# The message box the editor shows; its text, then OK.
-ce_expect_message() {  # text
-  local shown
-  shown="$(e2e_probe message Tolvane 10)" || e2e_fail "no message box for: $1"
-  [ "$shown" = "$1" ] || e2e_fail "message box says '$shown', not '$1'"
-  e2e_probe answer Tolvane 1 || e2e_fail "could not close the message box"
-}
 
 e2e_start_tolvane
 e2e_wait_main_window 40
@@ -55,7 +46,7 @@ if grep -qF "Copy a greeting" <<<"$tree"; then e2e_fail "the old name is still i
 e2e_probe command 32788 || e2e_fail "could not ask for a new chore"
 e2e_wait_dialog "$CE_NEW"
 [ "$(e2e_control_enabled "$CE_NEW" 1034)" = "0" ] || e2e_fail "View is enabled before a type is chosen"
-ce_focus_dialog "$CE_NEW"
+e2e_click_caption "$CE_NEW"
 xdotool key d
 e2e_wait_control_text "$CE_NEW" 1017 "Do nothing"
 [ "$(e2e_control_enabled "$CE_NEW" 1018)" = "0" ] || e2e_fail "\"Do nothing\" offers a target"
@@ -72,9 +63,9 @@ e2e_wait_activity_line "Chore done: Nap, CHORE_NOTHING."
 # the user put back; nothing is added.
 ce_new_chore d "Do nothing"
 ce_name_chore "$CE_NEW" "Nap" ctrl+alt+j
-ce_expect_message 'Chore name: "Nap" is already used.'
+e2e_expect_box Tolvane 'Chore name: "Nap" is already used.' "the same name"
 ce_name_chore "$CE_NEW" "nap" ctrl+alt+n
-ce_expect_message 'Hotkey: Ctrl + Alt + N is already used by "Nap".'
+e2e_expect_box Tolvane 'Hotkey: Ctrl + Alt + N is already used by "Nap".' "the same hot key"
 e2e_click_control "$CE_NEW" 2
 e2e_wait_dialog_gone "$CE_NEW"
 if e2e_probe tree | grep -q "^  nap "; then e2e_fail "a refused chore was added"; fi
@@ -83,7 +74,7 @@ e2e_exit_tolvane
 
 # The files as the chore file format writes them: UTF-16LE, one element a
 # line, the new chore with the window-command message it was preset with.
-chores="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChores.xml" | tr -d '\r')"
+chores="$(e2e_chore_file _TolvaneChores.xml)"
 nap='<Chore name="Nap">
 <verb>Do nothing</verb>
 <type>17</type>
@@ -123,5 +114,5 @@ e2e_expect_contains "$chores" "<Chore name=\"Copy hello\">
 head -c 2 "$E2E_PROGRAM/_TolvaneChores.xml" | od -An -tx1 | grep -q "3c 00" || e2e_fail "the chore file is not UTF-16LE"
 [ "$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChores.xml" | grep -vc $'\r$')" = "0" ] ||
   e2e_fail "the chore file has lines without a carriage return"
-lists="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChoreLists.xml" | tr -d '\r')"
+lists="$(e2e_chore_file _TolvaneChoreLists.xml)"
 e2e_expect_contains "$lists" "<choreName>Copy hello</choreName>" "the list step in _TolvaneChoreLists.xml"

@@ -2,10 +2,10 @@
 # Chores whose details come from the editor's sub-dialogs, made as a user
 # makes them and run from their hot keys at once: "Minimize" on Notepad
 # through the picker's window operations (edited, it opens the picker by
-# itself); a menu command of our own
-# accessible test program through the picker's menu list; a copy of a
-# file through the file-operation editor, its source from the open-file
-# dialog and its destination from the folder browser.
+# itself); a menu command of our own accessible test program through the
+# picker's menu list; a copy of a file through the file-operation editor,
+# its source from the open-file dialog and its destination from the folder
+# browser.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/hotkeys_lib.bash"
 source "$(dirname "$0")/chore_editor_lib.bash"
@@ -18,10 +18,9 @@ pad="Untitled - Notepad"
 mkdir -p "$E2E_WORK/files/out"
 echo "copied by a chore the editor made" >"$E2E_WORK/files/src.txt"
 hk_write_chores </dev/null
-(wine notepad </dev/null >/dev/null 2>&1 &)
+e2e_start_notepad
 (wine "$app_exe" "Accessible Test" </dev/null >/dev/null 2>&1 &)
-for _ in $(seq 50); do hk_probe state "$pad" >/dev/null && hk_probe state "Accessible Test" >/dev/null && break; sleep 0.2; done
-hk_probe state "Accessible Test" >/dev/null || e2e_fail "the test programs did not start"
+e2e_wait_dialog "Accessible Test" 20
 hk_start
 
 # Walks the folder browser's tree from "/" down to a folder, as a user
@@ -31,7 +30,7 @@ ce_browse_to() {  # unix-folder
   local part left top right bottom
   read -r left top right bottom <<<"$(e2e_probe control-rect "Browse for Folder" 14145)"
   [ -n "$bottom" ] || e2e_fail "no folder tree in the folder browser"
-  xdotool mousemove --window "$(e2e_desktop_window)" $((left + 40)) $((top + 9)) click 1
+  e2e_click_at $((left + 40)) $((top + 9))
   xdotool key Down
   IFS=/ read -ra parts <<<"${1#/}"
   for part in "${parts[@]}"; do
@@ -88,8 +87,7 @@ e2e_wait_dialog_gone "Select a menu/button"
 ce_add_chore "Copy in app" ctrl+alt+c
 hk_key ctrl+alt+c
 e2e_wait_activity_line "Chore done: Copy in app, CHORE_WNDMSG to menu: Edit [] Copy"
-for _ in $(seq 50); do hk_probe state "invoked Copy" >/dev/null && break; sleep 0.1; done
-hk_probe state "invoked Copy" >/dev/null || e2e_fail "the menu item was not carried out"
+e2e_until 5 hk_probe state "invoked Copy" || e2e_fail "the menu item was not carried out"
 
 # File operation: a source from the open-file dialog, the destination
 # folder from the browser, Copy as it starts.
@@ -113,5 +111,5 @@ hk_key ctrl+alt+f
 e2e_wait_activity_line "Chore done: Copy out, CHORE_FILEOP:Copy"
 cmp -s "$E2E_WORK/files/src.txt" "$E2E_WORK/files/out/src.txt" || e2e_fail "the file was not copied"
 
-wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
+e2e_end_notepad
 e2e_exit_tolvane

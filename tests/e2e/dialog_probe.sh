@@ -6,8 +6,7 @@
 # with their selection.
 source "$(dirname "$0")/lib.sh"
 e2e_init dialog_probe
-e2e_install_sample_folder
-cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
+e2e_use_sample_chores
 e2e_set_setting exitSystray 0
 
 e2e_start_tolvane
@@ -20,8 +19,7 @@ e2e_expect_contains "$(e2e_control_text "About Tolvane" 1102)" "TolvaneBho.dll v
 e2e_click_control "About Tolvane" 1
 e2e_wait_dialog_gone "About Tolvane"
 
-wine notepad </dev/null >/dev/null 2>&1 &
-e2e_wait_dialog "Untitled - Notepad" 20
+e2e_start_notepad
 e2e_type_into "Untitled - Notepad" 0 "Tolvane was here"
 e2e_wait_control_text "Untitled - Notepad" 0 "Tolvane was here"
 
@@ -29,8 +27,7 @@ xdotool key ctrl+f
 e2e_wait_dialog "Find"
 [ "$(e2e_control_checked "Find" 1041)" = "0" ] || e2e_fail "Match case starts checked"
 e2e_click_control "Find" 1041
-for _ in $(seq 20); do [ "$(e2e_control_checked "Find" 1041)" = "1" ] && break; sleep 0.1; done
-[ "$(e2e_control_checked "Find" 1041)" = "1" ] || e2e_fail "the click did not check Match case"
+e2e_wait_checked "Find" 1041 1
 e2e_type_into "Find" 1152 "was"
 e2e_wait_control_text "Find" 1152 "was"
 [ "$(e2e_control_enabled "Find" 1)" = "1" ] || e2e_fail "Find Next is greyed with a text to find"
@@ -44,6 +41,6 @@ types="$(e2e_control_items "Save As" 1136)"
 e2e_expect_contains "$types" "All files (*.*)" "file types"
 xdotool key Escape
 e2e_wait_dialog_gone "Save As"
-wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
+e2e_end_notepad
 
 e2e_exit_tolvane

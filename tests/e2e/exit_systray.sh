@@ -17,4 +17,4 @@ e2e_wait_visible 1 "Show Tolvane did not show the window"
 e2e_probe command 2
 e2e_wait_visible 0 "Escape did not hide the window"
 e2e_exit_tolvane
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' exitSystray)" = "0x1" ] || e2e_fail "exitSystray not kept"
+[ "$(e2e_setting exitSystray)" = "0x1" ] || e2e_fail "exitSystray not kept"

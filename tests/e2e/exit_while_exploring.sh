@@ -18,7 +18,7 @@ CHORES
   runner_utf16 "$E2E_PROGRAM/_TolvaneChoreLists.xml"
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
-runner_set_text_setting lastChoreList Explore
+e2e_set_text_setting lastChoreList Explore
 
 e2e_start_tolvane
 e2e_wait_main_window 40
@@ -34,5 +34,4 @@ E2E_TOLVANE_PID=""
 [ "$status" -eq 0 ] || e2e_fail "Tolvane ended with status $status"
 # The list ended before the program did, not with it.
 [ "$(e2e_activity_count "Chore list: Explore terminated.")" -eq 1 ] || e2e_fail "the list was not stopped at exit"
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' lastChoreList)" = "Explore" ] ||
-  e2e_fail "settings not saved at exit"
+[ "$(e2e_setting lastChoreList)" = "Explore" ] || e2e_fail "settings not saved at exit"

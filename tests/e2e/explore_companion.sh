@@ -20,11 +20,9 @@ hk_start
 
 hk_key ctrl+alt+e
 e2e_wait_activity_line "Chore done: Docs, CHORE_EXPLORE:C:\\windows"
-for _ in $(seq 50); do hk_probe state 'C:\windows' >/dev/null && break; sleep 0.1; done
-hk_probe state 'C:\windows' >/dev/null || e2e_fail "the Explorer window was not navigated"
+e2e_until 5 hk_probe state 'C:\windows' || e2e_fail "the Explorer window was not navigated"
 [ "$(hk_probe count ExploreWClass)" = 1 ] && [ "$(hk_probe count ExplorerWClass)" = 0 ] ||
   e2e_fail "another window opened for the folder"
 
 e2e_exit_tolvane
-for _ in $(seq 50); do [ "$(hk_probe count ExploreWClass)" = 0 ] && break; sleep 0.1; done
-[ "$(hk_probe count ExploreWClass)" = 0 ] || e2e_fail "exit left the Explorer window it started"
+e2e_until 5 e2e_output_is 0 hk_probe count ExploreWClass || e2e_fail "exit left the Explorer window it started"

@@ -25,18 +25,15 @@ e2e_screenshot "$E2E_WORK/first-start.png"
 e2e_exit_tolvane
 [ ! -e "$E2E_PROGRAM/_TolvaneChores.xml" ] || e2e_fail "an unchanged empty library was written"
 [ ! -e "$E2E_PROGRAM/_TolvaneChores.xml.backup" ] || e2e_fail "a backup of a missing file appeared"
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' maxActivityLogs)" = "0x1f4" ] ||
-  e2e_fail "maxActivityLogs not saved"
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' masterhostkeyCode)" = "0x27" ] ||
-  e2e_fail "masterhostkeyCode not saved"
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' lastSelected)" = "" ] || true
-[ -n "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' progWidth)" ] || e2e_fail "progWidth not saved"
+[ "$(e2e_setting maxActivityLogs)" = "0x1f4" ] || e2e_fail "maxActivityLogs not saved"
+[ "$(e2e_setting masterhostkeyCode)" = "0x27" ] || e2e_fail "masterhostkeyCode not saved"
+[ -n "$(e2e_setting progWidth)" ] || e2e_fail "progWidth not saved"
 # The first start finds no key, so it writes no progDir; the close made
 # the key, so the second start does.
-[ -z "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' progDir)" ] || e2e_fail "progDir written on the first start"
+[ -z "$(e2e_setting progDir)" ] || e2e_fail "progDir written on the first start"
 e2e_start_tolvane
 e2e_wait_main_window 40
 e2e_probe message Tolvane 1 >/dev/null && e2e_probe answer Tolvane 1
 e2e_exit_tolvane
-e2e_expect_contains "$(wine reg query 'HKCU\Software\Tallowmere\Tolvane\Settings' /v progDir </dev/null 2>/dev/null | tr -d '\r')" \
+e2e_expect_contains "$(wine reg query "$E2E_SETTINGS_KEY" /v progDir </dev/null 2>/dev/null | tr -d '\r')" \
   "program\\" "progDir on the second start"

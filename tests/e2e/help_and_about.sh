@@ -10,20 +10,23 @@ e2e_has_companion || { e2e_log "SKIP: needs TolvaneBho.dll"; exit 0; }
 cp "$TOLVANE_DIST_DIR/Tolvane.chm" "$E2E_PROGRAM/" || e2e_fail "no Tolvane.chm in the program folder"
 e2e_set_setting exitSystray 0
 
+# Waits for the help window and closes it, as its close box would.
+expect_help_window() {
+  e2e_wait_dialog "Tolvane Help" 20
+  e2e_probe close "Tolvane Help" || e2e_fail "could not close the help window"
+  e2e_wait_dialog_gone "Tolvane Help"
+}
+
 e2e_start_tolvane
 e2e_wait_main_window 40
 e2e_wait_started
 e2e_tree_click Chores
 xdotool key F1
-e2e_wait_dialog "Tolvane Help" 20
-e2e_probe close "Tolvane Help" || e2e_fail "could not close the help window"
-e2e_wait_dialog_gone "Tolvane Help"
+expect_help_window
 
 e2e_tree_click Chores
 xdotool key alt+h u
-e2e_wait_dialog "Tolvane Help" 20
-e2e_probe close "Tolvane Help" || e2e_fail "could not close the help window"
-e2e_wait_dialog_gone "Tolvane Help"
+expect_help_window
 
 e2e_tree_click Chores
 xdotool key alt+h a
@@ -36,9 +39,7 @@ IFS=. read -r major minor patch <<<"${TOLVANE_VERSION:-1.0.1}"
 e2e_screenshot "$E2E_WORK/about.png"
 # F1 in a dialog of Tolvane's reaches the main window as a request for help.
 xdotool key F1
-e2e_wait_dialog "Tolvane Help" 20
-e2e_probe close "Tolvane Help" || e2e_fail "could not close the help window"
-e2e_wait_dialog_gone "Tolvane Help"
+expect_help_window
 e2e_probe command 123 || e2e_fail "could not ask for the about box again"
 e2e_click_control "About Tolvane" 1
 e2e_wait_dialog_gone "About Tolvane"

@@ -15,6 +15,9 @@ echo "copied by a hot key" >"$E2E_WORK/files/src.txt"
 src="$(e2e_winpath "$E2E_WORK/files/src.txt")"
 out="$(e2e_winpath "$E2E_WORK/files/out")"
 pad="Untitled - Notepad"
+# The window's state, and its text's length, as the chores change them.
+pad_state_has() { [[ "$(hk_probe state "$pad")" == *"$1"* ]]; }
+pad_longer_than() { [ "$(hk_probe text "$pad" Edit | wc -c)" -gt "$1" ]; }
 hk_write_chores <<CHORES
 Idle|17|393294|
 CtrlK|17|131147|
@@ -29,9 +32,7 @@ MaxPad|4|393266|mainWndTxt=$pad;notifyCode=61488
 MinPad|4|393265|mainWndTxt=$pad;notifyCode=61472
 CHORES
 
-(wine notepad </dev/null >/dev/null 2>&1 &)
-for _ in $(seq 50); do hk_probe state "$pad" >/dev/null && break; sleep 0.2; done
-hk_probe state "$pad" >/dev/null || e2e_fail "notepad did not start"
+e2e_start_notepad
 hk_start
 
 hk_key ctrl+alt+n
@@ -69,22 +70,18 @@ hk_expect_no_more "Chore done: Idle" 1
 before="$(hk_probe text "$pad" Edit | wc -c)"
 hk_key ctrl+alt+m
 e2e_wait_activity_line "Chore done: MenuPad, CHORE_WNDMSG to window: Edit [] Time/Date"
-sleep 0.5
-after="$(hk_probe text "$pad" Edit | wc -c)"
-[ "$after" -gt "$before" ] || e2e_fail "Time/Date inserted nothing ($before -> $after)"
+e2e_until 5 pad_longer_than "$before" ||
+  e2e_fail "Time/Date inserted nothing ($before -> $(hk_probe text "$pad" Edit | wc -c))"
 
 hk_key ctrl+alt+3
 e2e_wait_activity_line "Chore done: PosPad, CHORE_WINOP:$pad"
-sleep 0.5
-[ "$(hk_probe state "$pad")" = "normal 40 50 540 450" ] || e2e_fail "position: $(hk_probe state "$pad")"
+e2e_until 5 e2e_output_is "normal 40 50 540 450" hk_probe state "$pad" || e2e_fail "position: $(hk_probe state "$pad")"
 hk_key ctrl+alt+2
 e2e_wait_activity_line "Chore done: MaxPad, CHORE_WINOP:$pad"
-sleep 0.5
-e2e_expect_contains "$(hk_probe state "$pad")" "max" "maximize"
+e2e_until 5 pad_state_has max || e2e_fail "maximize: $(hk_probe state "$pad")"
 hk_key ctrl+alt+1
 e2e_wait_activity_line "Chore done: MinPad, CHORE_WINOP:$pad"
-sleep 0.5
-e2e_expect_contains "$(hk_probe state "$pad")" "min" "minimize"
+e2e_until 5 pad_state_has min || e2e_fail "minimize: $(hk_probe state "$pad")"
 
 # The master hot key: off, a chore's key does nothing, on again.
 hk_key ctrl+shift+Right

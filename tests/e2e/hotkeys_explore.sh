@@ -17,7 +17,7 @@ hk_write_chores <<'CHORES'
 Docs|0|393285|object=C:\windows
 Idle|17|0|
 CHORES
-wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v lastChore /d Idle /f </dev/null >/dev/null 2>&1
+e2e_set_text_setting lastChore Idle
 started_at=$(date +%s%N)
 hk_start
 e2e_log "start to greeting: $((($(date +%s%N) - started_at) / 1000000)) ms"
@@ -36,5 +36,4 @@ for _ in $(seq 50); do [ "$(explorers)" -gt 0 ] && break; sleep 0.2; done
 
 e2e_exit_tolvane
 [ "$(explorers)" = 1 ] || e2e_fail "after exit: $(explorers) Explorer windows"
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' lastFolder)" = "C:\\windows" ] ||
-  e2e_fail "lastFolder not saved: $(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' lastFolder)"
+[ "$(e2e_setting lastFolder)" = "C:\\windows" ] || e2e_fail "lastFolder not saved: $(e2e_setting lastFolder)"

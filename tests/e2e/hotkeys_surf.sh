@@ -30,8 +30,7 @@ start_keyrune() {
   (cd "$E2E_PROGRAM" && exec wine "$E2E_PROGRAM/Keyrune+.exe" --record "$(e2e_winpath "$record")" "$@" \
     </dev/null >"$E2E_WORK/keyrune.log" 2>&1) &
   KEYRUNE_PID=$!
-  for _ in $(seq 100); do grep -q ready "$record" 2>/dev/null && return 0; sleep 0.1; done
-  e2e_fail "the Keyrune+ stand-in did not get ready: $(cat "$E2E_WORK/keyrune.log")"
+  e2e_until 10 grep -q ready "$record" || e2e_fail "the Keyrune+ stand-in did not get ready: $(cat "$E2E_WORK/keyrune.log")"
 }
 stop_keyrune() {
   kill "$KEYRUNE_PID" 2>/dev/null || true

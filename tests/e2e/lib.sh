@@ -149,6 +149,21 @@ e2e_start_tolvane() {
 # Runs the probe inside the test's Wine desktop; its output on stdout.
 e2e_probe() { wine "$E2E_WORK/e2e_probe.exe" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 
+# Runs the command (its output dropped) until it succeeds, a tenth of a
+# second apart; false once it has failed ten times for each of `seconds`.
+e2e_until() {  # seconds command...
+  local tries=$(($1 * 10))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ $tries -gt 0 ] || return 1
+    tries=$((tries - 1))
+    sleep 0.1
+  done
+}
+
+# Succeeds when the command prints exactly the text: for e2e_until.
+e2e_output_is() { [ "$("${@:2}")" = "$1" ]; }  # text command...
+
 e2e_wait_main_window() {
   e2e_probe main-window "${1:-30}" >/dev/null || e2e_fail "main window did not appear"
 }
@@ -166,15 +181,9 @@ e2e_wait_started() {
 }
 
 # Waits for the process started by e2e_start_tolvane (or the given pid) to end.
-e2e_wait_exit() {
-  local pid="${2:-$E2E_TOLVANE_PID}" limit="${1:-20}" waited=0
-  while kill -0 "$pid" 2>/dev/null; do
-    [ $waited -ge $((limit * 10)) ] && return 1
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  return 0
-}
+e2e_wait_exit() { e2e_until "${1:-20}" e2e_ended "${2:-$E2E_TOLVANE_PID}"; }  # [seconds] [pid]
+
+e2e_ended() { ! kill -0 "$1" 2>/dev/null; }  # pid
 
 # Ends Tolvane through the tray menu's exit command and waits for it.
 e2e_exit_tolvane() {
@@ -199,9 +208,20 @@ e2e_reg_query() {  # key value
   wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' | awk -v name="$2" '$1 == name { print $3 }'
 }
 
+# Tolvane's settings in the test's registry.
+E2E_SETTINGS_KEY='HKCU\Software\Tallowmere\Tolvane\Settings'
+
 e2e_set_setting() {  # name dword
-  wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v "$1" /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1
+  wine reg add "$E2E_SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f </dev/null >/dev/null 2>&1
 }
+
+e2e_set_text_setting() {  # name text
+  wine reg add "$E2E_SETTINGS_KEY" /v "$1" /t REG_SZ /d "$2" /f </dev/null >/dev/null 2>&1
+}
+
+# A setting as reg shows it: 0x1f4 for a number, a text up to its first
+# space.
+e2e_setting() { e2e_reg_query "$E2E_SETTINGS_KEY" "$1"; }  # name
 
 e2e_screenshot() { import -display "$DISPLAY" -window root "$1" 2>/dev/null; }
 
@@ -222,20 +242,34 @@ e2e_activity_count() {  # text
 
 # Waits until the activity log file holds the text `count` times.
 e2e_wait_activity_line() {  # text [count] [seconds]
-  local want="${2:-1}" limit=$(( ${3:-15} * 10 )) waited=0
-  while [ "$(e2e_activity_count "$1")" -lt "$want" ]; do
-    [ $waited -ge $limit ] &&
-      e2e_fail "activity log lacks '$1' (x$want): $(tr -d '\r' <"$E2E_PROGRAM/TolvaneActivity.log" 2>/dev/null | tail -5)"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until "${3:-15}" e2e_activity_has "$1" "${2:-1}" ||
+    e2e_fail "activity log lacks '$1' (x${2:-1}): $(tr -d '\r' <"$E2E_PROGRAM/TolvaneActivity.log" 2>/dev/null | tail -5)"
 }
+
+e2e_activity_has() { [ "$(e2e_activity_count "$1")" -ge "$2" ]; }  # text count
 
 # A sample folder written by the program's own save code (see sample/).
 e2e_install_sample_folder() {
   mkdir -p "$E2E_PROGRAM/sample"
   cp "$E2E_REPO_DIR/sample/_TolvaneChores.xml" "$E2E_REPO_DIR/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/sample/"
 }
+
+# A chore file of the program folder as text: UTF-8, without carriage returns.
+e2e_chore_file() { iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/$1" | tr -d '\r'; }  # file name
+
+# The sample folder, and its chore files already taken as the library.
+e2e_use_sample_chores() {
+  e2e_install_sample_folder
+  cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
+}
+
+# Notepad, for chores and dialogs to work on: started and shown, or ended.
+e2e_start_notepad() {
+  (wine notepad </dev/null >/dev/null 2>&1 &)
+  e2e_wait_dialog "Untitled - Notepad" 20
+}
+
+e2e_end_notepad() { wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true; }
 
 # Dialogs, for the editors' tests: wait for one by its exact caption, read
 # its controls by id, and act on them as a user would, with real clicks and
@@ -269,21 +303,44 @@ e2e_control_enabled() { e2e_probe enabled "$1" "$2"; }        # caption id: 1 or
 # Waits until the control's text is the expected one (typed keys arrive a
 # moment after xdotool returns).
 e2e_wait_control_text() {  # caption id expected [seconds]
-  local limit=$(( ${4:-10} * 10 )) waited=0
-  while [ "$(e2e_control_text "$1" "$2")" != "$3" ]; do
-    [ $waited -ge $limit ] && e2e_fail "control $2 of \"$1\" shows '$(e2e_control_text "$1" "$2")', not '$3'"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until "${4:-10}" e2e_output_is "$3" e2e_control_text "$1" "$2" ||
+    e2e_fail "control $2 of \"$1\" shows '$(e2e_control_text "$1" "$2")', not '$3'"
 }
 
-# Clicks the middle of a control with the real mouse.
-e2e_click_control() {  # caption id
-  local desktop left top right bottom
-  read -r left top right bottom <<<"$(e2e_probe control-rect "$1" "$2")"
-  [ -n "$bottom" ] || e2e_fail "no control $2 in \"$1\""
+# Waits until a check box is checked (1) or not (0): a click takes a moment.
+e2e_wait_checked() {  # caption id 0|1
+  e2e_until 3 e2e_output_is "$3" e2e_control_checked "$1" "$2" || e2e_fail "check box $2 of \"$1\" is not $3"
+}
+
+# Real clicks of the mouse at a point of the Wine desktop, or in the
+# middle of a rectangle the probe printed ("left top right bottom").
+e2e_click_at() {  # x y [button] [clicks]
+  local desktop
   desktop="$(e2e_focus_desktop)"
-  xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) click 1
+  xdotool mousemove --window "$desktop" "$1" "$2" click --repeat "${4:-1}" --delay 80 "${3:-1}"
+}
+
+e2e_click_middle() {  # rectangle [button] [clicks]
+  local left top right bottom
+  read -r left top right bottom <<<"$1"
+  [ -n "$bottom" ] || e2e_fail "nothing to click at '$1'"
+  e2e_click_at $(((left + right) / 2)) $(((top + bottom) / 2)) "${2:-1}" "${3:-1}"
+}
+
+# A click on a window's title bar, as a user starting to work in it: keys
+# go where its focus is, not to the window clicked last.
+e2e_click_caption() {  # caption
+  local left top right bottom
+  read -r left top right bottom <<<"$(e2e_probe box-rect "$1" 10)"
+  [ -n "$bottom" ] || e2e_fail "no window \"$1\""
+  e2e_click_at $((left + 40)) $((top + 8))
+}
+
+# Clicks the middle of a control.
+e2e_click_control() {  # caption id
+  local rect
+  rect="$(e2e_probe control-rect "$1" "$2")" || e2e_fail "no control $2 in \"$1\""
+  e2e_click_middle "$rect"
 }
 
 # Clicks into a single-line edit (or an editable combo box) and types the
@@ -298,12 +355,18 @@ e2e_type_into() {  # caption id text
 # from the roots ("Chores/Backup", "Chore Lists/Morning/Docs"), clicked
 # with the real mouse; the labels of a branch, one a line.
 e2e_tree_click() {  # path [button] [clicks]
-  local desktop left top right bottom
-  read -r left top right bottom <<<"$(e2e_probe tree-item-rect "$1")"
-  [ -n "$bottom" ] || e2e_fail "no tree item $1 on screen"
-  desktop="$(e2e_focus_desktop)"
-  xdotool mousemove --window "$desktop" $(((left + right) / 2)) $(((top + bottom) / 2)) \
-    click --repeat "${3:-1}" --delay 80 "${2:-1}"
+  local rect
+  rect="$(e2e_probe tree-item-rect "$1")" || e2e_fail "no tree item $1 on screen"
+  e2e_click_middle "$rect" "${2:-1}" "${3:-1}"
+}
+
+# Clicks the notification-area icon with the real mouse: it sits at the
+# right end of the Wine desktop's taskbar.
+e2e_click_tray() { e2e_click_at 1270 790 "$1" "${2:-1}"; }  # button [clicks]
+
+e2e_open_tray_menu() {
+  e2e_click_tray 3
+  e2e_probe menu 5 || e2e_fail "no tray menu"
 }
 
 e2e_tree_branch() {  # root label
@@ -314,18 +377,17 @@ e2e_tree_branch() {  # root label
 
 # Waits until the branch holds exactly these labels, in this order.
 e2e_wait_tree_branch() {  # root "label|label|..." what [seconds]
-  local limit=$(( ${4:-10} * 10 )) waited=0 now
-  while now="$(e2e_tree_branch "$1" | paste -sd '|')" && [ "$now" != "$2" ]; do
-    [ $waited -ge $limit ] && e2e_fail "$3: \"$1\" holds '$now', not '$2'"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until "${4:-10}" e2e_output_is "$2" e2e_tree_labels "$1" ||
+    e2e_fail "$3: \"$1\" holds '$(e2e_tree_labels "$1")', not '$2'"
 }
 
-# Waits for a message box, checks its text and closes it with OK.
-e2e_expect_box() {  # caption text what
+e2e_tree_labels() { e2e_tree_branch "$1" | paste -sd '|'; }  # root label
+
+# Waits for a message box, checks its text and closes it with the button
+# (OK unless another is given: 6 Yes, 7 No).
+e2e_expect_box() {  # caption text what [button-id]
   local shown
-  shown="$(e2e_probe message "$1" 5)" || e2e_fail "$3: no message box \"$1\""
+  shown="$(e2e_probe message "$1" 10)" || e2e_fail "$3: no message box \"$1\""
   [ "$shown" = "$2" ] || e2e_fail "$3: the box says '$shown'"
-  e2e_probe answer "$1" 1 || e2e_fail "$3: could not close the box"
+  e2e_probe answer "$1" "${4:-1}" || e2e_fail "$3: could not close the box"
 }

@@ -15,17 +15,11 @@ echo "<ChoreLists/>" | runner_utf16 "$E2E_PROGRAM/_TolvaneChoreLists.xml"
 signal="$E2E_WORK/signal.txt"
 e2e_set_setting promptSave 0
 hk_start
-wine notepad </dev/null >/dev/null 2>&1 &
-e2e_wait_dialog "Untitled - Notepad" 20
+e2e_start_notepad
 
 editor="Create a new chore list"
 wait_steps() {  # expected items of "Chores in list:"
-  local waited=0
-  until [ "$(e2e_control_items "$editor" 1035)" = "$1" ]; do
-    [ $waited -ge 50 ] && e2e_fail "steps: $(e2e_control_items "$editor" 1035)"
-    sleep 0.1
-    waited=$((waited + 1))
-  done
+  e2e_until 5 e2e_output_is "$1" e2e_control_items "$editor" 1035 || e2e_fail "steps: $(e2e_control_items "$editor" 1035)"
 }
 e2e_probe command 32789 || e2e_fail "could not ask for a new chore list"
 e2e_wait_dialog "$editor"
@@ -80,9 +74,9 @@ e2e_wait_activity_line "Chore list: Morning run, waiting for FILE_CREATED:" 1 10
 echo done >"$signal"
 e2e_wait_activity_line "Chore list: Morning run completed." 1 10
 
-wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
+e2e_end_notepad
 e2e_exit_tolvane
-lists="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChoreLists.xml" | tr -d '\r')"
+lists="$(e2e_chore_file _TolvaneChoreLists.xml)"
 ctrl_alt_l=$(((6 << 16) | 0x4C))
 e2e_expect_contains "$lists" "<Chorelist name=\"Morning run\" hotKey=\"$ctrl_alt_l\">" "saved list"
 e2e_expect_contains "$lists" $'<choreName>Pause</choreName>\n<compType>7</compType>\n<compData>2</compData>' "first step"

@@ -8,24 +8,18 @@
 # new one.
 source "$(dirname "$0")/lib.sh"
 e2e_init options_dialogs
-e2e_install_sample_folder
-cp "$E2E_PROGRAM/sample/_TolvaneChores.xml" "$E2E_PROGRAM/sample/_TolvaneChoreLists.xml" "$E2E_PROGRAM/"
+e2e_use_sample_chores
 e2e_set_setting exitSystray 0
 e2e_set_setting promptSave 0
 e2e_set_setting doDebugLog 1
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 debug_log="$WINEPREFIX/drive_c/Tallowmere-TolvaneDebug.log"
 
-wait_checked() {  # caption id 0|1
-  for _ in $(seq 30); do [ "$(e2e_control_checked "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done
-  e2e_fail "check box $2 of \"$1\" is not $3"
-}
-
 toggle() {  # caption id: clicks the check box and waits for the change
   local was
   was="$(e2e_control_checked "$1" "$2")"
   e2e_click_control "$1" "$2"
-  wait_checked "$1" "$2" $((1 - was))
+  e2e_wait_checked "$1" "$2" $((1 - was))
 }
 
 wait_tree_color() {  # colour [not]
@@ -101,6 +95,5 @@ e2e_wait_dialog_gone "Color option"
 wait_tree_color ffffff
 
 e2e_exit_tolvane
-settings='HKCU\Software\Tallowmere\Tolvane\Settings'
-[ "$(e2e_reg_query "$settings" treeBkColor)" = 0xffffff ] || e2e_fail "treeBkColor: $(e2e_reg_query "$settings" treeBkColor)"
-[ "$(e2e_reg_query "$settings" autoStart)" = 0x0 ] || e2e_fail "autoStart: $(e2e_reg_query "$settings" autoStart)"
+[ "$(e2e_setting treeBkColor)" = 0xffffff ] || e2e_fail "treeBkColor: $(e2e_setting treeBkColor)"
+[ "$(e2e_setting autoStart)" = 0x0 ] || e2e_fail "autoStart: $(e2e_setting autoStart)"

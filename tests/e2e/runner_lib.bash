@@ -4,7 +4,7 @@
 # runner_write_files PROGRAM-FOLDER LIST-XML...  writes one chore "Noop"
 # (a chore that does nothing) and the given <Chorelist> elements.
 
-runner_chore_xml() {  # name type
+runner_chore_xml() {  # name type [hotKey]
   cat <<XML
 <Chore name="$1">
 <verb>Do nothing</verb>
@@ -30,7 +30,7 @@ runner_chore_xml() {  # name type
 <ctrlWndTxt/>
 <notifyCode>0</notifyCode>
 <newWindow>0</newWindow>
-<hotKey>0</hotKey>
+<hotKey>${3:-0}</hotKey>
 <fileOpType>0</fileOpType>
 <fileOpDest/>
 <fileOpConfirm>0</fileOpConfirm>
@@ -81,9 +81,5 @@ runner_utf16() {  # file: stdin as UTF-16LE with CRLF line ends
 runner_write_files() {  # folder lists-xml
   { echo "<Chores>"; runner_chore_xml Noop 17; echo "</Chores>"; } | runner_utf16 "$1/_TolvaneChores.xml"
   { echo "<ChoreLists>"; echo "$2"; echo "</ChoreLists>"; } | runner_utf16 "$1/_TolvaneChoreLists.xml"
-}
-
-runner_set_text_setting() {  # name text
-  wine reg add 'HKCU\Software\Tallowmere\Tolvane\Settings' /v "$1" /t REG_SZ /d "$2" /f </dev/null >/dev/null 2>&1
 }
 

@@ -24,7 +24,7 @@ runner_write_files "$E2E_PROGRAM" "$lists"
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
 e2e_set_setting promptSave 0
-runner_set_text_setting lastChoreList Waits
+e2e_set_text_setting lastChoreList Waits
 
 e2e_start_tolvane
 e2e_wait_main_window 40
@@ -47,9 +47,7 @@ xdotool mousemove --window "$desktop" 400 300
 e2e_probe message "Tolvane: Proceed?" 20 >/dev/null || e2e_fail "no question box"
 # Another window may hold the focus: click the box's title bar first, as a
 # user would.
-read -r box_left box_top box_right _ <<<"$(e2e_probe box-rect "Tolvane: Proceed?")"
-[ -n "$box_right" ] || e2e_fail "question box has no position"
-xdotool mousemove --window "$desktop" $(((box_left + box_right) / 2)) $((box_top + 8)) click 1
+e2e_click_caption "Tolvane: Proceed?"
 sleep 0.5
 xdotool key Return
 e2e_wait_activity_line "Chore list: Waits, count:0, Chore #3: Noop, CompType: 5 completed." 1 20

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/runner_lib.bash"
 e2e_init schedule_editor
 runner_write_files "$E2E_PROGRAM" "$(runner_list Soon 0 "$(runner_step 0 "" 0)" "" "")"
-runner_set_text_setting lastChoreList Soon
+e2e_set_text_setting lastChoreList Soon
 e2e_set_setting doActivityLog 1
 e2e_set_setting exitSystray 0
 e2e_set_setting promptSave 0
@@ -39,6 +39,6 @@ e2e_wait_activity_line "Chore list: Soon launched per its schedule." 1 40
 e2e_wait_activity_line "Chore list: Soon completed." 1 10
 
 e2e_exit_tolvane
-lists="$(iconv -f UTF-16LE -t UTF-8 "$E2E_PROGRAM/_TolvaneChoreLists.xml" | tr -d '\r')"
+lists="$(e2e_chore_file _TolvaneChoreLists.xml)"
 e2e_expect_contains "$lists" $'<runWindows>0</runWindows>\n<runTimeOfDay>'"$start"$'</runTimeOfDay>\n<runEveryday>0</runEveryday>\n<runDayOfWeek/>' \
   "saved schedule"

@@ -9,29 +9,19 @@ e2e_set_setting exitSystray 1
 e2e_start_tolvane
 e2e_wait_main_window 40
 e2e_wait_started
-# The tray sits at the right end of the Wine desktop's taskbar.
-tray_x=1270
-tray_y=790
-desktop="$(e2e_focus_desktop)"
-
-open_tray_menu() {
-  xdotool mousemove --window "$desktop" $tray_x $tray_y click 3
-  e2e_probe menu 5 || e2e_fail "no tray menu"
-}
-
 e2e_probe command 32784
 e2e_wait_visible 0 "window not hidden"
-open_tray_menu
+e2e_open_tray_menu
 e2e_screenshot "$E2E_WORK/tray-menu.png"
 e2e_probe menu-key s || e2e_fail "no tray menu"
 e2e_wait_visible 1 "the tray menu's Show Tolvane did not show the window"
 
 e2e_probe command 32784
 e2e_wait_visible 0 "window not hidden again"
-xdotool mousemove --window "$desktop" $tray_x $tray_y click --repeat 2 --delay 80 1
+e2e_click_tray 1 2
 e2e_wait_visible 1 "double-clicking the tray icon did not show the window"
 
-open_tray_menu
+e2e_open_tray_menu
 e2e_probe menu-key x || e2e_fail "no tray menu"
 e2e_wait_exit 30 || e2e_fail "the tray menu's exit item did not end Tolvane"
 E2E_TOLVANE_PID=""

@@ -15,8 +15,8 @@ read -r left top right bottom <<<"$(e2e_probe rect)"
 [ "$left $top" = "100 80" ] || e2e_fail "saved position not used: $left $top"
 [ $((right - left)) = 700 ] && [ $((bottom - top)) = 500 ] || e2e_fail "saved size not used: $left $top $right $bottom"
 e2e_exit_tolvane
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' left)" = "0x64" ] || e2e_fail "left not stored"
-[ "$(e2e_reg_query 'HKCU\Software\Tallowmere\Tolvane\Settings' progWidth)" = "0x2bc" ] || e2e_fail "progWidth not stored"
+[ "$(e2e_setting left)" = "0x64" ] || e2e_fail "left not stored"
+[ "$(e2e_setting progWidth)" = "0x2bc" ] || e2e_fail "progWidth not stored"
 
 e2e_set_setting left 5000
 e2e_set_setting top 5000

@@ -96,7 +96,6 @@ capture_hi() {  # name: ends on the last page with the name given
   e2e_wait_control_text "$wizard" 1044 "$1"
 }
 
-
 capture_hi "Type hi"
 e2e_click_control "$wizard" 1027
 xdotool key ctrl+alt+h
@@ -129,5 +128,5 @@ for chore in _WizRun_Untitled _Wiz+WndCreated _Wiz+Delay _Wiz+H _Wiz+I _Wiz+Ente
   [ "$(grep -c "^  $chore[ \[]" <<<"$tree")" = "1" ] || e2e_fail "chore $chore is not in the library once: $tree"
 done
 
-wine taskkill /f /im notepad.exe </dev/null >/dev/null 2>&1 || true
+e2e_end_notepad
 e2e_exit_tolvane

@@ -18,7 +18,6 @@
 //   e2e_probe rect                         print the main window's outer rectangle
 //   e2e_probe raise                        bring the main window to the top
 //   e2e_probe visible                      print 1 when the main window shows, else 0
-//   e2e_probe foreground                   print 1 when the main window is the active one, else 0
 //   e2e_probe tree-item-rect PATH          scroll a tree item into view and print the
 //                                          screen rectangle of its label; PATH is "Chores/Backup",
 //                                          "Chore Lists/Morning/Docs", ...
@@ -40,7 +39,6 @@
 //   e2e_probe rows CAPTION ID              print a report list's rows, cells joined by
 //                                          " | ", the selected one marked " [selected]"
 //   e2e_probe row-rect CAPTION ID ROW      print a report list row's screen rectangle
-//   e2e_probe hotkey CAPTION ID            print a hot-key control's value: modifiers << 8 | key, hex
 //   e2e_probe count CAPTION                print how many such dialogs show
 //   e2e_probe close CAPTION                close the dialog as its close box would
 //   e2e_probe raise-dialog CAPTION         bring the dialog to the top, as a click on it does
@@ -91,31 +89,36 @@ HWND find(const wchar_t* caption, bool wantMain) {
   return search.found;
 }
 
-HWND waitFor(const wchar_t* caption, bool wantMain, double seconds) {
+// Asks every tenth of a second until the answer is a window, or true;
+// the last answer once the time is up.
+template <typename Ask>
+auto waitUntil(double seconds, Ask ask) -> decltype(ask()) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
   for (;;) {
-    if (HWND window = find(caption, wantMain)) return window;
-    if (GetTickCount() > end) return nullptr;
+    if (auto answer = ask()) return answer;
+    if (GetTickCount() > end) return {};
     Sleep(100);
   }
 }
 
-// The popup menu that shows (the tray's) once its owner tracks it, so
-// that keys reach it; null when none within the time.
-HWND waitForMenu(double seconds) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(seconds * 1000);
-  for (;;) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof(thread);
-    if (menu && IsWindowVisible(menu) && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &thread) &&
-        (thread.flags & GUI_INMENUMODE)) {
-      return menu;
-    }
-    if (GetTickCount() > end) return nullptr;
-    Sleep(100);
-  }
+HWND waitFor(const wchar_t* caption, bool wantMain, double seconds) {
+  return waitUntil(seconds, [&] { return find(caption, wantMain); });
 }
+
+// The popup menu that shows (the tray's) once its owner tracks it, so
+// that keys reach it; null when none does.
+HWND trackedMenu() {
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof(thread);
+  if (menu && IsWindowVisible(menu) && GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &thread) &&
+      (thread.flags & GUI_INMENUMODE)) {
+    return menu;
+  }
+  return nullptr;
+}
+
+HWND waitForMenu(double seconds) { return waitUntil(seconds, trackedMenu); }
 
 void print(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
@@ -389,14 +392,7 @@ int wmain(int argc, wchar_t** argv) {
     print(std::to_wstring(reinterpret_cast<std::uintptr_t>(window)));
     return 0;
   }
-  if (verb == L"gone") {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(2) * 1000);
-    while (find(L"Tolvane", true)) {
-      if (GetTickCount() > end) return 1;
-      Sleep(100);
-    }
-    return 0;
-  }
+  if (verb == L"gone") return waitUntil(seconds(2), [] { return !find(L"Tolvane", true); }) ? 0 : 1;
   if (verb == L"message") {
     const std::wstring caption = arg(2);
     HWND box = waitFor(caption.c_str(), false, seconds(3));
@@ -426,14 +422,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (verb == L"shortcut") return saveShortcut(arg(2), arg(3)) ? 0 : 1;
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
-  if (verb == L"menu-gone") {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(2) * 1000);
-    while (waitForMenu(0)) {
-      if (GetTickCount() > end) return 1;
-      Sleep(100);
-    }
-    return 0;
-  }
+  if (verb == L"menu-gone") return waitUntil(seconds(2), [] { return !trackedMenu(); }) ? 0 : 1;
   if (verb == L"dialog") {
     HWND dialog = waitFor(arg(2).c_str(), false, seconds(3));
     if (!dialog) return 1;
@@ -441,12 +430,8 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"dialog-gone") {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(seconds(3) * 1000);
-    while (find(arg(2).c_str(), false)) {
-      if (GetTickCount() > end) return 1;
-      Sleep(100);
-    }
-    return 0;
+    const std::wstring caption = arg(2);
+    return waitUntil(seconds(3), [&] { return !find(caption.c_str(), false); }) ? 0 : 1;
   }
   if (verb == L"count") {
     const std::wstring caption = arg(2);
@@ -472,7 +457,7 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"control-text" || verb == L"checked" || verb == L"items" || verb == L"control-rect" ||
-      verb == L"enabled" || verb == L"hotkey" || verb == L"datetime") {
+      verb == L"enabled" || verb == L"datetime") {
     HWND dialog = find(arg(2).c_str(), false);
     HWND control = dialog ? dialogControl(dialog, _wtoi(arg(3).c_str())) : nullptr;
     if (!control) return 1;
@@ -482,11 +467,6 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"control-rect") printRect(control);
     if (verb == L"enabled") print(IsWindowEnabled(control) ? L"1" : L"0");
     if (verb == L"datetime") printDateTime(control);
-    if (verb == L"hotkey") {
-      wchar_t value[8] = {};
-      swprintf(value, 8, L"%04x", static_cast<unsigned>(SendMessageW(control, HKM_GETHOTKEY, 0, 0) & 0xFFFF));
-      print(value);
-    }
     return 0;
   }
   if (verb == L"rows" || verb == L"row-rect") {
@@ -542,10 +522,6 @@ int wmain(int argc, wchar_t** argv) {
     print(color);
     return 0;
   }
-  if (verb == L"foreground") {
-    print(GetForegroundWindow() == main ? L"1" : L"0");
-    return 0;
-  }
   if (verb == L"visible") {
     print(IsWindowVisible(main) ? L"1" : L"0");
     return 0;
@@ -569,8 +545,7 @@ int wmain(int argc, wchar_t** argv) {
     RECT label{};
     remote.read(&label, sizeof(label));
     MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&label), 2);
-    print(std::to_wstring(label.left) + L" " + std::to_wstring(label.top) + L" " + std::to_wstring(label.right) + L" " +
-          std::to_wstring(label.bottom));
+    printRect(label);
     return 0;
   }
   if (verb == L"tree-edit") {
