@@ -84,13 +84,19 @@ std::uint32_t addEntry(Files& files, std::u16string_view folder, int sequence, c
   return error;
 }
 
+// The ".backup" pair of an earlier version becomes the first entry, kept
+// before ".backup" takes another pair.
+std::uint32_t adoptEarlierBackup(Files& files, const Clock& clock, std::u16string_view folder,
+                                 const BackupEntry& earlier, bool pinned) {
+  const LocalTime stamp = files.lastWriteTime(earlier.choreFile).value_or(clock.localNow());
+  return addEntry(files, folder, 1, stamp, earlier.choreFile, earlier.listFile, pinned);
+}
+
 void pin(Files& files, const Clock& clock, std::u16string_view folder, const BackupEntry& newest,
          Warnings& warnings) {
   if (newest.pinned) return;
   if (newest.sequence == 0) {
-    // The ".backup" pair of an earlier version becomes the first entry.
-    const LocalTime stamp = files.lastWriteTime(newest.choreFile).value_or(clock.localNow());
-    warnings.copyFailed(addEntry(files, folder, 1, stamp, newest.choreFile, newest.listFile, true));
+    warnings.copyFailed(adoptEarlierBackup(files, clock, folder, newest, true));
     return;
   }
   for (const std::u16string* file : {&newest.choreFile, &newest.listFile}) {
@@ -179,9 +185,7 @@ void backUpOnClose(Files& files, Prompts& prompts, const Clock& clock, const Clo
 
   int sequence = entries.empty() ? 1 : entries.front().sequence + 1;
   if (newest && newest->sequence == 0) {
-    // Kept before ".backup" takes the new pair.
-    const LocalTime stamp = files.lastWriteTime(newest->choreFile).value_or(clock.localNow());
-    const std::uint32_t error = addEntry(files, folder, 1, stamp, newest->choreFile, newest->listFile, false);
+    const std::uint32_t error = adoptEarlierBackup(files, clock, folder, *newest, false);
     warnings.copyFailed(error);
     if (error != 0 && error != kFileNotFoundError) return;
     if (error == 0) sequence = 2;

@@ -24,16 +24,10 @@ expect_backups_untouched() {  # what
   done
 }
 holds="holds 5 chores and 1 chore list."
+unread="_TolvaneChores.xml could not be read: End tag does not correspond to Chore (line 3, column 1)."
 
-e2e_start_tolvane
-offer="$(e2e_probe message Tolvane 40)" || e2e_fail "run 1: no backup offered"
-e2e_expect_contains "$offer" "_TolvaneChores.xml could not be read: End tag does not correspond to Chore (line 3, column 1)." "run 1 offer"
-e2e_expect_contains "$offer" "$holds" "run 1 offer"
-e2e_probe answer Tolvane 7 || e2e_fail "run 1: could not answer No"
-e2e_wait_main_window 20
-e2e_wait_started
-e2e_wait_activity_line \
-  "_TolvaneChores.xml could not be read: End tag does not correspond to Chore (line 3, column 1)." 1 5
+e2e_start_answering "run 1" 7 "$unread" "$holds"
+e2e_wait_activity_line "$unread" 1 5
 e2e_probe tree-select "Chore Lists/Greet in Notepad" || e2e_fail "run 1: no list to select"
 e2e_probe command 1206 || e2e_fail "run 1: could not clone the list"
 e2e_wait_tree_branch "Chore Lists" "Greet in Notepad|Clone of Greet in Notepad" "run 1 clone"
@@ -50,13 +44,7 @@ e2e_exit_tolvane
 expect_backups_untouched "run 2"
 
 rm "$E2E_PROGRAM/_TolvaneChores.xml" "$E2E_PROGRAM/_TolvaneChoreLists.xml"
-e2e_start_tolvane
-offer="$(e2e_probe message Tolvane 40)" || e2e_fail "run 3: no backup offered"
-e2e_expect_contains "$offer" "_TolvaneChores.xml is missing." "run 3 offer"
-e2e_expect_contains "$offer" "$holds" "run 3 offer"
-e2e_probe answer Tolvane 6 || e2e_fail "run 3: could not answer Yes"
-e2e_wait_main_window 20
-e2e_wait_started
+e2e_start_answering "run 3" 6 "_TolvaneChores.xml is missing." "$holds"
 e2e_wait_tree_branch "Chore Lists" "Greet in Notepad" "run 3 lists"
 [ "$(e2e_probe tree | grep -c '^    ')" = 3 ] || e2e_fail "run 3: the list lost steps: $(e2e_probe tree)"
 e2e_exit_tolvane

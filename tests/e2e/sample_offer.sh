@@ -33,12 +33,6 @@ e2e_exit_tolvane
 rm "$E2E_PROGRAM/_TolvaneChores.xml"
 snapshot() { (cd "$E2E_PROGRAM" && ls _TolvaneChore* && md5sum _TolvaneChore*); }
 before="$(snapshot)"
-e2e_start_tolvane
-question="$(e2e_probe message Tolvane 40)" || e2e_fail "no question about the missing chore file"
-e2e_expect_contains "$question" "_TolvaneChores.xml is missing." "backup question"
-e2e_expect_contains "$question" "holds 5 chores and 1 chore list." "backup question"
-e2e_probe answer Tolvane 7 || e2e_fail "could not answer No"
-e2e_wait_main_window 20
-e2e_wait_started
+e2e_start_answering "backup question" 7 "_TolvaneChores.xml is missing." "holds 5 chores and 1 chore list."
 e2e_exit_tolvane
 [ "$(snapshot)" = "$before" ] || e2e_fail "the user's files changed: $(snapshot)"
