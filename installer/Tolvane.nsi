@@ -290,7 +290,8 @@ SectionEnd
 
 ; The uninstaller and its entry go last, and only when everything else
 ; went: otherwise they stay, so that it can be run again, and it says what
-; is left (with /S: exit code 2 and Uninstall.log in the program folder).
+; is left: a box, or with /S Uninstall.log in the program folder and exit
+; code 2 (of the copy that does the work, which "_?=" makes the caller's).
 Section "-un.Finish"
   ${If} $Unremoved == ""
     Delete "$INSTDIR\Uninstall.exe"

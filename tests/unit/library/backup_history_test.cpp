@@ -113,21 +113,5 @@ TEST_F(BackupHistory, FailedCopiesLeaveNoHalfEntryAndAMissingListFileIsNoFailure
   EXPECT_EQ(prompts.shown().size(), 1u);
 }
 
-TEST_F(BackupHistory, TheOfferIsTheNewestEntryThatReadsWithWhenItWasWritten) {
-  EXPECT_FALSE(newestReadableBackup({files, time, silent}, kFolder));
-  files.setNow(LocalTime{2026, 4, 3, 9, 30});
-  writeFiles(2, u".backup-0001-20260403-093000");
-  files.setNow(LocalTime{2026, 5, 1});
-  writeFiles(3, u".backup-0002-20260501-000000");
-  files.put(u"P\\_TolvaneChores.xml.backup-0002-20260501-000000", "damaged");
-  const std::optional<BackupOffer> offer = newestReadableBackup({files, time, silent}, kFolder);
-  ASSERT_TRUE(offer);
-  EXPECT_EQ(offer->entry.sequence, 1);
-  EXPECT_EQ(offer->savedAt.month, 4);
-  EXPECT_EQ(offer->savedAt.minute, 30);
-  EXPECT_EQ(offer->chores, 2);
-  EXPECT_EQ(offer->lists, 1);
-}
-
 }  // namespace
 }  // namespace tolvane
