@@ -391,3 +391,17 @@ e2e_expect_box() {  # caption text what [button-id]
   [ "$shown" = "$2" ] || e2e_fail "$3: the box says '$shown'"
   e2e_probe answer "$1" "${4:-1}" || e2e_fail "$3: could not close the box"
 }
+
+# Starts Tolvane and answers the question its start-up asks: the box must
+# hold each part given, the button is clicked (6 Yes, 7 No), and start-up
+# is waited for to its end.
+e2e_start_answering() {  # what button part...
+  local what="$1" button="$2" shown part
+  shift 2
+  e2e_start_tolvane
+  shown="$(e2e_probe message Tolvane 40)" || e2e_fail "$what: no question at start"
+  for part in "$@"; do e2e_expect_contains "$shown" "$part" "$what"; done
+  e2e_probe answer Tolvane "$button" || e2e_fail "$what: could not answer"
+  e2e_wait_main_window 20
+  e2e_wait_started
+}

@@ -117,16 +117,9 @@ void TolvaneCore::unregisterCompanion() {
   if (companion_) companion_->unregisterServer();
 }
 
-void TolvaneCore::saveChoresIfChanged() {
-  if (!choresChanged_) return;
-  if (settings_.promptSave && !prompts_.askYesNo(u"Do you wish to save the changes before closing?", u"Tolvane")) {
-    return;
-  }
-  saveChoreFiles(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, choreFileGuard_);
-}
-
-void TolvaneCore::makeBackups() {
-  if (settings_.makeBackup) makeBackup(files_, prompts_, choreFileGuard_);
+bool TolvaneCore::saveChoresOnClose(CloseKind kind) {
+  return saveOnClose(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, prompts_, choreFileGuard_, kind,
+                     {choresChanged_, settings_.promptSave, settings_.makeBackup}, programFolder_);
 }
 
 void TolvaneCore::saveSettings(const PlacementRect& placement) {

@@ -244,22 +244,28 @@ void CTolvaneDlg::startOneSecondTimer() { SetTimer(hwnd(), ID_STATUS_TIMER, 1000
 // ---------------------------------------------------------------------------
 // Ending
 
+// Nothing stops before the chores are saved or the user declined: after
+// Cancel, hot keys, schedules and a later exit work as before.
 void CTolvaneDlg::exitSequence() {
+  if (exiting_) return;
+  exiting_ = true;
+  if (!closeSequence(CloseKind::Exit)) {
+    exiting_ = false;
+    return;
+  }
   core_->requestWorkersExit();
   core_->closeStartedExplorers(hwnd());
-  closeSequence();
+  core_->unregisterCompanion();
   core_->removeKeyboardHook();
   PostQuitMessage(0);
   tray_.remove();
-  exiting_ = true;
 }
 
-void CTolvaneDlg::closeSequence() {
-  core_->unregisterCompanion();
+bool CTolvaneDlg::closeSequence(CloseKind kind) {
   tree_.rememberInto(core_->settings());
-  core_->saveChoresIfChanged();
-  core_->makeBackups();
+  if (!core_->saveChoresOnClose(kind)) return false;
   core_->saveSettings(takeWindowPlacement());
+  return true;
 }
 
 PlacementRect CTolvaneDlg::takeWindowPlacement() {
@@ -331,7 +337,11 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       setResult(TRUE);
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) closeSequence();
+      // Nothing is asked now; the process ends after this returns.
+      if (wParam) {
+        closeSequence(CloseKind::SessionEnd);
+        core_->unregisterCompanion();
+      }
       return TRUE;
     case WM_DESTROY:
       KillTimer(hwnd(), ID_STATUS_TIMER);

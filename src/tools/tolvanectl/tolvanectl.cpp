@@ -63,10 +63,13 @@ void resave(const ToolServices& services, std::u16string_view folder, const Read
     return;
   }
   const ChoreFilesSaved saved = saveChoreFiles(outcome.library, services.files, services.clock, folder);
-  if (!saved.chores) result.err += formatText(u"%s: could not be written\n", kChoreFileName);
-  if (!saved.lists) result.err += formatText(u"%s: could not be written\n", kChoreListFileName);
+  if (saved.failure) {
+    result.err = formatText(u"%s: could not be written (%s); neither file was changed\n",
+                            std::u16string_view(saved.failure.path).substr(folder.size()),
+                            services.files.errorText(saved.failure.error));
+  }
   result.out += counts(outcome.library);
-  result.exitCode = saved.chores && saved.lists ? 0 : 1;
+  result.exitCode = saved.failure ? 1 : 0;
   if (result.exitCode == 0) result.out += formatText(u"written: %s, %s\n", kChoreFileName, kChoreListFileName);
 }
 

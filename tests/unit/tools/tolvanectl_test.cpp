@@ -98,7 +98,7 @@ TEST_F(Tolvanectl, ResaveNormalisesButNeverWritesOverWhatItCouldNotRead) {
   const std::vector<std::u16string> args{u"resave", u"D"};
   result = runTolvanectl(args, freshServices);
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, u"_TolvaneChoreLists.xml: could not be written\n");
+  EXPECT_EQ(result.err, u"_TolvaneChoreLists.xml: could not be written (Reason 5.); neither file was changed\n");
 }
 
 TEST_F(Tolvanectl, ShowPrintsChoresThenListsSeparatedByBlankLines) {
