@@ -250,7 +250,7 @@ std::optional<Refusal> ChoreEditor::checkUniqueness(const Chore& chore) const {
   const std::optional<std::u16string> holder = services_.library.hotKeyOwner(chore.hotKey);
   if (!holder) return std::nullopt;
   const std::u16string keyText = services_.keyNames.keyName(chore.hotKey.controlValue());
-  return Refusal::clearing(formatText(u"Hotkey: %s is already used by \"%s\".", keyText, *holder), IDC_CHORE_HOTKEY);
+  return Refusal::clearing(hotKeyTakenText(keyText, *holder), IDC_CHORE_HOTKEY);
 }
 
 }  // namespace tolvane

@@ -118,8 +118,7 @@ std::u16string ChoreListEditor::takeWindowPick(const Chore& picked) {
 }
 
 Refusal ChoreListEditor::hotKeyTaken(HotKeyCode key, std::u16string_view owner, int controlId) {
-  return Refusal::clearing(
-      formatText(u"Hotkey: %s is already used by \"%s\".", keyNames_.keyName(key.controlValue()), owner), controlId);
+  return Refusal::clearing(hotKeyTakenText(keyNames_.keyName(key.controlValue()), owner), controlId);
 }
 
 std::optional<Refusal> ChoreListEditor::checkStep(std::int32_t compType, const StepForm& form) {

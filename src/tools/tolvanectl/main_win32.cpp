@@ -7,6 +7,7 @@
 #include "platform/system_clock.h"
 #include "platform/win32/library/win32_files.h"
 #include "platform/win32/library/win32_key_names.h"
+#include "platform/win32/registry/win32_registry.h"
 #include "platform/win32/common/wide.h"
 #include "tools/tolvanectl/tolvanectl.h"
 
@@ -17,6 +18,7 @@ int wmain(int argc, wchar_t** argv) {
   tolvane::win32::Win32Files files;
   tolvane::win32::Win32KeyNames keyNames;
   tolvane::SystemClock clock;
-  const tolvane::ToolServices services{files, keyNames, clock, u'\\'};
+  tolvane::win32::Win32Registry registry;
+  const tolvane::ToolServices services{files, keyNames, clock, u'\\', &registry};
   return tolvane::printResult(tolvane::runTolvanectl(args, services));
 }
