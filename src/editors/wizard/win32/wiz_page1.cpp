@@ -42,7 +42,6 @@ void CWizPage1::browse() {
 void CWizPage1::takeProgram(std::u16string path, std::u16string displayName) {
   setText(IDC_WIZ_PROGRAM, path);
   focusAndSelect(IDC_WIZ_PROGRAM);
-  chosenPath_ = std::move(path);
   displayName_ = std::move(displayName);
 }
 
@@ -53,11 +52,7 @@ bool CWizPage1::canGoOn() {
     focusAndSelect(IDC_WIZ_PROGRAM);
     return false;
   }
-  // A path typed by hand is named like a browsed one.
-  if (path != chosenPath_) {
-    chosenPath_ = path;
-    displayName_ = browsedDisplayName(path);
-  }
+  displayName_ = launchDisplayName(displayName_, path);
   programChore_ = tolvane::programChore(path);
   return true;
 }

@@ -35,7 +35,6 @@ class CWizPage1 final : public CWizPage {
   // Built at the first click on each button.
   std::unique_ptr<StartMenuPopup> currentUserMenu_;
   std::unique_ptr<StartMenuPopup> allUsersMenu_;
-  std::u16string chosenPath_;
   std::u16string displayName_;
   Chore programChore_;
 };
