@@ -306,7 +306,7 @@ TEST_F(ChoreEditorTest, DesktopShortcutsComeFromBothDesktopsSortedPerFolderWitho
   Chore shortcut = makeChore(u"Shortcut", CHORE_RUN);
   shortcut.object = u"C:\\Users\\me\\Desktop\\b.lnk";
   EXPECT_FALSE(editor(&shortcut).desktopShortcuts());
-  EXPECT_EQ(log.debugTexts(), std::vector<std::string>{"Desktop folder not found.00000002"});
+  EXPECT_EQ(log.debugTexts(), std::vector<std::string>{"Desktop folder not found. 00000002"});
 
   registry.environment[u"USERPROFILE"] = u"C:\\Users\\me";
   registry.set(RegistryRoot::CurrentUser, key, u"Desktop", u"%USERPROFILE%\\Desktop");
