@@ -182,7 +182,10 @@ PickerFocus PickerModel::chooseTarget(PickerTarget target) {
     return listTargetsOf(windowText());
   }
   listTargetsOf(windowText());
-  if (!windows_.empty()) selectedWindow_ = 0;
+  if (!windows_.empty()) {
+    windowChosen_ = windowChosen_ || selectedWindow_ != 0;
+    selectedWindow_ = 0;
+  }
   return {PickerList::Windows, windows_.size() >= 2};
 }
 
