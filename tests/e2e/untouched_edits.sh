@@ -84,6 +84,8 @@ accept() {  # caption [button]
   e2e_wait_dialog_gone "$1"
 }
 
+tree_selects() { e2e_probe tree | grep -q "^  $1 \[[0-9]*\] selected"; }  # name
+
 # The chore below the one just edited, opened from the tree; its
 # sub-dialog opens by itself.
 open_next_chore() {  # name [sub-dialog caption] [its accepting button]
@@ -95,7 +97,9 @@ open_next_chore() {  # name [sub-dialog caption] [its accepting button]
 }
 
 e2e_tree_click "Chores/Minimise Notepad"
+e2e_until 5 tree_selects "Minimise Notepad" || e2e_fail "the first chore is not selected: $(e2e_probe tree)"
 e2e_probe command 32801 || e2e_fail "could not ask to edit Minimise Notepad"
+e2e_wait_dialog "$edit"
 accept "Select a window"
 accept "$edit" 1019
 for chore in "Place Notepad|Select a window" "Open the Start Menu|Select a menu/button" \
