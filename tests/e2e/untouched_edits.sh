@@ -96,6 +96,18 @@ open_next_chore() {  # name [sub-dialog caption] [its accepting button]
   [ -z "${2:-}" ] || accept "$2" "${3:-1}"
 }
 
+open_list() {  # name
+  e2e_tree_click "Chore Lists/$1"
+  e2e_probe command 32808 || e2e_fail "could not ask to edit $1"
+}
+
+# "Schedule", then OK in the schedule editor and "Save" in the list editor.
+accept_schedule_and_list() {
+  e2e_probe answer "$lists" 1037 || e2e_fail "no list editor"
+  accept "Set up a schedule"
+  accept "$lists" 1045
+}
+
 e2e_tree_click "Chores/Minimise Notepad"
 e2e_until 5 tree_selects "Minimise Notepad" || e2e_fail "the first chore is not selected: $(e2e_probe tree)"
 e2e_probe command 32801 || e2e_fail "could not ask to edit Minimise Notepad"
@@ -118,18 +130,6 @@ e2e_wait_dialog_gone "$edit"
 # And one new chore, which goes right after it.
 ce_new_chore d "Do nothing"
 ce_add_chore "Added" ctrl+alt+n
-
-open_list() {  # name
-  e2e_tree_click "Chore Lists/$1"
-  e2e_probe command 32808 || e2e_fail "could not ask to edit $1"
-}
-
-# "Schedule", then OK in the schedule editor and "Save" in the list editor.
-accept_schedule_and_list() {
-  e2e_probe answer "$lists" 1037 || e2e_fail "no list editor"
-  accept "Set up a schedule"
-  accept "$lists" 1045
-}
 
 # Morning: its window completion looked at in the picker and each step
 # shown in turn; Evening: only its schedule.
