@@ -31,8 +31,8 @@ struct Launch {
   friend std::ostream& operator<<(std::ostream& out, const Launch& l) { return out << l.name << "@" << l.atMs; }
 };
 
-class SchedulerTest : public ::testing::Test {
- protected:
+// A scheduler world: fake time, a library, and what the scheduler did.
+struct SchedulerRig {
   void startAt(LocalTime start) { time = std::make_unique<FakeTime>(start); }
 
   ChoreList timed(std::u16string name, int hour, int minute, int second, std::u16string days = {}) {
@@ -60,6 +60,18 @@ class SchedulerTest : public ::testing::Test {
 
   void wakeAt(std::uint64_t ms) {
     time->at(ms, [this] { commandEvent->set(); });
+  }
+
+  // At `ms`, the list named `name` takes the schedule of `edited`, and the
+  // scheduler is woken as the schedule editor's OK wakes it.
+  void editScheduleAt(std::uint64_t ms, std::u16string name, const ChoreList& edited) {
+    time->at(ms, [this, name = std::move(name), schedule = edited.schedule] {
+      library.edit([&](LibraryContents& contents) {
+        for (auto& list : contents.lists)
+          if (list.name == name) list.schedule = schedule;
+      });
+      commandEvent->set();
+    });
   }
 
   SchedulerContext context() {
@@ -94,6 +106,8 @@ class SchedulerTest : public ::testing::Test {
   std::mutex launchMutex;
   std::vector<Launch> launches;
 };
+
+class SchedulerTest : public ::testing::Test, public SchedulerRig {};
 
 TEST_F(SchedulerTest, ListsDueAtTheSameSecondStartTogetherInLibraryOrder) {
   library.appendChoreList(timed(u"Second", 9, 0, 0));
@@ -176,7 +190,7 @@ TEST_F(SchedulerTest, TheNextDaysSchedulesAreTakenUpAfterMidnight) {
                                       Launch{"Morning", 36 * kHour}));
 }
 
-TEST_F(SchedulerTest, ListsDeletedSortedOrAddedDuringTheSleepAreNeverConfused) {
+TEST_F(SchedulerTest, ListsDeletedSortedRenamedOrAddedDuringTheSleepAreNeverConfused) {
   startAt({2026, 12, 7, 8, 0, 0});
   library.appendChoreList(timed(u"A", 9, 0, 0));
   library.appendChoreList(timed(u"B", 9, 0, 0));
@@ -185,13 +199,44 @@ TEST_F(SchedulerTest, ListsDeletedSortedOrAddedDuringTheSleepAreNeverConfused) {
     library.edit([&](LibraryContents& contents) {
       std::erase_if(contents.lists, [](const ChoreList& l) { return l.name == u"A"; });
       std::reverse(contents.lists.begin(), contents.lists.end());
+      contents.lists[1].name = u"Bee";
       contents.lists.push_back(timed(u"D", 9, 0, 0));
       contents.lists.push_back(timed(u"E", 9, 30, 0));
     });
   });
   runUntil(2 * kHour);
-  EXPECT_THAT(launched(), ElementsAre(Launch{"C", kHour}, Launch{"B", kHour}, Launch{"D", kHour},
-                                      Launch{"E", kHour + kHour / 2}));
+  // D, added without a wake-up, is first seen at 09:00 itself and counts
+  // from then on; the main window wakes the scheduler for every list it stores.
+  EXPECT_THAT(launched(), ElementsAre(Launch{"C", kHour}, Launch{"Bee", kHour}, Launch{"E", kHour + kHour / 2}));
+}
+
+TEST_F(SchedulerTest, AScheduleSetBehindTheClockCountsFromTheLookThatFirstSeesIt) {
+  struct Row {
+    const char* what;
+    std::uint64_t editAtMs;
+    int hour, minute, second;
+    std::uint64_t nextDayMs;
+  };
+  const Row rows[] = {
+      // The time box fills in the time it was ticked; OK comes 15 s later.
+      {"ticked and accepted at once", 20 * kSecond, 9, 0, 5, 24 * kHour + 5 * kSecond},
+      // The last look was at 09:00; a time between it and the edit.
+      {"between the last look and the edit", 30 * 60 * kSecond, 9, 15, 0, 24 * kHour + kHour / 4},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    SchedulerRig rig;
+    rig.startAt({2026, 12, 7, 9, 0, 0});
+    rig.library.appendChoreList(rig.timed(u"Other", 11, 0, 0));
+    ChoreList edited;
+    edited.name = u"Edited";
+    rig.library.appendChoreList(edited);
+    rig.editScheduleAt(row.editAtMs, u"Edited", rig.timed(u"", row.hour, row.minute, row.second));
+    rig.runUntil(25 * kHour);
+    // Not today, but every day from tomorrow.
+    EXPECT_THAT(rig.launched(), ElementsAre(Launch{"Other", 2 * kHour}, Launch{"Edited", row.nextDayMs}));
+    EXPECT_EQ(rig.log.count("was skipped"), 0);
+  }
 }
 
 TEST_F(SchedulerTest, AWakeUpReevaluatesAndExitEndsTheThread) {
