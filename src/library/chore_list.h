@@ -26,6 +26,10 @@ struct ChoreSchedule {
   std::int32_t runRepeatCount = 0;
   std::u16string nextChorelist;
   bool alwaysRun = false;
+  // A start time missed by more than a minute (the machine slept, the clock
+  // was set past it, Tolvane was not running) runs the list once, late,
+  // instead of being skipped.
+  bool runMissed = false;
 
   friend bool operator==(const ChoreSchedule&, const ChoreSchedule&) = default;
 };

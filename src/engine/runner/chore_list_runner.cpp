@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "base/format.h"
 #include "engine/runner/completion_wait.h"
@@ -155,7 +156,7 @@ void choreListThreadProc(const RunnerContext& context, RunningListRecord& record
   record.update([&](ChoreList& list) {
     launched = list;
     launched->name = list.runName;
-    launched->steps = list.runSteps;
+    launched->steps = std::exchange(launched->runSteps, {});
   });
   if (launched) ChoreListRun(context, record, std::move(*launched)).execute();
   context.log.debug(u"...exiting Tolvane choreListThread...");

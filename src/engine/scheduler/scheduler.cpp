@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "base/format.h"
+#include "engine/scheduler/handled_starts.h"
 #include "engine/scheduler/schedule_candidates.h"
 
 namespace tolvane {
@@ -53,9 +55,18 @@ class Scheduler {
     context_.log.debug(u"...entering Tolvane scheduler...");
     const std::int64_t startedAt = clock_.now();
     const LibraryContents atStart = schedulesOf(context_.library);
-    for (const ChoreList& list : atStart.lists) seen_[list.id] = {list.schedule, startedAt};
-    for (const auto& candidate : collectCandidates(atStart, clock_, {.now = startedAt, .startUp = true}))
+    // The first look takes up the start times since the last look of the
+    // last run of Tolvane; a list it never looked at starts from now.
+    const HandledStarts handled = context_.registry ? loadHandledStarts(*context_.registry) : HandledStarts{};
+    keepsHandled_ = !handled.empty();
+    for (const ChoreList& list : atStart.lists) {
+      const auto found = handled.find(list.name);
+      seen_[list.id] = {list.name, list.schedule, found == handled.end() ? startedAt : found->second};
+    }
+    for (const auto& candidate : collectCandidates(atStart, clock_, {.now = startedAt, .startUp = true})) {
       announceLaunch(candidate.name);
+      startedWithTolvane_.insert(candidate.id);
+    }
 
     for (;;) {
       const std::int64_t now = clock_.now();
@@ -76,6 +87,7 @@ class Scheduler {
  private:
   // A list as the last look saw it.
   struct SeenList {
+    std::u16string name;
     ChoreSchedule schedule;
     // Its start times up to here have been started, skipped or found not due.
     std::int64_t handledUntil = 0;
@@ -87,12 +99,19 @@ class Scheduler {
     context_.launchChoreList(name);
   }
 
-  void logSkipped(const LaunchCandidate& missed) {
+  // "Chore list: %s <what>; it was due at HH:MM:SS on MM/DD/YYYY."
+  std::u16string missedText(std::u16string_view what, const LaunchCandidate& missed) const {
     const LocalTime due = clock_.toLocal(missed.startTime);
-    context_.log.activity(
-        formatText(u"Chore list: %s was skipped; it was due at %02.2d:%02.2d:%02.2d on %02.2d/%02.2d/%04.4d.",
-                   missed.name, due.hour, due.minute, due.second, due.month, due.day, due.year),
-        true);
+    return formatText(u"Chore list: %s %s; it was due at %02.2d:%02.2d:%02.2d on %02.2d/%02.2d/%04.4d.", missed.name,
+                      what, due.hour, due.minute, due.second, due.month, due.day, due.year);
+  }
+
+  void logSkipped(const LaunchCandidate& missed) { context_.log.activity(missedText(u"was skipped", missed), true); }
+
+  void startLate(const LaunchCandidate& missed) {
+    context_.log.activity(missedText(u"was started late", missed), false);
+    if (context_.display) context_.display->listLaunchedBySchedule(missed.name);
+    context_.launchChoreList(missed.name);
   }
 
   // The start times that came since the last look, by each list's schedule
@@ -114,21 +133,49 @@ class Scheduler {
     }
     // A clock set back brings those times round again, as they were never seen.
     std::vector<LaunchCandidate> passed = collectPassed(asSeen, clock_, from, now);
-    std::erase_if(passed, [&](const LaunchCandidate& c) { return c.startTime <= seen_[c.id].handledUntil; });
+    std::erase_if(passed, [&](const LaunchCandidate& c) { return c.startTime <= seen_.at(c.id).handledUntil; });
 
     seen_.clear();
-    for (const ChoreList& list : current.lists) seen_[list.id] = {list.schedule, now};
+    for (const ChoreList& list : current.lists) seen_[list.id] = {list.name, list.schedule, now};
     return passed;
   }
 
-  // A wake-up a little late still starts its lists; a list met much later
-  // (the machine slept, or the clock was set past it) is skipped, since a
-  // list meant for 09:00 may make no sense at 15:00, and the user is told.
-  void startOrSkipPassed(std::int64_t now) {
-    for (const auto& candidate : passedSinceLastLook(now)) {
-      if (now - candidate.startTime <= kLateLaunchGraceSeconds) announceLaunch(candidate.name);
-      else logSkipped(candidate);
+  // Written before any list starts, so that a crash from here on cannot
+  // start one twice.
+  void keepHandled(std::int64_t now) {
+    if (!context_.registry) return;
+    HandledStarts handled;
+    for (const auto& [id, seen] : seen_) {
+      if (seen.schedule.hasRunTimeOfDay) handled[seen.name] = now;
     }
+    if (handled.empty() && !keepsHandled_) return;
+    saveHandledStarts(*context_.registry, handled);
+    keepsHandled_ = !handled.empty();
+  }
+
+  // A wake-up a little late still starts its lists. A list met much later
+  // is skipped, since a list meant for 09:00 may make no sense at 15:00,
+  // and the user is told; unless its schedule asks to run it after a
+  // missed start: then it runs once for all its missed starts. A list that
+  // has just started with Tolvane does not run again.
+  void startOrSkipPassed(std::int64_t now) {
+    const std::vector<LaunchCandidate> passed = passedSinceLastLook(now);
+    keepHandled(now);
+    std::unordered_map<ChoreListId, std::size_t> lastOfList;
+    for (std::size_t i = 0; i < passed.size(); ++i) lastOfList[passed[i].id] = i;
+    for (std::size_t i = 0; i < passed.size(); ++i) {
+      const LaunchCandidate& candidate = passed[i];
+      if (candidate.runMissed && lastOfList[candidate.id] != i) continue;
+      const bool onTime = now - candidate.startTime <= kLateLaunchGraceSeconds;
+      if (!onTime && !candidate.runMissed) {
+        logSkipped(candidate);
+        continue;
+      }
+      if (startedWithTolvane_.contains(candidate.id)) continue;
+      if (onTime) announceLaunch(candidate.name);
+      else startLate(candidate);
+    }
+    startedWithTolvane_.clear();
   }
 
   // Marks the lists due later today and tells how long to sleep.
@@ -154,6 +201,9 @@ class Scheduler {
   const SchedulerContext& context_;
   const Clock& clock_;
   std::unordered_map<ChoreListId, SeenList> seen_;
+  std::unordered_set<ChoreListId> startedWithTolvane_;
+  // The registry holds handled start times that the next write must replace.
+  bool keepsHandled_ = false;
 };
 
 }  // namespace

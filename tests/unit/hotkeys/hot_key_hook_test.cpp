@@ -158,7 +158,7 @@ TEST(HotKeyHook, ListsStartOnTheirKeyAndWaitingStepsAreReleasedOnlyWhileTheirLis
 
   // Running: the step is released and the key still reaches the program.
   EXPECT_FALSE(rig.press('G', kCtrl));
-  const auto& released = static_cast<StdEvent&>(*running.runSteps[1].completionEvent);
+  auto& released = static_cast<StdEvent&>(*running.runSteps[1].completionEvent);
   EXPECT_EQ(released.setCount(), 1);
 
   // Edited and renamed while it runs: the run still hears its own key, not

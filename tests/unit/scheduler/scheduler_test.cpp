@@ -12,6 +12,8 @@
 #include "base/text.h"
 #include "engine/scheduler/list_icon.h"
 #include "engine/scheduler/schedule_candidates.h"
+#include "engine/scheduler/handled_starts.h"
+#include "support/fake_registry.h"
 #include "support/fake_time.h"
 #include "support/recording_log_sink.h"
 #include "support/recording_run_display.h"
@@ -83,12 +85,22 @@ struct SchedulerRig {
           std::scoped_lock lock(launchMutex);
           launches.push_back({toUtf8(name), time->elapsedMs()});
         },
-        &display};
+        &display,
+        &registry};
   }
 
   void runUntil(std::uint64_t exitMs) {
     exitAt(exitMs);
     schedulerThreadProc(context());
+  }
+
+  // One run of Tolvane from `start` for `ms`, with the library and the
+  // registry the last one left.
+  void session(LocalTime start, std::uint64_t ms) {
+    startAt(start);
+    commandEvent.reset();
+    exitCommand = false;
+    runUntil(ms);
   }
 
   std::vector<Launch> launched() {
@@ -100,6 +112,7 @@ struct SchedulerRig {
   RecordingLogSink log{nullptr};
   ChoreLibrary library;
   RecordingRunDisplay display;
+  FakeRegistry registry;
   std::shared_ptr<Event> commandEvent;
   std::atomic<bool> exitCommand{false};
   bool debugLogging = false;
@@ -304,6 +317,115 @@ TEST_F(SchedulerTest, RunsOnItsOwnThreadAlongsideLibraryEdits) {
   commandEvent->set();
   scheduler.join();
   EXPECT_THAT(launched(), ElementsAre(Launch{"Two", 30 * kSecond}, Launch{"One", 30 * kSecond}));
+}
+
+TEST(SchedulerCatchUp, MissedStartsAreSkippedOrRunOnceLateAsTheListChooses) {
+  constexpr std::uint64_t kMinute = 60 * kSecond;
+  const LocalTime monday7{2026, 12, 7, 7, 0, 0};
+  const LocalTime monday10{2026, 12, 7, 10, 0, 0};
+  const std::string late = "Chore list: Nine was started late; it was due at 09:00:00 on 12/07/2026.";
+  const std::string skipped = "Chore list: Nine was skipped; it was due at 09:00:00 on 12/07/2026.";
+  const std::string atStart = "Chore list: Nine launched per its schedule.";
+  struct Row {
+    const char* what;
+    bool runMissed;
+    bool runWindows;
+    std::function<void(SchedulerRig&)> act;
+    std::vector<Launch> launches;
+    std::vector<std::string> lines;
+  };
+  const auto closedFrom8To10 = [&](SchedulerRig& r) {
+    r.session(monday7, kHour);
+    r.session(monday10, kMinute);
+  };
+  const Row rows[] = {
+      {"asleep across the start", true, false,
+       [](SchedulerRig& r) {
+         r.startAt({2026, 12, 7, 8, 0, 0});
+         r.time->at(10 * kMinute, [&r] { r.time->shiftWallClock(2 * 3600); });
+         r.runUntil(2 * kHour);
+       },
+       {{"Nine", kHour}}, {late}},
+      {"the clock set forward past it", true, false,
+       [](SchedulerRig& r) {
+         r.startAt({2026, 12, 7, 8, 0, 0});
+         r.time->at(10 * kMinute, [&r] {
+           r.time->shiftWallClock(3600);
+           r.commandEvent->set();
+         });
+         r.runUntil(kHour);
+       },
+       {{"Nine", 10 * kMinute}}, {late}},
+      {"closed from 08:00 to 10:00, then from 10:01 to 10:05", true, false,
+       [&](SchedulerRig& r) {
+         closedFrom8To10(r);
+         r.session({2026, 12, 7, 10, 5, 0}, kMinute);
+       },
+       {{"Nine", 0}}, {late}},
+      {"closed from 08:00 to 10:00, box off", false, false, closedFrom8To10, {}, {skipped}},
+      {"closed for three days", true, false,
+       [&](SchedulerRig& r) {
+         r.session(monday7, kHour);
+         r.session({2026, 12, 10, 10, 0, 0}, kMinute);
+       },
+       {{"Nine", 0}}, {"Chore list: Nine was started late; it was due at 09:00:00 on 12/10/2026."}},
+      {"closed for three days, box off", false, false,
+       [&](SchedulerRig& r) {
+         r.session(monday7, kHour);
+         r.session({2026, 12, 10, 10, 0, 0}, kMinute);
+       },
+       {},
+       {skipped, "Chore list: Nine was skipped; it was due at 09:00:00 on 12/08/2026.",
+        "Chore list: Nine was skipped; it was due at 09:00:00 on 12/09/2026.",
+        "Chore list: Nine was skipped; it was due at 09:00:00 on 12/10/2026."}},
+      {"first start that keeps the times: nothing known before", true, false,
+       [&](SchedulerRig& r) { r.session(monday10, kMinute); }, {}, {}},
+      {"runs with Tolvane too", true, true, closedFrom8To10, {{"Nine", 0}, {"Nine", 0}}, {atStart, atStart}},
+      {"box turned on after the miss", false, false,
+       [&](SchedulerRig& r) {
+         r.startAt({2026, 12, 7, 8, 0, 0});
+         r.time->at(10 * kMinute, [&r] { r.time->shiftWallClock(80 * 60); });
+         ChoreList on = r.timed(u"", 9, 0, 0);
+         on.schedule.runMissed = true;
+         r.editScheduleAt(11 * kMinute, u"Nine", on);
+         r.runUntil(kHour);
+       },
+       {}, {skipped}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    SchedulerRig rig;
+    ChoreList nine = rig.timed(u"Nine", 9, 0, 0);
+    nine.schedule.runMissed = row.runMissed;
+    nine.schedule.runWindows = row.runWindows;
+    rig.library.appendChoreList(nine);
+    row.act(rig);
+    EXPECT_EQ(rig.launched(), row.launches);
+    std::vector<std::string> lines;
+    for (const auto& line : rig.log.activityTexts())
+      if (line.starts_with("Chore list: Nine")) lines.push_back(line);
+    EXPECT_EQ(lines, row.lines);
+  }
+}
+
+TEST(HandledStarts, EveryNameComesBackAndADamagedValueKeepsWhatCameBefore) {
+  const HandledStarts starts = {{u"Daily", 1796630400}, {u"a,1;b", -5}, {u"", 7}, {u"\x4e2d\nx", 0}};
+  EXPECT_EQ(decodeHandledStarts(encodeHandledStarts(starts)), starts);
+  EXPECT_EQ(encodeHandledStarts({{u"Daily", 12}}), u"12,5,Daily;");
+  const std::pair<std::u16string_view, HandledStarts> damaged[] = {
+      {u"12,5,Daily;13,5,Dail", {{u"Daily", 12}}},
+      {u"12,5,Daily;x,1,a;", {{u"Daily", 12}}},
+      {u"12,9,Daily;", {}},
+      {u"12,-1,;", {}},
+      {u"12,5,Daily!", {}},
+      {u"99999999999999999999999,1,a;", {}},
+  };
+  for (const auto& [text, expected] : damaged) EXPECT_EQ(decodeHandledStarts(text), expected) << toUtf8(text);
+
+  FakeRegistry registry;
+  EXPECT_TRUE(loadHandledStarts(registry).empty());
+  saveHandledStarts(registry, starts);
+  EXPECT_EQ(loadHandledStarts(registry), starts);
 }
 
 TEST(ListIcon, ScheduleDecidesPlainScheduledOrExpired) {
