@@ -320,77 +320,38 @@ TEST_F(SchedulerTest, RunsOnItsOwnThreadAlongsideLibraryEdits) {
 }
 
 TEST(SchedulerCatchUp, MissedStartsAreSkippedOrRunOnceLateAsTheListChooses) {
-  constexpr std::uint64_t kMinute = 60 * kSecond;
-  const LocalTime monday7{2026, 12, 7, 7, 0, 0};
-  const LocalTime monday10{2026, 12, 7, 10, 0, 0};
-  const std::string late = "Chore list: Nine was started late; it was due at 09:00:00 on 12/07/2026.";
-  const std::string skipped = "Chore list: Nine was skipped; it was due at 09:00:00 on 12/07/2026.";
-  const std::string atStart = "Chore list: Nine launched per its schedule.";
+  // "Nine" runs at 09:00. Tolvane runs from `first` for an hour, in which
+  // the wall clock may jump `jump` seconds ten minutes in (woken as a time
+  // change wakes it, or unnoticed as a sleep); then once more for a minute
+  // from each of `again`.
   struct Row {
     const char* what;
-    bool runMissed;
-    bool runWindows;
-    std::function<void(SchedulerRig&)> act;
+    bool runMissed, runWindows;
+    LocalTime first;
+    int jump;
+    bool woken;
+    std::vector<LocalTime> again;
     std::vector<Launch> launches;
     std::vector<std::string> lines;
   };
-  const auto closedFrom8To10 = [&](SchedulerRig& r) {
-    r.session(monday7, kHour);
-    r.session(monday10, kMinute);
+  const LocalTime at7{2026, 12, 7, 7}, at8{2026, 12, 7, 8}, at10{2026, 12, 7, 10}, thursday{2026, 12, 10, 10};
+  const auto due = [](std::string what, std::string day) {
+    return "Chore list: Nine " + what + "; it was due at 09:00:00 on 12/" + day + "/2026.";
   };
+  const std::string late = due("was started late", "07"), skipped = due("was skipped", "07");
+  const std::string atStart = "Chore list: Nine launched per its schedule.";
   const Row rows[] = {
-      {"asleep across the start", true, false,
-       [](SchedulerRig& r) {
-         r.startAt({2026, 12, 7, 8, 0, 0});
-         r.time->at(10 * kMinute, [&r] { r.time->shiftWallClock(2 * 3600); });
-         r.runUntil(2 * kHour);
-       },
-       {{"Nine", kHour}}, {late}},
-      {"the clock set forward past it", true, false,
-       [](SchedulerRig& r) {
-         r.startAt({2026, 12, 7, 8, 0, 0});
-         r.time->at(10 * kMinute, [&r] {
-           r.time->shiftWallClock(3600);
-           r.commandEvent->set();
-         });
-         r.runUntil(kHour);
-       },
-       {{"Nine", 10 * kMinute}}, {late}},
-      {"closed from 08:00 to 10:00, then from 10:01 to 10:05", true, false,
-       [&](SchedulerRig& r) {
-         closedFrom8To10(r);
-         r.session({2026, 12, 7, 10, 5, 0}, kMinute);
-       },
+      {"asleep across the start", true, false, at8, 2 * 3600, false, {}, {{"Nine", kHour}}, {late}},
+      {"the clock set forward past it", true, false, at8, 3600, true, {}, {{"Nine", 10 * 60 * kSecond}}, {late}},
+      {"closed from 08:00 to 10:00, then to 10:05", true, false, at7, 0, false, {at10, {2026, 12, 7, 10, 5}},
        {{"Nine", 0}}, {late}},
-      {"closed from 08:00 to 10:00, box off", false, false, closedFrom8To10, {}, {skipped}},
-      {"closed for three days", true, false,
-       [&](SchedulerRig& r) {
-         r.session(monday7, kHour);
-         r.session({2026, 12, 10, 10, 0, 0}, kMinute);
-       },
-       {{"Nine", 0}}, {"Chore list: Nine was started late; it was due at 09:00:00 on 12/10/2026."}},
-      {"closed for three days, box off", false, false,
-       [&](SchedulerRig& r) {
-         r.session(monday7, kHour);
-         r.session({2026, 12, 10, 10, 0, 0}, kMinute);
-       },
-       {},
-       {skipped, "Chore list: Nine was skipped; it was due at 09:00:00 on 12/08/2026.",
-        "Chore list: Nine was skipped; it was due at 09:00:00 on 12/09/2026.",
-        "Chore list: Nine was skipped; it was due at 09:00:00 on 12/10/2026."}},
-      {"first start that keeps the times: nothing known before", true, false,
-       [&](SchedulerRig& r) { r.session(monday10, kMinute); }, {}, {}},
-      {"runs with Tolvane too", true, true, closedFrom8To10, {{"Nine", 0}, {"Nine", 0}}, {atStart, atStart}},
-      {"box turned on after the miss", false, false,
-       [&](SchedulerRig& r) {
-         r.startAt({2026, 12, 7, 8, 0, 0});
-         r.time->at(10 * kMinute, [&r] { r.time->shiftWallClock(80 * 60); });
-         ChoreList on = r.timed(u"", 9, 0, 0);
-         on.schedule.runMissed = true;
-         r.editScheduleAt(11 * kMinute, u"Nine", on);
-         r.runUntil(kHour);
-       },
-       {}, {skipped}},
+      {"closed from 08:00 to 10:00, box off", false, false, at7, 0, false, {at10}, {}, {skipped}},
+      {"closed for three days", true, false, at7, 0, false, {thursday}, {{"Nine", 0}},
+       {due("was started late", "10")}},
+      {"closed for three days, box off", false, false, at7, 0, false, {thursday}, {},
+       {skipped, due("was skipped", "08"), due("was skipped", "09"), due("was skipped", "10")}},
+      {"nothing known from before", true, false, at10, 0, false, {}, {}, {}},
+      {"it runs with Tolvane too", true, true, at7, 0, false, {at10}, {{"Nine", 0}, {"Nine", 0}}, {atStart, atStart}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.what);
@@ -399,13 +360,33 @@ TEST(SchedulerCatchUp, MissedStartsAreSkippedOrRunOnceLateAsTheListChooses) {
     nine.schedule.runMissed = row.runMissed;
     nine.schedule.runWindows = row.runWindows;
     rig.library.appendChoreList(nine);
-    row.act(rig);
+    rig.startAt(row.first);
+    rig.time->at(10 * 60 * kSecond, [&rig, &row] {
+      rig.time->shiftWallClock(row.jump);
+      if (row.woken) rig.commandEvent->set();
+    });
+    rig.runUntil(kHour + 1);
+    for (const LocalTime& start : row.again) rig.session(start, 60 * kSecond);
     EXPECT_EQ(rig.launched(), row.launches);
     std::vector<std::string> lines;
     for (const auto& line : rig.log.activityTexts())
       if (line.starts_with("Chore list: Nine")) lines.push_back(line);
     EXPECT_EQ(lines, row.lines);
   }
+}
+
+// Turning the box on catches up no start missed before: the look after the
+// change goes by the schedule as it was.
+TEST_F(SchedulerTest, TheMissedStartBoxTurnedOnAfterAMissCatchesNothingUp) {
+  startAt({2026, 12, 7, 8, 0, 0});
+  library.appendChoreList(timed(u"Nine", 9, 0, 0));
+  time->at(10 * 60 * kSecond, [&] { time->shiftWallClock(80 * 60); });
+  ChoreList on = timed(u"", 9, 0, 0);
+  on.schedule.runMissed = true;
+  editScheduleAt(11 * 60 * kSecond, u"Nine", on);
+  runUntil(kHour);
+  EXPECT_THAT(log.activityTexts(), ElementsAre("Chore list: Nine was skipped; it was due at 09:00:00 on 12/07/2026."));
+  EXPECT_TRUE(launched().empty());
 }
 
 TEST(HandledStarts, EveryNameComesBackAndADamagedValueKeepsWhatCameBefore) {
