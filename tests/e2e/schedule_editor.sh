@@ -6,7 +6,8 @@
 # few seconds ahead, typed into the time picker, starts the list without a
 # restart; the list is edited and renamed while it runs and still hears
 # the hot key its run waits for. The schedule is in the chore-list file
-# after exit, and the start times dealt with are in the registry.
+# after exit, and the start times dealt with are in the registry: started
+# again after the list's time, Tolvane runs it late.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/runner_lib.bash"
 e2e_init schedule_editor
@@ -84,3 +85,17 @@ e2e_expect_contains "$lists" $'<runWindows>0</runWindows>\n<runTimeOfDay>'"$star
   "saved schedule"
 e2e_expect_contains "$lists" $'<alwaysRun>0</alwaysRun>\n<runMissed>1</runMissed>\n</Chorelist>' "saved missed-start box"
 e2e_expect_contains "$(e2e_setting lastStartHandled)" ",5,Later;" "start times dealt with"
+
+# Tolvane was closed over the list's time: with the box ticked, its next
+# start runs the list once, late.
+missed="$(date -d '-2 minutes' +%H%M%S)"
+due="${missed:0:2}:${missed:2:2}:${missed:4:2} on $(date -d '-2 minutes' +%m/%d/%Y)"
+file="$E2E_PROGRAM/_TolvaneChoreLists.xml"
+iconv -f UTF-16LE -t UTF-8 "$file" | sed "s/<runTimeOfDay>$start</<runTimeOfDay>$missed</" |
+  iconv -f UTF-8 -t UTF-16LE >"$file.new" && mv "$file.new" "$file"
+e2e_set_text_setting lastStartHandled "$(date -d '-1 hour' +%s),5,Later;"
+e2e_start_tolvane
+e2e_wait_main_window 40
+e2e_wait_activity_line "Chore list: Later was started late; it was due at $due." 1 30
+e2e_wait_activity_line "Chore list: Later started..." 1 10
+e2e_exit_tolvane
