@@ -60,10 +60,6 @@ struct SchedulerRig {
     });
   }
 
-  void wakeAt(std::uint64_t ms) {
-    time->at(ms, [this] { commandEvent->set(); });
-  }
-
   // At `ms`, the list named `name` takes the schedule of `edited`, and the
   // scheduler is woken as the schedule editor's OK wakes it.
   void editScheduleAt(std::uint64_t ms, std::u16string name, const ChoreList& edited) {
