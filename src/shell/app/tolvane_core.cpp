@@ -94,7 +94,7 @@ void TolvaneCore::startScheduler(HWND window, HWND tree, std::function<void(std:
       [this](std::u16string_view name) { return hotKeys_->launcher().launchChoreList(name); },
       [this](std::u16string_view name) { return hotKeys_->launcher().stopChoreList(name); }, *schedulerEvent_,
       [this] { return hotKeys_->exitRequested(); }, [this] { return logs_.switches.doDebugLog.load(); },
-      std::move(setTrayTip)});
+      std::move(setTrayTip), registry_});
   running_->attachWindow(window, tree);
   hotKeys_->launcher().setListThreads(running_->threadStarter(), running_->threadBody());
   if (!running_->startScheduler()) logs_.sink.debug(u"Scheduler thread could not be started.");

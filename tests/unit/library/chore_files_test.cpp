@@ -190,6 +190,21 @@ TEST_F(ChoreFiles, FlagsAndNumbersReadAsTheFormatAlwaysHasBeenRead) {
   EXPECT_EQ(b.fileOp.fileOpSource, (std::vector<std::u16string>{u"x", u""}));
 }
 
+// Older builds read past it; files without it keep their bytes (the golden files).
+TEST_F(ChoreFiles, TheMissedStartFlagIsWrittenOnlyWhenSetAsTheListsLastChild) {
+  ChoreList late = test::makeList(u"Late");
+  late.schedule.runMissed = true;
+  library.appendChoreList(late);
+  library.appendChoreList(test::makeList(u"Plain"));
+  const std::u16string text = savedText(kChoreListFileName);
+  const auto flag = text.find(u"<alwaysRun>0</alwaysRun>\r\n<runMissed>1</runMissed>\r\n</Chorelist>");
+  EXPECT_NE(flag, std::u16string::npos);
+  EXPECT_EQ(text.rfind(u"<runMissed>"), flag + 26);  // Plain has none
+  read();
+  EXPECT_TRUE(library.copyChoreList(u"Late").schedule.runMissed);
+  EXPECT_FALSE(library.copyChoreList(u"Plain").schedule.runMissed);
+}
+
 TEST_F(ChoreFiles, StepsNamingMissingChoresAreDroppedAndOptionalStepFieldsStayInTheirStep) {
   const ChoreFilesReport report = readBodies(
       u"<Chore name=\"A\"><type>17</type></Chore><Chore name=\"a\"><type>17</type></Chore>",
