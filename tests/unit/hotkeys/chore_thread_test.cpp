@@ -72,6 +72,38 @@ TEST(ChoreThread, TheNewestRequestReplacesOneNotYetTakenAndTheRunningChoreKeepsI
   EXPECT_EQ(rig.slot.take().command, u"exit");
 }
 
+TEST(ChoreThread, QueuedRequestsAreNeitherReplacedNorLostAndRunInTheirOrder) {
+  ChoreThreadRig rig;
+  rig.start();
+  rig.slot.runChore(makeChore(u"first"));
+  rig.firstStarted.get_future().wait();
+  EXPECT_TRUE(rig.slot.queueChore(makeChore(u"queued 1")));
+  rig.slot.runChore(makeChore(u"replaced"));
+  EXPECT_TRUE(rig.slot.queueChore(makeChore(u"queued 2")));
+  rig.slot.runChore(makeChore(u"newest"));
+  rig.releaseFirst.set_value();
+  for (int i = 0; i < 500; ++i) {
+    {
+      std::scoped_lock lock(rig.mutex);
+      if (rig.done.size() == 4) break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  rig.slot.requestExit();
+  EXPECT_EQ(rig.exitCode.get(), kWorkerExitCode);
+  EXPECT_EQ(rig.done, (std::vector<std::u16string>{u"first", u"queued 1", u"queued 2", u"newest"}));
+
+  // The queue is bounded, and closed once the program ends.
+  ChoreCommandSlot slot{nullptr, nullptr};
+  for (std::size_t i = 0; i < ChoreCommandSlot::kQueuedMax; ++i) EXPECT_TRUE(slot.queueChore(makeChore(u"q")));
+  EXPECT_FALSE(slot.queueChore(makeChore(u"one too many")));
+  slot.runChore(makeChore(u"a hot key still gets in"));
+  slot.take();
+  EXPECT_TRUE(slot.queueChore(makeChore(u"room again")));
+  slot.requestExit();
+  EXPECT_FALSE(slot.queueChore(makeChore(u"after exit")));
+}
+
 TEST(ChoreThread, ManyRequestersAtOnceNeverTearTheSlot) {
   ChoreThreadRig rig;
   rig.releaseFirst.set_value();
