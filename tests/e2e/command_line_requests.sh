@@ -1,7 +1,8 @@
 #!/bin/bash
 # Chores and lists run and stop from the command line: Tolvane.exe /run and
 # /stop, and tolvanectl run, each ending with its outcome as exit code and a
-# failure's line on stderr. Two quick requests both run, one with a
+# failure's line on stderr, whether hot keys are on or not. Two quick
+# requests both run, one with a
 # non-ASCII name; a wrong letter case is another name (1); a list runs, is
 # refused while it runs (4), stops (0) and is then not running (2); an open
 # editor makes Tolvane busy (4); a box captioned "Tolvane" (the second
@@ -50,6 +51,11 @@ e2e_start_tolvane
 e2e_wait_main_window 40
 e2e_wait_started
 
+# A request is not a key: it runs with hot keys switched off by the master
+# key, as they stay for the rest of this run.
+desktop="$(e2e_focus_desktop)"
+xdotool mousemove --window "$desktop" 640 700 key --clearmodifiers ctrl+shift+Right
+e2e_wait_activity_line "Hotkey processing: DISABLED"
 request nap 0 /run Nap
 e2e_wait_activity_line "Chore done: Nap, CHORE_NOTHING."
 request pair1 0 /run Stretch &
