@@ -24,4 +24,10 @@ RequestOutcome deliverRequest(const Request& request, RequestChannel& channel, c
   }
 }
 
+RequestOutcome deliverRequestLine(const ParsedRequestLine& line, RequestChannel& channel, const Clock& clock,
+                                  Sync& sync) {
+  if (line.kind != RequestLine::Request) return RequestOutcome::Usage;
+  return deliverRequest(line.request, channel, clock, sync);
+}
+
 }  // namespace tolvane

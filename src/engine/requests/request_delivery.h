@@ -19,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/request_channel.h"
 #include "platform/sync.h"
+#include "protocol/request_command_line.h"
 
 namespace tolvane {
 
@@ -27,5 +28,9 @@ inline constexpr std::uint32_t kRequestReadyWaitMs = 60000;
 inline constexpr std::uint32_t kRequestPollMs = 100;
 
 RequestOutcome deliverRequest(const Request& request, RequestChannel& channel, const Clock& clock, Sync& sync);
+
+// A command line's outcome: the request delivered, or Usage.
+RequestOutcome deliverRequestLine(const ParsedRequestLine& line, RequestChannel& channel, const Clock& clock,
+                                  Sync& sync);
 
 }  // namespace tolvane

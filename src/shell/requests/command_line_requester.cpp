@@ -56,13 +56,10 @@ std::vector<std::u16string> programArguments() {
 }
 
 int answerRequestLine(const ParsedRequestLine& line) {
-  RequestOutcome outcome = RequestOutcome::Usage;
-  if (line.kind == RequestLine::Request) {
-    Win32RequestChannel channel;
-    SystemClock clock;
-    Win32Sync sync;
-    outcome = deliverRequest(line.request, channel, clock, sync);
-  }
+  Win32RequestChannel channel;
+  SystemClock clock;
+  Win32Sync sync;
+  const RequestOutcome outcome = deliverRequestLine(line, channel, clock, sync);
   tellUser(requestOutcomeText(outcome, line.request, kProgramRequestUsage));
   return static_cast<int>(outcome);
 }

@@ -11,13 +11,10 @@ namespace tolvane::win32 {
 std::optional<ToolResult> runRequestCommand(std::span<const std::u16string> args) {
   const ParsedRequestLine line = parseToolArguments(args);
   if (line.kind != RequestLine::Request && line.kind != RequestLine::Usage) return std::nullopt;
-  RequestOutcome outcome = RequestOutcome::Usage;
-  if (line.kind == RequestLine::Request) {
-    Win32RequestChannel channel;
-    SystemClock clock;
-    Win32Sync sync;
-    outcome = deliverRequest(line.request, channel, clock, sync);
-  }
+  Win32RequestChannel channel;
+  SystemClock clock;
+  Win32Sync sync;
+  const RequestOutcome outcome = deliverRequestLine(line, channel, clock, sync);
   ToolResult result;
   result.exitCode = static_cast<int>(outcome);
   result.err = requestOutcomeText(outcome, line.request, kToolRequestUsage);

@@ -25,6 +25,17 @@ struct ChoreThreadRig {
   std::shared_future<void> release = releaseFirst.get_future().share();
   std::future<int> exitCode;
 
+  // Gives the chore thread up to a second to have done `count` chores.
+  void waitForDone(std::size_t count) {
+    for (int i = 0; i < 500; ++i) {
+      {
+        std::scoped_lock lock(mutex);
+        if (done.size() == count) return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+
   void start() {
     exitCode = std::async(std::launch::async, [this] {
       bool first = true;
@@ -52,13 +63,7 @@ TEST(ChoreThread, TheNewestRequestReplacesOneNotYetTakenAndTheRunningChoreKeepsI
   rig.slot.runChore(makeChore(u"third"));
   rig.releaseFirst.set_value();
 
-  for (int i = 0; i < 500; ++i) {
-    {
-      std::scoped_lock lock(rig.mutex);
-      if (rig.done.size() == 2) break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
+  rig.waitForDone(2);
   rig.slot.requestExit();
   EXPECT_EQ(rig.exitCode.get(), kWorkerExitCode);
   EXPECT_EQ(rig.done, (std::vector<std::u16string>{u"first", u"third"}));
@@ -82,13 +87,7 @@ TEST(ChoreThread, QueuedRequestsAreNeitherReplacedNorLostAndRunInTheirOrder) {
   EXPECT_TRUE(rig.slot.queueChore(makeChore(u"queued 2")));
   rig.slot.runChore(makeChore(u"newest"));
   rig.releaseFirst.set_value();
-  for (int i = 0; i < 500; ++i) {
-    {
-      std::scoped_lock lock(rig.mutex);
-      if (rig.done.size() == 4) break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
+  rig.waitForDone(4);
   rig.slot.requestExit();
   EXPECT_EQ(rig.exitCode.get(), kWorkerExitCode);
   EXPECT_EQ(rig.done, (std::vector<std::u16string>{u"first", u"queued 1", u"queued 2", u"newest"}));

@@ -99,6 +99,10 @@ TEST(RequestDelivery, TolvaneIsStartedOnlyWhenNoneRunsHereAndOnlyToRunSomething)
     EXPECT_EQ(channel.starts, c.starts) << c.what;
     EXPECT_LE(time.elapsedMs(), kRequestReadyWaitMs + kRequestPollMs) << c.what;
   }
+  FakeTime time{LocalTime{2026, 5, 4, 12}};
+  FakeChannel nowhere(time, {{0, Pipe::None, false}});
+  EXPECT_EQ(deliverRequestLine({RequestLine::Usage, {}}, nowhere, time, time), RequestOutcome::Usage);
+  EXPECT_EQ(nowhere.starts, 0) << "a command line written wrong starts nothing";
 }
 
 }  // namespace
