@@ -48,8 +48,9 @@ std::u16string requestOutcomeText(RequestOutcome outcome, const Request& request
     case RequestOutcome::Done:
       return {};
     case RequestOutcome::UnknownName:
-      return formatText(run ? u"Tolvane: no chore or chore list is named \"%s\"." : u"Tolvane: no chore list is named \"%s\".",
-                        request.name);
+      return formatText(
+          run ? u"Tolvane: no chore or chore list is named \"%s\"." : u"Tolvane: no chore list is named \"%s\".",
+          request.name);
     case RequestOutcome::NotRunning:
       return formatText(u"Tolvane: the chore list \"%s\" is not running.", request.name);
     case RequestOutcome::NoAnswer:

@@ -25,7 +25,8 @@ struct DeskRig {
 
   DeskRig() {
     for (const char16_t* name : {u"Nap", u"Stretch"}) library.appendChore(makeChore(name));
-    for (const char16_t* name : {u"Morning", u"Evening"}) library.appendChoreList(makeList(name, {makeStep(makeChore(u"Nap"))}));
+    for (const char16_t* name : {u"Morning", u"Evening"})
+      library.appendChoreList(makeList(name, {makeStep(makeChore(u"Nap"))}));
     // A started list stays in progress: its thread never runs here.
     launcher.setListThreads([](std::function<void()>) { return 0; }, [](ChoreListId) {});
   }
