@@ -64,8 +64,8 @@ std::u16string requestOutcomeText(RequestOutcome outcome, const Request& request
     case RequestOutcome::Usage:
       return std::u16string(usage);
     case RequestOutcome::NotStarted:
-      return u"Tolvane is not running in this session and could not be started here: it starts only in the "
-             u"session of the logged-on user, from the folder it is installed in.";
+      return u"Tolvane is not running in this session, and it could not be started here (it starts only on the "
+             u"logged-on user's own desktop) or it ended before it was ready.";
   }
   return {};
 }
