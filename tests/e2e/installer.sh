@@ -24,7 +24,7 @@ cp "$TOLVANE_SETUP" "$E2E_WORK/TolvaneSetup.exe"
 wine "$E2E_WORK/TolvaneSetup.exe" /S </dev/null >/dev/null 2>&1 || e2e_fail "the silent install failed"
 install="$(unix_folder '%LOCALAPPDATA%')/Programs/Tolvane"
 menu="$(unix_folder '%APPDATA%')/Microsoft/Windows/Start Menu/Programs/Tolvane"
-for file in Tolvane.exe TolvaneBho.dll Tolvane.chm sample/_TolvaneChores.xml sample/_TolvaneChoreLists.xml Uninstall.exe; do
+for file in Tolvane.exe TolvaneBho.dll tolvanectl.exe Tolvane.chm sample/_TolvaneChores.xml sample/_TolvaneChoreLists.xml Uninstall.exe; do
   [ -f "$install/$file" ] || e2e_fail "$file was not installed into $install"
 done
 cmp -s "$install/Tolvane.exe" "$TOLVANE_DIST_DIR/Tolvane.exe" || e2e_fail "the installed Tolvane.exe is not the program folder's"
@@ -59,7 +59,7 @@ uninstall() {  # [option]
   e2e_fail "the uninstaller did not finish"
 }
 expect_uninstalled() {  # what
-  for file in Tolvane.exe TolvaneBho.dll Tolvane.chm sample Uninstall.exe; do
+  for file in Tolvane.exe TolvaneBho.dll tolvanectl.exe Tolvane.chm sample Uninstall.exe; do
     [ ! -e "$install/$file" ] || e2e_fail "$1: $file is left in $install"
   done
   [ ! -e "$menu" ] || e2e_fail "$1: the Start Menu folder is left"

@@ -307,6 +307,16 @@ e2e_wait_control_text() {  # caption id expected [seconds]
     e2e_fail "control $2 of \"$1\" shows '$(e2e_control_text "$1" "$2")', not '$3'"
 }
 
+# Waits until a list or combo box holds an item with the text: a list
+# read from another program is filled a while after the click that asks
+# for it, and the probe's reads are answered meanwhile.
+e2e_wait_control_item() {  # caption id text [seconds]
+  e2e_until "${4:-10}" e2e_control_has_item "$1" "$2" "$3" ||
+    e2e_fail "control $2 of \"$1\" lacks '$3': $(e2e_control_items "$1" "$2" | paste -sd '|')"
+}
+
+e2e_control_has_item() { [[ "$(e2e_control_items "$1" "$2")" == *"$3"* ]]; }  # caption id text
+
 # Waits until a check box is checked (1) or not (0): a click takes a moment.
 e2e_wait_checked() {  # caption id 0|1
   e2e_until 3 e2e_output_is "$3" e2e_control_checked "$1" "$2" || e2e_fail "check box $2 of \"$1\" is not $3"

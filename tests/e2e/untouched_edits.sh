@@ -68,9 +68,6 @@ mkdir -p "$E2E_WORK/before"
 cp "$E2E_PROGRAM"/_TolvaneChore*.xml "$E2E_WORK/before/"
 
 e2e_set_setting promptSave 0
-# Explorer may fail on loading the companion here; its crash box would take
-# the keys meant for the tree.
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
 e2e_start_notepad
 hk_start
 e2e_probe raise

@@ -112,6 +112,10 @@ void CTolvaneDlg::startUp() {
   if (core_->settings().minimizeOnStart) ShowWindow(hwnd(), SW_MINIMIZE);
   core_->startScheduler(hwnd(), tree_.hwnd(), [this](std::u16string_view tip) { setTrayTip(tip); });
   updateToolbar();
+  // Last: a requester waiting for a starting Tolvane takes the pipe as
+  // the sign that everything is ready.
+  requests_ = std::make_unique<RequestService>(*core_, hwnd(), [this] { return exiting_; });
+  requests_->start();
 }
 
 void CTolvaneDlg::setWindowIcons() {
@@ -322,6 +326,9 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case TreeEdits::kFinishRenameMessage:
       treeEdits_.finishRename();
       return TRUE;
+    case RequestService::kServeMessage:
+      if (requests_) requests_->serve();
+      return TRUE;
     case WM_HELP:
       // F1 in a dialog the window owns (an editor, the wizard) reaches it
       // here; in the window itself it is the accelerator's 57670.
@@ -344,6 +351,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case WM_DESTROY:
+      requests_.reset();
       KillTimer(hwnd(), ID_STATUS_TIMER);
       if (core_->running()) core_->running()->attachWindow(nullptr, nullptr);
       core_->logs().view.attach(nullptr, nullptr);

@@ -20,6 +20,7 @@
 #include "shell/main_window/command_table.h"
 #include "shell/main_window/tray_icon.h"
 #include "shell/main_window/tree_edits.h"
+#include "shell/requests/request_service.h"
 
 namespace tolvane {
 struct HotKeyTarget;
@@ -122,6 +123,9 @@ class CTolvaneDlg final : public CDialogBase {
   TreeEdits treeEdits_;
   CommandTable commands_;
   TrayIcon tray_;
+  // Requests from the command line; from the end of start-up until the
+  // window goes.
+  std::unique_ptr<RequestService> requests_;
   HWND activityList_ = nullptr;
   HWND statusBar_ = nullptr;
   HWND toolbar_ = nullptr;

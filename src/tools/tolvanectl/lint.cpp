@@ -128,7 +128,8 @@ bool namesADay(std::u16string_view days) {
 
 // The scheduler starts a list at its time of day on a day its day text
 // names, on its date, or every day when it has neither; a time already
-// passed never comes round again.
+// passed never comes round again, unless the list catches up missed starts
+// and the time lies within the days the scheduler looks back.
 std::vector<std::u16string> whyNeverStarts(const ChoreSchedule& schedule, const Clock& clock) {
   std::vector<std::u16string> reasons;
   const bool hasDays = !schedule.runDayOfWeek.empty();
@@ -140,7 +141,8 @@ std::vector<std::u16string> whyNeverStarts(const ChoreSchedule& schedule, const 
   if (!hasDays && !schedule.hasRunDate) return reasons;
   if (hasDays && namesADay(schedule.runDayOfWeek)) return reasons;
   const LocalTime date = clock.toLocal(schedule.runDate);
-  if (schedule.hasRunDate && startTimeOn(clock, date, schedule.runTimeOfDay) > clock.now()) return reasons;
+  const std::int64_t lastChance = schedule.runMissed ? clock.now() - std::int64_t{kPassedLookBackDays} * 24 * 3600 : clock.now();
+  if (schedule.hasRunDate && startTimeOn(clock, date, schedule.runTimeOfDay) > lastChance) return reasons;
   if (hasDays)
     reasons.push_back(formatText(u"the days \"%s\" name no day (sun, mon, tue, wed, thu, fri, sat)",
                                  schedule.runDayOfWeek));

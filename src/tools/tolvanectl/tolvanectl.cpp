@@ -13,7 +13,7 @@
 namespace tolvane {
 namespace {
 
-constexpr std::u16string_view kUsage = u"usage: tolvanectl check|resave|show DIR\n       tolvanectl lint [DIR]\n";
+constexpr std::u16string_view kUsage = u"usage: tolvanectl check|resave|show DIR\n       tolvanectl lint [DIR]\n       tolvanectl run|stop NAME  (Windows only)\n";
 
 // Exit codes, the same for every command.
 constexpr int kExitFileFailed = 1;  // a file that is there could not be read (or written)

@@ -115,6 +115,16 @@ TEST(Lint, FindsWhatTheProgramWouldStumbleOver) {
          l.morning().schedule.runTimeOfDay = l.clock.fromLocal({2026, 2, 2, 10, 0, 1});
        },
        {u"list \"Evening\": its schedule can never start it: its date 03/12/2026 has passed"}},
+      {"a list that catches up missed starts can still start on a date passed within the week, not before",
+       [](Lint& l) {
+         l.evenings().runMissed = true;
+         l.evenings().runDate = l.clock.fromLocal({2026, 3, 6});
+         l.morning().schedule.runMissed = true;
+         l.morning().schedule.runDayOfWeek.clear();
+         l.morning().schedule.hasRunDate = true;
+         l.morning().schedule.runDate = l.clock.fromLocal({2026, 3, 4});
+       },
+       {u"list \"Morning\": its schedule can never start it: its date 03/04/2026 has passed"}},
       {"no day token and no date",
        [](Lint& l) { l.morning().schedule.runDayOfWeek = u"Mon,Tue"; },
        {u"list \"Morning\": its schedule can never start it: "

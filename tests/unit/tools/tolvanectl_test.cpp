@@ -155,7 +155,7 @@ TEST_F(Tolvanectl, LintReadsAsTheProgramDoesAndExitsWithThreeOnFindings) {
 
 TEST_F(Tolvanectl, UsageAndMissingFoldersExitWithTwo) {
   EXPECT_EQ(run(u"frobnicate").exitCode, 2);
-  EXPECT_EQ(run(u"frobnicate").err, u"usage: tolvanectl check|resave|show DIR\n       tolvanectl lint [DIR]\n");
+  EXPECT_EQ(run(u"frobnicate").err, u"usage: tolvanectl check|resave|show DIR\n       tolvanectl lint [DIR]\n       tolvanectl run|stop NAME  (Windows only)\n");
   EXPECT_EQ(runTolvanectl(std::vector<std::u16string>{u"lint", u"D", u"D"}, services).exitCode, 2);
   EXPECT_EQ(runTolvanectl(std::vector<std::u16string>{u"check"}, services).exitCode, 2);
   const ToolResult missing = run(u"check", u"nowhere");

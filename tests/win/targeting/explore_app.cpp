@@ -2,7 +2,9 @@
 // windows have another class:
 //   targeting_explore_app.exe [/class=CLASS] [/e,FOLDER]
 // Opens one window of class CLASS (default "ExploreWClass") titled FOLDER
-// (or "Desktop") and ends when it is closed.
+// (or "Desktop") and ends when it is closed. Like Explorer, whose COM calls
+// while closing are refused inside a message sent by another program, it
+// closes only on a close request posted to it.
 
 #include <windows.h>
 
@@ -11,6 +13,7 @@
 namespace {
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE && InSendMessage()) return 0;
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
