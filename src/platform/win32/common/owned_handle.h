@@ -1,11 +1,13 @@
 #pragma once
 // A kernel handle with one owner, closed once when the owner lets it go.
 //
-// The system says "no handle" two ways, and the two kinds are kept apart so
-// that a test against the wrong one cannot compile: most calls (events,
-// mutexes, processes, threads) give NULL, while CreateFile gives
-// INVALID_HANDLE_VALUE, which is also a real handle's value (the current
-// process's pseudo-handle) for the calls of the first kind.
+// The system says "no handle" two ways, and each kind of owner knows its
+// own, so that `if (!handle)` asks the right question and one kind cannot be
+// passed where the other is expected: most calls (events, mutexes,
+// processes, threads, tokens) give NULL, while CreateFile and
+// CreateNamedPipe give INVALID_HANDLE_VALUE, which is also a real handle's
+// value (the current process's pseudo-handle) for the calls of the first
+// kind.
 //
 // Not for handles kept in the companion's shared block (they are valid only
 // in the process that stored them), the single-instance mutex (it lives as
@@ -62,7 +64,7 @@ struct InvalidIsNone {
 
 // Events, mutexes, processes, threads.
 using KernelHandle = OwnedHandle<NullIsNone>;
-// What CreateFileW opens.
+// What CreateFileW and CreateNamedPipeW open: files, consoles, pipes.
 using FileHandle = OwnedHandle<InvalidIsNone>;
 
 }  // namespace tolvane::win32
