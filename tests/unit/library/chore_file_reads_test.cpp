@@ -2,8 +2,9 @@
 // the test data, the sample files): every field of every record, the
 // load's report, its problem lines and dropped steps, and the files saved
 // from what was read, against a dump kept in tests/data/chore_reads. Any
-// change in how a file reads or saves shows as a diff of readable lines. With TOLVANE_WRITE_CHORE_READS set to a folder, the
-// dumps are written there instead (to record a deliberate change).
+// change in how a file reads or saves shows as a diff of readable lines.
+// With TOLVANE_WRITE_CHORE_READS set to a folder, the dumps are written
+// there instead (to record a deliberate change).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
