@@ -31,9 +31,7 @@ void openDebugMutex() {
     debugMutex = CreateMutexW(nullptr, FALSE, win32::toWide(protocol::kDebugMutexName).c_str());
 }
 
-void closeDebugMutex() {
-  if (HANDLE mutex = debugMutex.exchange(nullptr)) CloseHandle(mutex);
-}
+void closeDebugMutex() { takeAndClose(debugMutex); }
 
 void appendToLogFile(std::u16string_view text) {
   HANDLE mutex = debugMutex.load();
