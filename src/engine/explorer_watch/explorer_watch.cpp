@@ -25,6 +25,7 @@ std::size_t ExplorerWatch::enumerateExplorerWindows(ExplorerWindowList& list) {
 }
 
 std::size_t ExplorerWatch::startWatch(WindowHandle mainWindow, std::u16string_view lastFolder) {
+  cancelLateClose();
   std::lock_guard<std::mutex> lock(recordedMutex_);
   return watch(mainWindow, lastFolder).open;
 }
@@ -32,31 +33,50 @@ std::size_t ExplorerWatch::startWatch(WindowHandle mainWindow, std::u16string_vi
 void ExplorerWatch::startAtLaunch(WindowHandle mainWindow, std::u16string_view lastFolder) {
   std::lock_guard<std::mutex> lock(recordedMutex_);
   const Watched watched = watch(mainWindow, lastFolder);
+  if (shellOnly_) late_ = watched.start.late;
   if (watched.open > 0 || shellOnly_) return;
   startedExplorer_ = true;
-  startedWindow_ = watched.started;
+  startedWindow_ = watched.start.window;
 }
 
 ExplorerWatch::Watched ExplorerWatch::watch(WindowHandle mainWindow, std::u16string_view lastFolder) {
-  if (shellOnly_ || companionUp()) return {enumerateExplorerWindows(recorded_), 0};
+  if (shellOnly_ || companionUp()) return {enumerateExplorerWindows(recorded_), {}};
 
-  const std::size_t open = enumerateExplorerWindows(recorded_);
-  WindowHandle started = 0;
-  if (open > 0) {
+  Watched watched{enumerateExplorerWindows(recorded_), {}};
+  if (watched.open > 0) {
     recycleExplorer();
     ExplorerWindowList fresh;
     std::size_t waits = 0;
-    waitForCount(open, fresh, waits);
+    waitForCount(watched.open, fresh, waits);
   } else {
-    started = startExplorer(lastFolder);
+    watched.start = startExplorer(lastFolder);
   }
-  system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * std::max<std::size_t>(open, 1)));
-  if (!companionUp()) useShellFromNowOn(started);
+  system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * std::max<std::size_t>(watched.open, 1)));
+  if (!companionUp()) useShellFromNowOn(watched.start.window);
   system_.bringToForeground(mainWindow);
-  return {open, started};
+  return watched;
+}
+
+// Explorer's window that start-up gave up waiting for would stay open for
+// the whole run, a folder window nobody asked for.
+void ExplorerWatch::closeLateExplorer() {
+  const std::optional<LateStart> late = std::exchange(late_, std::nullopt);
+  if (!late) return;
+  while (!lateCancelled_ && system_.tickMs() - late->atMs < kLateWindowMs) {
+    const std::vector<WindowHandle> added = explorerWindowsAddedTo(late->before);
+    if (added.size() > 1) return;
+    if (added.size() == 1) {
+      // The companion, when Explorer hosts it after all, comes up with the window.
+      system_.sleep(kSettleMsPerWindow);
+      if (!companionUp() && !lateCancelled_) system_.closeWindow(added.front());
+      return;
+    }
+    system_.sleep(kWaitStepMs);
+  }
 }
 
 void ExplorerWatch::closeStartedExplorers() {
+  cancelLateClose();
   if (!startedExplorer_.exchange(false)) return;
   std::lock_guard<std::mutex> lock(recordedMutex_);
   ExplorerWindowList fresh;
@@ -70,22 +90,21 @@ void ExplorerWatch::closeStartedExplorers() {
 // Explorer opens its window in a class that depends on the system, so the
 // wait is for a new top-level window of any Explorer class. Only a window
 // that came alone is taken for ours: with two, one may be the user's.
-WindowHandle ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
-  const std::vector<WindowHandle> before = anyExplorerWindows();
+ExplorerWatch::ExplorerStart ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
+  LateStart late{anyExplorerWindows(), system_.tickMs()};
   std::u16string commandLine = program_;
   if (!lastFolder.empty()) commandLine += u" /e," + std::u16string(lastFolder);
-  start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
+  const bool started = start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
 
   std::vector<WindowHandle> added;
   for (std::size_t waits = 0;; ++waits) {
-    added = anyExplorerWindows();
-    std::erase_if(added, [&before](WindowHandle window) {
-      return std::find(before.begin(), before.end(), window) != before.end();
-    });
+    added = explorerWindowsAddedTo(late.before);
     if (!added.empty() || waits == kMaxWaits) break;
     system_.sleep(kWaitStepMs);
   }
-  return added.size() == 1 ? added.front() : 0;
+  if (added.size() == 1) return {added.front(), std::nullopt};
+  if (added.empty() && started) return {0, std::move(late)};
+  return {};
 }
 
 std::vector<WindowHandle> ExplorerWatch::anyExplorerWindows() {
@@ -94,6 +113,14 @@ std::vector<WindowHandle> ExplorerWatch::anyExplorerWindows() {
     for (const ExplorerWindowRecord& record : system_.windowsOfClass(className)) windows.push_back(record.window);
   }
   return windows;
+}
+
+std::vector<WindowHandle> ExplorerWatch::explorerWindowsAddedTo(const std::vector<WindowHandle>& before) {
+  std::vector<WindowHandle> added = anyExplorerWindows();
+  std::erase_if(added, [&before](WindowHandle window) {
+    return std::find(before.begin(), before.end(), window) != before.end();
+  });
+  return added;
 }
 
 // Explorer came, or was reopened, and still nobody hosts the companion: it

@@ -8,6 +8,11 @@
 // started for nothing is closed again, and from then on folders open
 // through the shell without starting or waiting for Explorer.
 //
+// Explorer may also show its window only after start-up has stopped
+// waiting for it (a first start in a fresh system takes that long); then
+// closeLateExplorer, off the user interface's thread, closes it when it
+// comes.
+//
 // One object serves the whole run: start-up calls startAtLaunch, every
 // explore chore calls startWatch (OnBnClickStartWatch) from its worker
 // thread, and the exit sequence calls closeStartedExplorers. Calls may come
@@ -19,8 +24,10 @@
 #include <cstddef>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/explorer_windows.h"
 #include "platform/log_sink.h"
@@ -61,20 +68,44 @@ class ExplorerWatch {
   // "ExploreWClass" window and the window it started (once).
   void closeStartedExplorers();
 
+  // After startAtLaunch: true when the Explorer it started showed no window
+  // while start-up waited, and the companion stayed down.
+  bool awaitsLateExplorer() const { return late_.has_value(); }
+  // Waits, until kLateWindowMs after Explorer was started, for the first
+  // window of an Explorer class that was not there before, and closes it
+  // unless the companion came up with it; once, and nothing after that.
+  // Blocks the calling thread meanwhile.
+  void closeLateExplorer();
+  // From now on nothing is closed late: at exit, and before an explore
+  // chore, whose own window would look just like Explorer's.
+  void cancelLateClose() { lateCancelled_ = true; }
+
+  static constexpr std::uint64_t kLateWindowMs = 10000;
+
   bool startedExplorer() const { return startedExplorer_; }
   bool shellOnly() const { return shellOnly_; }
 
  private:
+  // A start of Explorer that showed no window in time.
+  struct LateStart {
+    std::vector<WindowHandle> before;  // Explorer windows open before it
+    std::uint64_t atMs = 0;
+  };
+  struct ExplorerStart {
+    WindowHandle window = 0;  // the window it opened, when it came alone
+    std::optional<LateStart> late;
+  };
   struct Watched {
-    std::size_t open = 0;   // Explorer windows open when called
-    WindowHandle started = 0;  // the window a start of Explorer opened
+    std::size_t open = 0;  // Explorer windows open when called
+    ExplorerStart start;
   };
 
   // Under recordedMutex_.
   Watched watch(WindowHandle mainWindow, std::u16string_view lastFolder);
   bool companionUp() const { return isBhoUp_ && isBhoUp_(); }
-  WindowHandle startExplorer(std::u16string_view lastFolder);
+  ExplorerStart startExplorer(std::u16string_view lastFolder);
   std::vector<WindowHandle> anyExplorerWindows();
+  std::vector<WindowHandle> explorerWindowsAddedTo(const std::vector<WindowHandle>& before);
   void recycleExplorer();
   void useShellFromNowOn(WindowHandle started);
   std::size_t waitForCount(std::size_t count, ExplorerWindowList& fresh, std::size_t& waits);
@@ -92,6 +123,9 @@ class ExplorerWatch {
   WindowHandle startedWindow_ = 0;
   std::atomic<bool> startedExplorer_{false};
   std::atomic<bool> shellOnly_{false};
+  // Set by startAtLaunch before closeLateExplorer runs, and not after.
+  std::optional<LateStart> late_;
+  std::atomic<bool> lateCancelled_{false};
 };
 
 }  // namespace tolvane

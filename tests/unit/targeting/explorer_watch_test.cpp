@@ -178,5 +178,55 @@ TEST(ExplorerWatch, ExplorerThatDoesNotHostTheCompanionIsStartedOnceAndItsWindow
   EXPECT_TRUE(busyWatch.shellOnly());
 }
 
+// Explorer's window comes after start-up stopped waiting for it: start-up
+// goes on to the greeting at once, and the window is closed when it comes,
+// within ten seconds of the start, unless the companion came up with it or
+// an explore chore came first; nothing else is ever closed.
+TEST(ExplorerWatch, AWindowThatComesAfterStartUpIsClosedWhenItComes) {
+  struct Case {
+    const char* what;
+    std::uint64_t appearAfterMs;
+    bool companionComesWithIt;
+    bool exploreChoreFirst;
+    bool closed;
+    std::uint64_t doneAtMs;
+  };
+  const Case cases[] = {
+      {"at 4 s", 4000, false, false, true, 4200},
+      {"hosting the companion", 4000, true, false, false, 4200},
+      {"after an explore chore", 4000, false, true, false, 3500},
+      {"past 10 s", 10100, false, false, false, 10000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeExplorerWindows system;
+    system.startedClass = u"ExplorerWClass";
+    system.appearAfterMs = c.appearAfterMs;
+    RecordingLog log;
+    ExplorerWatch watch(system, log, [&] { return c.companionComesWithIt && system.startedWindowShown(); });
+    system.open(u"The user's", {}, u"ExplorerWClass");
+
+    watch.startAtLaunch(kMainWindow, u"");
+    EXPECT_EQ(system.nowMs, 3000u + 200u + 300u) << "start-up waits no longer than before";
+    ASSERT_TRUE(watch.awaitsLateExplorer());
+    if (c.exploreChoreFirst) watch.startWatch(kMainWindow, u"C:\\Docs");
+    watch.closeLateExplorer();
+    EXPECT_EQ(system.closed.size(), c.closed ? 1u : 0u);
+    EXPECT_EQ(system.nowMs, c.doneAtMs);
+
+    system.open(u"Opened later", {}, u"ExplorerWClass");
+    watch.closeLateExplorer();
+    EXPECT_EQ(system.windows.size(), c.closed ? 2u : 3u) << "the user's windows stay";
+  }
+
+  // A window that came in time was closed by start-up itself.
+  FakeExplorerWindows system;
+  RecordingLog log;
+  ExplorerWatch watch(system, log, [] { return false; });
+  watch.startAtLaunch(kMainWindow, u"");
+  EXPECT_EQ(system.closed.size(), 1u);
+  EXPECT_FALSE(watch.awaitsLateExplorer());
+}
+
 }  // namespace
 }  // namespace tolvane
