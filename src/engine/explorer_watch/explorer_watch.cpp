@@ -25,58 +25,80 @@ std::size_t ExplorerWatch::enumerateExplorerWindows(ExplorerWindowList& list) {
 }
 
 std::size_t ExplorerWatch::startWatch(WindowHandle mainWindow, std::u16string_view lastFolder) {
-  cancelLateClose();
+  cancelStartedWindowClose();
   std::lock_guard<std::mutex> lock(recordedMutex_);
-  return watch(mainWindow, lastFolder).open;
+  const Watched watched = watch(mainWindow, lastFolder);
+  // Explorer started for this chore and hosting no companion: the chore's
+  // own thread waits to close it.
+  if (shellOnly_ && watched.started && watched.started->window) closeOnceInFolder(*watched.started, false);
+  return watched.open;
 }
 
 void ExplorerWatch::startAtLaunch(WindowHandle mainWindow, std::u16string_view lastFolder) {
   std::lock_guard<std::mutex> lock(recordedMutex_);
   const Watched watched = watch(mainWindow, lastFolder);
-  if (shellOnly_) late_ = watched.start.late;
+  if (shellOnly_) toClose_ = watched.started;
   if (watched.open > 0 || shellOnly_) return;
   startedExplorer_ = true;
-  startedWindow_ = watched.start.window;
+  startedWindow_ = watched.started ? watched.started->window : 0;
 }
 
 ExplorerWatch::Watched ExplorerWatch::watch(WindowHandle mainWindow, std::u16string_view lastFolder) {
-  if (shellOnly_ || companionUp()) return {enumerateExplorerWindows(recorded_), {}};
+  if (shellOnly_ || companionUp()) return {enumerateExplorerWindows(recorded_), std::nullopt};
 
-  Watched watched{enumerateExplorerWindows(recorded_), {}};
+  Watched watched{enumerateExplorerWindows(recorded_), std::nullopt};
   if (watched.open > 0) {
     recycleExplorer();
     ExplorerWindowList fresh;
     std::size_t waits = 0;
     waitForCount(watched.open, fresh, waits);
   } else {
-    watched.start = startExplorer(lastFolder);
+    watched.started = startExplorer(lastFolder);
   }
   system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * std::max<std::size_t>(watched.open, 1)));
-  if (!companionUp()) useShellFromNowOn(watched.start.window);
+  if (!companionUp()) useShellFromNowOn();
   system_.bringToForeground(mainWindow);
   return watched;
 }
 
-// Explorer's window that start-up gave up waiting for would stay open for
-// the whole run, a folder window nobody asked for.
-void ExplorerWatch::closeLateExplorer() {
-  const std::optional<LateStart> late = std::exchange(late_, std::nullopt);
-  if (!late) return;
-  while (!lateCancelled_ && system_.tickMs() - late->atMs < kLateWindowMs) {
-    const std::vector<WindowHandle> added = explorerWindowsAddedTo(late->before);
-    if (added.size() > 1) return;
+void ExplorerWatch::closeStartedWindow() {
+  std::optional<StartedExplorer> started = std::exchange(toClose_, std::nullopt);
+  if (!started || (!started->window && !findLateWindow(*started))) return;
+  closeOnceInFolder(*started, true);
+}
+
+// A window that shows only after start-up stopped waiting would stay open
+// for the whole run, a folder window nobody asked for. Only one that comes
+// alone is taken for Explorer's.
+bool ExplorerWatch::findLateWindow(StartedExplorer& started) {
+  while (!closeCancelled_ && system_.tickMs() - started.atMs < kLateWindowMs) {
+    const std::vector<WindowHandle> added = explorerWindowsAddedTo(started.before);
+    if (added.size() > 1) return false;
     if (added.size() == 1) {
-      // The companion, when Explorer hosts it after all, comes up with the window.
-      system_.sleep(kSettleMsPerWindow);
-      if (!companionUp() && !lateCancelled_) system_.closeWindow(added.front());
-      return;
+      started.window = added.front();
+      started.firstTitle = system_.windowTitle(started.window);
+      return true;
     }
     system_.sleep(kWaitStepMs);
   }
+  return false;
+}
+
+// Wine's Explorer shows its window before it has reached its folder, and
+// crashes when the window is closed sooner; the title changes once it is
+// there.
+void ExplorerWatch::closeOnceInFolder(const StartedExplorer& started, bool cancellable) {
+  const auto cancelled = [&] { return cancellable && closeCancelled_; };
+  for (std::size_t waits = 0; waits < kMaxWaits && !cancelled(); ++waits) {
+    if (system_.windowTitle(started.window) != started.firstTitle) break;
+    system_.sleep(kWaitStepMs);
+  }
+  // Where Explorer hosts the companion after all, it is up by now.
+  if (!cancelled() && !companionUp()) system_.closeWindow(started.window);
 }
 
 void ExplorerWatch::closeStartedExplorers() {
-  cancelLateClose();
+  cancelStartedWindowClose();
   if (!startedExplorer_.exchange(false)) return;
   std::lock_guard<std::mutex> lock(recordedMutex_);
   ExplorerWindowList fresh;
@@ -90,21 +112,24 @@ void ExplorerWatch::closeStartedExplorers() {
 // Explorer opens its window in a class that depends on the system, so the
 // wait is for a new top-level window of any Explorer class. Only a window
 // that came alone is taken for ours: with two, one may be the user's.
-ExplorerWatch::ExplorerStart ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
-  LateStart late{anyExplorerWindows(), system_.tickMs()};
+std::optional<ExplorerWatch::StartedExplorer> ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
+  StartedExplorer started{0, {}, anyExplorerWindows(), system_.tickMs()};
   std::u16string commandLine = program_;
   if (!lastFolder.empty()) commandLine += u" /e," + std::u16string(lastFolder);
-  const bool started = start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
+  const bool launched = start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
 
   std::vector<WindowHandle> added;
   for (std::size_t waits = 0;; ++waits) {
-    added = explorerWindowsAddedTo(late.before);
+    added = explorerWindowsAddedTo(started.before);
     if (!added.empty() || waits == kMaxWaits) break;
     system_.sleep(kWaitStepMs);
   }
-  if (added.size() == 1) return {added.front(), std::nullopt};
-  if (added.empty() && started) return {0, std::move(late)};
-  return {};
+  if (!launched || added.size() > 1) return std::nullopt;
+  if (added.size() == 1) {
+    started.window = added.front();
+    started.firstTitle = system_.windowTitle(started.window);
+  }
+  return started;
 }
 
 std::vector<WindowHandle> ExplorerWatch::anyExplorerWindows() {
@@ -126,9 +151,8 @@ std::vector<WindowHandle> ExplorerWatch::explorerWindowsAddedTo(const std::vecto
 // Explorer came, or was reopened, and still nobody hosts the companion: it
 // will not come in this session, so starting or recycling Explorer again
 // would only cost the user seconds and windows.
-void ExplorerWatch::useShellFromNowOn(WindowHandle started) {
+void ExplorerWatch::useShellFromNowOn() {
   shellOnly_ = true;
-  if (started) system_.closeWindow(started);
   log_.activity(kShellOnlyNotice, false);
 }
 

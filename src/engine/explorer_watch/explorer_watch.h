@@ -8,10 +8,11 @@
 // started for nothing is closed again, and from then on folders open
 // through the shell without starting or waiting for Explorer.
 //
-// Explorer may also show its window only after start-up has stopped
-// waiting for it (a first start in a fresh system takes that long); then
-// closeLateExplorer, off the user interface's thread, closes it when it
-// comes.
+// At start-up that window is closed by closeStartedWindow, off the user
+// interface's thread: it is closed only once it has reached its folder (Wine's
+// Explorer crashes when its window closes sooner), and it may show only
+// after start-up has stopped waiting for it (a first start in a fresh system
+// takes that long).
 //
 // One object serves the whole run: start-up calls startAtLaunch, every
 // explore chore calls startWatch (OnBnClickStartWatch) from its worker
@@ -68,17 +69,18 @@ class ExplorerWatch {
   // "ExploreWClass" window and the window it started (once).
   void closeStartedExplorers();
 
-  // After startAtLaunch: true when the Explorer it started showed no window
-  // while start-up waited, and the companion stayed down.
-  bool awaitsLateExplorer() const { return late_.has_value(); }
-  // Waits, until kLateWindowMs after Explorer was started, for the first
-  // window of an Explorer class that was not there before, and closes it
-  // unless the companion came up with it; once, and nothing after that.
-  // Blocks the calling thread meanwhile.
-  void closeLateExplorer();
-  // From now on nothing is closed late: at exit, and before an explore
-  // chore, whose own window would look just like Explorer's.
-  void cancelLateClose() { lateCancelled_ = true; }
+  // After startAtLaunch: true when the companion stayed down and the
+  // window of the Explorer it started is left to closeStartedWindow.
+  bool hasStartedWindowToClose() const { return toClose_.has_value(); }
+  // Closes that window once it has reached its folder, unless the companion
+  // came up with it. When it had not shown while start-up waited, the first
+  // window of an Explorer class that was not there before and shows within
+  // kLateWindowMs of the start is taken for it; nothing is closed after
+  // that. Blocks the calling thread meanwhile; does its work once.
+  void closeStartedWindow();
+  // From now on closeStartedWindow closes nothing: at exit, and before an
+  // explore chore, whose own window would look just like Explorer's.
+  void cancelStartedWindowClose() { closeCancelled_ = true; }
 
   static constexpr std::uint64_t kLateWindowMs = 10000;
 
@@ -86,28 +88,32 @@ class ExplorerWatch {
   bool shellOnly() const { return shellOnly_; }
 
  private:
-  // A start of Explorer that showed no window in time.
-  struct LateStart {
-    std::vector<WindowHandle> before;  // Explorer windows open before it
+  // A start of Explorer whose window is ours to close: the window, when it
+  // came alone in time, with the title it showed then; else what finding it
+  // later needs.
+  struct StartedExplorer {
+    WindowHandle window = 0;
+    std::u16string firstTitle;
+    std::vector<WindowHandle> before;  // Explorer windows open before the start
     std::uint64_t atMs = 0;
-  };
-  struct ExplorerStart {
-    WindowHandle window = 0;  // the window it opened, when it came alone
-    std::optional<LateStart> late;
   };
   struct Watched {
     std::size_t open = 0;  // Explorer windows open when called
-    ExplorerStart start;
+    // Empty unless Explorer was started and its window came alone or not at all.
+    std::optional<StartedExplorer> started;
   };
 
   // Under recordedMutex_.
   Watched watch(WindowHandle mainWindow, std::u16string_view lastFolder);
   bool companionUp() const { return isBhoUp_ && isBhoUp_(); }
-  ExplorerStart startExplorer(std::u16string_view lastFolder);
+  std::optional<StartedExplorer> startExplorer(std::u16string_view lastFolder);
   std::vector<WindowHandle> anyExplorerWindows();
   std::vector<WindowHandle> explorerWindowsAddedTo(const std::vector<WindowHandle>& before);
+  bool findLateWindow(StartedExplorer& started);
+  // `cancellable`: cancelStartedWindowClose stops it.
+  void closeOnceInFolder(const StartedExplorer& started, bool cancellable);
   void recycleExplorer();
-  void useShellFromNowOn(WindowHandle started);
+  void useShellFromNowOn();
   std::size_t waitForCount(std::size_t count, ExplorerWindowList& fresh, std::size_t& waits);
   bool start(std::u16string_view commandLine, std::u16string_view errorText);
   void debugLog(std::uint32_t code, std::u16string_view text);
@@ -123,9 +129,9 @@ class ExplorerWatch {
   WindowHandle startedWindow_ = 0;
   std::atomic<bool> startedExplorer_{false};
   std::atomic<bool> shellOnly_{false};
-  // Set by startAtLaunch before closeLateExplorer runs, and not after.
-  std::optional<LateStart> late_;
-  std::atomic<bool> lateCancelled_{false};
+  // Set by startAtLaunch before closeStartedWindow runs, and not after.
+  std::optional<StartedExplorer> toClose_;
+  std::atomic<bool> closeCancelled_{false};
 };
 
 }  // namespace tolvane

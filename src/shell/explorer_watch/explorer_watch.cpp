@@ -17,13 +17,13 @@ std::size_t CExplorerWatch::OnBnClickStartWatch(HWND mainWindow, std::u16string_
 }
 
 CExplorerWatch::~CExplorerWatch() {
-  watch_.cancelLateClose();
-  if (lateCloser_.joinable()) lateCloser_.join();
+  watch_.cancelStartedWindowClose();
+  if (closer_.joinable()) closer_.join();
 }
 
 void CExplorerWatch::startAtLaunch(HWND mainWindow, std::u16string_view lastFolder) {
   watch_.startAtLaunch(win32::toWindowHandle(mainWindow), lastFolder);
-  if (watch_.awaitsLateExplorer()) lateCloser_ = std::thread([this] { watch_.closeLateExplorer(); });
+  if (watch_.hasStartedWindowToClose()) closer_ = std::thread([this] { watch_.closeStartedWindow(); });
 }
 
 void CExplorerWatch::closeStartedExplorers(HWND) { watch_.closeStartedExplorers(); }

@@ -14,8 +14,8 @@
 // Every operation may be called from any thread; calls that overlap run one
 // after the other. OnBnClickStartWatch and startAtLaunch block the calling
 // thread for up to about seven seconds while Explorer windows come and go.
-// An Explorer window that start-up stopped waiting for is closed by a
-// thread of the watch's own when it comes; the watch ends that thread.
+// The window start-up's Explorer opens, when it hosts no companion, is
+// closed by a thread of the watch's own; the watch ends that thread.
 
 #include <windows.h>
 
@@ -51,9 +51,10 @@ class CExplorerWatch {
   std::size_t OnBnClickStartWatch(HWND mainWindow, std::u16string_view lastFolder);
 
   // Start-up: OnBnClickStartWatch, and remembers (startedExplorer) when no
-  // Explorer window was open. When the Explorer it started has shown no
-  // window yet and the companion is down, that window is closed if it comes
-  // within ten seconds, without holding the caller up meanwhile.
+  // Explorer window was open. When the companion stays down, the window of
+  // the Explorer it started is closed once it has reached its folder, also
+  // when it shows only later (within ten seconds of the start), without
+  // holding the caller up meanwhile.
   void startAtLaunch(HWND mainWindow, std::u16string_view lastFolder);
 
   // Exit: when Explorer was started at launch, closes every Explorer window.
@@ -67,7 +68,7 @@ class CExplorerWatch {
  private:
   win32::Win32ExplorerWindows system_;
   ExplorerWatch watch_;
-  std::thread lateCloser_;
+  std::thread closer_;
 };
 
 }  // namespace tolvane

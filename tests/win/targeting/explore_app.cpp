@@ -2,7 +2,9 @@
 // windows have another class:
 //   targeting_explore_app.exe [/class=CLASS] [/e,FOLDER]
 // Opens one window of class CLASS (default "ExploreWClass") titled FOLDER
-// (or "Desktop") and ends when it is closed.
+// (or "Desktop") and ends when it is closed. With Wine's class
+// "ExplorerWClass" it behaves as Wine's Explorer does: the window is titled
+// "Wine Explorer" until it has reached its folder, a moment later.
 
 #include <windows.h>
 
@@ -10,7 +12,14 @@
 
 namespace {
 
+std::wstring folderTitle;
+
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER) {
+    KillTimer(window, wParam);
+    SetWindowTextW(window, folderTitle.c_str());
+    return 0;
+  }
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;
@@ -23,7 +32,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::wstring commandLine = GetCommandLineW();
   const std::size_t at = commandLine.find(L"/e,");
-  const std::wstring title = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
+  folderTitle = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
   const std::size_t classAt = commandLine.find(L"/class=");
   const std::wstring className =
       classAt == std::wstring::npos ? L"ExploreWClass"
@@ -34,8 +43,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = className.c_str();
   RegisterClassW(&windowClass);
-  CreateWindowExW(0, className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400, nullptr,
-                  nullptr, instance, nullptr);
+  const bool likeWine = className == L"ExplorerWClass";
+  HWND window = CreateWindowExW(0, className.c_str(), likeWine ? L"Wine Explorer" : folderTitle.c_str(),
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr, instance, nullptr);
+  if (likeWine) SetTimer(window, 1, 300, nullptr);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
