@@ -301,6 +301,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       commands_.run(LOWORD(wParam));
+      // A dialog the command showed greyed the buttons while it was open.
+      updateToolbar();
       return TRUE;
     case WM_NOTIFY:
       setResult(onNotify(reinterpret_cast<NMHDR*>(lParam)));
@@ -364,8 +366,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-// The toolbar follows the selection, a list's start and end, and the hot
-// keys' state from here: nothing else tells it.
+// The toolbar follows the selection, the commands, a list's start and end,
+// and the hot keys' state from here: nothing else tells it.
 void CTolvaneDlg::updateToolbar() {
   HotKeyRuntime* hotKeys = core_->hotKeys();
   commands_.updateToolbar(toolbar_, [hotKeys](int id) {
