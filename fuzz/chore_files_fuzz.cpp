@@ -22,11 +22,25 @@ class MemoryFiles final : public tolvane::Files {
     if (it == files.end()) return std::nullopt;
     return it->second;
   }
-  bool replaceFile(std::u16string_view path, std::string_view bytes) override {
+  std::uint32_t writeFile(std::u16string_view path, std::string_view bytes) override {
     files[std::u16string(path)] = std::string(bytes);
-    return true;
+    return 0;
+  }
+  std::uint32_t moveFile(std::u16string_view from, std::u16string_view to) override {
+    const auto it = files.find(std::u16string(from));
+    if (it == files.end()) return tolvane::kFileNotFoundError;
+    std::string bytes = std::move(it->second);
+    files.erase(it);
+    files[std::u16string(to)] = std::move(bytes);
+    return 0;
+  }
+  std::uint32_t removeFile(std::u16string_view path) override {
+    files.erase(std::u16string(path));
+    return 0;
   }
   std::uint32_t copyFile(std::u16string_view, std::u16string_view) override { return 0; }
+  std::optional<tolvane::LocalTime> lastWriteTime(std::u16string_view) const override { return std::nullopt; }
+  std::u16string errorText(std::uint32_t) const override { return {}; }
   std::optional<std::vector<tolvane::FolderEntry>> folderEntries(std::u16string_view) const override {
     return std::nullopt;
   }

@@ -35,6 +35,7 @@ ManifestDPIAware true
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvane"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define RUNONCE_KEY "Software\Microsoft\Windows\CurrentVersion\RunOnce"
 !define SETTINGS_KEY "Software\Tallowmere\Tolvane"
 !define BHO_CLSID "{6F2D8A41-93B7-4C5E-A1D0-7E4B2C9F5A13}"
 ; The main window's "Exit the program now" command: Tolvane saves what it
@@ -73,6 +74,12 @@ VIAddVersionKey "LegalCopyright" "Tallowmere"
 !insertmacro MUI_UNPAGE_INSTFILES
 
 !insertmacro MUI_LANGUAGE "English"
+
+; What the uninstaller could not remove, one a line; while it holds
+; anything, the uninstaller and its "Apps and features" entry stay.
+Var Unremoved
+; Files renamed aside for the next logon's RunOnce to remove.
+Var RemovedLater
 
 ; Waits until Tolvane has ended, closing it first: asked when the user
 ; watches, at once in silent mode. Its single-instance mutex "__Tolvane_"
@@ -162,6 +169,7 @@ Section "Tolvane"
   SetOutPath "$INSTDIR"
   File "${DIST}\Tolvane.exe"
   File "${DIST}\TolvaneBho.dll"
+  File "${DIST}\tolvanectl.exe"
   File "${DIST}\Tolvane.chm"
   SetOutPath "$INSTDIR\sample"
   File "${DIST}\sample\_TolvaneChores.xml"
@@ -196,38 +204,83 @@ Section "Tolvane"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Removes the file $R0. A file in use cannot be deleted, but on Windows a
+; loaded one (the companion in Explorer) can be renamed: it goes aside and
+; a per-user RunOnce entry removes it at the next logon, since deleting at
+; restart needs an administrator. Anything else is noted in $Unremoved.
+Function un.RemoveFile
+  ClearErrors
+  Delete "$R0"
+  ${IfNot} ${Errors}
+    Return
+  ${EndIf}
+  ClearErrors
+  Rename "$R0" "$R0.tolvdel"
+  ${If} ${Errors}
+    StrCpy $Unremoved "$Unremoved$R0$\r$\n"
+    Return
+  ${EndIf}
+  IntOp $RemovedLater $RemovedLater + 1
+  WriteRegStr HKCU "${RUNONCE_KEY}" "Tolvane cleanup $RemovedLater" '"$SYSDIR\cmd.exe" /c del /f /q "$R0.tolvdel"'
+FunctionEnd
+
+; The files named $R0, which may hold wildcards, by name only: the user
+; may have installed into any folder, so the folder itself is never
+; removed with what is in it.
+Function un.RemoveUserFiles
+  ClearErrors
+  Delete "$R0"
+  ${If} ${Errors}
+    StrCpy $Unremoved "$Unremoved$R0$\r$\n"
+  ${EndIf}
+FunctionEnd
+
+!macro REMOVE function path
+  StrCpy $R0 "${path}"
+  Call ${function}
+!macroend
+
 Section "un.Tolvane" UnProgram
   SectionIn RO
   Call un.CloseRunningTolvane
+  StrCpy $Unremoved ""
+  StrCpy $RemovedLater 0
+  Delete "$INSTDIR\Uninstall.log"
 
   Call un.RemoveCompanionRegistration
   DeleteRegValue HKCU "${RUN_KEY}" "Tolvane"
 
-  Delete "$SMPROGRAMS\Tolvane\Tolvane.lnk"
-  Delete "$SMPROGRAMS\Tolvane\Tolvane Help.lnk"
-  Delete "$SMPROGRAMS\Tolvane\Uninstall Tolvane.lnk"
+  !insertmacro REMOVE un.RemoveFile "$SMPROGRAMS\Tolvane\Tolvane.lnk"
+  !insertmacro REMOVE un.RemoveFile "$SMPROGRAMS\Tolvane\Tolvane Help.lnk"
+  !insertmacro REMOVE un.RemoveFile "$SMPROGRAMS\Tolvane\Uninstall Tolvane.lnk"
   RMDir "$SMPROGRAMS\Tolvane"
 
-  Delete "$INSTDIR\Tolvane.exe"
-  Delete "$INSTDIR\TolvaneBho.dll"
-  Delete "$INSTDIR\Tolvane.chm"
-  Delete "$INSTDIR\sample\_TolvaneChores.xml"
-  Delete "$INSTDIR\sample\_TolvaneChoreLists.xml"
+  !insertmacro REMOVE un.RemoveFile "$INSTDIR\Tolvane.exe"
+  !insertmacro REMOVE un.RemoveFile "$INSTDIR\TolvaneBho.dll"
+  !insertmacro REMOVE un.RemoveFile "$INSTDIR\tolvanectl.exe"
+  !insertmacro REMOVE un.RemoveFile "$INSTDIR\Tolvane.chm"
+  !insertmacro REMOVE un.RemoveFile "$INSTDIR\sample\_TolvaneChores.xml"
+  !insertmacro REMOVE un.RemoveFile "$INSTDIR\sample\_TolvaneChoreLists.xml"
   RMDir "$INSTDIR\sample"
-  Delete "$INSTDIR\Uninstall.exe"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  ; Only an empty folder goes: the user's own files keep it.
-  RMDir "$INSTDIR"
 SectionEnd
 
+!macro REMOVE_CHORE_FILE base
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}.backup"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}.backup-*"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}.damaged-*"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}.kept-*"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}.unsaved-*"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}*.tolvtmp"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\${base}*.tolvold"
+!macroend
+
 Section /o "un.My chore files and logs" UnUserData
-  Delete "$INSTDIR\_TolvaneChores.xml"
-  Delete "$INSTDIR\_TolvaneChoreLists.xml"
-  Delete "$INSTDIR\_TolvaneChores.xml.backup"
-  Delete "$INSTDIR\_TolvaneChoreLists.xml.backup"
-  Delete "$INSTDIR\TolvaneActivity.log"
-  Delete "$INSTDIR\TolvaneCrash*.dmp"
-  Delete "$INSTDIR\TolvaneCrash*.txt"
+  !insertmacro REMOVE_CHORE_FILE "_TolvaneChores.xml"
+  !insertmacro REMOVE_CHORE_FILE "_TolvaneChoreLists.xml"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\TolvaneActivity.log"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\TolvaneCrash*.dmp"
+  !insertmacro REMOVE un.RemoveUserFiles "$INSTDIR\TolvaneCrash*.txt"
   Delete "C:\Tallowmere-TolvaneDebug.log"
   ; Where the root of drive C: is closed to the user, the debug log is here.
   Delete "$LOCALAPPDATA\Tallowmere\Tolvane\Tallowmere-TolvaneDebug.log"
@@ -235,10 +288,39 @@ Section /o "un.My chore files and logs" UnUserData
   RMDir "$LOCALAPPDATA\Tallowmere"
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\Tallowmere"
-  RMDir "$INSTDIR"
 SectionEnd
+
+; The uninstaller and its entry go last, and only when everything else
+; went: otherwise they stay, so that it can be run again, and it says what
+; is left: a box, or with /S Uninstall.log in the program folder and exit
+; code 2 (of the copy that does the work, which "_?=" makes the caller's).
+Section "-un.Finish"
+  ${If} $Unremoved == ""
+    Delete "$INSTDIR\Uninstall.exe"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; Only an empty folder goes: the user's own files keep it.
+    RMDir "$INSTDIR"
+  ${Else}
+    FileOpen $0 "$INSTDIR\Uninstall.log" w
+    FileWrite $0 "Tolvane could not remove these files:$\r$\n$Unremoved"
+    FileClose $0
+    SetErrorLevel 2
+    ${IfNot} ${Silent}
+      MessageBox MB_OK|MB_ICONEXCLAMATION "Tolvane could not remove these files:$\r$\n$\r$\n$Unremoved$\r$\nClose the programs that use them and run the uninstaller again from Apps and features."
+    ${EndIf}
+  ${EndIf}
+SectionEnd
+
+; "Uninstall.exe /S /REMOVEMYFILES" also removes the user's files, as the
+; box on the components page does.
+Function un.onInit
+  ${GetOptions} $CMDLINE "/REMOVEMYFILES" $0
+  ${IfNot} ${Errors}
+    SectionSetFlags ${UnUserData} ${SF_SELECTED}
+  ${EndIf}
+FunctionEnd
 
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
   !insertmacro MUI_DESCRIPTION_TEXT ${UnProgram} "The program, its help, its Explorer companion and its Start Menu entries."
-  !insertmacro MUI_DESCRIPTION_TEXT ${UnUserData} "Also your chore files and their backups, the activity and debug logs, crash reports and your settings."
+  !insertmacro MUI_DESCRIPTION_TEXT ${UnUserData} "Also your chore files, their backups and the copies kept aside, the activity and debug logs, crash reports and your settings."
 !insertmacro MUI_UNFUNCTION_DESCRIPTION_END

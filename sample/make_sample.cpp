@@ -40,6 +40,8 @@ Chore minimiseNotepad() {
   chore.mainWndCls = u"Notepad";
   chore.mainWndTxt = u"Notepad";
   chore.partialMatch = true;
+  // The system command a window operation posts, as the editor writes it.
+  chore.wndMsg = 274;
   chore.notifyCode = kWindowOpMinimize;
   return chore;
 }
@@ -90,7 +92,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   ChoreLibrary library;
-  for (const Chore& chore : {exploreDocuments(), startNotepad(), minimiseNotepad(), copyGreeting(), pasteIntoNotepad()}) {
+  for (Chore chore : {exploreDocuments(), startNotepad(), minimiseNotepad(), copyGreeting(), pasteIntoNotepad()}) {
+    // With no key to simulate there is nothing to repeat: loading makes
+    // it 0, so the file says 0.
+    if (!chore.menuSimKey.isSet()) chore.keyRepeat = 0;
     library.appendChore(chore);
   }
   library.appendChoreList(notepadGreeting(library));

@@ -2,7 +2,6 @@
 #include "library/chore_files.h"
 
 namespace tolvane {
-namespace {
 
 std::u16string whyUnread(const ChoreFileReport& report) {
   switch (report.status) {
@@ -15,8 +14,6 @@ std::u16string whyUnread(const ChoreFileReport& report) {
       return u"the file cannot be opened";
   }
 }
-
-}  // namespace
 
 std::vector<std::u16string> choreFileProblems(const ChoreFilesReport& report) {
   std::vector<std::u16string> problems;

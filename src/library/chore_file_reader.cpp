@@ -150,6 +150,7 @@ void readSchedule(Reader& r, CXmlDoc& doc, ChoreSchedule& s, int year, const Clo
   r.integer(u"runRepeatCount", s.runRepeatCount);
   r.text(u"nextChorelist", s.nextChorelist);
   r.nonZero(u"alwaysRun", s.alwaysRun);
+  r.nonZero(u"runMissed", s.runMissed);
 }
 
 ChoreList readChoreList(CXmlDoc& doc, const ChoreLookup& findChore, int year, const Clock& clock,

@@ -123,6 +123,8 @@ void writeChoreList(CXmlDoc& doc, const ChoreList& list, const Clock& clock) {
   w.integer(u"runRepeatCount", s.runRepeatCount);
   w.text(u"nextChorelist", s.nextChorelist);
   w.boolean(u"alwaysRun", s.alwaysRun);
+  // Only when set, so that files of lists without it keep their bytes.
+  if (s.runMissed) w.boolean(u"runMissed", true);
   doc.leaveElement();
 }
 

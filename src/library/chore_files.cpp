@@ -8,22 +8,18 @@
 namespace tolvane {
 namespace {
 
-constexpr std::u16string_view kCaption = u"Tolvane";
-constexpr std::u16string_view kWarningCaption = u"Tolvane Warning!";
-constexpr std::u16string_view kSampleQuestion =
-    u"No chore file was found.\nWould you like to copy and use the sample files to start?\n\n"
-    u"You should review the sample chores and chore lists\nand modify them to suit your needs before using them.\n"
-    u"You can also use the built-in wizard to create your own.";
 constexpr std::u16string_view kConversionError = u"xml file error converting file to string. ";
 
 // The file's bytes are the text's UTF-16LE code units: on a little-endian
 // machine that is the text's own memory, so a large library is not copied
 // once more just to be written.
-bool writeText(Files& files, const std::u16string& path, std::u16string_view text) {
-  if constexpr (std::endian::native == std::endian::little)
-    return files.replaceFile(path, std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2));
-  else
-    return files.replaceFile(path, toFileBytes(text));
+std::string_view fileBytes(std::u16string_view text, std::string& converted) {
+  if constexpr (std::endian::native == std::endian::little) {
+    return std::string_view(reinterpret_cast<const char*>(text.data()), text.size() * 2);
+  } else {
+    converted = toFileBytes(text);
+    return converted;
+  }
 }
 
 std::u16string joined(std::u16string_view folder, std::u16string_view name) {
@@ -64,37 +60,38 @@ ChoreFileGuard guardOf(const ChoreFilesReport& report) {
   return guard;
 }
 
-std::u16string keptAsideName(const std::u16string& path, const UnloadedFile& file, const Clock& clock) {
-  const LocalTime t = clock.localNow();
-  return formatText(u"%s.%s-%04.4d%02.2d%02.2d-%02.2d%02.2d%02.2d", path, file.damaged ? u"damaged" : u"kept", t.year,
-                    t.month, t.day, t.hour, t.minute, t.second);
-}
-
-// Copies the file aside under a name no other file has; false, with the
-// activity error said, when the copy failed.
-bool keepAside(const ChoreFileServices& services, const std::u16string& path, UnloadedFile& file) {
-  const std::u16string stamped = keptAsideName(path, file, services.clock);
-  std::u16string aside = stamped;
-  for (int n = 2; services.files.fileExists(aside); ++n) aside = formatText(u"%s-%d", stamped, n);
-  const std::uint32_t error = services.files.copyFile(path, aside);
-  if (error != 0 && error != kFileNotFoundError) {
-    services.log.activity(
-        formatText(u"%s was not saved, because it could not be kept as %s first: error %08.8x.", path, aside, error),
-        true);
-    return false;
+// Keeps a guarded file aside before it is first written over; the failure,
+// with the activity error said, when that could not be done.
+FileFailure keepAsideBeforeSaving(const ChoreFileServices& services, const std::u16string& path,
+                                  UnloadedFile& file) {
+  if (!file.guarded || file.keptAside) return {};
+  const AsideCopy aside = copyAside(services.files, services.clock, path, file.damaged ? u"damaged" : u"kept");
+  if (aside.error != 0) {
+    services.log.activity(formatText(u"%s was not saved, because it could not be kept as %s first: error %08.8x.",
+                                     path, aside.name, aside.error),
+                          true);
+    return {aside.name, aside.error};
   }
-  if (error == 0) {
-    services.log.activity(formatText(u"Saving %s: the file as it was at start is kept as %s.", path, aside), false);
-  }
+  if (!aside.name.empty())
+    services.log.activity(formatText(u"Saving %s: the file as it was at start is kept as %s.", path, aside.name),
+                          false);
   file.keptAside = true;
-  return true;
+  return {};
 }
 
-ChoreFilesReport readBothFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
+}  // namespace
+
+std::u16string choreFilePath(std::u16string_view folder) { return joined(folder, kChoreFileName); }
+
+std::u16string choreListFilePath(std::u16string_view folder) { return joined(folder, kChoreListFileName); }
+
+ChoreFilesReport readChoreFilePair(ChoreLibrary& library, const ChoreFileServices& services,
+                                   const std::u16string& choreFile, const std::u16string& listFile) {
   ChoreFilesReport report;
-  auto choreText = readText(services, choreFilePath(folder), report.chores);
+  auto choreText = readText(services, choreFile, report.chores);
   if (!choreText) {
-    report.lists.exists = services.files.fileExists(choreListFilePath(folder));
+    report.lists.exists = services.files.fileExists(listFile);
+    report.guard = guardOf(report);
     return report;
   }
   ParsedChores chores = parseChoreFile(std::move(*choreText));
@@ -109,9 +106,10 @@ ChoreFilesReport readBothFiles(ChoreLibrary& library, const ChoreFileServices& s
     report.chores.errorAt = chores.errorAt;
   }
 
-  auto listText = readText(services, choreListFilePath(folder), report.lists);
+  auto listText = readText(services, listFile, report.lists);
   if (!listText) {
     if (report.lists.status == ChoreFileStatus::Unconvertible) report.count = 0;
+    report.guard = guardOf(report);
     return report;
   }
   library.edit([&](LibraryContents& contents) {
@@ -136,36 +134,12 @@ ChoreFilesReport readBothFiles(ChoreLibrary& library, const ChoreFileServices& s
     report.droppedSteps = std::move(lists.droppedSteps);
     contents.lists = std::move(lists.lists);
   });
-  return report;
-}
-
-}  // namespace
-
-std::u16string choreFilePath(std::u16string_view folder) { return joined(folder, kChoreFileName); }
-
-std::u16string choreListFilePath(std::u16string_view folder) { return joined(folder, kChoreListFileName); }
-
-ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
-  ChoreFilesReport report = readBothFiles(library, services, folder);
   report.guard = guardOf(report);
   return report;
 }
 
-ChoreFilesReport loadChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, Prompts& prompts,
-                                std::u16string_view programFolder) {
-  Files& files = services.files;
-  const std::u16string choreFile = choreFilePath(programFolder);
-  if (!files.fileExists(choreFile)) {
-    const std::u16string sampleFolder = formatText(u"%ssample\\", programFolder);
-    const std::u16string sampleChores = choreFilePath(sampleFolder);
-    if (files.fileExists(sampleChores) && prompts.askYesNo(kSampleQuestion, kCaption)) {
-      files.copyFile(sampleChores, choreFile);
-      files.copyFile(choreListFilePath(sampleFolder), choreListFilePath(programFolder));
-    }
-  }
-  ChoreFilesReport report = readChoreFiles(library, services, programFolder);
-  for (const std::u16string& problem : choreFileProblems(report)) services.log.activity(problem, true);
-  return report;
+ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, std::u16string_view folder) {
+  return readChoreFilePair(library, services, choreFilePath(folder), choreListFilePath(folder));
 }
 
 ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const Clock& clock,
@@ -176,37 +150,75 @@ ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const 
   return saveChoreFiles(library, ChoreFileServices{files, clock, silent}, nothingGuarded, folder);
 }
 
+namespace {
+
+struct LibraryTexts {
+  std::u16string chores;
+  std::u16string lists;
+};
+
+// Built under the lock, so each file is one consistent picture of the
+// library; writing happens outside it.
+LibraryTexts libraryTexts(const ChoreLibrary& library, const Clock& clock) {
+  LibraryTexts texts;
+  library.read([&](const LibraryContents& contents) {
+    texts.chores = choreFileText(contents.chores);
+    texts.lists = choreListFileText(contents.lists, clock);
+  });
+  return texts;
+}
+
+FileFailure writePair(Files& files, const LibraryTexts& texts, const std::u16string& choreFile,
+                      const std::u16string& listFile) {
+  std::string choreBytes;
+  std::string listBytes;
+  const FileWrite pair[] = {{choreFile, fileBytes(texts.chores, choreBytes)},
+                            {listFile, fileBytes(texts.lists, listBytes)}};
+  return files.replaceFiles(pair);
+}
+
+}  // namespace
+
 ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, const ChoreFileServices& services, ChoreFileGuard& guard,
                                std::u16string_view folder) {
-  // The texts are built under the lock, so each file is one consistent
-  // picture of the library; writing happens outside it.
-  std::u16string choreText;
-  std::u16string listText;
-  library.read([&](const LibraryContents& contents) {
-    choreText = choreFileText(contents.chores);
-    listText = choreListFileText(contents.lists, services.clock);
-  });
-  const auto save = [&](const std::u16string& path, std::u16string_view text, UnloadedFile& file) {
-    if (file.guarded && !file.keptAside && !keepAside(services, path, file)) return false;
-    return writeText(services.files, path, text);
-  };
+  const LibraryTexts texts = libraryTexts(library, services.clock);
+  const std::u16string choreFile = choreFilePath(folder);
+  const std::u16string listFile = choreListFilePath(folder);
   ChoreFilesSaved saved;
-  saved.chores = save(choreFilePath(folder), choreText, guard.chores);
-  saved.lists = save(choreListFilePath(folder), listText, guard.lists);
+  saved.failure = keepAsideBeforeSaving(services, choreFile, guard.chores);
+  if (!saved.failure) saved.failure = keepAsideBeforeSaving(services, listFile, guard.lists);
+  if (!saved.failure) saved.failure = writePair(services.files, texts, choreFile, listFile);
+  saved.chores = saved.lists = !saved.failure;
   return saved;
 }
 
-void makeBackup(Files& files, Prompts& prompts, const ChoreFileGuard& guard, std::u16string_view folder) {
-  const auto backUp = [&](const std::u16string& path, const UnloadedFile& file) -> std::uint32_t {
-    return file.guarded ? 0 : files.copyFile(path, path + u".backup");
+FileFailure saveUnsavedCopies(const ChoreLibrary& library, const ChoreFileServices& services,
+                              std::u16string_view folder) {
+  const std::u16string files[] = {choreFilePath(folder), choreListFilePath(folder)};
+  const std::u16string suffix = freeStampedSuffix(services.files, services.clock, files, u"unsaved");
+  return writePair(services.files, libraryTexts(library, services.clock), files[0] + suffix, files[1] + suffix);
+}
+
+std::u16string freeStampedSuffix(const Files& files, const Clock& clock, std::span<const std::u16string> paths,
+                                 std::u16string_view kind) {
+  const LocalTime t = clock.localNow();
+  const std::u16string stamped = formatText(u".%s-%04.4d%02.2d%02.2d-%02.2d%02.2d%02.2d", kind, t.year, t.month,
+                                            t.day, t.hour, t.minute, t.second);
+  std::u16string suffix = stamped;
+  const auto taken = [&] {
+    for (const std::u16string& path : paths)
+      if (files.fileExists(path + suffix)) return true;
+    return false;
   };
-  const std::uint32_t first = backUp(choreFilePath(folder), guard.chores);
-  const std::uint32_t second = backUp(choreListFilePath(folder), guard.lists);
-  // A missing chore-list file must not hide a failed copy of the chore file.
-  auto isFailure = [](std::uint32_t code) { return code != 0 && code != kFileNotFoundError; };
-  const std::uint32_t error = isFailure(second) ? second : first;
-  if (isFailure(error))
-    prompts.showWarning(formatText(u"Windows CopyFile error %08.8x in makeBackup. ", error), kWarningCaption);
+  for (int n = 2; taken(); ++n) suffix = formatText(u"%s-%d", stamped, n);
+  return suffix;
+}
+
+AsideCopy copyAside(Files& files, const Clock& clock, const std::u16string& path, std::u16string_view kind) {
+  const std::u16string aside = path + freeStampedSuffix(files, clock, std::span(&path, 1), kind);
+  const std::uint32_t error = files.copyFile(path, aside);
+  if (error == kFileNotFoundError) return {};
+  return {aside, error};
 }
 
 }  // namespace tolvane

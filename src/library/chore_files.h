@@ -1,7 +1,9 @@
 #pragma once
-// The chore library's two files beside the program: the start-up load
-// (with the offer of the sample files), the save on close and the backups.
+// The chore library's two files beside the program: reading, the start-up
+// load with its offers, and saving. Backups: backup_history.h; the close:
+// close_save.h.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +51,12 @@ struct UnloadedFile {
 struct ChoreFileGuard {
   UnloadedFile chores;
   UnloadedFile lists;
+  // The chore file was missing while backups of an earlier library exist.
+  bool choresMissing = false;
+
+  // Start-up did not load the user's library: what this run saves is not
+  // a backup of it (see backup_history.h).
+  bool guardsRun() const { return chores.guarded || lists.guarded || choresMissing; }
 };
 
 struct ChoreFilesReport {
@@ -63,6 +71,8 @@ struct ChoreFilesReport {
 // the file and why: the markup's own error text and where it stopped.
 // Start-up shows them as errors and tolvanectl prints them.
 std::vector<std::u16string> choreFileProblems(const ChoreFilesReport& report);
+// Why the file was not read, as those lines say it.
+std::u16string whyUnread(const ChoreFileReport& report);
 
 // Paths are `folder` followed by the file name; `folder` ends with a
 // separator, or is empty for the current folder.
@@ -74,33 +84,53 @@ std::u16string choreListFilePath(std::u16string_view folder);
 // not parse leaves its kind of record in the library as it was.
 ChoreFilesReport readChoreFiles(ChoreLibrary& library, const ChoreFileServices& services,
                                 std::u16string_view folder = {});
+// The same for a pair of files under other names (a backup's).
+ChoreFilesReport readChoreFilePair(ChoreLibrary& library, const ChoreFileServices& services,
+                                   const std::u16string& choreFile, const std::u16string& listFile);
 
-// Offers to copy the sample files when there is no chore file but a sample
-// one, then reads, and writes each problem as an activity error.
-// `programFolder` ends with a backslash.
+// The start-up load, with what it may offer first: the copies a failed
+// save at the end of a Windows session left; a backup, when the chore file
+// is missing or cannot be read; the sample files, when there is no chore
+// file, no list file and no backup. Each problem is then written as an
+// activity error. `programFolder` ends with a backslash.
 ChoreFilesReport loadChoreFiles(ChoreLibrary& library, const ChoreFileServices& services, Prompts& prompts,
                                 std::u16string_view programFolder);
 
 struct ChoreFilesSaved {
   bool chores = false;
   bool lists = false;
+  // The file that stopped the save, and the system's reason.
+  FileFailure failure;
 };
 
-// Writes both files from the library, each replaced atomically; a file that
-// cannot be written is skipped and the other is still written.
+// Writes both files from the library as one pair: both or neither (see
+// Files::replaceFiles).
 ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, Files& files, const Clock& clock,
                                std::u16string_view folder = {});
 
 // The save on close: a file the guard holds is first copied aside under
 // "<file>.damaged-YYYYMMDD-HHMMSS" (".kept-" when only its chores were
-// missing), named in the activity log; when that copy fails the file is
-// not written.
+// missing), named in the activity log; when that copy fails neither file
+// is written.
 ChoreFilesSaved saveChoreFiles(const ChoreLibrary& library, const ChoreFileServices& services, ChoreFileGuard& guard,
                                std::u16string_view folder = {});
 
-// Copies both files to their ".backup" copies, except a file the guard
-// holds; shows the warning box when a copy failed for any reason but a
-// missing file.
-void makeBackup(Files& files, Prompts& prompts, const ChoreFileGuard& guard, std::u16string_view folder = u".\\");
+// Both files' texts written as "<file>.unsaved-YYYYMMDD-HHMMSS", for when
+// the files themselves cannot be: the next start offers them.
+FileFailure saveUnsavedCopies(const ChoreLibrary& library, const ChoreFileServices& services,
+                              std::u16string_view folder);
+
+// "<each path>.<kind>-YYYYMMDD-HHMMSS", with "-2", "-3"... added until no
+// such file exists for any of the paths: the part after the paths.
+std::u16string freeStampedSuffix(const Files& files, const Clock& clock, std::span<const std::u16string> paths,
+                                 std::u16string_view kind);
+
+// Copies the file aside under a free stamped name; the name, or the
+// failure. A missing file is no failure: nothing needed keeping.
+struct AsideCopy {
+  std::u16string name;
+  std::uint32_t error = 0;
+};
+AsideCopy copyAside(Files& files, const Clock& clock, const std::u16string& path, std::u16string_view kind);
 
 }  // namespace tolvane

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/format.h"
+
 namespace tolvane {
 
 int ChoreLibrary::choreCount() const {
@@ -94,8 +96,7 @@ bool ChoreLibrary::isNameUnused(std::u16string_view name) const {
 }
 
 std::optional<std::u16string> ChoreLibrary::hotKeyOwner(HotKeyCode key) const {
-  constexpr std::uint16_t kCtrlShift = kHotKeyControl | kHotKeyShift;
-  if (key.virtualKey == kVirtualKeyRight && (key.modifiers & kCtrlShift) == kCtrlShift) return u"Tolvane";
+  if (isTolvaneOwnKey(key)) return std::u16string(kTolvaneKeyOwner);
   if (!key.isSet()) return std::nullopt;
   std::scoped_lock lock(mutex_);
   for (const auto& chore : contents_.chores)
@@ -129,6 +130,10 @@ void ChoreLibrary::stampNewLists() {
   revision_.fetch_add(1, std::memory_order_release);
   for (auto& list : contents_.lists)
     if (list.id == 0) list.id = nextListId_++;
+}
+
+std::u16string hotKeyTakenText(std::u16string_view keyText, std::u16string_view owner) {
+  return formatText(u"Hotkey: %s is already used by \"%s\".", keyText, owner);
 }
 
 }  // namespace tolvane

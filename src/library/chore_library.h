@@ -33,6 +33,13 @@ int indexOfName(const std::vector<Record>& records, std::u16string_view name) {
   return it == records.end() ? -1 : static_cast<int>(it - records.begin());
 }
 
+// The owner hotKeyOwner names for Tolvane's own keys.
+inline constexpr std::u16string_view kTolvaneKeyOwner = u"Tolvane";
+
+// Why a key is refused: "Hotkey: %s is already used by \"%s\"." with the
+// key's display text and its owner.
+std::u16string hotKeyTakenText(std::u16string_view keyText, std::u16string_view owner);
+
 // Every step named `oldName` becomes a copy of `fresh`, keeping its own
 // step fields (refreshSteps, for callers that hold the lock).
 void refreshStepsOf(LibraryContents& contents, std::u16string_view oldName, const Chore& fresh);

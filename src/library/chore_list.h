@@ -26,6 +26,10 @@ struct ChoreSchedule {
   std::int32_t runRepeatCount = 0;
   std::u16string nextChorelist;
   bool alwaysRun = false;
+  // A start time missed by more than a minute (the machine slept, the clock
+  // was set past it, Tolvane was not running) runs the list once, late,
+  // instead of being skipped.
+  bool runMissed = false;
 
   friend bool operator==(const ChoreSchedule&, const ChoreSchedule&) = default;
 };
@@ -41,6 +45,11 @@ struct ChoreList {
   std::shared_ptr<Event> termEvent;
   std::int32_t currentStep = 0;
   ChoreListId id = 0;  // given by the library when the list is added
+  // The run under way: its steps, each WAIT_HOTKEY step with the event it
+  // waits on, and the name its kernel objects carry. An edit while the list
+  // runs changes the stored fields for its next run and leaves these alone.
+  std::vector<Chore> runSteps;
+  std::u16string runName;
 
   std::u16string name;
   HotKeyCode hotKey;

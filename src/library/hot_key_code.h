@@ -36,4 +36,11 @@ struct HotKeyCode {
   friend bool operator==(const HotKeyCode&, const HotKeyCode&) = default;
 };
 
+// Ctrl+Shift+Right arrow, whatever else is held, is Tolvane's own: it ends
+// the wizard's key capture and is the standard master hot key.
+constexpr bool isTolvaneOwnKey(HotKeyCode key) {
+  constexpr std::uint16_t kCtrlShift = kHotKeyControl | kHotKeyShift;
+  return key.virtualKey == kVirtualKeyRight && (key.modifiers & kCtrlShift) == kCtrlShift;
+}
+
 }  // namespace tolvane

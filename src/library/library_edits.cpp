@@ -25,6 +25,8 @@ void dropRunState(ChoreList& list) {
   list.termEvent.reset();
   list.currentStep = 0;
   list.id = 0;
+  list.runSteps.clear();
+  list.runName.clear();
   for (Chore& step : list.steps) step.completionEvent.reset();
 }
 

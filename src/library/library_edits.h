@@ -38,7 +38,9 @@ int insertChoreList(ChoreLibrary& library, const ChoreList& list, const InsertPl
 
 // Gives the list named `oldName` the new name, hot key, steps and schedule;
 // the steps wait on no events. A run under way keeps its identity, so it can
-// still be stopped. None when no list has that name; else its index.
+// still be stopped, and goes on with the steps, events and repeats it was
+// launched with: the edit is for the next run. None when no list has that
+// name; else its index.
 std::optional<int> replaceChoreList(ChoreLibrary& library, std::u16string_view oldName, const ChoreList& list);
 
 // Gives the list its schedule; false when no list has that name.

@@ -44,7 +44,7 @@ class ExplorerWindows {
   virtual void setPlacement(WindowHandle window, const WindowPlacement& placement) = 0;
 
   // Asks the window to close as its system menu would, and waits for it to
-  // handle the request.
+  // be gone (a hung window for a few seconds at most).
   virtual void closeWindow(WindowHandle window) = 0;
 
   // Starts a program by its command line without waiting for it; returns 0

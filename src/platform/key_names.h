@@ -21,4 +21,10 @@ class KeyNames {
 // by " + ". Empty for virtual key 0.
 std::u16string portableKeyName(std::uint16_t hotKeyControlValue);
 
+// Those names where there is no system to ask (tolvanectl on Linux).
+class PortableKeyNames final : public KeyNames {
+ public:
+  std::u16string keyName(std::uint16_t hotKeyControlValue) override { return portableKeyName(hotKeyControlValue); }
+};
+
 }  // namespace tolvane

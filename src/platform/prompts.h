@@ -13,6 +13,9 @@ class Prompts {
   // A Yes/No question; true for Yes.
   virtual bool askYesNo(std::u16string_view text, std::u16string_view caption) = 0;
 
+  // A warning box (exclamation icon) with Retry and Cancel; true for Retry.
+  virtual bool askRetryCancel(std::u16string_view text, std::u16string_view caption) = 0;
+
   // An error box (error icon) with an OK button.
   virtual void showError(std::u16string_view text, std::u16string_view caption) = 0;
 

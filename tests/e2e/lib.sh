@@ -316,6 +316,16 @@ e2e_wait_control_text() {  # caption id expected [seconds]
     e2e_fail "control $2 of \"$1\" shows '$(e2e_control_text "$1" "$2")', not '$3'"
 }
 
+# Waits until a list or combo box holds an item with the text: a list
+# read from another program is filled a while after the click that asks
+# for it, and the probe's reads are answered meanwhile.
+e2e_wait_control_item() {  # caption id text [seconds]
+  e2e_until "${4:-10}" e2e_control_has_item "$1" "$2" "$3" ||
+    e2e_fail "control $2 of \"$1\" lacks '$3': $(e2e_control_items "$1" "$2" | paste -sd '|')"
+}
+
+e2e_control_has_item() { [[ "$(e2e_control_items "$1" "$2")" == *"$3"* ]]; }  # caption id text
+
 # Waits until a check box is checked (1) or not (0): a click takes a moment.
 e2e_wait_checked() {  # caption id 0|1
   e2e_until 3 e2e_output_is "$3" e2e_control_checked "$1" "$2" || e2e_fail "check box $2 of \"$1\" is not $3"
@@ -399,4 +409,18 @@ e2e_expect_box() {  # caption text what [button-id]
   shown="$(e2e_probe message "$1" 10)" || e2e_fail "$3: no message box \"$1\""
   [ "$shown" = "$2" ] || e2e_fail "$3: the box says '$shown'"
   e2e_probe answer "$1" "${4:-1}" || e2e_fail "$3: could not close the box"
+}
+
+# Starts Tolvane and answers the question its start-up asks: the box must
+# hold each part given, the button is clicked (6 Yes, 7 No), and start-up
+# is waited for to its end.
+e2e_start_answering() {  # what button part...
+  local what="$1" button="$2" shown part
+  shift 2
+  e2e_start_tolvane
+  shown="$(e2e_probe message Tolvane 40)" || e2e_fail "$what: no question at start"
+  for part in "$@"; do e2e_expect_contains "$shown" "$part" "$what"; done
+  e2e_probe answer Tolvane "$button" || e2e_fail "$what: could not answer"
+  e2e_wait_main_window 20
+  e2e_wait_started
 }

@@ -1,7 +1,9 @@
 #!/bin/bash
 # With a sample folder and no chore files, the start-up asks whether to use
 # the samples; Yes copies both files and the tree shows their chores and
-# lists.
+# lists. Once the user has files of their own, a lost chore file brings the
+# offer of their backup, never the samples', and No changes nothing of
+# theirs.
 source "$(dirname "$0")/lib.sh"
 e2e_init sample_offer
 e2e_has_companion || { e2e_log "SKIP: needs TolvaneBho.dll"; exit 0; }
@@ -26,3 +28,11 @@ e2e_expect_contains "$(e2e_probe status)" "/" "status counts"
 sleep 1
 e2e_screenshot "$E2E_WORK/sample-tree.png"
 e2e_exit_tolvane
+
+# The chore file goes missing; the list file and the backups stay.
+rm "$E2E_PROGRAM/_TolvaneChores.xml"
+snapshot() { (cd "$E2E_PROGRAM" && ls _TolvaneChore* && md5sum _TolvaneChore*); }
+before="$(snapshot)"
+e2e_start_answering "backup question" 7 "_TolvaneChores.xml is missing." "holds 5 chores and 1 chore list."
+e2e_exit_tolvane
+[ "$(snapshot)" = "$before" ] || e2e_fail "the user's files changed: $(snapshot)"

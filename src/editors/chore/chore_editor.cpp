@@ -48,6 +48,7 @@ ChoreEditor::ChoreEditor(const ChoreEditorServices& services, const Chore* exist
   types_.assign(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(offered));
   if (existing) {
     edited_ = *existing;
+    actedType_ = typeIndexOf(*existing);
     return;
   }
   newChore_.wndMsg = kCommandMessage;
@@ -153,6 +154,19 @@ std::optional<TypeChoice> ChoreEditor::chooseType(int typeIndex) const {
   return choice;
 }
 
+std::optional<TypeChoice> ChoreEditor::commitType(int typeIndex) {
+  if (typeIndex == actedType_) return std::nullopt;
+  std::optional<TypeChoice> choice = chooseType(typeIndex);
+  if (choice) actedType_ = typeIndex;
+  return choice;
+}
+
+std::optional<TypeChoice> ChoreEditor::reopenType() const {
+  std::optional<TypeChoice> choice = chooseType(actedType_);
+  if (choice) choice->clearTargets = false;
+  return choice;
+}
+
 bool ChoreEditor::takeWindowTarget(const Chore& picked, std::u16string_view nameText) {
   if (editing()) {
     copyWindowTarget(picked, *edited_);
@@ -204,8 +218,10 @@ ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
   }
   const ChoreTypeEntry& entry = types_[static_cast<std::size_t>(form.typeIndex)];
   // A new chore keeps what the picker and the file operation wrote into it;
-  // an edited one takes them from the record the sub-dialogs changed.
-  Chore chore = editing() ? Chore{} : newChore_;
+  // an edited one takes them from the record the sub-dialogs changed. Of
+  // the same type, it also keeps every field the form does not show.
+  const bool sameType = editing() && form.typeIndex == typeIndexOf(*edited_);
+  Chore chore = sameType ? *edited_ : editing() ? Chore{} : newChore_;
   chore.verb = entry.name;
   chore.type = entry.value;
   if (chore.type == CHORE_RUN) {
@@ -222,7 +238,8 @@ ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
     return Refusal::prompting(std::u16string(kChoreNamePrompt), IDC_CHORE_NAME);
   }
   chore.object = form.object;
-  chore.newWindow = form.newWindow ? 1 : 0;
+  // Any non-zero value is ticked; only a change of the box rewrites it.
+  if ((chore.newWindow != 0) != form.newWindow) chore.newWindow = form.newWindow ? 1 : 0;
   chore.startNew = form.startNew;
   chore.hotKey = form.hotKey;
   chore.wParam = 0;
@@ -250,7 +267,7 @@ std::optional<Refusal> ChoreEditor::checkUniqueness(const Chore& chore) const {
   const std::optional<std::u16string> holder = services_.library.hotKeyOwner(chore.hotKey);
   if (!holder) return std::nullopt;
   const std::u16string keyText = services_.keyNames.keyName(chore.hotKey.controlValue());
-  return Refusal::clearing(formatText(u"Hotkey: %s is already used by \"%s\".", keyText, *holder), IDC_CHORE_HOTKEY);
+  return Refusal::clearing(hotKeyTakenText(keyText, *holder), IDC_CHORE_HOTKEY);
 }
 
 }  // namespace tolvane

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editors/library_queries.h"
+#include "editors/picker/picker_mode.h"
 #include "editors/refusal.h"
 #include "library/chore.h"
 #include "library/chore_types.h"
@@ -119,13 +120,21 @@ class ChoreEditor {
 
   ChoreOpening opening() const;
 
-  // None when no type is chosen.
+  // What choosing the type brings; none when no type is chosen.
   std::optional<TypeChoice> chooseType(int typeIndex) const;
+  // The type list's committed choice (a click, or Enter or close-up after
+  // browsing it with the keys): chooseType, or none when it is the type
+  // acted on already.
+  std::optional<TypeChoice> commitType(int typeIndex);
+  // "View", and the moment after an edited chore opens: the type's dialog
+  // again, the targets left as they are.
+  std::optional<TypeChoice> reopenType() const;
 
   // What the window picker and the file-operation editor start from.
   const Chore& choreBeingBuilt() const { return editing() ? *edited_ : newChore_; }
   // True until the picker has once returned a target for a new chore.
   bool firstPick() const { return firstPick_; }
+  PickerMode pickerMode(bool windowsOperation) const { return {windowsOperation, false, firstPick_, editing()}; }
 
   // The picker's OK. True when the name field (holding `nameText`) should
   // now ask for a name.
@@ -150,6 +159,7 @@ class ChoreEditor {
   std::optional<Chore> edited_;
   Chore newChore_;
   bool firstPick_ = true;
+  int actedType_ = -1;
 };
 
 }  // namespace tolvane

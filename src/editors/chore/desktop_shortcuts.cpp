@@ -41,7 +41,7 @@ std::optional<std::vector<std::u16string>> listDesktopShortcuts(Registry& regist
                                                                  LogSink& log, std::u16string_view current) {
   const ExpandedValue userDesktop = registry.readExpandedString(RegistryRoot::CurrentUser, kShellFolders, u"Desktop");
   if (userDesktop.keyError != 0) {
-    log.debug(formatText(u"Desktop folder not found.%08.8x", userDesktop.keyError));
+    log.debug(formatText(u"Desktop folder not found. %08.8x", userDesktop.keyError));
     return std::nullopt;
   }
   std::vector<std::u16string> paths;

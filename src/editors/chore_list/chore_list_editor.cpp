@@ -118,8 +118,7 @@ std::u16string ChoreListEditor::takeWindowPick(const Chore& picked) {
 }
 
 Refusal ChoreListEditor::hotKeyTaken(HotKeyCode key, std::u16string_view owner, int controlId) {
-  return Refusal::clearing(
-      formatText(u"Hotkey: %s is already used by \"%s\".", keyNames_.keyName(key.controlValue()), owner), controlId);
+  return Refusal::clearing(hotKeyTakenText(keyNames_.keyName(key.controlValue()), owner), controlId);
 }
 
 std::optional<Refusal> ChoreListEditor::checkStep(std::int32_t compType, const StepForm& form) {
@@ -154,14 +153,20 @@ std::optional<Refusal> ChoreListEditor::storeStep(int index, std::u16string_view
   if (!step.isFound() && exists && mode == StoreMode::Replace) step = working_.steps[at];
   step.compType = form.compType < 0 ? COMP_NONE : form.compType;
   if (auto refusal = checkStep(step.compType, form)) return refusal;
+  // Stored again with the same completion, a step keeps the hot key and
+  // partial match its controls do not show for it.
+  const Chore* before = mode == StoreMode::Replace && exists ? &working_.steps[at] : nullptr;
+  const bool sameCompletion = before && before->compType == step.compType;
 
-  step.hotKeyChore = step.compType == WAIT_HOTKEY ? form.hotKey : HotKeyCode{};
+  step.hotKeyChore = step.compType == WAIT_HOTKEY ? form.hotKey : sameCompletion ? before->hotKeyChore : HotKeyCode{};
   if (isWindowCompletion(step.compType)) {
     if (!pickPending_ && !targetsWindow(step.type)) {
       step.mainWndCls = scratch_.mainWndCls;
       step.mainWndTxt = scratch_.mainWndTxt;
     }
     step.stepPartialMatch = scratch_.stepPartialMatch;
+  } else if (sameCompletion) {
+    step.stepPartialMatch = before->stepPartialMatch;
   }
   step.compData = form.compData;
   step.continueOnTimeout = form.continueOnTimeout;

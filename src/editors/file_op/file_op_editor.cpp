@@ -15,7 +15,10 @@ FileOpType knownType(std::int32_t value) {
 }  // namespace
 
 FileOpEditor::FileOpEditor(const FileOperation& operation)
-    : type_(knownType(operation.fileOpType)), destination_(operation.fileOpDest), confirm_(operation.fileOpConfirm) {
+    : type_(knownType(operation.fileOpType)),
+      storedSources_(operation.fileOpSource),
+      destination_(operation.fileOpDest),
+      confirm_(operation.fileOpConfirm) {
   for (const std::u16string& path : operation.fileOpSource) insertSource(path);
   selected_ = sources_.empty() ? -1 : 0;
 }
@@ -39,6 +42,7 @@ FileOpFollowUp FileOpEditor::chooseType(FileOpType type) {
 
 FileOpFollowUp FileOpEditor::addSources(const std::vector<std::u16string>& files) {
   if (files.empty()) return FileOpFollowUp::None;
+  sourcesChanged_ = true;
   for (const std::u16string& path : files) selected_ = insertSource(path);
   if (type_ == FILEOP_RENAME) return offerFirstSourceAsNewName();
   return FileOpFollowUp::FocusSources;
@@ -51,6 +55,7 @@ FileOpFollowUp FileOpEditor::setBrowsedDestination(std::u16string folder) {
 
 FileOpFollowUp FileOpEditor::removeSelected() {
   if (selected_ < 0) return FileOpFollowUp::None;
+  sourcesChanged_ = true;
   sources_.erase(sources_.begin() + selected_);
   selected_ = std::min(selected_, static_cast<int>(sources_.size()) - 1);
   return FileOpFollowUp::FocusSources;
@@ -62,7 +67,7 @@ std::variant<FileOperation, FileOpRefusal> FileOpEditor::accept() {
     destination_ = kEnterDestination;
     return FileOpRefusal{{}, FileOpFollowUp::EditDestination};
   }
-  return FileOperation{type_, destination_, confirm_, sources_};
+  return FileOperation{type_, destination_, confirm_, sourcesChanged_ ? sources_ : storedSources_};
 }
 
 FileOpFollowUp FileOpEditor::offerFirstSourceAsNewName() {

@@ -1,5 +1,5 @@
 #pragma once
-// The file-operation editor's rules: the sources kept sorted and without
+// The file-operation editor's rules: the sources shown sorted and without
 // duplicates, what choosing an operation does to the destination, and the
 // checks of Add in their order. The view shows what this holds and does
 // the follow-up each change asks for.
@@ -75,6 +75,10 @@ class FileOpEditor {
 
   FileOpType type_;
   std::vector<std::u16string> sources_;
+  // As stored: accepted without a source added or removed, the sources
+  // keep this order rather than the list's.
+  std::vector<std::u16string> storedSources_;
+  bool sourcesChanged_ = false;
   int selected_ = -1;
   std::u16string destination_;
   bool confirm_;

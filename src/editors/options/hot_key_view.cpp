@@ -8,14 +8,7 @@
 namespace tolvane {
 namespace {
 
-constexpr std::uint16_t kPressedModifiers = kHotKeyShift | kHotKeyControl | kHotKeyAlt;
-
 HotKeyCode codeOf(const HotKeyMatch& match) { return {match.virtualKey, match.modifiers}; }
-
-// The hook tells keys apart by Ctrl, Shift and Alt alone.
-bool sameKey(HotKeyCode a, HotKeyCode b) {
-  return a.virtualKey == b.virtualKey && (a.modifiers & kPressedModifiers) == (b.modifiers & kPressedModifiers);
-}
 
 HotKeyRow listRow(const HotKeyMatch& match, const std::u16string& key) {
   if (!match.isStep) {
@@ -66,7 +59,7 @@ int stepIndexOf(const ChoreList& list, const HotKeyTarget& target) {
   for (std::size_t i = 0; i < list.steps.size(); ++i) {
     const Chore& step = list.steps[i];
     if (step.name != target.stepChore) continue;
-    if (step.compType == WAIT_HOTKEY && sameKey(step.hotKeyChore, target.key)) return static_cast<int>(i);
+    if (step.compType == WAIT_HOTKEY && sameHookKey(step.hotKeyChore, target.key)) return static_cast<int>(i);
     if (runsChore < 0) runsChore = static_cast<int>(i);
   }
   return runsChore;
@@ -74,14 +67,13 @@ int stepIndexOf(const ChoreList& list, const HotKeyTarget& target) {
 
 MasterKeyDecision decideMasterKey(HotKeyCode entered, const AssignedHotKeys& keys, KeyNames& keyNames) {
   if (!entered.isSet()) return {kStandardMasterKey, {}};
-  if (sameKey(entered, kStandardMasterKey)) return {entered, {}};
+  if (sameHookKey(entered, kStandardMasterKey)) return {entered, {}};
   std::vector<HotKeyMatch> held = keys.chores;
   held.insert(held.end(), keys.lists.begin(), keys.lists.end());
-  const auto owner =
-      std::find_if(held.begin(), held.end(), [&](const HotKeyMatch& match) { return sameKey(codeOf(match), entered); });
+  const auto owner = std::find_if(held.begin(), held.end(),
+                                  [&](const HotKeyMatch& match) { return sameHookKey(codeOf(match), entered); });
   if (owner == held.end()) return {entered, {}};
-  return {std::nullopt,
-          formatText(u"Hotkey: %s is already used by \"%s\".", keyNames.keyName(entered.controlValue()), owner->name)};
+  return {std::nullopt, hotKeyTakenText(keyNames.keyName(entered.controlValue()), owner->name)};
 }
 
 }  // namespace tolvane

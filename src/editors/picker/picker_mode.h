@@ -13,6 +13,9 @@ struct PickerMode {
   // The first pick of a new chore: with the scanDesktop setting on, the
   // desktop is scanned as soon as the dialog opens.
   bool firstOpen = false;
+  // An edited chore: a scan on opening only fills the lists, and what the
+  // chore targets (even nothing) stays chosen until the user picks anew.
+  bool editing = false;
 };
 
 }  // namespace tolvane

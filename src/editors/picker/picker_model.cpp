@@ -42,16 +42,23 @@ PickerFocus selectFirst(int& selected, std::size_t count, PickerList list, std::
 
 bool inRange(int index, std::size_t count) { return index >= 0 && static_cast<std::size_t>(index) < count; }
 
+// A window or button shown as stored keeps its title and class as they
+// were: a title that holds "[class]" itself would not split back the same.
+void takeWindowText(std::u16string_view shown, std::u16string& title, std::u16string& className) {
+  if (shown == combinedWindowText(title, className)) return;
+  TitleAndClass split = splitWindowText(shown);
+  title = std::move(split.title);
+  className = std::move(split.className);
+}
+
 }  // namespace
 
 PickerModel::PickerModel(const EditorContext& context, const Chore& chore, PickerMode mode)
     : context_(context), chore_(chore), mode_(mode) {
-  const bool systemCommand = chore.wndMsg == kSysCommandMessage;
-  operationsEnabled_ = (mode.windowsOperation && !mode.windowSelection) || systemCommand;
-  if (operationsEnabled_) {
-    selectedOperation_ = systemCommand ? indexOfOperation(chore.notifyCode) : -1;
-    if (selectedOperation_ < 0) selectedOperation_ = indexOfOperation(kWindowOpClose);
-  }
+  operationsEnabled_ = (mode.windowsOperation && !mode.windowSelection) || chore.wndMsg == kSysCommandMessage;
+  // Whatever wndMsg says, the stored operation is shown; a code that is
+  // none of them (the Start Menu's, say) shows none and is kept.
+  if (operationsEnabled_) selectedOperation_ = indexOfOperation(chore.notifyCode);
 
   const std::u16string window = combinedWindowText(chore.mainWndTxt, chore.mainWndCls);
   if (!window.empty()) selectedWindow_ = addOnce(windows_, window);
@@ -76,11 +83,7 @@ PickerFocus PickerModel::open() {
   }
   const PickerTarget stored = target_;
   const PickerFocus scanned = scanDesktop();
-  return hasStoredWindow() ? reselectStored(stored) : scanned;
-}
-
-bool PickerModel::hasStoredWindow() const {
-  return !chore_.procName.empty() || !chore_.mainWndTxt.empty() || !chore_.mainWndCls.empty();
+  return mode_.editing ? reselectStored(stored) : scanned;
 }
 
 // The scan on opening would otherwise put the first running application in
@@ -88,12 +91,11 @@ bool PickerModel::hasStoredWindow() const {
 // quietly re-target it: the scan refreshes the lists, the stored
 // application, window and menu or button stay chosen, running or not.
 PickerFocus PickerModel::reselectStored(PickerTarget stored) {
-  if (!chore_.procName.empty()) {
-    const int application = addOnce(applications_, chore_.procName);
-    chooseApplication(application);
-  }
+  selectedApplication_ = -1;
+  if (!chore_.procName.empty()) listWindowsOf(addOnce(applications_, chore_.procName));
   const std::u16string window = combinedWindowText(chore_.mainWndTxt, chore_.mainWndCls);
-  if (!window.empty()) selectedWindow_ = addOnce(windows_, window);
+  selectedWindow_ = window.empty() ? -1 : addOnce(windows_, window);
+  typedWindowText_.clear();
   target_ = stored;
   listTargetsOf(windowText());
   if (stored == PickerTarget::Menu) {
@@ -105,6 +107,7 @@ PickerFocus PickerModel::reselectStored(PickerTarget stored) {
   if (stored == PickerTarget::Button) {
     selectedButton_ = addOnce(buttons_, combinedWindowText(chore_.ctrlWndTxt, chore_.ctrlWndCls));
   }
+  retargeted_ = windowChosen_ = false;
   return {PickerList::Applications, false};
 }
 
@@ -128,13 +131,19 @@ PickerFocus PickerModel::scanDesktop() {
     // single running application needs no further click.
     if (applications_.size() == 1) addOnce(windows_, combinedWindowText(window.text, window.className));
   }
+  retargeted_ = windowChosen_ = true;
   const PickerFocus focus = selectFirst(selectedApplication_, applications_.size(), PickerList::Applications, 2);
-  if (applications_.size() == 1) return chooseApplication(0);
+  if (applications_.size() == 1) return listWindowsOf(0);
   return focus;
 }
 
 PickerFocus PickerModel::chooseApplication(int index) {
   if (!inRange(index, applications_.size())) return {};
+  retargeted_ = windowChosen_ = true;
+  return listWindowsOf(index);
+}
+
+PickerFocus PickerModel::listWindowsOf(int index) {
   selectedApplication_ = index;
   const std::u16string& application = applications_[static_cast<std::size_t>(index)];
   windows_.clear();
@@ -153,10 +162,13 @@ PickerFocus PickerModel::chooseApplication(int index) {
 PickerFocus PickerModel::chooseWindow(int index) {
   if (!inRange(index, windows_.size())) return {};
   selectedWindow_ = index;
+  windowChosen_ = true;
   return listTargetsOf(windowText());
 }
 
 void PickerModel::typeWindowText(std::u16string text) {
+  if (text == windowText()) return;
+  windowChosen_ = true;
   selectedWindow_ = -1;
   typedWindowText_ = std::move(text);
 }
@@ -164,17 +176,24 @@ void PickerModel::typeWindowText(std::u16string text) {
 PickerFocus PickerModel::chooseTarget(PickerTarget target) {
   if (target != PickerTarget::Window && !menusAndButtonsOffered()) return {};
   target_ = target;
+  retargeted_ = true;
   if (target != PickerTarget::Window) {
     selectedOperation_ = -1;
     return listTargetsOf(windowText());
   }
   listTargetsOf(windowText());
-  if (!windows_.empty()) selectedWindow_ = 0;
+  if (!windows_.empty()) {
+    windowChosen_ = windowChosen_ || selectedWindow_ != 0;
+    selectedWindow_ = 0;
+  }
   return {PickerList::Windows, windows_.size() >= 2};
 }
 
+// An operation is a system command: the message goes with it.
 void PickerModel::chooseOperation(int index) {
-  if (operationsEnabled_) selectedOperation_ = inRange(index, windowOpTable().size()) ? index : -1;
+  if (!operationsEnabled_) return;
+  selectedOperation_ = inRange(index, windowOpTable().size()) ? index : -1;
+  operationChosen_ = retargeted_ = true;
 }
 
 void PickerModel::chooseMenu(int index) { selectedMenu_ = inRange(index, menus_.size()) ? index : -1; }
@@ -183,47 +202,52 @@ void PickerModel::chooseButton(int index) { selectedButton_ = inRange(index, but
 
 std::variant<Chore, PickerRefusal> PickerModel::accept() const {
   Chore chore = chore_;
-  chore.wndMsg = target_ == PickerTarget::Window ? kSysCommandMessage : kCommandMessage;
-  const bool operationChosen = target_ == PickerTarget::Window && inRange(selectedOperation_, windowOpTable().size());
-  if (operationChosen) chore.notifyCode = windowOpTable()[static_cast<std::size_t>(selectedOperation_)].value;
+  if (retargeted_) chore.wndMsg = target_ == PickerTarget::Window ? kSysCommandMessage : kCommandMessage;
+  const bool operationSelected = target_ == PickerTarget::Window && inRange(selectedOperation_, windowOpTable().size());
+  if (operationSelected) chore.notifyCode = windowOpTable()[static_cast<std::size_t>(selectedOperation_)].value;
   if (inRange(selectedApplication_, applications_.size())) {
     chore.procName = applications_[static_cast<std::size_t>(selectedApplication_)];
   }
-  TitleAndClass window = splitWindowText(windowText());
-  chore.mainWndTxt = std::move(window.title);
-  chore.mainWndCls = std::move(window.className);
+  takeWindowText(windowText(), chore.mainWndTxt, chore.mainWndCls);
 
+  // Only a new kind of target clears what the other kinds stored.
   switch (target_) {
     case PickerTarget::Menu:
-      chore.notifyCode = 0;
+      if (retargeted_) {
+        chore.notifyCode = 0;
+        chore.ctrlWndTxt.clear();
+      }
       if (inRange(selectedMenu_, menus_.size()) && !menus_[static_cast<std::size_t>(selectedMenu_)].path.empty()) {
         chore.menuOption = menus_[static_cast<std::size_t>(selectedMenu_)].path;
         chore.menuID = menus_[static_cast<std::size_t>(selectedMenu_)].menuID;
       }
-      chore.ctrlWndTxt.clear();
       break;
-    case PickerTarget::Button: {
-      chore.notifyCode = 0;
-      TitleAndClass button =
-          splitWindowText(inRange(selectedButton_, buttons_.size()) ? buttons_[static_cast<std::size_t>(selectedButton_)]
-                                                                    : std::u16string());
-      chore.ctrlWndTxt = std::move(button.title);
-      chore.ctrlWndCls = std::move(button.className);
-      chore.menuID = 0;
-      // A menu left from an earlier pick would come back as the target
-      // the next time the picker opens.
-      chore.menuOption.clear();
+    case PickerTarget::Button:
+      if (retargeted_) {
+        chore.notifyCode = 0;
+        chore.menuID = 0;
+        // A menu left from an earlier pick would come back as the target
+        // the next time the picker opens.
+        chore.menuOption.clear();
+      }
+      takeWindowText(inRange(selectedButton_, buttons_.size()) ? buttons_[static_cast<std::size_t>(selectedButton_)]
+                                                               : std::u16string(),
+                     chore.ctrlWndTxt, chore.ctrlWndCls);
       break;
-    }
     case PickerTarget::Window:
-      chore.menuID = 0;
-      chore.ctrlWndTxt.clear();
-      chore.menuOption.clear();
+      if (retargeted_) {
+        chore.menuID = 0;
+        chore.ctrlWndTxt.clear();
+        chore.menuOption.clear();
+      }
       break;
   }
   (mode_.windowSelection ? chore.stepPartialMatch : chore.partialMatch) = partial_;
 
-  if (operationChosen && chore.notifyCode == WINOP_POSITION) {
+  // The place is taken again only for a new choice: an untouched
+  // "Position" keeps its rectangle, and its window need not be running.
+  const bool placeChosen = operationChosen_ || windowChosen_;
+  if (operationSelected && chore.notifyCode == WINOP_POSITION && placeChosen) {
     std::variant<WindowPosition, PickerRefusal> place = currentPlace(chore);
     if (auto* refusal = std::get_if<PickerRefusal>(&place)) return std::move(*refusal);
     chore.winPos = std::get<WindowPosition>(place);

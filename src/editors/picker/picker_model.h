@@ -2,8 +2,10 @@
 // The picker's rules: which windows it offers (never our own, never the
 // desktop's "Program Manager", never a tooltip), what choosing an application, a window or
 // a kind of target lists next, and what OK stores in the working chore,
-// including "Position" with its checks. The view shows what this holds and
-// moves the focus where each step says.
+// including "Position" with its checks. OK changes a field only when the
+// user changed what shows it: accepted untouched, the chore stays as it
+// was. The view shows what this holds and moves the focus where each step
+// says.
 
 #include <cstdint>
 #include <string>
@@ -52,8 +54,8 @@ class PickerModel {
   PickerModel(const EditorContext& context, const Chore& chore, PickerMode mode);
 
   // Scans at once when the user wants that and the caller says this is
-  // the first pick; an edited chore keeps its target chosen. The focus to
-  // start with.
+  // the first pick; an edited chore keeps its target chosen, even when its
+  // program is not running. The focus to start with.
   PickerFocus open();
 
   std::u16string_view caption() const { return mode_.windowsOperation ? kPickWindow : kPickMenuOrButton; }
@@ -91,11 +93,12 @@ class PickerModel {
   // Our own windows, the desktop behind all others and tooltips (which
   // carry the text of what they describe) are never targets.
   static bool offered(const WindowInfo& window);
-  // An edited chore: it names a window already.
-  bool hasStoredWindow() const;
   // After the scan on opening: the chore's own application, window and
-  // kind of target chosen again; the focus to start with.
+  // kind of target chosen again, as if nothing had been scanned; the focus
+  // to start with.
   PickerFocus reselectStored(PickerTarget stored);
+  // The application's windows listed, the first chosen, as a window target.
+  PickerFocus listWindowsOf(int application);
   const WindowInfo* findWindow(std::u16string_view combined) const;
   // Lists what the window offers for the chosen kind of target.
   PickerFocus listTargetsOf(std::u16string_view combined);
@@ -120,6 +123,13 @@ class PickerModel {
   int selectedButton_ = -1;
   PickerTarget target_ = PickerTarget::Window;
   bool partial_ = false;
+  // What the user changed since opening: another application or kind of
+  // target (wndMsg, and the fields of the other kinds), another window, an
+  // operation. A scan counts as a new pick, except the one on opening an
+  // edited chore.
+  bool retargeted_ = false;
+  bool windowChosen_ = false;
+  bool operationChosen_ = false;
 };
 
 }  // namespace tolvane

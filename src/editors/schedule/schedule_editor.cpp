@@ -65,6 +65,7 @@ ScheduleOpening openSchedule(const ChoreSchedule& schedule, const std::vector<st
   form.timeOfDay = pickerValue(schedule.hasRunTimeOfDay, schedule.runTimeOfDay, clock);
   form.dateChecked = schedule.hasRunDate;
   form.date = pickerValue(schedule.hasRunDate, schedule.runDate, clock);
+  form.runMissed = schedule.runMissed;
   form.everyday = schedule.runEveryday;
   for (std::size_t day = 0; day < kDayTokens.size() && !schedule.runEveryday; ++day) {
     form.days[day] = schedule.runDayOfWeek.find(kDayTokens[day]) != std::u16string::npos;
@@ -111,6 +112,7 @@ ScheduleAnswer acceptSchedule(ScheduleForm& form, const ChoreSchedule& old, cons
   schedule.hasRunDate = form.dateChecked;
   if (!form.dateChecked) schedule.runDate = 0;
   if (form.dateChecked && form.date) schedule.runDate = dateValue(*form.date, clock);
+  schedule.runMissed = form.runMissed;
   schedule.runEveryday = form.everyday;
   schedule.runDayOfWeek = dayTokens(form);
   if (!schedule.runDayOfWeek.empty() && !schedule.hasRunTimeOfDay) {

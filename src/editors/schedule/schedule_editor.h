@@ -37,6 +37,7 @@ struct ScheduleForm {
   std::array<bool, 7> days{};
   bool dateChecked = false;
   std::optional<LocalTime> date;
+  bool runMissed = false;
   std::u16string postDelay;
   std::u16string repeatCount;
   std::u16string nextList;  // the next-list box's text

@@ -62,6 +62,10 @@ std::u16string browsedDisplayName(std::u16string_view path) {
   return std::u16string(name);
 }
 
+std::u16string launchDisplayName(std::u16string_view chosenName, std::u16string_view path) {
+  return chosenName.empty() ? browsedDisplayName(path) : std::u16string(chosenName);
+}
+
 std::vector<std::u16string> windowChoices(const WindowInfoList& windows) {
   std::vector<std::u16string> choices{std::u16string(kStartMenuChoice)};
   for (const WindowInfo& window : windows) {
@@ -95,6 +99,8 @@ std::u16string proposeName(const NameProposalInput& input) {
   if (!input.anyStepCaptured && input.choice != kStartMenuChoice) return std::u16string(input.choice);
   return u"StartMenuChoreList_";
 }
+
+bool trialWaitEnds(int polls, bool listRunning) { return !listRunning || polls >= kTrialMaxPolls; }
 
 std::optional<NameRefusal> checkNamePage(std::u16string_view name, HotKeyCode hotKey, const LibraryQueries& library) {
   if (name.empty() || name == kNamePrompt) return NameRefusal{{}, NameField::Name, true};

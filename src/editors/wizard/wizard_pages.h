@@ -46,6 +46,11 @@ Chore programChore(std::u16string_view path);
 // its last four characters (".exe", ".lnk").
 std::u16string browsedDisplayName(std::u16string_view path);
 
+// The name page 3 proposes for the program: the one it was chosen by, even
+// when the user then edited its path (arguments added, say); a path typed
+// without a choice is named like a browsed file.
+std::u16string launchDisplayName(std::u16string_view chosenName, std::u16string_view path);
+
 // Page 2: the window list's first entry.
 inline constexpr std::u16string_view kStartMenuChoice = u"Start Menu";
 
@@ -82,6 +87,12 @@ struct NameProposalInput {
 std::u16string proposeName(const NameProposalInput& input);
 
 inline constexpr std::u16string_view kNamePrompt = u"Enter a name here.";
+
+// "Test" of a list: the wizard waits for it in polls 30 ms apart, at most
+// this many. Then it only stops waiting: the list runs on until it ends,
+// the user stops it or the wizard closes.
+inline constexpr int kTrialMaxPolls = 6000;
+bool trialWaitEnds(int polls, bool listRunning);
 
 enum class NameField { Name, HotKey };
 

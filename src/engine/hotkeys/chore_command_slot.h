@@ -6,8 +6,13 @@
 // A request that arrives while the chore thread is busy replaces any
 // request not yet taken; the thread takes its own copy of the chore when it
 // wakes, so a new request never changes the chore being carried out.
-// "exit" is final: no later request replaces it.
+// Requests from the command line are queued instead (queueChore): nothing
+// replaces them, and they are carried out in the order they came, so a
+// requester told "done" is never let down. "exit" is final: no later
+// request replaces it.
 
+#include <cstddef>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -35,16 +40,23 @@ class ChoreCommandSlot {
   ChoreCommandSlot(std::shared_ptr<Event> choreEvent, std::shared_ptr<Event> schedulerEvent)
       : choreEvent_(std::move(choreEvent)), schedulerEvent_(std::move(schedulerEvent)) {}
 
+  // The most queued requests that wait at once; more are refused.
+  static constexpr std::size_t kQueuedMax = 32;
+
   // runChore: the chore thread carries out this copy of a chore.
   void runChore(Chore chore);
+  // A request that no later one replaces; false when kQueuedMax wait
+  // already or the program is ending.
+  bool queueChore(Chore chore);
   // Any other command word for the chore thread.
   void postCommand(std::u16string_view command);
   // Shutdown: "exit" for the chore thread and the scheduler, both woken.
   void requestExit();
 
   bool exitRequested() const;
-  // The chore thread's side: the pending command and its own copy of the
-  // chore; the slot is empty afterwards (except for "exit").
+  // The chore thread's side: the oldest pending command and its own copy
+  // of the chore (except after "exit"). When more wait, the chore event is
+  // set again, so that the thread comes back for them.
   TakenCommand take();
 
   Event* choreEvent() const { return choreEvent_.get(); }
@@ -53,9 +65,15 @@ class ChoreCommandSlot {
  private:
   std::shared_ptr<Event> choreEvent_;
   std::shared_ptr<Event> schedulerEvent_;
+  struct Pending {
+    TakenCommand command;
+    bool replaceable;
+  };
+  // Appends, dropping the requests a new one replaces.
+  void addReplaceable(TakenCommand command);
+
   mutable std::mutex mutex_;
-  std::u16string command_;
-  std::optional<Chore> chore_;
+  std::deque<Pending> pending_;
   bool exit_ = false;
 };
 

@@ -17,6 +17,17 @@ std::optional<ChoreListId> listIdByName(const ChoreLibrary& library, std::u16str
   });
 }
 
+// A list renamed while it runs keeps its events under its old name until
+// it ends; a list that has taken that name meanwhile waits till then, or
+// the two runs would share their events.
+bool runUnderName(const ChoreLibrary& library, ChoreListId other, std::u16string_view name) {
+  return library.read([&](const LibraryContents& contents) {
+    for (const ChoreList& list : contents.lists)
+      if (list.id != other && list.inProgress && list.runName == name) return true;
+    return false;
+  });
+}
+
 }  // namespace
 
 bool prepareListRun(ChoreList& list, Sync& sync) {
@@ -24,8 +35,10 @@ bool prepareListRun(ChoreList& list, Sync& sync) {
   list.inProgress = true;
   list.abortRequested = false;
   list.currentStep = 0;
-  for (std::size_t i = 0; i < list.steps.size(); ++i) {
-    Chore& step = list.steps[i];
+  list.runName = list.name;
+  list.runSteps = list.steps;
+  for (std::size_t i = 0; i < list.runSteps.size(); ++i) {
+    Chore& step = list.runSteps[i];
     step.completionEvent =
         step.compType == WAIT_HOTKEY
             ? sync.createEvent(stepCompletionEventName(list.name, static_cast<std::uint32_t>(i)), false, false)
@@ -45,9 +58,9 @@ bool requestListStop(ChoreList& list) {
 bool ChoreListLauncher::launchChoreList(std::u16string_view name) {
   const std::optional<ChoreListId> id = listIdByName(library_, name);
   if (!id) return false;
-  bool alreadyRunning = false;
-  const bool found =
-      library_.withChoreList(*id, [&](ChoreList& list) { alreadyRunning = !prepareListRun(list, sync_); });
+  bool alreadyRunning = runUnderName(library_, *id, name);
+  const bool found = library_.withChoreList(
+      *id, [&](ChoreList& list) { alreadyRunning = alreadyRunning || !prepareListRun(list, sync_); });
   if (!found) return false;
   if (alreadyRunning) {
     log_.activity(formatText(u"Chorelist: %s is in progress.", name), true);
@@ -64,7 +77,7 @@ bool ChoreListLauncher::launchChoreList(std::u16string_view name) {
   library_.withChoreList(listId, [](ChoreList& list) {
     list.inProgress = false;
     list.termEvent.reset();
-    for (Chore& step : list.steps) step.completionEvent.reset();
+    list.runSteps.clear();
   });
   return false;
 }

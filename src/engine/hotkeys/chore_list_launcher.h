@@ -21,8 +21,9 @@ using ChoreListThreadBody = std::function<void(ChoreListId)>;
 using ThreadStarter = std::function<int(std::function<void()>)>;
 
 // Readies a list for a run: in progress, not stopping, at its first step,
-// with its termination event and one completion event per WAIT_HOTKEY
-// step. False, with nothing changed, when it is already in progress.
+// with its steps copied for the run, one completion event per WAIT_HOTKEY
+// step among them and its termination event, all named after the list's
+// name of now. False, with nothing changed, when it is already in progress.
 bool prepareListRun(ChoreList& list, Sync& sync);
 
 // Asks a list in progress to stop; false when it is not in progress.
@@ -39,9 +40,9 @@ class ChoreListLauncher {
     body_ = std::move(body);
   }
 
-  // Marks the list in progress, creates its termination event and one
-  // completion event per WAIT_HOTKEY step, and starts its thread. False
-  // when the list is unknown, already running, or its thread failed.
+  // Readies the list (prepareListRun) and starts its thread. False when the
+  // list is unknown, already running (or another list, renamed while it
+  // runs, still runs under its name), or its thread failed.
   bool launchChoreList(std::u16string_view name);
 
   // Asks a running list to stop; false when it is not running.

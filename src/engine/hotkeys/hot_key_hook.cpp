@@ -1,5 +1,6 @@
 #include "engine/hotkeys/hot_key_hook.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -70,15 +71,21 @@ void HotKeyHook::showProcessing(bool enabled) {
   s_.log.activity(formatText(u"Hotkey processing: %s", enabled ? u"ENABLED" : u"DISABLED"), !enabled);
 }
 
+// Only a run under way has events to signal: the steps of the run, found
+// by their key, whatever the list's stored steps have become meanwhile.
 void HotKeyHook::signalSteps(const KeyDecision& decision, ModifierState pressed) {
   std::vector<std::shared_ptr<Event>> events;
   s_.library.read([&](const LibraryContents& contents) {
     for (const HotKeyEntry& entry : decision.entries) {
       if (entry.kind != HotKeyEntry::Kind::Step || !modifiersAgree(entry.modifiers, pressed)) continue;
+      const HotKeyCode key{entry.virtualKey, entry.modifiers};
       for (const ChoreList& list : contents.lists) {
         if (list.id != entry.listId) continue;
-        if (entry.stepIndex < list.steps.size() && list.steps[entry.stepIndex].completionEvent)
-          events.push_back(list.steps[entry.stepIndex].completionEvent);
+        for (const Chore& step : list.runSteps) {
+          const bool waits = step.compType == WAIT_HOTKEY && step.hotKeyChore == key && step.completionEvent;
+          if (waits && std::find(events.begin(), events.end(), step.completionEvent) == events.end())
+            events.push_back(step.completionEvent);
+        }
         break;
       }
     }

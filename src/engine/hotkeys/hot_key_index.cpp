@@ -26,11 +26,12 @@ HotKeyTable::HotKeyTable(const LibraryContents& library) {
       entries_.push_back({list.hotKey.virtualKey, list.hotKey.modifiers, HotKeyEntry::Kind::List, list.name, list.id});
   }
   for (const ChoreList& list : library.lists) {
-    for (std::size_t i = 0; i < list.steps.size(); ++i) {
-      const Chore& step = list.steps[i];
-      if (step.compType != WAIT_HOTKEY || !step.hotKeyChore.isSet()) continue;
-      entries_.push_back({step.hotKeyChore.virtualKey, step.hotKeyChore.modifiers, HotKeyEntry::Kind::Step, list.name,
-                          list.id, static_cast<std::uint32_t>(i)});
+    for (const auto* steps : {&list.steps, &list.runSteps}) {
+      for (const Chore& step : *steps) {
+        if (step.compType != WAIT_HOTKEY || !step.hotKeyChore.isSet()) continue;
+        entries_.push_back(
+            {step.hotKeyChore.virtualKey, step.hotKeyChore.modifiers, HotKeyEntry::Kind::Step, list.name, list.id});
+      }
     }
   }
   std::stable_sort(entries_.begin(), entries_.end(), ByVirtualKey{});

@@ -22,11 +22,12 @@ struct HotKeyEntry {
   Kind kind = Kind::Chore;
   std::u16string name;   // chore or list name
   ChoreListId listId = 0;
-  std::uint32_t stepIndex = 0;
 };
 
 // Entries sorted by key; for one key, chores in library order, then the
-// lists' own hot keys, then the waiting steps, as the hook tries them.
+// lists' own hot keys, then the waiting steps, as the hook tries them. The
+// waiting steps are a list's steps and those of its run under way, which
+// an edit while it runs may have replaced.
 class HotKeyTable {
  public:
   explicit HotKeyTable(const LibraryContents& library);

@@ -4,6 +4,8 @@ namespace tolvane {
 
 namespace {
 
+constexpr std::uint16_t kPressedModifiers = kHotKeyShift | kHotKeyControl | kHotKeyAlt;
+
 bool keyMatches(HotKeyCode hotKey, std::uint16_t virtualKey) {
   return virtualKey == 0 ? hotKey.isSet() : hotKey.virtualKey == virtualKey;
 }
@@ -43,7 +45,13 @@ std::uint16_t modifierFlags(ModifierState pressed) {
 }
 
 bool modifiersAgree(std::uint16_t modifiers, ModifierState pressed) {
-  return (modifiers & (kHotKeyShift | kHotKeyControl | kHotKeyAlt)) == modifierFlags(pressed);
+  return (modifiers & kPressedModifiers) == modifierFlags(pressed);
 }
+
+HotKeyCode asHookKey(HotKeyCode key) {
+  return {key.virtualKey, static_cast<std::uint16_t>(key.modifiers & kPressedModifiers)};
+}
+
+bool sameHookKey(HotKeyCode a, HotKeyCode b) { return asHookKey(a) == asHookKey(b); }
 
 }  // namespace tolvane

@@ -41,6 +41,11 @@ struct ModifierState {
 
 bool modifiersAgree(std::uint16_t modifiers, ModifierState pressed);
 
+// The key as the hook tells keys apart: the virtual key with Ctrl, Shift
+// and Alt, nothing else.
+HotKeyCode asHookKey(HotKeyCode key);
+bool sameHookKey(HotKeyCode a, HotKeyCode b);
+
 // The held keys as hot-key modifier flags.
 std::uint16_t modifierFlags(ModifierState pressed);
 

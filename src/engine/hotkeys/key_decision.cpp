@@ -4,8 +4,6 @@ namespace tolvane {
 
 namespace {
 
-bool isFunctionKey(std::uint16_t virtualKey) { return virtualKey >= kVirtualKeyF1 && virtualKey <= kVirtualKeyF24; }
-
 bool isModifierKey(std::uint16_t virtualKey) {
   return virtualKey >= kVirtualKeyFirstModifier && virtualKey <= kVirtualKeyLastModifier;
 }
@@ -23,6 +21,10 @@ KeyDecision decided(KeyAction action) { return {action, nullptr, {}}; }
 
 }  // namespace
 
+bool canBeHotKey(std::uint16_t virtualKey, bool ctrlOrAlt) {
+  return ctrlOrAlt || (virtualKey >= kVirtualKeyF1 && virtualKey <= kVirtualKeyF24);
+}
+
 bool isKeyToDecide(const KeyStroke& key, bool suspended, bool captureMode) {
   if (suspended && !captureMode) return false;
   if (key.code < 0) return false;
@@ -39,7 +41,7 @@ std::optional<KeyDecision> decideWithoutBindings(const KeyStroke& key, ModifierS
   }
   if (isMasterKey(key, pressed, switches.masterKey)) return decided(KeyAction::ToggleMaster);
   if (!switches.processingEnabled) return passOn;
-  if (!pressed.ctrl && !pressed.alt && !isFunctionKey(key.virtualKey)) return passOn;
+  if (!canBeHotKey(key.virtualKey, pressed.ctrl || pressed.alt)) return passOn;
   return std::nullopt;
 }
 

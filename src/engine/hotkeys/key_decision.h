@@ -56,6 +56,10 @@ struct KeyDecision {
   }
 };
 
+// A key can be a hot key only with Ctrl or Alt, unless it is one of the
+// function keys F1 to F24: ordinary typing never reaches the bindings.
+bool canBeHotKey(std::uint16_t virtualKey, bool ctrlOrAlt);
+
 // Whether the event is one the hook decides on at all. The others (releases,
 // injected keys, everything while suspended) pass on before the modifier
 // keys are even read.

@@ -1,6 +1,8 @@
 #include "engine/runner/chore_list_runner.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "base/format.h"
 #include "engine/runner/completion_wait.h"
@@ -11,9 +13,9 @@ namespace {
 
 class ChoreListRun {
  public:
-  // The steps are those of the list when it was launched: an edit while it
-  // runs applies from its next run, and the completion events the launch
-  // made stay with the steps that wait on them.
+  // The steps, name and repeats are those the launch prepared: an edit while
+  // the list runs applies from its next run, and the completion events the
+  // launch made stay with the steps that wait on them.
   ChoreListRun(const RunnerContext& context, RunningListRecord& record, ChoreList launched)
       : run_(context, record, launched.name), launched_(std::move(launched)) {}
 
@@ -35,6 +37,21 @@ class ChoreListRun {
     record().update([step](ChoreList& list) { list.currentStep = step; });
   }
 
+  // The tree shows the list under its name of now, and the step only while
+  // its items are still this run's steps (an edit while the list runs puts
+  // the next run's steps there).
+  void showStep(int index) {
+    std::u16string shownName = name();
+    bool sameSteps = true;
+    record().update([&](ChoreList& list) {
+      list.currentStep = index;
+      shownName = list.name;
+      sameSteps = std::equal(list.steps.begin(), list.steps.end(), launched_.steps.begin(), launched_.steps.end(),
+                             [](const Chore& a, const Chore& b) { return a.name == b.name; });
+    });
+    if (RunDisplay* shown = display()) shown->stepStarted(shownName, sameSteps ? index : -1);
+  }
+
   void runPasses() {
     std::int64_t remaining = launched_.schedule.runRepeatCount;
     for (;;) {
@@ -51,8 +68,7 @@ class ChoreListRun {
     const auto& steps = launched_.steps;
     for (int index = 0; index < static_cast<int>(steps.size()); ++index) {
       const Chore& step = steps[static_cast<std::size_t>(index)];
-      setCurrentStep(index);
-      if (RunDisplay* shown = display()) shown->stepStarted(name(), index);
+      showStep(index);
       lastStepTimedOut_ = false;
       if (!context.services.executeChore(step)) {
         run_.requestAbort();
@@ -87,9 +103,7 @@ class ChoreListRun {
     const RunnerContext& context = run_.context();
     std::optional<ChoreList> current;
     record().update([&](ChoreList& list) {
-      for (auto& step : list.steps) {
-        if (step.compType == WAIT_HOTKEY) step.completionEvent.reset();
-      }
+      list.runSteps.clear();
       list.termEvent.reset();
       current = list;
     });
@@ -112,6 +126,7 @@ class ChoreListRun {
       list.inProgress = false;
       list.abortRequested = false;
       list.currentStep = 0;
+      list.runName.clear();
     });
   }
 
@@ -138,7 +153,11 @@ class ChoreListRun {
 void choreListThreadProc(const RunnerContext& context, RunningListRecord& record) {
   context.log.debug(u"...entering Tolvane choreListThread...");
   std::optional<ChoreList> launched;
-  record.update([&](ChoreList& list) { launched = list; });
+  record.update([&](ChoreList& list) {
+    launched = list;
+    launched->name = list.runName;
+    launched->steps = std::exchange(launched->runSteps, {});
+  });
   if (launched) ChoreListRun(context, record, std::move(*launched)).execute();
   context.log.debug(u"...exiting Tolvane choreListThread...");
 }

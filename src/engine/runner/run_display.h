@@ -15,6 +15,7 @@ class RunDisplay {
   virtual ~RunDisplay() = default;
 
   virtual void listStarted(std::u16string_view listName) = 0;
+  // The step's index among the list's items; -1 marks none of them.
   virtual void stepStarted(std::u16string_view listName, int stepIndex) = 0;
   // Restores the tray tip and the list's item, with the icon its schedule
   // calls for.

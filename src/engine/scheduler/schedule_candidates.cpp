@@ -79,7 +79,8 @@ std::vector<LaunchCandidate> collectPassed(const LibraryContents& contents, cons
   // Counted, so that days the clock cannot convert cannot keep it here.
   for (int days = 0; days <= kPassedLookBackDays + 1; ++days, day = nextDay(clock, day)) {
     forEachStartOn(contents, clock, day, [&](const ChoreList& list, std::int64_t startTime) {
-      if (startTime > from && startTime <= to) passed.push_back({list.id, list.name, startTime, startTime - to});
+      if (startTime > from && startTime <= to)
+        passed.push_back({list.id, list.name, startTime, startTime - to, list.schedule.runMissed});
     });
     if (sameDay(day, last)) break;
   }

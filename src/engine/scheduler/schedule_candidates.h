@@ -16,6 +16,7 @@ struct LaunchCandidate {
   std::u16string name;
   std::int64_t startTime = 0;  // calendar seconds
   std::int64_t wait = 0;       // seconds from now
+  bool runMissed = false;      // the list's schedule runs it after a missed start
 };
 
 struct CandidateQuery {

@@ -10,6 +10,7 @@
 #include "library/chore_library.h"
 #include "platform/clock.h"
 #include "platform/log_sink.h"
+#include "platform/registry.h"
 #include "platform/sync.h"
 
 namespace tolvane {
@@ -27,6 +28,9 @@ struct SchedulerContext {
   std::function<bool()> debugLogging;
   std::function<void(std::u16string_view)> launchChoreList;
   RunDisplay* display = nullptr;
+  // Where the start times dealt with are kept from one run of Tolvane to
+  // the next (handled_starts.h); none: only while it runs.
+  Registry* registry = nullptr;
 };
 
 // Long sleeps are cut so that lists added or changed without waking the
@@ -34,7 +38,8 @@ struct SchedulerContext {
 inline constexpr std::uint32_t kMaxSchedulerSleepMs = 3'600'000;
 
 // A start time the scheduler meets this much later (the machine slept
-// through it, or the clock was set past it) is skipped rather than run late.
+// through it, the clock was set past it, or Tolvane was not running) is
+// skipped, or run late when the list's schedule asks for that.
 inline constexpr std::int64_t kLateLaunchGraceSeconds = 60;
 
 void schedulerThreadProc(const SchedulerContext& context);

@@ -12,9 +12,13 @@ bool isTooltip(const WindowInfo& window) { return window.className == kTooltipCl
 
 }  // namespace
 
+bool hasWindowToLookFor(std::u16string_view text, std::u16string_view className) {
+  return !text.empty() || !className.empty();
+}
+
 const WindowInfo* matchMainWindow(const WindowInfoList& windows, std::u16string_view text,
                                   std::u16string_view className, bool partialMatch) {
-  if (text.empty() && className.empty()) return nullptr;
+  if (!hasWindowToLookFor(text, className)) return nullptr;
   for (const WindowInfo& window : windows) {
     if (isTooltip(window)) continue;
     if ((text.empty() || window.text == text) && (className.empty() || window.className == className)) {
@@ -40,7 +44,7 @@ const WindowInfo* matchControl(const WindowInfoList& children, std::u16string_vi
 }
 
 bool findTargetWindow(Desktop& desktop, WindowTarget& main, WindowTarget& control, bool partialMatch) {
-  if (main.text.empty() && main.className.empty()) return false;
+  if (!hasWindowToLookFor(main.text, main.className)) return false;
   const WindowInfoList windows = desktop.mainWindows();
   const WindowInfo* found = matchMainWindow(windows, main.text, main.className, partialMatch);
   if (!found) return false;

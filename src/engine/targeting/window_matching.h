@@ -22,6 +22,10 @@ struct WindowTarget {
   std::int32_t controlId = 0;
 };
 
+// A main-window target needs a text or a class: one with neither matches
+// nothing.
+bool hasWindowToLookFor(std::u16string_view text, std::u16string_view className);
+
 // The first main window whose text and class equal the target's (an empty
 // text or class matches any); failing that, with `partialMatch`, the first
 // whose text and class contain them. A target with neither text nor class

@@ -34,6 +34,10 @@ void bringFirstInstanceForward() {
 bool CTolvaneApp::InitInstance() {
   HANDLE instanceMutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
   if (instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (quietIfRunning_) {
+      CloseHandle(instanceMutex);
+      return false;
+    }
     MessageBoxW(nullptr, L"Tolvane is already running.", kCaption, MB_OK | MB_ICONERROR);
     bringFirstInstanceForward();
     CloseHandle(instanceMutex);

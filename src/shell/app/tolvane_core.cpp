@@ -94,7 +94,7 @@ void TolvaneCore::startScheduler(HWND window, HWND tree, std::function<void(std:
       [this](std::u16string_view name) { return hotKeys_->launcher().launchChoreList(name); },
       [this](std::u16string_view name) { return hotKeys_->launcher().stopChoreList(name); }, *schedulerEvent_,
       [this] { return hotKeys_->exitRequested(); }, [this] { return logs_.switches.doDebugLog.load(); },
-      std::move(setTrayTip)});
+      std::move(setTrayTip), registry_});
   running_->attachWindow(window, tree);
   hotKeys_->launcher().setListThreads(running_->threadStarter(), running_->threadBody());
   if (!running_->startScheduler()) logs_.sink.debug(u"Scheduler thread could not be started.");
@@ -117,16 +117,9 @@ void TolvaneCore::unregisterCompanion() {
   if (companion_) companion_->unregisterServer();
 }
 
-void TolvaneCore::saveChoresIfChanged() {
-  if (!choresChanged_) return;
-  if (settings_.promptSave && !prompts_.askYesNo(u"Do you wish to save the changes before closing?", u"Tolvane")) {
-    return;
-  }
-  saveChoreFiles(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, choreFileGuard_);
-}
-
-void TolvaneCore::makeBackups() {
-  if (settings_.makeBackup) makeBackup(files_, prompts_, choreFileGuard_);
+bool TolvaneCore::saveChoresOnClose(CloseKind kind) {
+  return saveOnClose(library_, ChoreFileServices{files_, logs_.clock, logs_.sink}, prompts_, choreFileGuard_, kind,
+                     {choresChanged_, settings_.promptSave, settings_.makeBackup}, programFolder_);
 }
 
 void TolvaneCore::saveSettings(const PlacementRect& placement) {

@@ -25,6 +25,7 @@
 #include "editors/options/options_form.h"
 #include "library/chore_files.h"
 #include "library/chore_library.h"
+#include "library/close_save.h"
 #include "library/settings/settings.h"
 #include "platform/win32/companion_binding.h"
 #include "platform/win32/executor/win32_window_actions.h"
@@ -81,16 +82,17 @@ class TolvaneCore final : private ChoreTrials {
   // The last step: running lists are shown in `tree` and the tray tip.
   void startScheduler(HWND window, HWND tree, std::function<void(std::u16string_view)> setTrayTip);
 
-  // The exit command, in this order.
+  // The close (also at the end of the Windows session): the chore files
+  // and their backups. False when the user chose to go on working instead
+  // (see library/close_save.h); nothing has stopped then.
+  bool saveChoresOnClose(CloseKind kind);
+  // With the last explored folder.
+  void saveSettings(const PlacementRect& placement);
+  // The exit command, once the close has saved, in this order.
   // "exit" for the chore thread and the scheduler.
   void requestWorkersExit();
   void closeStartedExplorers(HWND window);
-  // The close sequence (also at the end of the Windows session).
   void unregisterCompanion();
-  void saveChoresIfChanged();
-  void makeBackups();
-  // With the last explored folder.
-  void saveSettings(const PlacementRect& placement);
   // The hook goes and the companion stops logging.
   void removeKeyboardHook();
   // Waits for every worker thread, up to `waitMs` in all; true when each

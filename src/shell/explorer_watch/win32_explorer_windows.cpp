@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kTextRoom = 260;
 // A hung Explorer must not hold the chore thread for ever.
-constexpr UINT kCloseTimeoutMs = 10000;
+constexpr ULONGLONG kCloseTimeoutMs = 10000;
+constexpr DWORD kClosePollMs = 20;
 
 struct ClassSearch {
   std::wstring className;
@@ -89,9 +90,20 @@ void Win32ExplorerWindows::setPlacement(WindowHandle window, const WindowPlaceme
   if (native.showCmd == SW_SHOWMINIMIZED || native.showCmd == SW_SHOWMAXIMIZED) ShowWindow(target, native.showCmd);
 }
 
+// Explorer makes COM calls while its window closes, and COM refuses calls
+// made inside a message sent from another process (Wine's Explorer then
+// crashes): the close is posted, and the wait is for the window to go.
+// Messages sent to this thread meanwhile are handled, as a sending wait
+// would.
 void Win32ExplorerWindows::closeWindow(WindowHandle window) {
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(toHwnd(window), WM_SYSCOMMAND, SC_CLOSE, 0, SMTO_ABORTIFHUNG, kCloseTimeoutMs, &ignored);
+  HWND target = toHwnd(window);
+  if (!PostMessageW(target, WM_SYSCOMMAND, SC_CLOSE, 0)) return;
+  const ULONGLONG deadline = GetTickCount64() + kCloseTimeoutMs;
+  while (IsWindow(target) && GetTickCount64() < deadline) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kClosePollMs, QS_SENDMESSAGE);
+    MSG sent;
+    PeekMessageW(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
 }
 
 std::uint32_t Win32ExplorerWindows::startProgram(std::u16string_view commandLine) {

@@ -12,6 +12,7 @@
 //   hotKeys.hook().setSuspended(false);             // end of start-up
 //   hotKeys.onTimer();                              // every second
 //   hotKeys.runChore(name);                         // Run (3002), tray
+//   hotKeys.queueChore(chore);                      // Tolvane.exe /run
 //   hotKeys.requestExit(); ... hotKeys.removeHook(); hotKeys.endChoreThread(ms);
 
 #include <windows.h>
@@ -83,6 +84,9 @@ class HotKeyRuntime {
   bool runChore(std::u16string_view name);
   // A chore that is not in the library (the wizard's trial).
   bool runChore(const Chore& chore);
+  // A request from the command line: queued, never replaced by a later
+  // one; false when the queue is full or there is no chore thread.
+  bool queueChore(const Chore& chore) { return choreThread_ && slot_.queueChore(chore); }
   // Shutdown: "exit" for the chore thread and the scheduler.
   void requestExit();
   // "exit", then waits up to `waitMs` for the chore thread, which may be

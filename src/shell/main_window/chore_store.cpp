@@ -46,6 +46,7 @@ void ChoreStore::addChoreList(const ChoreList& list) {
   HTREEITEM item = tree_.insertList(place.tree, list, listImage(list.schedule));
   TreeView_Expand(tree_.hwnd(), item, TVE_EXPAND);
   tree_.select(item);
+  effects_.wakeScheduler();
   effects_.changed();
 }
 
@@ -55,6 +56,7 @@ bool ChoreStore::replaceChoreList(std::u16string_view oldName, const ChoreList& 
   tree_.setItem(item, list.name, listImage(list.schedule));
   tree_.replaceSteps(item, list.steps);
   tree_.select(item);
+  effects_.wakeScheduler();
   effects_.changed();
   return true;
 }

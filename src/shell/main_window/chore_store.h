@@ -37,7 +37,9 @@ class ChoreStore {
   // changed, when it is gone.
   bool replaceChore(std::u16string_view oldName, const Chore& chore);
 
-  // The new list's item is expanded to show its steps.
+  // The new list's item is expanded to show its steps. A list's schedule
+  // counts from the scheduler's first look at it, so the scheduler looks
+  // at once (a clone made at 08:30 of a list due at 09:00 starts at 09:00).
   void addChoreList(const ChoreList& list);
   bool replaceChoreList(std::u16string_view oldName, const ChoreList& list);
 

@@ -21,15 +21,10 @@ bool CTolvaneDlg::canScheduleSelectedList() const {
   return canOpenEditor() && tree_.selected().kind == TreeItemKind::List && !isSelectedListRunning();
 }
 
-// A list's schedule can change in its editor too: the scheduler looks
-// again, or a list scheduled there would wait for some later wake-up that
-// may never come.
 void CTolvaneDlg::createChoreList() {
   EditorSession session(*core_);
   const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), nullptr);
-  if (!list) return;
-  store_.addChoreList(*list);
-  core_->wakeScheduler();
+  if (list) store_.addChoreList(*list);
 }
 
 void CTolvaneDlg::editSelectedList() {
@@ -37,7 +32,7 @@ void CTolvaneDlg::editSelectedList() {
   EditorSession session(*core_);
   const ChoreList existing = core_->library().copyChoreList(name);
   const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), &existing);
-  if (list && store_.replaceChoreList(name, *list)) core_->wakeScheduler();
+  if (list) store_.replaceChoreList(name, *list);
 }
 
 void CTolvaneDlg::scheduleSelectedList() {

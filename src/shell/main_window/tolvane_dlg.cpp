@@ -131,6 +131,10 @@ void CTolvaneDlg::startUp() {
   if (core_->settings().minimizeOnStart) ShowWindow(hwnd(), SW_MINIMIZE);
   core_->startScheduler(hwnd(), tree_.hwnd(), [this](std::u16string_view tip) { setTrayTip(tip); });
   updateToolbar();
+  // Last: a requester waiting for a starting Tolvane takes the pipe as
+  // the sign that everything is ready.
+  requests_ = std::make_unique<RequestService>(*core_, hwnd(), [this] { return exiting_; });
+  requests_->start();
 }
 
 void CTolvaneDlg::setWindowIcons() {
@@ -263,22 +267,28 @@ void CTolvaneDlg::startOneSecondTimer() { SetTimer(hwnd(), ID_STATUS_TIMER, 1000
 // ---------------------------------------------------------------------------
 // Ending
 
+// Nothing stops before the chores are saved or the user declined: after
+// Cancel, hot keys, schedules and a later exit work as before.
 void CTolvaneDlg::exitSequence() {
+  if (exiting_) return;
+  exiting_ = true;
+  if (!closeSequence(CloseKind::Exit)) {
+    exiting_ = false;
+    return;
+  }
   core_->requestWorkersExit();
   core_->closeStartedExplorers(hwnd());
-  closeSequence();
+  core_->unregisterCompanion();
   core_->removeKeyboardHook();
   PostQuitMessage(0);
   tray_.remove();
-  exiting_ = true;
 }
 
-void CTolvaneDlg::closeSequence() {
-  core_->unregisterCompanion();
+bool CTolvaneDlg::closeSequence(CloseKind kind) {
   tree_.rememberInto(core_->settings());
-  core_->saveChoresIfChanged();
-  core_->makeBackups();
+  if (!core_->saveChoresOnClose(kind)) return false;
   core_->saveSettings(takeWindowPlacement());
+  return true;
 }
 
 PlacementRect CTolvaneDlg::takeWindowPlacement() {
@@ -337,6 +347,9 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case TreeEdits::kFinishRenameMessage:
       treeEdits_.finishRename();
       return TRUE;
+    case RequestService::kServeMessage:
+      if (requests_) requests_->serve();
+      return TRUE;
     case WM_HELP:
       // F1 in a dialog the window owns (an editor, the wizard) reaches it
       // here; in the window itself it is the accelerator's 57670.
@@ -352,9 +365,14 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       setResult(TRUE);
       return TRUE;
     case WM_ENDSESSION:
-      if (wParam) closeSequence();
+      // Nothing is asked now; the process ends after this returns.
+      if (wParam) {
+        closeSequence(CloseKind::SessionEnd);
+        core_->unregisterCompanion();
+      }
       return TRUE;
     case WM_DESTROY:
+      requests_.reset();
       KillTimer(hwnd(), ID_STATUS_TIMER);
       if (core_->running()) core_->running()->attachWindow(nullptr, nullptr);
       core_->logs().view.attach(nullptr, nullptr);

@@ -20,6 +20,7 @@
 #include "shell/main_window/command_table.h"
 #include "shell/main_window/tray_icon.h"
 #include "shell/main_window/tree_edits.h"
+#include "shell/requests/request_service.h"
 
 namespace tolvane {
 struct HotKeyTarget;
@@ -58,10 +59,12 @@ class CTolvaneDlg final : public CDialogBase {
   void addTrayIconAndGreet();
   void startOneSecondTimer();
 
-  // Ending.
+  // Ending. The one way the program ends, whoever asks; a request while
+  // one is under way (its question is open) is ignored.
   void exitSequence();
-  // Saves what has to be saved; both endings use it.
-  void closeSequence();
+  // Saves what has to be saved; both endings use it. False when the user
+  // chose to go on working instead.
+  bool closeSequence(CloseKind kind);
   // The window's outer size into the settings; its normal rectangle.
   PlacementRect takeWindowPlacement();
 
@@ -122,6 +125,9 @@ class CTolvaneDlg final : public CDialogBase {
   TreeEdits treeEdits_;
   CommandTable commands_;
   TrayIcon tray_;
+  // Requests from the command line; from the end of start-up until the
+  // window goes.
+  std::unique_ptr<RequestService> requests_;
   HWND activityList_ = nullptr;
   HWND statusBar_ = nullptr;
   HWND toolbar_ = nullptr;
@@ -131,6 +137,8 @@ class CTolvaneDlg final : public CDialogBase {
   HICON smallIcon_ = nullptr;
   HIMAGELIST toolbarImages_ = nullptr;
   bool comInitialised_ = false;
+  // An exit is under way: its question or Retry box runs a message loop in
+  // which the tray, the menu or the installer can ask again.
   bool exiting_ = false;
   // A second request while the dialog shows is ignored.
   bool aboutOpen_ = false;

@@ -21,7 +21,8 @@ RunningLists::RunningLists(RunningListsServices services)
                         s_.exitRequested,
                         s_.debugLogging,
                         [this](std::u16string_view name) { launchUnlessEnding(name); },
-                        &display_} {}
+                        &display_,
+                        &s_.registry} {}
 
 RunningLists::~RunningLists() {
   if (!ending_.load()) endThreads(kEndWaitMs);

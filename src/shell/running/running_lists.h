@@ -47,6 +47,8 @@ struct RunningListsServices {
   std::function<bool()> exitRequested;
   std::function<bool()> debugLogging;
   std::function<void(std::u16string_view)> setTrayTip;
+  // Where the scheduler keeps the start times it has dealt with.
+  Registry& registry;
 };
 
 // The lists in progress, in library order: the status bar's and the tray

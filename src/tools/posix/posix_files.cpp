@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 
 #include "base/text.h"
 
@@ -42,6 +44,10 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// errno, which is 2 for a missing file as on Windows; never 0 after a
+// failure.
+std::uint32_t lastError() { return errno != 0 ? static_cast<std::uint32_t>(errno) : EIO; }
+
 bool statIs(std::u16string_view path, mode_t kind) {
   struct stat info {};
   return ::stat(toUtf8(path).c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
@@ -68,23 +74,45 @@ std::optional<std::string> PosixFiles::readFile(std::u16string_view path) const 
   return bytes;
 }
 
-bool PosixFiles::replaceFile(std::u16string_view path, std::string_view bytes) {
-  const std::string target = toUtf8(path);
-  const std::string temporary = target + ".tolvtmp";
-  Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (file.get() < 0) return false;
-  const bool written = writeAll(file.get(), bytes) && ::fsync(file.get()) == 0;
-  if (!file.close() || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+std::uint32_t PosixFiles::writeFile(std::u16string_view path, std::string_view bytes) {
+  Descriptor file(::open(toUtf8(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (file.get() < 0) return lastError();
+  std::uint32_t error = 0;
+  if (!writeAll(file.get(), bytes) || ::fsync(file.get()) != 0) error = lastError();
+  if (!file.close() && error == 0) error = lastError();
+  return error;
+}
+
+std::uint32_t PosixFiles::moveFile(std::u16string_view from, std::u16string_view to) {
+  return std::rename(toUtf8(from).c_str(), toUtf8(to).c_str()) == 0 ? 0 : lastError();
+}
+
+std::uint32_t PosixFiles::removeFile(std::u16string_view path) {
+  return ::unlink(toUtf8(path).c_str()) == 0 ? 0 : lastError();
 }
 
 std::uint32_t PosixFiles::copyFile(std::u16string_view from, std::u16string_view to) {
   const auto bytes = readFile(from);
-  if (!bytes) return errno == ENOENT ? kFileNotFoundError : static_cast<std::uint32_t>(errno);
-  return replaceFile(to, *bytes) ? 0 : static_cast<std::uint32_t>(errno == 0 ? EIO : errno);
+  if (!bytes) return lastError();
+  if (const std::uint32_t error = replaceFile(to, *bytes)) return error;
+  struct stat info {};
+  if (::stat(toUtf8(from).c_str(), &info) == 0) {
+    const struct timespec times[2] = {info.st_atim, info.st_mtim};
+    ::utimensat(AT_FDCWD, toUtf8(to).c_str(), times, 0);
+  }
+  return 0;
+}
+
+std::optional<LocalTime> PosixFiles::lastWriteTime(std::u16string_view path) const {
+  struct stat info {};
+  struct tm local {};
+  if (::stat(toUtf8(path).c_str(), &info) != 0 || !::localtime_r(&info.st_mtime, &local)) return std::nullopt;
+  return LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                   local.tm_sec, local.tm_wday, 0};
+}
+
+std::u16string PosixFiles::errorText(std::uint32_t code) const {
+  return toU16(std::strerror(static_cast<int>(code)));
 }
 
 std::optional<std::vector<FolderEntry>> PosixFiles::folderEntries(std::u16string_view folder) const {

@@ -11,10 +11,14 @@ class PosixFiles final : public Files {
   bool fileExists(std::u16string_view path) const override;
   bool folderExists(std::u16string_view path) const override;
   std::optional<std::string> readFile(std::u16string_view path) const override;
-  bool replaceFile(std::u16string_view path, std::string_view bytes) override;
-  // Error codes are the Windows ones the callers expect: 2 for a missing
-  // source, else the errno value.
+  // Error codes are errno values; 2, a missing file, is the Windows code
+  // the callers expect.
+  std::uint32_t writeFile(std::u16string_view path, std::string_view bytes) override;
+  std::uint32_t moveFile(std::u16string_view from, std::u16string_view to) override;
+  std::uint32_t removeFile(std::u16string_view path) override;
   std::uint32_t copyFile(std::u16string_view from, std::u16string_view to) override;
+  std::optional<LocalTime> lastWriteTime(std::u16string_view path) const override;
+  std::u16string errorText(std::uint32_t code) const override;
   std::optional<std::vector<FolderEntry>> folderEntries(std::u16string_view folder) const override;
   // Linux has no shell folders: always empty.
   std::u16string shellFolder(ShellFolder) const override { return {}; }

@@ -6,17 +6,25 @@
 #include "base/format.h"
 #include "base/text.h"
 #include "library/chore_files.h"
+#include "library/settings/settings_store.h"
 #include "library/summary_text.h"
+#include "tools/tolvanectl/lint.h"
 
 namespace tolvane {
 namespace {
 
-constexpr std::u16string_view kUsage = u"usage: tolvanectl check|resave|show DIR\n";
+constexpr std::u16string_view kUsage = u"usage: tolvanectl check|resave|show DIR\n       tolvanectl lint [DIR]\n       tolvanectl run|stop NAME  (Windows only)\n";
+
+// Exit codes, the same for every command.
+constexpr int kExitFileFailed = 1;  // a file that is there could not be read (or written)
+constexpr int kExitUsage = 2;       // bad arguments, or no such folder
+constexpr int kExitFindings = 3;
 
 struct ReadOutcome {
   ChoreLibrary library;
   std::vector<std::u16string> problems;  // a file that is not safe to write over
   std::vector<std::u16string> notes;     // steps dropped, as start-up drops them
+  std::vector<DroppedStep> droppedSteps;
 };
 
 // The load's only debug line, about a file it cannot convert, is reported
@@ -26,9 +34,8 @@ void readFolder(const ToolServices& services, std::u16string_view folder, ReadOu
   const ChoreFileServices fileServices{services.files, services.clock, log};
   const ChoreFilesReport report = readChoreFiles(outcome.library, fileServices, folder);
   outcome.problems = choreFileProblems(report);
-  for (const auto& dropped : report.droppedSteps)
-    outcome.notes.push_back(
-        formatText(u"list \"%s\": step \"%s\" dropped (no such chore)", dropped.listName, dropped.choreName));
+  outcome.droppedSteps = report.droppedSteps;
+  for (const auto& dropped : report.droppedSteps) outcome.notes.push_back(droppedStepText(dropped));
 }
 
 void write(std::FILE* stream, std::u16string_view text) {
@@ -51,7 +58,7 @@ std::u16string lines(const std::vector<std::u16string>& texts) {
 
 void check(const ReadOutcome& outcome, ToolResult& result) {
   result.out = lines(outcome.problems) + lines(outcome.notes) + counts(outcome.library);
-  result.exitCode = outcome.problems.empty() ? 0 : 1;
+  result.exitCode = outcome.problems.empty() ? 0 : kExitFileFailed;
 }
 
 void resave(const ToolServices& services, std::u16string_view folder, const ReadOutcome& outcome,
@@ -59,14 +66,17 @@ void resave(const ToolServices& services, std::u16string_view folder, const Read
   result.out = lines(outcome.notes);
   if (!outcome.problems.empty()) {
     result.err = lines(outcome.problems) + u"nothing written: the files above would lose chores or lists\n";
-    result.exitCode = 1;
+    result.exitCode = kExitFileFailed;
     return;
   }
   const ChoreFilesSaved saved = saveChoreFiles(outcome.library, services.files, services.clock, folder);
-  if (!saved.chores) result.err += formatText(u"%s: could not be written\n", kChoreFileName);
-  if (!saved.lists) result.err += formatText(u"%s: could not be written\n", kChoreListFileName);
+  if (saved.failure) {
+    result.err = formatText(u"%s: could not be written (%s); neither file was changed\n",
+                            std::u16string_view(saved.failure.path).substr(folder.size()),
+                            services.files.errorText(saved.failure.error));
+  }
   result.out += counts(outcome.library);
-  result.exitCode = saved.chores && saved.lists ? 0 : 1;
+  result.exitCode = saved.failure ? kExitFileFailed : 0;
   if (result.exitCode == 0) result.out += formatText(u"written: %s, %s\n", kChoreFileName, kChoreListFileName);
 }
 
@@ -87,31 +97,62 @@ void show(const ToolServices& services, const ReadOutcome& outcome, ToolResult& 
     result.out += u'\n';
   }
   result.err = lines(outcome.problems) + lines(outcome.notes);
-  result.exitCode = outcome.problems.empty() ? 0 : 1;
+  result.exitCode = outcome.problems.empty() ? 0 : kExitFileFailed;
+}
+
+std::optional<HotKeyCode> masterKey(Registry* registry) {
+  if (!registry) return std::nullopt;
+  Settings settings;
+  PlacementRect placement;
+  loadSettings(*registry, settings, placement);
+  return settings.masterHotKey();
+}
+
+// Findings on a library that did not wholly load would mostly be its
+// missing records: what stopped the load is said instead.
+void lint(const ToolServices& services, const ReadOutcome& outcome, ToolResult& result) {
+  if (!outcome.problems.empty()) {
+    result.err = lines(outcome.problems);
+    result.exitCode = kExitFileFailed;
+    return;
+  }
+  const LintContext context{services.keyNames, services.clock, masterKey(services.registry)};
+  const std::vector<std::u16string> findings = outcome.library.read([&](const LibraryContents& contents) {
+    return lintLibrary(contents, outcome.droppedSteps, context);
+  });
+  result.out = lines(findings) + formatText(u"findings: %d\n", findings.size());
+  result.exitCode = findings.empty() ? 0 : kExitFindings;
+}
+
+bool isKnownCommand(std::span<const std::u16string> args) {
+  if (args.empty()) return false;
+  if (args[0] == u"lint") return args.size() <= 2;
+  return args.size() == 2 && (args[0] == u"check" || args[0] == u"resave" || args[0] == u"show");
 }
 
 }  // namespace
 
 ToolResult runTolvanectl(std::span<const std::u16string> args, const ToolServices& services) {
   ToolResult result;
-  const bool known = args.size() == 2 && (args[0] == u"check" || args[0] == u"resave" || args[0] == u"show");
-  if (!known) {
+  if (!isKnownCommand(args)) {
     result.err = std::u16string(kUsage);
-    result.exitCode = 2;
+    result.exitCode = kExitUsage;
     return result;
   }
-  std::u16string folder = args[1];
-  if (folder.empty() || !services.files.folderExists(folder)) {
+  // No folder (lint only) is the current one: bare file names.
+  std::u16string folder = args.size() == 2 ? args[1] : std::u16string();
+  if (args.size() == 2 && (folder.empty() || !services.files.folderExists(folder))) {
     result.err = formatText(u"tolvanectl: cannot read folder \"%s\"\n", folder);
-    result.exitCode = 2;
+    result.exitCode = kExitUsage;
     return result;
   }
-  if (folder.back() != services.separator && folder.back() != u'/') folder += services.separator;
+  if (!folder.empty() && folder.back() != services.separator && folder.back() != u'/') folder += services.separator;
 
   ReadOutcome outcome;
   readFolder(services, folder, outcome);
   if (args[0] == u"check") check(outcome, result);
   else if (args[0] == u"resave") resave(services, folder, outcome, result);
+  else if (args[0] == u"lint") lint(services, outcome, result);
   else show(services, outcome, result);
   return result;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The commands of tolvanectl, apart from the console: check, resave and
-// show a folder's chore files.
+// The commands of tolvanectl, apart from the console: check, resave, show
+// and lint a folder's chore files.
 
 #include <span>
 #include <string>
@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/key_names.h"
+#include "platform/registry.h"
 
 namespace tolvane {
 
@@ -16,6 +17,8 @@ struct ToolServices {
   KeyNames& keyNames;
   const Clock& clock;
   char16_t separator;  // of paths on this system
+  // Tolvane's settings, where the system keeps them (not on Linux).
+  Registry* registry = nullptr;
 };
 
 struct ToolResult {

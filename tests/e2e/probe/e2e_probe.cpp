@@ -6,6 +6,12 @@
 //   e2e_probe message CAPTION SECONDS      wait for a message box; prints its text
 //   e2e_probe answer CAPTION BUTTON-ID     click a message box button (1 OK, 6 Yes, 7 No)
 //   e2e_probe command WM_COMMAND-ID        post a command to the main window
+//   e2e_probe send-command ID SECONDS      send it, as the installer does; exit code 1 when the
+//                                          main window has not returned from it in time
+//   e2e_probe end-session                  tell the main window the Windows session ends
+//   e2e_probe hold FILE RELEASE SECONDS    hold FILE open, shared for reading only (as a program
+//                                          that uses it), print "held", and let it go once the file
+//                                          RELEASE exists or the time is up
 //   e2e_probe tree                         print the chore tree, one item a line, indented
 //   e2e_probe activity                     print the activity list's rows
 //   e2e_probe status                       print the status bar's two panes
@@ -24,6 +30,8 @@
 //   e2e_probe tree-item-rect PATH          scroll a tree item into view and print the
 //                                          screen rectangle of its label; PATH is "Chores/Backup",
 //                                          "Chore Lists/Morning/Docs", ...
+//   e2e_probe tree-select PATH             make the tree item the selection, where no click
+//                                          is the point of the test
 //   e2e_probe toolbar-rect ID              print the screen rectangle of a toolbar button
 //   e2e_probe tree-edit                    print the text of the tree's label editor
 //                                          (exit code 1 when none is open)
@@ -475,6 +483,16 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"shortcut") return saveShortcut(arg(2), arg(3)) ? 0 : 1;
+  if (verb == L"hold") {
+    HANDLE held = CreateFileW(arg(2).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (held == INVALID_HANDLE_VALUE) return 1;
+    print(L"held");
+    std::fflush(stdout);
+    const std::wstring release = arg(3);
+    waitUntil(seconds(4), [&] { return GetFileAttributesW(release.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    CloseHandle(held);
+    return 0;
+  }
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
   if (verb == L"class-gone") {
     const std::wstring windowClass = arg(2);
@@ -568,6 +586,18 @@ int wmain(int argc, wchar_t** argv) {
   if (verb == L"command") {
     return PostMessageW(main, WM_COMMAND, MAKEWPARAM(_wtoi(arg(2).c_str()), 0), 0) ? 0 : 1;
   }
+  if (verb == L"send-command") {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(_wtoi(arg(2).c_str()), 0), 0, SMTO_NORMAL,
+                               static_cast<UINT>(seconds(3) * 1000), &result)
+               ? 0
+               : 1;
+  }
+  if (verb == L"end-session") {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &result);
+    return SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 30000, &result) ? 0 : 1;
+  }
   if (verb == L"rect") {
     printRect(main);
     return 0;
@@ -612,6 +642,11 @@ int wmain(int argc, wchar_t** argv) {
     MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&label), 2);
     printRect(label);
     return 0;
+  }
+  if (verb == L"tree-select") {
+    HWND tree = GetDlgItem(main, kTreeId);
+    HTREEITEM item = treeItemByPath(tree, remote, arg(2));
+    return item && TreeView_SelectItem(tree, item) ? 0 : 1;
   }
   if (verb == L"toolbar-rect") {
     HWND toolbar = GetDlgItem(main, kToolbarId);

@@ -25,6 +25,17 @@ struct ChoreThreadRig {
   std::shared_future<void> release = releaseFirst.get_future().share();
   std::future<int> exitCode;
 
+  // Gives the chore thread up to a second to have done `count` chores.
+  void waitForDone(std::size_t count) {
+    for (int i = 0; i < 500; ++i) {
+      {
+        std::scoped_lock lock(mutex);
+        if (done.size() == count) return;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  }
+
   void start() {
     exitCode = std::async(std::launch::async, [this] {
       bool first = true;
@@ -52,13 +63,7 @@ TEST(ChoreThread, TheNewestRequestReplacesOneNotYetTakenAndTheRunningChoreKeepsI
   rig.slot.runChore(makeChore(u"third"));
   rig.releaseFirst.set_value();
 
-  for (int i = 0; i < 500; ++i) {
-    {
-      std::scoped_lock lock(rig.mutex);
-      if (rig.done.size() == 2) break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
+  rig.waitForDone(2);
   rig.slot.requestExit();
   EXPECT_EQ(rig.exitCode.get(), kWorkerExitCode);
   EXPECT_EQ(rig.done, (std::vector<std::u16string>{u"first", u"third"}));
@@ -70,6 +75,32 @@ TEST(ChoreThread, TheNewestRequestReplacesOneNotYetTakenAndTheRunningChoreKeepsI
   rig.slot.runChore(makeChore(u"late"));
   EXPECT_TRUE(rig.slot.exitRequested());
   EXPECT_EQ(rig.slot.take().command, u"exit");
+}
+
+TEST(ChoreThread, QueuedRequestsAreNeitherReplacedNorLostAndRunInTheirOrder) {
+  ChoreThreadRig rig;
+  rig.start();
+  rig.slot.runChore(makeChore(u"first"));
+  rig.firstStarted.get_future().wait();
+  EXPECT_TRUE(rig.slot.queueChore(makeChore(u"queued 1")));
+  rig.slot.runChore(makeChore(u"replaced"));
+  EXPECT_TRUE(rig.slot.queueChore(makeChore(u"queued 2")));
+  rig.slot.runChore(makeChore(u"newest"));
+  rig.releaseFirst.set_value();
+  rig.waitForDone(4);
+  rig.slot.requestExit();
+  EXPECT_EQ(rig.exitCode.get(), kWorkerExitCode);
+  EXPECT_EQ(rig.done, (std::vector<std::u16string>{u"first", u"queued 1", u"queued 2", u"newest"}));
+
+  // The queue is bounded, and closed once the program ends.
+  ChoreCommandSlot slot{nullptr, nullptr};
+  for (std::size_t i = 0; i < ChoreCommandSlot::kQueuedMax; ++i) EXPECT_TRUE(slot.queueChore(makeChore(u"q")));
+  EXPECT_FALSE(slot.queueChore(makeChore(u"one too many")));
+  slot.runChore(makeChore(u"a hot key still gets in"));
+  slot.take();
+  EXPECT_TRUE(slot.queueChore(makeChore(u"room again")));
+  slot.requestExit();
+  EXPECT_FALSE(slot.queueChore(makeChore(u"after exit")));
 }
 
 TEST(ChoreThread, ManyRequestersAtOnceNeverTearTheSlot) {

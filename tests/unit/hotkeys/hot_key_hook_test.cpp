@@ -5,6 +5,7 @@
 #include <set>
 
 #include "engine/hotkeys/list_event_names.h"
+#include "library/library_edits.h"
 #include "std_sync.h"
 #include "support/fake_desktop.h"
 #include "support/fake_sounds.h"
@@ -151,17 +152,32 @@ TEST(HotKeyHook, ListsStartOnTheirKeyAndWaitingStepsAreReleasedOnlyWhileTheirLis
   ASSERT_EQ(rig.started, std::vector<ChoreListId>{waitingId});
   const ChoreList running = *rig.library.copyChoreListById(waitingId);
   EXPECT_TRUE(running.inProgress);
-  ASSERT_TRUE(running.steps[1].completionEvent);
-  EXPECT_FALSE(running.steps[0].completionEvent);
+  ASSERT_TRUE(running.runSteps[1].completionEvent);
+  EXPECT_FALSE(running.runSteps[0].completionEvent);
   EXPECT_TRUE(running.termEvent);
 
   // Running: the step is released and the key still reaches the program.
   EXPECT_FALSE(rig.press('G', kCtrl));
-  EXPECT_EQ(static_cast<StdEvent&>(*running.steps[1].completionEvent).setCount(), 1);
+  auto& released = static_cast<StdEvent&>(*running.runSteps[1].completionEvent);
+  EXPECT_EQ(released.setCount(), 1);
 
-  // A second start is refused.
+  // Edited and renamed while it runs: the run still hears its own key, not
+  // the next run's.
+  ChoreList edited = waiting;
+  edited.name = u"Renamed";
+  edited.steps[1].hotKeyChore = {'H', kHotKeyControl};
+  ASSERT_TRUE(replaceChoreList(rig.library, u"Waiting", edited));
+  EXPECT_FALSE(rig.press('G', kCtrl));
+  EXPECT_FALSE(rig.press('H', kCtrl));
+  EXPECT_EQ(released.setCount(), 2);
+
+  // A second start is refused, and so is a list that took its old name:
+  // the run's events still carry that name.
   EXPECT_TRUE(rig.press('W', kAlt));
+  rig.library.appendChoreList(makeList(u"Waiting", {makeChore(u"a")}));
+  EXPECT_FALSE(rig.launcher.launchChoreList(u"Waiting"));
   EXPECT_EQ(rig.started.size(), 1u);
+  EXPECT_EQ(rig.log.count("Chorelist: Renamed is in progress."), 1);
   EXPECT_EQ(rig.log.activityLines().back().text, "Chorelist: Waiting is in progress.");
   EXPECT_TRUE(rig.log.activityLines().back().isError);
 }

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "base/text.h"
+#include "library/backup_history.h"
 #include "support/fake_files.h"
 #include "support/fake_prompts.h"
 #include "support/fake_time.h"
@@ -189,6 +190,21 @@ TEST_F(ChoreFiles, FlagsAndNumbersReadAsTheFormatAlwaysHasBeenRead) {
   EXPECT_EQ(b.fileOp.fileOpSource, (std::vector<std::u16string>{u"x", u""}));
 }
 
+// Older builds read past it; files without it keep their bytes (the golden files).
+TEST_F(ChoreFiles, TheMissedStartFlagIsWrittenOnlyWhenSetAsTheListsLastChild) {
+  ChoreList late = test::makeList(u"Late");
+  late.schedule.runMissed = true;
+  library.appendChoreList(late);
+  library.appendChoreList(test::makeList(u"Plain"));
+  const std::u16string text = savedText(kChoreListFileName);
+  const auto flag = text.find(u"<alwaysRun>0</alwaysRun>\r\n<runMissed>1</runMissed>\r\n</Chorelist>");
+  EXPECT_NE(flag, std::u16string::npos);
+  EXPECT_EQ(text.rfind(u"<runMissed>"), flag + 26);  // Plain has none
+  read();
+  EXPECT_TRUE(library.copyChoreList(u"Late").schedule.runMissed);
+  EXPECT_FALSE(library.copyChoreList(u"Plain").schedule.runMissed);
+}
+
 TEST_F(ChoreFiles, StepsNamingMissingChoresAreDroppedAndOptionalStepFieldsStayInTheirStep) {
   const ChoreFilesReport report = readBodies(
       u"<Chore name=\"A\"><type>17</type></Chore><Chore name=\"a\"><type>17</type></Chore>",
@@ -294,42 +310,35 @@ TEST_F(ChoreFiles, MissingBrokenAndForeignFilesLoseNothing) {
   EXPECT_EQ(library.choreAt(0).name, u"z");
 }
 
-TEST_F(ChoreFiles, SavingSkipsAFileThatCannotBeWrittenAndKeepsItsOldBytes) {
+TEST_F(ChoreFiles, SavingWritesBothFilesOrNeitherAndSaysWhichFileStoppedIt) {
   library.appendChore(test::makeChore(u"A"));
-  files.put(kChoreFileName, "old bytes");
-  files.failReplace(kChoreFileName);
+  files.put(kChoreFileName, "old chores");
+  files.put(kChoreListFileName, "old lists");
+  files.failReplace(kChoreListFileName, 32);
   const ChoreFilesSaved saved = saveChoreFiles(library, files, time);
-  EXPECT_FALSE(saved.chores);
-  EXPECT_TRUE(saved.lists);
-  EXPECT_EQ(files.bytes(kChoreFileName), "old bytes");
-  EXPECT_EQ(files.bytes(kChoreListFileName), toFileBytes(u"<ChoreLists/>\r\n"));
+  EXPECT_FALSE(saved.chores || saved.lists);
+  EXPECT_EQ(saved.failure.path, kChoreListFileName);
+  EXPECT_EQ(saved.failure.error, 32u);
+  EXPECT_EQ(files.bytes(kChoreFileName), "old chores");
+  EXPECT_EQ(files.bytes(kChoreListFileName), "old lists");
 }
 
-TEST_F(ChoreFiles, BackupsCopyBothFilesAndReportRealFailuresOnly) {
-  FakePrompts prompts;
-  files.put(u".\\_TolvaneChores.xml", "c");
-  files.put(u".\\_TolvaneChoreLists.xml", "l");
-  makeBackup(files, prompts, {});
-  EXPECT_EQ(files.bytes(u".\\_TolvaneChores.xml.backup"), "c");
-  EXPECT_EQ(files.bytes(u".\\_TolvaneChoreLists.xml.backup"), "l");
-  EXPECT_TRUE(prompts.shown().empty());
-
-  files.remove(u".\\_TolvaneChoreLists.xml");
-  makeBackup(files, prompts, {});  // a missing file is no failure
-  EXPECT_TRUE(prompts.shown().empty());
-
-  files.failCopyTo(u".\\_TolvaneChores.xml.backup", 5);
-  makeBackup(files, prompts, {});
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].kind, FakePrompts::Kind::Warning);
-  EXPECT_EQ(prompts.shown()[0].text, u"Windows CopyFile error 00000005 in makeBackup. ");
-  EXPECT_EQ(prompts.shown()[0].caption, u"Tolvane Warning!");
-
-  files.put(u".\\_TolvaneChoreLists.xml", "l");
-  files.failCopyTo(u".\\_TolvaneChoreLists.xml.backup", 0x70);
-  makeBackup(files, prompts, {});
-  ASSERT_EQ(prompts.shown().size(), 2u);
-  EXPECT_EQ(prompts.shown()[1].text, u"Windows CopyFile error 00000070 in makeBackup. ");
+// The sample files are what the program itself writes: loading and saving
+// them changes no byte, and window operations post the system command.
+TEST_F(ChoreFiles, SampleFilesSaveBackByteForByte) {
+  const auto sample = [](const std::string& name) { return goldenBytes("../../../sample/" + name); };
+  files.put(kChoreFileName, sample("_TolvaneChores.xml"));
+  files.put(kChoreListFileName, sample("_TolvaneChoreLists.xml"));
+  const ChoreFilesReport report = read();
+  ASSERT_EQ(report.lists.status, ChoreFileStatus::Read);
+  EXPECT_TRUE(report.droppedSteps.empty());
+  library.read([](const LibraryContents& contents) {
+    for (const Chore& chore : contents.chores) EXPECT_TRUE(chore.type != CHORE_WINOP || chore.wndMsg == 274);
+  });
+  FakeFiles saved;
+  saveChoreFiles(library, saved, time);
+  EXPECT_EQ(saved.bytes(kChoreFileName), sample("_TolvaneChores.xml"));
+  EXPECT_EQ(saved.bytes(kChoreListFileName), sample("_TolvaneChoreLists.xml"));
 }
 
 TEST_F(ChoreFiles, FilesThatDidNotLoadAreNamedWithWhyAndWhereAndGuarded) {
@@ -400,7 +409,7 @@ TEST_F(ChoreFiles, CloseKeepsWhatStartUpCouldNotLoad) {
   FakePrompts prompts;
   ChoreFileGuard guard = loadChoreFiles(library, services, prompts, folder).guard;
 
-  makeBackup(files, prompts, guard, folder);
+  backUpOnClose(files, prompts, time, {guard.guardsRun(), false}, folder);
   EXPECT_EQ(files.bytes(choreFile + u".backup"), "good chores");
   EXPECT_EQ(files.bytes(listFile + u".backup"), "good lists");
   EXPECT_TRUE(prompts.shown().empty());
@@ -421,14 +430,14 @@ TEST_F(ChoreFiles, CloseKeepsWhatStartUpCouldNotLoad) {
   // and the backups still hold the last good copies.
   files.put(choreFile + u".damaged-20260615-120000-2", "someone else's");
   saveChoreFiles(library, services, guard, folder);
-  makeBackup(files, prompts, guard, folder);
+  backUpOnClose(files, prompts, time, {guard.guardsRun(), true}, folder);
   EXPECT_EQ(files.bytes(choreFile + u".damaged-20260615-120000-2"), "someone else's");
   EXPECT_FALSE(files.fileExists(choreFile + u".damaged-20260615-120000-3"));
   EXPECT_EQ(files.bytes(choreFile + u".backup"), "good chores");
   EXPECT_EQ(files.bytes(listFile + u".backup"), "good lists");
 }
 
-TEST_F(ChoreFiles, AFileThatCannotBeKeptAsideIsNotWrittenAndAFreeNameIsFound) {
+TEST_F(ChoreFiles, NeitherFileIsWrittenWhenOneCannotBeKeptAsideAndAFreeNameIsFound) {
   files.putText(kChoreFileName, u"<Chores>");
   files.putText(kChoreListFileName, u"<ChoreLists/>");
   files.put(u"_TolvaneChores.xml.damaged-20260615-120000", "an earlier one");
@@ -436,41 +445,17 @@ TEST_F(ChoreFiles, AFileThatCannotBeKeptAsideIsNotWrittenAndAFreeNameIsFound) {
   const std::string damaged = *files.bytes(kChoreFileName);
 
   files.failCopyTo(u"_TolvaneChores.xml.damaged-20260615-120000-2", 0x70);
+  const std::string lists = *files.bytes(kChoreListFileName);
   ChoreFilesSaved saved = saveChoreFiles(library, services, guard, {});
-  EXPECT_FALSE(saved.chores);
-  EXPECT_TRUE(saved.lists);
+  EXPECT_FALSE(saved.chores || saved.lists);
+  EXPECT_EQ(saved.failure.path, u"_TolvaneChores.xml.damaged-20260615-120000-2");
   EXPECT_EQ(files.bytes(kChoreFileName), damaged);
+  EXPECT_EQ(files.bytes(kChoreListFileName), lists);
   const auto refused = log.find("_TolvaneChores.xml was not saved, because it could not be kept as "
                                 "_TolvaneChores.xml.damaged-20260615-120000-2 first: error 00000070.");
   ASSERT_TRUE(refused);
   EXPECT_TRUE(refused->isError);
   EXPECT_EQ(files.bytes(u"_TolvaneChores.xml.damaged-20260615-120000"), "an earlier one");
-}
-
-TEST_F(ChoreFiles, StartUpOffersTheSampleFilesOnlyWhenThereAreSomeToOffer) {
-  const std::u16string folder = u"C:\\Tolvane\\";
-  FakePrompts prompts;
-  ChoreFilesReport report = loadChoreFiles(library, services, prompts, folder);
-  EXPECT_TRUE(prompts.shown().empty());
-  EXPECT_EQ(report.count, 0);
-
-  files.putText(folder + u"sample\\_TolvaneChores.xml", u"<Chores><Chore name=\"S\"/></Chores>");
-  files.putText(folder + u"sample\\_TolvaneChoreLists.xml", u"<ChoreLists/>");
-  prompts.answer(false);
-  loadChoreFiles(library, services, prompts, folder);
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.shown()[0].caption, u"Tolvane");
-  EXPECT_TRUE(prompts.shown()[0].text.starts_with(u"No chore file was found.\nWould you like to copy"));
-  EXPECT_FALSE(files.fileExists(folder + u"_TolvaneChores.xml"));
-
-  prompts.answer(true);
-  report = loadChoreFiles(library, services, prompts, folder);
-  EXPECT_EQ(report.count, 1);
-  EXPECT_EQ(library.choreAt(0).name, u"S");
-  EXPECT_TRUE(files.fileExists(folder + u"_TolvaneChoreLists.xml"));
-
-  loadChoreFiles(library, services, prompts, folder);  // the files are there now: no question
-  EXPECT_EQ(prompts.shown().size(), 2u);
 }
 
 }  // namespace

@@ -248,6 +248,7 @@ TEST(TreeCommands, AListStartedNextByOthersOrRunningIsRefusedElseTheUserDecides)
       library.edit([](LibraryContents& contents) { contents.lists.front().inProgress = true; });
       return true;
     }
+    bool askRetryCancel(std::u16string_view, std::u16string_view) override { return false; }
     void showError(std::u16string_view, std::u16string_view) override {}
     void showWarning(std::u16string_view text, std::u16string_view) override { warnings.emplace_back(text); }
   } meanwhile(library);

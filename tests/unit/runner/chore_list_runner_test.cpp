@@ -4,6 +4,7 @@
 #include <memory>
 #include <thread>
 
+#include "library/library_edits.h"
 #include "runner_fixture.h"
 
 namespace tolvane::test {
@@ -98,7 +99,7 @@ TEST_F(RunnerTest, EndOfRunClearsRunTimeFieldsAndClosesTheListsEvents) {
   EXPECT_FALSE(after.abortRequested);
   EXPECT_EQ(after.currentStep, 0);
   EXPECT_FALSE(after.termEvent);
-  EXPECT_FALSE(after.steps[0].completionEvent);
+  EXPECT_TRUE(after.runSteps.empty());
   EXPECT_FALSE(time.eventExists(u"_hkChComp_Clean_0"));
   EXPECT_FALSE(time.eventExists(u"_hkChoreListTerm_Clean"));
   EXPECT_THAT(display.calls(), ElementsAre("started Clean", "step Clean 0", "step Clean 1", "ended Clean"));
@@ -141,11 +142,28 @@ TEST_F(RunnerTest, RunningListStaysBoundToItsOwnRecordWhileListsAreSortedAddedOr
   EXPECT_EQ(loggedAt("Chore #0: a, CompType: 7 terminated."), start + 3000);
 }
 
+TEST_F(RunnerTest, AnEditWhileTheListRunsIsKeptForItsNextRun) {
+  auto list = makeList(u"Daily", {makeStep(u"a", DELAY, u"2"), makeStep(u"b", COMP_NONE)});
+  list.schedule.runRepeatCount = 1;
+  const auto id = add(list);
+  time.at(1000, [&] { replaceChoreList(library, u"Daily", makeList(u"Nightly", {makeStep(u"x", COMP_NONE)})); });
+  run(id);
+  EXPECT_THAT(services.executed, ElementsAre("a", "b", "a", "b"));
+  EXPECT_TRUE(log.find("Chore list: Daily, count:0, Chore #1: b, CompType: 0 completed."));
+  // The tree shows the list under its new name, and none of its new steps as this run's.
+  EXPECT_THAT(display.calls(), ElementsAre("started Daily", "step Daily 0", "step Nightly -1", "step Nightly -1",
+                                           "step Nightly -1", "ended Nightly"));
+
+  run(id);
+  EXPECT_THAT(services.executed, ElementsAre("a", "b", "a", "b", "x"));
+  EXPECT_TRUE(log.find("Chore list: Nightly completed."));
+}
+
 TEST_F(RunnerTest, WizardTrialListRunsFromItsOwnRecordWithoutDisplay) {
   TrialListRecord trial;
   trial.update([&](ChoreList& list) {
     list = makeList(u"_Wiz+Trial", {makeStep(u"typed", DELAY, u"1")});
-    list.inProgress = true;
+    prepareListRun(list, time);
   });
   choreListThreadProc(context, trial);
   EXPECT_TRUE(log.find("Chore list: _Wiz+Trial completed."));

@@ -97,7 +97,10 @@ TEST_F(RunnerTest, AHotKeyWaitThatCannotBeMadeStopsTheListAndGivesTheSystemError
 TEST_F(RunnerTest, HotKeyStepOfAListLaunchedWithoutEventsDoesNotWait) {
   auto list = makeList(u"NoEvent", {makeStep(u"a", WAIT_HOTKEY, u"", 0)});
   const auto id = add(list);
-  library.withChoreList(id, [](ChoreList& l) { l.inProgress = true; });
+  library.withChoreList(id, [&](ChoreList& l) {
+    prepareListRun(l, time);
+    l.runSteps[0].completionEvent.reset();
+  });
   LibraryListRecord record(library, id);
   choreListThreadProc(context, record);
   EXPECT_EQ(loggedAt("Chore #0: a, CompType: 6 completed."), 0u);

@@ -12,6 +12,7 @@
 
 #include "base/format.h"
 #include "base/text.h"
+#include "engine/hotkeys/chore_list_launcher.h"
 #include "engine/runner/chore_list_runner.h"
 #include "support/fake_time.h"
 #include "support/recording_log_sink.h"
@@ -112,19 +113,9 @@ class RunnerTest : public ::testing::Test {
  protected:
   ChoreListId add(const ChoreList& list) { return library.appendChoreList(list); }
 
-  // What launching does before the thread starts: in progress, step 0, and
-  // the events of the hot-key steps and of the stop.
+  // What launching does before the thread starts.
   void launch(ChoreListId id) {
-    library.withChoreList(id, [&](ChoreList& list) {
-      list.inProgress = true;
-      list.currentStep = 0;
-      for (std::size_t i = 0; i < list.steps.size(); ++i) {
-        if (list.steps[i].compType == WAIT_HOTKEY) {
-          list.steps[i].completionEvent = time.createEvent(formatText(u"_hkChComp_%s_%d", list.name, i), false, false);
-        }
-      }
-      list.termEvent = time.createEvent(formatText(u"_hkChoreListTerm_%s", list.name), false, false);
-    });
+    library.withChoreList(id, [&](ChoreList& list) { prepareListRun(list, time); });
   }
 
   void run(ChoreListId id) {

@@ -12,6 +12,8 @@
 #include "base/text.h"
 #include "engine/scheduler/list_icon.h"
 #include "engine/scheduler/schedule_candidates.h"
+#include "engine/scheduler/handled_starts.h"
+#include "support/fake_registry.h"
 #include "support/fake_time.h"
 #include "support/recording_log_sink.h"
 #include "support/recording_run_display.h"
@@ -31,8 +33,8 @@ struct Launch {
   friend std::ostream& operator<<(std::ostream& out, const Launch& l) { return out << l.name << "@" << l.atMs; }
 };
 
-class SchedulerTest : public ::testing::Test {
- protected:
+// A scheduler world: fake time, a library, and what the scheduler did.
+struct SchedulerRig {
   void startAt(LocalTime start) { time = std::make_unique<FakeTime>(start); }
 
   ChoreList timed(std::u16string name, int hour, int minute, int second, std::u16string days = {}) {
@@ -58,8 +60,16 @@ class SchedulerTest : public ::testing::Test {
     });
   }
 
-  void wakeAt(std::uint64_t ms) {
-    time->at(ms, [this] { commandEvent->set(); });
+  // At `ms`, the list named `name` takes the schedule of `edited`, and the
+  // scheduler is woken as the schedule editor's OK wakes it.
+  void editScheduleAt(std::uint64_t ms, std::u16string name, const ChoreList& edited) {
+    time->at(ms, [this, name = std::move(name), schedule = edited.schedule] {
+      library.edit([&](LibraryContents& contents) {
+        for (auto& list : contents.lists)
+          if (list.name == name) list.schedule = schedule;
+      });
+      commandEvent->set();
+    });
   }
 
   SchedulerContext context() {
@@ -71,12 +81,22 @@ class SchedulerTest : public ::testing::Test {
           std::scoped_lock lock(launchMutex);
           launches.push_back({toUtf8(name), time->elapsedMs()});
         },
-        &display};
+        &display,
+        &registry};
   }
 
   void runUntil(std::uint64_t exitMs) {
     exitAt(exitMs);
     schedulerThreadProc(context());
+  }
+
+  // One run of Tolvane from `start` for `ms`, with the library and the
+  // registry the last one left.
+  void session(LocalTime start, std::uint64_t ms) {
+    startAt(start);
+    commandEvent.reset();
+    exitCommand = false;
+    runUntil(ms);
   }
 
   std::vector<Launch> launched() {
@@ -88,12 +108,15 @@ class SchedulerTest : public ::testing::Test {
   RecordingLogSink log{nullptr};
   ChoreLibrary library;
   RecordingRunDisplay display;
+  FakeRegistry registry;
   std::shared_ptr<Event> commandEvent;
   std::atomic<bool> exitCommand{false};
   bool debugLogging = false;
   std::mutex launchMutex;
   std::vector<Launch> launches;
 };
+
+class SchedulerTest : public ::testing::Test, public SchedulerRig {};
 
 TEST_F(SchedulerTest, ListsDueAtTheSameSecondStartTogetherInLibraryOrder) {
   library.appendChoreList(timed(u"Second", 9, 0, 0));
@@ -176,7 +199,7 @@ TEST_F(SchedulerTest, TheNextDaysSchedulesAreTakenUpAfterMidnight) {
                                       Launch{"Morning", 36 * kHour}));
 }
 
-TEST_F(SchedulerTest, ListsDeletedSortedOrAddedDuringTheSleepAreNeverConfused) {
+TEST_F(SchedulerTest, ListsDeletedSortedRenamedOrAddedDuringTheSleepAreNeverConfused) {
   startAt({2026, 12, 7, 8, 0, 0});
   library.appendChoreList(timed(u"A", 9, 0, 0));
   library.appendChoreList(timed(u"B", 9, 0, 0));
@@ -185,13 +208,44 @@ TEST_F(SchedulerTest, ListsDeletedSortedOrAddedDuringTheSleepAreNeverConfused) {
     library.edit([&](LibraryContents& contents) {
       std::erase_if(contents.lists, [](const ChoreList& l) { return l.name == u"A"; });
       std::reverse(contents.lists.begin(), contents.lists.end());
+      contents.lists[1].name = u"Bee";
       contents.lists.push_back(timed(u"D", 9, 0, 0));
       contents.lists.push_back(timed(u"E", 9, 30, 0));
     });
   });
   runUntil(2 * kHour);
-  EXPECT_THAT(launched(), ElementsAre(Launch{"C", kHour}, Launch{"B", kHour}, Launch{"D", kHour},
-                                      Launch{"E", kHour + kHour / 2}));
+  // D, added without a wake-up, is first seen at 09:00 itself and counts
+  // from then on; the main window wakes the scheduler for every list it stores.
+  EXPECT_THAT(launched(), ElementsAre(Launch{"C", kHour}, Launch{"Bee", kHour}, Launch{"E", kHour + kHour / 2}));
+}
+
+TEST_F(SchedulerTest, AScheduleSetBehindTheClockCountsFromTheLookThatFirstSeesIt) {
+  struct Row {
+    const char* what;
+    std::uint64_t editAtMs;
+    int hour, minute, second;
+    std::uint64_t nextDayMs;
+  };
+  const Row rows[] = {
+      // The time box fills in the time it was ticked; OK comes 15 s later.
+      {"ticked and accepted at once", 20 * kSecond, 9, 0, 5, 24 * kHour + 5 * kSecond},
+      // The last look was at 09:00; a time between it and the edit.
+      {"between the last look and the edit", 30 * 60 * kSecond, 9, 15, 0, 24 * kHour + kHour / 4},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    SchedulerRig rig;
+    rig.startAt({2026, 12, 7, 9, 0, 0});
+    rig.library.appendChoreList(rig.timed(u"Other", 11, 0, 0));
+    ChoreList edited;
+    edited.name = u"Edited";
+    rig.library.appendChoreList(edited);
+    rig.editScheduleAt(row.editAtMs, u"Edited", rig.timed(u"", row.hour, row.minute, row.second));
+    rig.runUntil(25 * kHour);
+    // Not today, but every day from tomorrow.
+    EXPECT_THAT(rig.launched(), ElementsAre(Launch{"Other", 2 * kHour}, Launch{"Edited", row.nextDayMs}));
+    EXPECT_EQ(rig.log.count("was skipped"), 0);
+  }
 }
 
 TEST_F(SchedulerTest, AWakeUpReevaluatesAndExitEndsTheThread) {
@@ -259,6 +313,96 @@ TEST_F(SchedulerTest, RunsOnItsOwnThreadAlongsideLibraryEdits) {
   commandEvent->set();
   scheduler.join();
   EXPECT_THAT(launched(), ElementsAre(Launch{"Two", 30 * kSecond}, Launch{"One", 30 * kSecond}));
+}
+
+TEST(SchedulerCatchUp, MissedStartsAreSkippedOrRunOnceLateAsTheListChooses) {
+  // "Nine" runs at 09:00. Tolvane runs from `first` for an hour, in which
+  // the wall clock may jump `jump` seconds ten minutes in (woken as a time
+  // change wakes it, or unnoticed as a sleep); then once more for a minute
+  // from each of `again`.
+  struct Row {
+    const char* what;
+    bool runMissed, runWindows;
+    LocalTime first;
+    int jump;
+    bool woken;
+    std::vector<LocalTime> again;
+    std::vector<Launch> launches;
+    std::vector<std::string> lines;
+  };
+  const LocalTime at7{2026, 12, 7, 7}, at8{2026, 12, 7, 8}, at10{2026, 12, 7, 10}, thursday{2026, 12, 10, 10};
+  const auto due = [](std::string what, std::string day) {
+    return "Chore list: Nine " + what + "; it was due at 09:00:00 on 12/" + day + "/2026.";
+  };
+  const std::string late = due("was started late", "07"), skipped = due("was skipped", "07");
+  const std::string atStart = "Chore list: Nine launched per its schedule.";
+  const Row rows[] = {
+      {"asleep across the start", true, false, at8, 2 * 3600, false, {}, {{"Nine", kHour}}, {late}},
+      {"the clock set forward past it", true, false, at8, 3600, true, {}, {{"Nine", 10 * 60 * kSecond}}, {late}},
+      {"closed from 08:00 to 10:00, then to 10:05", true, false, at7, 0, false, {at10, {2026, 12, 7, 10, 5}},
+       {{"Nine", 0}}, {late}},
+      {"closed from 08:00 to 10:00, box off", false, false, at7, 0, false, {at10}, {}, {skipped}},
+      {"closed for three days", true, false, at7, 0, false, {thursday}, {{"Nine", 0}},
+       {due("was started late", "10")}},
+      {"closed for three days, box off", false, false, at7, 0, false, {thursday}, {},
+       {skipped, due("was skipped", "08"), due("was skipped", "09"), due("was skipped", "10")}},
+      {"nothing known from before", true, false, at10, 0, false, {}, {}, {}},
+      {"it runs with Tolvane too", true, true, at7, 0, false, {at10}, {{"Nine", 0}, {"Nine", 0}}, {atStart, atStart}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    SchedulerRig rig;
+    ChoreList nine = rig.timed(u"Nine", 9, 0, 0);
+    nine.schedule.runMissed = row.runMissed;
+    nine.schedule.runWindows = row.runWindows;
+    rig.library.appendChoreList(nine);
+    rig.startAt(row.first);
+    rig.time->at(10 * 60 * kSecond, [&rig, &row] {
+      rig.time->shiftWallClock(row.jump);
+      if (row.woken) rig.commandEvent->set();
+    });
+    rig.runUntil(kHour + 1);
+    for (const LocalTime& start : row.again) rig.session(start, 60 * kSecond);
+    EXPECT_EQ(rig.launched(), row.launches);
+    std::vector<std::string> lines;
+    for (const auto& line : rig.log.activityTexts())
+      if (line.starts_with("Chore list: Nine")) lines.push_back(line);
+    EXPECT_EQ(lines, row.lines);
+  }
+}
+
+// Turning the box on catches up no start missed before: the look after the
+// change goes by the schedule as it was.
+TEST_F(SchedulerTest, TheMissedStartBoxTurnedOnAfterAMissCatchesNothingUp) {
+  startAt({2026, 12, 7, 8, 0, 0});
+  library.appendChoreList(timed(u"Nine", 9, 0, 0));
+  time->at(10 * 60 * kSecond, [&] { time->shiftWallClock(80 * 60); });
+  ChoreList on = timed(u"", 9, 0, 0);
+  on.schedule.runMissed = true;
+  editScheduleAt(11 * 60 * kSecond, u"Nine", on);
+  runUntil(kHour);
+  EXPECT_THAT(log.activityTexts(), ElementsAre("Chore list: Nine was skipped; it was due at 09:00:00 on 12/07/2026."));
+  EXPECT_TRUE(launched().empty());
+}
+
+TEST(HandledStarts, EveryNameComesBackAndADamagedValueKeepsWhatCameBefore) {
+  const HandledStarts starts = {{u"Daily", 1796630400}, {u"a,1;b", -5}, {u"", 7}, {u"\x4e2d\nx", 0}};
+  EXPECT_EQ(decodeHandledStarts(encodeHandledStarts(starts)), starts);
+  EXPECT_EQ(encodeHandledStarts({{u"Daily", 12}}), u"12,5,Daily;");
+  const std::pair<std::u16string_view, HandledStarts> damaged[] = {
+      {u"12,5,Daily;13,5,Dail", {{u"Daily", 12}}},
+      {u"12,5,Daily;x,1,a;", {{u"Daily", 12}}},
+      {u"12,9,Daily;", {}},
+      {u"12,-1,;", {}},
+      {u"12,5,Daily!", {}},
+      {u"99999999999999999999999,1,a;", {}},
+  };
+  for (const auto& [text, expected] : damaged) EXPECT_EQ(decodeHandledStarts(text), expected) << toUtf8(text);
+
+  FakeRegistry registry;
+  EXPECT_TRUE(loadHandledStarts(registry).empty());
+  saveHandledStarts(registry, starts);
+  EXPECT_EQ(loadHandledStarts(registry), starts);
 }
 
 TEST(ListIcon, ScheduleDecidesPlainScheduledOrExpired) {

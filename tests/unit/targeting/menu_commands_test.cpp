@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
+#include "base/text.h"
 #include "engine/targeting/accessible_search.h"
 #include "support/fake_desktop.h"
 
@@ -142,6 +146,15 @@ TEST(MenuPaths, SplitsAtTheBracketSeparatorOnly) {
   EXPECT_EQ(splitMenuPath(u"View[]Zoom [] In"), (std::vector<std::u16string>{u"View[]Zoom", u"In"}));
   EXPECT_EQ(splitMenuPath(u"Help"), (std::vector<std::u16string>{u"Help"}));
   EXPECT_EQ(splitMenuPath(u"A []  [] B"), (std::vector<std::u16string>{u"A", u"", u"B"}));
+}
+
+// Stored chores rely on the separator, so the help follows the picker.
+TEST(MenuPaths, TheHelpShowsThemAsThePickerLists) {
+  std::ifstream topic(TOLVANE_HELP_DIR "/helpSelectMessageTl.htm");
+  const std::string text(std::istreambuf_iterator<char>(topic), {});
+  const std::vector<MenuLeaf> save = flattenMenu({{u"File", std::nullopt, {{u"Save", 258, {}}}}});
+  ASSERT_EQ(save.size(), 1u);
+  EXPECT_NE(text.find("<i>" + toUtf8(save[0].path) + "</i>"), std::string::npos);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "library/chore_files.h"
+#include "library/settings/settings_store.h"
 #include "support/fake_files.h"
 #include "support/fake_key_names.h"
+#include "support/fake_registry.h"
 #include "support/fake_time.h"
 #include "support/library_builders.h"
 
@@ -98,7 +100,7 @@ TEST_F(Tolvanectl, ResaveNormalisesButNeverWritesOverWhatItCouldNotRead) {
   const std::vector<std::u16string> args{u"resave", u"D"};
   result = runTolvanectl(args, freshServices);
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.err, u"_TolvaneChoreLists.xml: could not be written\n");
+  EXPECT_EQ(result.err, u"_TolvaneChoreLists.xml: could not be written (Reason 5.); neither file was changed\n");
 }
 
 TEST_F(Tolvanectl, ShowPrintsChoresThenListsSeparatedByBlankLines) {
@@ -115,9 +117,46 @@ TEST_F(Tolvanectl, ShowPrintsChoresThenListsSeparatedByBlankLines) {
   EXPECT_EQ(result.exitCode, 0);
 }
 
+// The rules themselves are lint_test's; here what the command reads and
+// how it ends.
+TEST_F(Tolvanectl, LintReadsAsTheProgramDoesAndExitsWithThreeOnFindings) {
+  ToolResult result = run(u"lint");
+  EXPECT_EQ(result.out, u"findings: 0\n");
+  EXPECT_EQ(result.exitCode, 0);
+
+  Chore a = test::makeChore(u"a");
+  a.hotKey = {'K', kHotKeyControl | kHotKeyAlt};
+  putLibrary({a}, {test::makeList(u"L", {a, test::makeChore(u"gone")})});
+  result = run(u"lint");
+  EXPECT_EQ(result.out, u"list \"L\": step \"gone\" dropped (no such chore)\nfindings: 1\n");
+  EXPECT_EQ(result.exitCode, 3);
+
+  // The master key, where the settings can be read.
+  test::FakeRegistry registry;
+  registry.set(RegistryRoot::CurrentUser, kSettingsKey, u"masterhostkeyCode", std::uint32_t{'K'});
+  registry.set(RegistryRoot::CurrentUser, kSettingsKey, u"masterhostkeyModifier", std::uint32_t{6});
+  services.registry = &registry;
+  EXPECT_NE(run(u"lint").out.find(u"chore \"a\": Hotkey: Ctrl + Alt + K is already used by \"Tolvane\".\n"),
+            std::u16string::npos);
+
+  // Without a folder, the current one.
+  const Chore b = test::makeChore(u"b");
+  files.putText(u"_TolvaneChores.xml", choreFileText(std::vector<Chore>{b, b}));
+  result = runTolvanectl(std::vector<std::u16string>{u"lint"}, services);
+  EXPECT_EQ(result.out, u"chore \"b\": Name: \"b\" is already used.\nfindings: 1\n");
+
+  // A file that did not load is said instead of findings on what is left.
+  files.putText(u"D/_TolvaneChoreLists.xml", u"<ChoreLists><Chorelist></ChoreLists>");
+  result = run(u"lint");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, u"");
+  EXPECT_NE(result.err.find(u"_TolvaneChoreLists.xml could not be read"), std::u16string::npos);
+}
+
 TEST_F(Tolvanectl, UsageAndMissingFoldersExitWithTwo) {
   EXPECT_EQ(run(u"frobnicate").exitCode, 2);
-  EXPECT_EQ(run(u"frobnicate").err, u"usage: tolvanectl check|resave|show DIR\n");
+  EXPECT_EQ(run(u"frobnicate").err, u"usage: tolvanectl check|resave|show DIR\n       tolvanectl lint [DIR]\n       tolvanectl run|stop NAME  (Windows only)\n");
+  EXPECT_EQ(runTolvanectl(std::vector<std::u16string>{u"lint", u"D", u"D"}, services).exitCode, 2);
   EXPECT_EQ(runTolvanectl(std::vector<std::u16string>{u"check"}, services).exitCode, 2);
   const ToolResult missing = run(u"check", u"nowhere");
   EXPECT_EQ(missing.exitCode, 2);

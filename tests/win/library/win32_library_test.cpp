@@ -86,7 +86,7 @@ TEST(Win32Prompts, ErrorsShowTheErrorIconAndWarningsTheExclamationMark) {
   EXPECT_EQ(warning, LoadIconW(nullptr, IDI_EXCLAMATION));
 }
 
-TEST(Win32Files, ReplaceIsAtomicAndLeavesNoTemporaryFile) {
+TEST(Win32Files, ReplaceIsAtomicLeavesNoTemporaryFileAndSaysWhyItFailed) {
   TempFolder folder;
   Win32Files files;
   const std::u16string path = folder.path() + u"data.xml";
@@ -94,40 +94,57 @@ TEST(Win32Files, ReplaceIsAtomicAndLeavesNoTemporaryFile) {
   EXPECT_FALSE(files.fileExists(path));
   EXPECT_EQ(files.readFile(path), std::nullopt);
 
-  ASSERT_TRUE(files.replaceFile(path, std::string("first\0bytes", 11)));
+  ASSERT_EQ(files.replaceFile(path, std::string("first\0bytes", 11)), 0u);
   EXPECT_EQ(files.readFile(path), std::string("first\0bytes", 11));
-  ASSERT_TRUE(files.replaceFile(path, "second"));
+  ASSERT_EQ(files.replaceFile(path, "second"), 0u);
   EXPECT_EQ(files.readFile(path), "second");
   EXPECT_FALSE(files.fileExists(path + u".tolvtmp"));
   EXPECT_FALSE(files.folderExists(path));
 
-  // A file another program holds open without sharing is left as it was.
-  HANDLE held = CreateFileW(toWide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  // A file another program holds open, readers welcome, is left as it was.
+  HANDLE held = CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(files.replaceFile(path, "third"));
+  const std::uint32_t error = files.replaceFile(path, "third");
   CloseHandle(held);
+  EXPECT_TRUE(error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) << error;
+  EXPECT_FALSE(files.errorText(error).empty());
   EXPECT_EQ(files.readFile(path), "second");
   EXPECT_FALSE(files.fileExists(path + u".tolvtmp"));
 
-  EXPECT_FALSE(files.replaceFile(folder.path() + u"no such folder\\x.xml", "x"));
+  EXPECT_EQ(files.replaceFile(folder.path() + u"no such folder\\x.xml", "x"), ERROR_PATH_NOT_FOUND);
 }
 
-TEST(Win32Files, CopyReportsThePlatformErrorCode) {
+TEST(Win32Files, CopyKeepsTheTimeOfWritingAndReportsThePlatformErrorCode) {
   TempFolder folder;
   Win32Files files;
   const std::u16string source = folder.path() + u"a.xml";
-  ASSERT_TRUE(files.replaceFile(source, "abc"));
+  ASSERT_EQ(files.replaceFile(source, "abc"), 0u);
+  HANDLE file = CreateFileW(toWide(source).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  SYSTEMTIME then{2007, 4, 2, 3, 9, 30, 0, 0};
+  FILETIME local{};
+  FILETIME utc{};
+  SystemTimeToFileTime(&then, &local);
+  LocalFileTimeToFileTime(&local, &utc);
+  SetFileTime(file, nullptr, nullptr, &utc);
+  CloseHandle(file);
   EXPECT_EQ(files.copyFile(source, source + u".backup"), 0u);
   EXPECT_EQ(files.readFile(source + u".backup"), "abc");
+  const std::optional<LocalTime> copied = files.lastWriteTime(source + u".backup");
+  ASSERT_TRUE(copied);
+  EXPECT_EQ(copied->year, 2007);
+  EXPECT_EQ(copied->hour, 9);
+  EXPECT_EQ(copied->minute, 30);
   EXPECT_EQ(files.copyFile(folder.path() + u"missing.xml", source + u".backup"), kFileNotFoundError);
   EXPECT_NE(files.copyFile(source, folder.path() + u"no such folder\\b.xml"), 0u);
+  EXPECT_EQ(files.removeFile(source), 0u);
+  EXPECT_EQ(files.removeFile(source), kFileNotFoundError);
 }
 
 TEST(Win32Files, FolderEntriesTellFoldersAndHiddenFilesAndTheStartMenusExist) {
   TempFolder folder;
   Win32Files files;
-  ASSERT_TRUE(files.replaceFile(folder.path() + u"a.lnk", ""));
-  ASSERT_TRUE(files.replaceFile(folder.path() + u"secret.lnk", ""));
+  ASSERT_EQ(files.replaceFile(folder.path() + u"a.lnk", ""), 0u);
+  ASSERT_EQ(files.replaceFile(folder.path() + u"secret.lnk", ""), 0u);
   SetFileAttributesW(toWide(folder.path() + u"secret.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN);
   const std::wstring tools = toWide(folder.path() + u"Tools");
   CreateDirectoryW(tools.c_str(), nullptr);

@@ -19,6 +19,7 @@
 #include "support/fake_clipboard.h"
 #include "support/fake_desktop.h"
 #include "support/fake_files.h"
+#include "support/fake_registry.h"
 #include "support/fake_sounds.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"
@@ -170,7 +171,7 @@ class RunningListsTest : public ::testing::Test {
           return launchNow(name);
         },
         [this](std::u16string_view name) { return stopNow(name); }, *schedulerEvent, [this] { return exitNow.load(); },
-        [] { return false; }, [](std::u16string_view) {}});
+        [] { return false; }, [](std::u16string_view) {}, registry});
   }
 
   // What the launcher does, on the threads the lists are waited for on.
@@ -208,6 +209,7 @@ class RunningListsTest : public ::testing::Test {
   test::FakeFiles files;
   test::FakeClipboard clipboard;
   test::FakeSounds sounds;
+  test::FakeRegistry registry;
   std::shared_ptr<Event> schedulerEvent;
   std::atomic<bool> exitNow{false};
   std::function<bool(const Chore&)> executeChore = [](const Chore&) { return true; };

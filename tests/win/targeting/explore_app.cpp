@@ -2,7 +2,9 @@
 // windows have another class:
 //   targeting_explore_app.exe [/class=CLASS] [/e,FOLDER]
 // Opens one window of class CLASS (default "ExploreWClass") titled FOLDER
-// (or "Desktop") and ends when it is closed. With Wine's class
+// (or "Desktop") and ends when it is closed. Like Explorer, whose COM calls
+// while closing are refused inside a message sent by another program, it
+// closes only on a close request posted to it. With Wine's class
 // "ExplorerWClass" it behaves as Wine's Explorer does: the window is titled
 // "Wine Explorer" until it has reached its folder, a moment later.
 
@@ -20,6 +22,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     SetWindowTextW(window, folderTitle.c_str());
     return 0;
   }
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE && InSendMessage()) return 0;
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
     return 0;

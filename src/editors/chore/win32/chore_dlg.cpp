@@ -70,7 +70,6 @@ void CChoreDlg::showOpening() {
   SendMessageW(item(IDC_CHORE_TYPE), CB_SETMINVISIBLE, kTypeListRows, 0);
   const ChoreForm& form = opening.form;
   selectIndex(IDC_CHORE_TYPE, form.typeIndex);
-  handledType_ = form.typeIndex;
   setItems(IDC_CHORE_TARGET, opening.targets);
   if (!opening.targets.empty()) selectIndex(IDC_CHORE_TARGET, 0);
   if (!opening.siteLabel.empty()) setText(IDC_CHORE_SITE_LABEL, opening.siteLabel);
@@ -120,7 +119,7 @@ INT_PTR CChoreDlg::onCommand(int id, WORD code) {
   if (code != BN_CLICKED) return FALSE;
   switch (id) {
     case IDC_CHORE_VIEW:
-      chooseSelectedType();
+      act(editor_.reopenType());
       return TRUE;
     case IDC_CHORE_BROWSE_TARGET:
       browseTarget();
@@ -143,7 +142,7 @@ INT_PTR CChoreDlg::onTimer(UINT_PTR timer) {
   if (timer != kChooseTypeTimer && timer != kDropTypeListTimer) return FALSE;
   KillTimer(hwnd(), timer);
   if (timer == kChooseTypeTimer) {
-    chooseSelectedType();
+    act(editor_.reopenType());
     return TRUE;
   }
   // A user quicker than the timer has chosen already.
@@ -159,26 +158,15 @@ void CChoreDlg::focus(int id) const {
   SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(id)), TRUE);
 }
 
-// A type counts as chosen when the list is closed on it: arrowing through
-// the open list must not open a browser or a picker for every type passed.
+// Only a committed choice counts: arrowing through the open list must not
+// open a browser or a picker for every type passed.
 void CChoreDlg::onTypeListNotification(WORD code) {
-  if (code == CBN_SELENDOK) typePicked_ = true;
-  if (code == CBN_SELENDCANCEL) typePicked_ = false;
-  if (code == CBN_SELCHANGE || code == CBN_SELENDOK || code == CBN_CLOSEUP)
-    PostMessageW(hwnd(), kTypeChosenMessage, 0, 0);
+  if (code == CBN_SELENDOK) PostMessageW(hwnd(), kTypeChosenMessage, 0, 0);
 }
 
-void CChoreDlg::onTypeChosen() {
-  if (SendMessageW(item(IDC_CHORE_TYPE), CB_GETDROPPEDSTATE, 0, 0)) return;
-  const int selected = selectedIndex(IDC_CHORE_TYPE);
-  if (selected < 0 || (selected == handledType_ && !typePicked_)) return;
-  typePicked_ = false;
-  handledType_ = selected;
-  chooseSelectedType();
-}
+void CChoreDlg::onTypeChosen() { act(editor_.commitType(selectedIndex(IDC_CHORE_TYPE))); }
 
-void CChoreDlg::chooseSelectedType() {
-  const std::optional<TypeChoice> choice = editor_.chooseType(selectedIndex(IDC_CHORE_TYPE));
+void CChoreDlg::act(const std::optional<TypeChoice>& choice) {
   if (!choice) return;
   enableControls(choice->controls);
   if (choice->clearTargets) {
@@ -209,10 +197,8 @@ void CChoreDlg::chooseSelectedType() {
 }
 
 void CChoreDlg::pickWindow(bool windowsOperation) {
-  PickerMode mode;
-  mode.windowsOperation = windowsOperation;
-  mode.firstOpen = editor_.firstPick();
-  const std::optional<Chore> picked = helpers_.pickWindowTarget(hwnd(), editor_.choreBeingBuilt(), mode);
+  const std::optional<Chore> picked =
+      helpers_.pickWindowTarget(hwnd(), editor_.choreBeingBuilt(), editor_.pickerMode(windowsOperation));
   if (!picked || !editor_.takeWindowTarget(*picked, text(IDC_CHORE_NAME))) return;
   setText(IDC_CHORE_NAME, kChoreNamePrompt);
   focusAndSelect(IDC_CHORE_NAME);

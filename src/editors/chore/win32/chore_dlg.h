@@ -50,7 +50,8 @@ class CChoreDlg final : public CDialogBase {
   INT_PTR onTimer(UINT_PTR timer);
   void onTypeListNotification(WORD code);
   void onTypeChosen();
-  void chooseSelectedType();
+  // Enables what the type uses and opens what it needs.
+  void act(const std::optional<TypeChoice>& choice);
   void pickWindow(bool windowsOperation);
   void listDesktopShortcuts();
   void browseTarget();
@@ -66,10 +67,6 @@ class CChoreDlg final : public CDialogBase {
   Prompts& prompts_;
   ChoreEditor editor_;
   std::optional<Chore> result_;
-  // The type the dialog last acted on, and whether the user picked an item
-  // from the list since (picking the same type again opens its dialog again).
-  int handledType_ = -1;
-  bool typePicked_ = false;
 };
 
 }  // namespace tolvane::win32

@@ -79,6 +79,7 @@ void CSchedule::showForm(const ScheduleForm& form) {
   for (std::size_t day = 0; day < kDayBoxes.size(); ++day) setChecked(kDayBoxes[day], form.days[day]);
   setChecked(IDC_SCHEDULE_DATE, form.dateChecked);
   setPicker(item(IDC_SCHEDULE_DATE_PICKER), form.date);
+  setChecked(IDC_SCHEDULE_RUN_MISSED, form.runMissed);
   setText(IDC_SCHEDULE_POST_DELAY, form.postDelay);
   setText(IDC_SCHEDULE_REPEAT_COUNT, form.repeatCount);
   setChecked(IDC_SCHEDULE_ALWAYS_RUN, form.alwaysRun);
@@ -93,6 +94,7 @@ ScheduleForm CSchedule::readForm() const {
   for (std::size_t day = 0; day < kDayBoxes.size(); ++day) form.days[day] = isChecked(kDayBoxes[day]);
   form.dateChecked = isChecked(IDC_SCHEDULE_DATE);
   form.date = pickerValue(item(IDC_SCHEDULE_DATE_PICKER));
+  form.runMissed = isChecked(IDC_SCHEDULE_RUN_MISSED);
   form.postDelay = text(IDC_SCHEDULE_POST_DELAY);
   form.repeatCount = text(IDC_SCHEDULE_REPEAT_COUNT);
   form.nextList = text(IDC_SCHEDULE_NEXT_LIST);

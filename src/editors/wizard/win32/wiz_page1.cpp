@@ -39,12 +39,13 @@ void CWizPage1::browse() {
   takeProgram(chosen.front(), browsedDisplayName(chosen.front()));
 }
 
-void CWizPage1::takeProgram(std::u16string path, std::u16string displayName) {
+void CWizPage1::takeProgram(std::u16string path, std::u16string name) {
   setText(IDC_WIZ_PROGRAM, path);
   focusAndSelect(IDC_WIZ_PROGRAM);
-  chosenPath_ = std::move(path);
-  displayName_ = std::move(displayName);
+  chosenName_ = std::move(name);
 }
+
+std::u16string CWizPage1::displayName() const { return launchDisplayName(chosenName_, programChore_.object); }
 
 bool CWizPage1::canGoOn() {
   const std::u16string path = text(IDC_WIZ_PROGRAM);
@@ -52,11 +53,6 @@ bool CWizPage1::canGoOn() {
     setText(IDC_WIZ_PROGRAM, kProgramPrompt);
     focusAndSelect(IDC_WIZ_PROGRAM);
     return false;
-  }
-  // A path typed by hand is named like a browsed one.
-  if (path != chosenPath_) {
-    chosenPath_ = path;
-    displayName_ = browsedDisplayName(path);
   }
   programChore_ = tolvane::programChore(path);
   return true;

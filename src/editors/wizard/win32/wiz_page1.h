@@ -18,7 +18,7 @@ class CWizPage1 final : public CWizPage {
 
   // Valid once the page was accepted.
   const Chore& programChore() const { return programChore_; }
-  const std::u16string& displayName() const { return displayName_; }
+  std::u16string displayName() const;
 
   bool canGoOn() override;
   std::vector<int> enterButtons() const override;
@@ -29,14 +29,14 @@ class CWizPage1 final : public CWizPage {
  private:
   void chooseFromStartMenu(int buttonId);
   void browse();
-  void takeProgram(std::u16string path, std::u16string displayName);
+  void takeProgram(std::u16string path, std::u16string name);
 
   const EditorContext& context_;
   // Built at the first click on each button.
   std::unique_ptr<StartMenuPopup> currentUserMenu_;
   std::unique_ptr<StartMenuPopup> allUsersMenu_;
-  std::u16string chosenPath_;
-  std::u16string displayName_;
+  // The name of the program picked from a menu or a file dialog.
+  std::u16string chosenName_;
   Chore programChore_;
 };
 

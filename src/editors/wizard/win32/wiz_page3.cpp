@@ -11,12 +11,6 @@ namespace tolvane::win32 {
 CWizPage3::CWizPage3(HINSTANCE instance, const EditorContext& context, std::function<std::u16string()> proposal)
     : CWizPage(instance, IDD_WIZARD_PAGE_NAME), context_(context), proposal_(std::move(proposal)) {}
 
-BOOL CWizPage3::onInitDialog() {
-  // A hot key needs Ctrl or Alt: a bare key gets Ctrl, as in the chore editor.
-  requireModifier(item(IDC_WIZ_HOTKEY));
-  return FALSE;
-}
-
 std::u16string CWizPage3::name() const { return text(IDC_WIZ_NAME); }
 
 HotKeyCode CWizPage3::hotKey() const {

@@ -25,9 +25,6 @@ class CWizPage3 final : public CWizPage {
   // field.
   bool ignoresEnter(int) const override { return true; }
 
- protected:
-  BOOL onInitDialog() override;
-
  private:
   const EditorContext& context_;
   std::function<std::u16string()> proposal_;

@@ -6,10 +6,8 @@
 namespace tolvane::win32 {
 namespace {
 
-// A test list is polled every 30 ms, for three minutes at most.
 constexpr UINT_PTR kTestTimer = 1;
 constexpr UINT kTestPollMs = 30;
-constexpr int kTestMaxIdlePolls = 6000;
 
 }  // namespace
 
@@ -188,17 +186,7 @@ void CWizardDlg::onTest() {
 }
 
 void CWizardDlg::pollTest() {
-  if (!testing_) return;
-  if (!context_.trials.listRunning()) {
-    endTest();
-    return;
-  }
-  // A test that outlasts the polls is stuck (a window that never comes):
-  // it is stopped rather than left running unseen.
-  if (++idlePolls_ >= kTestMaxIdlePolls) {
-    context_.trials.stopList();
-    endTest();
-  }
+  if (testing_ && trialWaitEnds(++idlePolls_, context_.trials.listRunning())) endTest();
 }
 
 void CWizardDlg::endTest() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/win32/common/wide.h"
+#include "platform/win32/system_error_text.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -78,32 +79,49 @@ std::optional<std::string> Win32Files::readFile(std::u16string_view path) const 
   return bytes;
 }
 
-bool Win32Files::replaceFile(std::u16string_view path, std::string_view bytes) {
-  const std::wstring target = toWide(path);
-  const std::wstring temporary = target + L".tolvtmp";
-  {
-    Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                            nullptr));
-    if (!file.valid()) return false;
-    const bool written = writeAll(file.get(), bytes) && FlushFileBuffers(file.get());
-    if (!file.close() || !written) {
-      DeleteFileW(temporary.c_str());
-      return false;
-    }
-  }
+std::uint32_t Win32Files::writeFile(std::u16string_view path, std::string_view bytes) {
+  Handle file(CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                          nullptr));
+  if (!file.valid()) return GetLastError();
+  // A write that takes no byte sets no error code of its own.
+  const auto failed = [] { return GetLastError() != 0 ? GetLastError() : DWORD{ERROR_WRITE_FAULT}; };
+  DWORD error = 0;
+  if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) error = failed();
+  // Closing flushes too, and can fail on its own.
+  if (!file.close() && error == 0) error = failed();
+  return error;
+}
+
+std::uint32_t Win32Files::moveFile(std::u16string_view from, std::u16string_view to) {
   // One rename, on the same volume: the old file stays whole until the new
   // one takes its place.
-  if (!MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    DeleteFileW(temporary.c_str());
-    return false;
-  }
-  return true;
+  if (MoveFileExW(toWide(from).c_str(), toWide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return 0;
+  return GetLastError();
+}
+
+std::uint32_t Win32Files::removeFile(std::u16string_view path) {
+  return DeleteFileW(toWide(path).c_str()) ? 0 : GetLastError();
 }
 
 std::uint32_t Win32Files::copyFile(std::u16string_view from, std::u16string_view to) {
   if (CopyFileW(toWide(from).c_str(), toWide(to).c_str(), FALSE)) return 0;
   return GetLastError();
 }
+
+std::optional<LocalTime> Win32Files::lastWriteTime(std::u16string_view path) const {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(toWide(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  SYSTEMTIME utc{};
+  SYSTEMTIME local{};
+  if (!FileTimeToSystemTime(&data.ftLastWriteTime, &utc) ||
+      !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local))
+    return std::nullopt;
+  return LocalTime{local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond,
+                   local.wDayOfWeek, local.wMilliseconds};
+}
+
+std::u16string Win32Files::errorText(std::uint32_t code) const { return systemErrorText(code); }
 
 std::optional<std::vector<FolderEntry>> Win32Files::folderEntries(std::u16string_view folder) const {
   std::wstring pattern = toWide(folder);

@@ -20,6 +20,11 @@ bool Win32Prompts::askYesNo(std::u16string_view text, std::u16string_view captio
   return MessageBoxW(ownerFor(owner_), toWide(text).c_str(), toWide(caption).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+bool Win32Prompts::askRetryCancel(std::u16string_view text, std::u16string_view caption) {
+  return MessageBoxW(ownerFor(owner_), toWide(text).c_str(), toWide(caption).c_str(),
+                     MB_RETRYCANCEL | MB_ICONEXCLAMATION) == IDRETRY;
+}
+
 void Win32Prompts::showError(std::u16string_view text, std::u16string_view caption) {
   MessageBoxW(ownerFor(owner_), toWide(text).c_str(), toWide(caption).c_str(), MB_OK | MB_ICONERROR);
 }

@@ -15,6 +15,7 @@ class Win32Prompts final : public Prompts {
   void setOwner(HWND owner) { owner_ = owner; }
 
   bool askYesNo(std::u16string_view text, std::u16string_view caption) override;
+  bool askRetryCancel(std::u16string_view text, std::u16string_view caption) override;
   void showError(std::u16string_view text, std::u16string_view caption) override;
   void showWarning(std::u16string_view text, std::u16string_view caption) override;
 

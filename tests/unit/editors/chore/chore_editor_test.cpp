@@ -175,7 +175,7 @@ TEST_F(ChoreEditorTest, AnEditedChoreKeepsItsOwnNameAndHotKeyAndWhatItsSubDialog
   EXPECT_EQ(saved.verb, u"Send a menu or button command");
   EXPECT_EQ(saved.menuOption, u"File\\New");
   EXPECT_EQ(saved.fileOp, menu.fileOp);
-  EXPECT_EQ(saved.cmdArgs, u"");
+  EXPECT_EQ(saved.cmdArgs, menu.cmdArgs) << "kept, not read";
   EXPECT_EQ(saved.compType, COMP_NONE);
   EXPECT_EQ(saved.wParam, 0);
 
@@ -256,12 +256,57 @@ TEST_F(ChoreEditorTest, ChoosingATypeEnablesItsControlsAndOpensWhatItNeeds) {
   EXPECT_FALSE(creating.chooseType(-1));
 }
 
+// A commit of the type list acts only when it brings another type; "View"
+// and the opening of an edited chore reopen the type's dialog.
+TEST_F(ChoreEditorTest, OnlyACommittedNewTypeActsAndReopeningLeavesTheTargets) {
+  ChoreEditor creating = editor();
+  const struct {
+    int typeIndex;
+    bool acts;
+  } commits[] = {{-1, false}, {0, true}, {0, false}, {5, true}, {5, false}, {2, true}, {5, true}};
+  for (const auto& commit : commits) EXPECT_EQ(creating.commitType(commit.typeIndex).has_value(), commit.acts);
+  ASSERT_TRUE(creating.reopenType());
+  EXPECT_EQ(creating.reopenType()->followUp, TypeFollowUp::PickWindow);
+  EXPECT_FALSE(creating.reopenType()->clearTargets);
+
+  const Chore minimise = makeChore(u"Min", CHORE_WINOP);
+  ChoreEditor editing = editor(&minimise);
+  EXPECT_FALSE(editing.commitType(5)) << "the stored type";
+  EXPECT_FALSE(editing.reopenType()->clearTargets);
+  const PickerMode mode = editing.pickerMode(true);
+  EXPECT_TRUE(mode.windowsOperation && mode.firstOpen && mode.editing && !mode.windowSelection);
+  EXPECT_FALSE(creating.pickerMode(false).editing);
+}
+
+// Saved untouched, an edited chore keeps every field, even those its form
+// does not show, but for the verb and the parameters.
+TEST_F(ChoreEditorTest, AnEditedChoreSavedUntouchedStaysAsItWas) {
+  const struct {
+    ChoreType type;
+    std::u16string_view verb;
+  } kinds[] = {{CHORE_WNDMSG, u"send a MENU"},
+               {CHORE_RUN, u"Run a program or its shortcut"},
+               {CHORE_CLIPBOARD, u"Write to clipboard"},
+               {CHORE_EXPLORE, u"Explore"}};
+  for (const auto& kind : kinds) {
+    Chore chore = test::fullChore(u"Kept");
+    chore.type = kind.type;
+    chore.verb = kind.verb;
+    chore.newWindow = 2;
+    const ChoreEditor editing = editor(&chore);
+    Chore expected = chore;
+    expected.verb = editing.types()[static_cast<std::size_t>(editing.opening().form.typeIndex)].name;
+    expected.wParam = expected.lParam = 0;
+    EXPECT_EQ(std::get<Chore>(editing.submit(editing.opening().form)), expected) << toUtf8(kind.verb);
+  }
+}
+
 TEST_F(ChoreEditorTest, DesktopShortcutsComeFromBothDesktopsSortedPerFolderWithoutRepeats) {
   constexpr std::u16string_view key = u"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
   Chore shortcut = makeChore(u"Shortcut", CHORE_RUN);
   shortcut.object = u"C:\\Users\\me\\Desktop\\b.lnk";
   EXPECT_FALSE(editor(&shortcut).desktopShortcuts());
-  EXPECT_EQ(log.debugTexts(), std::vector<std::string>{"Desktop folder not found.00000002"});
+  EXPECT_EQ(log.debugTexts(), std::vector<std::string>{"Desktop folder not found. 00000002"});
 
   registry.environment[u"USERPROFILE"] = u"C:\\Users\\me";
   registry.set(RegistryRoot::CurrentUser, key, u"Desktop", u"%USERPROFILE%\\Desktop");

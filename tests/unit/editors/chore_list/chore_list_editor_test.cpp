@@ -273,6 +273,27 @@ TEST_F(ChoreListEditorTest, AnEditedListMayKeepItsNameAndKeyAndKeepsItsSchedule)
   EXPECT_EQ(editor.save(u"Morning", kCtrlM, {}).list->schedule, later);
 }
 
+// Each step shown in turn, then saved untouched: the list is as it was,
+// even a step that keeps a hot key or partial match its completion does
+// not use (an older version left them).
+TEST_F(ChoreListEditorTest, AnEditedListSavedUntouchedStaysAsItWas) {
+  Chore delay = makeStep(makeChore(u"A"), DELAY, u"2");
+  delay.stepPartialMatch = true;
+  delay.hotKeyChore = kAltG;
+  Chore window = makeStep(makeChore(u"C"), WND_CREATED, u"Untitled - Notepad");
+  window.stepPartialMatch = window.continueOnTimeout = true;
+  window.timeout = 30;
+  Chore key = makeStep(makeChore(u"A"), WAIT_HOTKEY, u"");
+  key.hotKeyChore = {'W', kHotKeyControl | kHotKeyAlt};
+  morning.steps = {delay, window, key};
+  ChoreListEditor editor = edited();
+  std::optional<StepShown> shown = editor.select(0, {}).shown;
+  for (int next = 1; next < 3; ++next) shown = editor.select(next, shown->form).shown;
+  const ListSaveAnswer answer = editor.save(u"Morning", kCtrlM, shown->form);
+  ASSERT_TRUE(answer.list);
+  EXPECT_EQ(*answer.list, morning);
+}
+
 TEST_F(ChoreListEditorTest, AWindowPickGoesToTheStepItWasMadeFor) {
   ChoreListEditor editor = created();
   editor.addSteps({u"A", u"Notepad", u"C"}, false, {});

@@ -22,6 +22,14 @@ TEST(FileOpEditor, SourcesAreSortedWithoutDuplicatesWhetherGivenOrAdded) {
   EXPECT_EQ(editor.addSources({}), FileOpFollowUp::None);
 }
 
+TEST(FileOpEditor, UntouchedSourcesKeepTheirStoredOrderChangedOnesTheShownOrder) {
+  const FileOperation stored = copyOf({u"C:\\b.txt", u"C:\\A.txt"}, u"D:\\");
+  EXPECT_EQ(std::get<FileOperation>(FileOpEditor(stored).accept()), stored);
+  FileOpEditor added(stored);
+  added.addSources({u"C:\\c.txt"});
+  EXPECT_EQ(std::get<FileOperation>(added.accept()).fileOpSource, (Paths{u"C:\\A.txt", u"C:\\b.txt", u"C:\\c.txt"}));
+}
+
 TEST(FileOpEditor, ChoosingAnOperationSetsUpTheDestination) {
   struct Row {
     Paths sources;

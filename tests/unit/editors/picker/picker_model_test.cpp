@@ -89,17 +89,21 @@ TEST(PickerModel, OpeningShowsTheChoresTargetAndScansOnlyForAFirstPickWhenAsked)
     PickerMode mode;
     bool scanSetting;
     PickerTarget target;
-    int operation;  // -1: the list is disabled
+    bool operations;
+    int operation;
     PickerFocus focus;
     int scans;
   } rows[] = {
-      {"menu", menuChore, {}, true, PickerTarget::Menu, -1, {PickerList::Applications, false}, 0},
-      {"button", buttonChore, {}, true, PickerTarget::Button, -1, {PickerList::Windows, false}, 0},
-      {"new window op", Chore{}, {true, false, false}, true, PickerTarget::Window, 0, {PickerList::Windows, false}, 0},
-      {"minimize", minimize, {true, false, false}, true, PickerTarget::Window, 1, {PickerList::Windows, false}, 0},
-      {"completion", minimize, {false, true, false}, true, PickerTarget::Menu, 1, {PickerList::Windows, false}, 0},
-      {"first pick", Chore{}, {false, false, true}, true, PickerTarget::Window, -1, {PickerList::Applications, true}, 1},
-      {"no scan", Chore{}, {false, false, true}, false, PickerTarget::Window, -1, {PickerList::Windows, false}, 0},
+      {"menu", menuChore, {}, true, PickerTarget::Menu, false, -1, {PickerList::Applications, false}, 0},
+      {"button", buttonChore, {}, true, PickerTarget::Button, false, -1, {PickerList::Windows, false}, 0},
+      {"new window op", Chore{}, {true, false, false}, true, PickerTarget::Window, true, -1, {PickerList::Windows, false},
+       0},
+      {"minimize", minimize, {true, false, false}, true, PickerTarget::Window, true, 1, {PickerList::Windows, false}, 0},
+      {"completion", minimize, {false, true, false}, true, PickerTarget::Menu, true, 1, {PickerList::Windows, false}, 0},
+      {"first pick", Chore{}, {false, false, true}, true, PickerTarget::Window, false, -1,
+       {PickerList::Applications, true}, 1},
+      {"no scan", Chore{}, {false, false, true}, false, PickerTarget::Window, false, -1, {PickerList::Windows, false},
+       0},
   };
   for (const auto& row : rows) {
     PickerDesktop fakes;
@@ -109,7 +113,7 @@ TEST(PickerModel, OpeningShowsTheChoresTargetAndScansOnlyForAFirstPickWhenAsked)
     EXPECT_EQ(picker.open(), row.focus) << row.name;
     EXPECT_EQ(fakes.desktop.enumerations, row.scans) << row.name;
     EXPECT_EQ(picker.target(), row.target) << row.name;
-    EXPECT_EQ(picker.operationsEnabled(), row.operation >= 0) << row.name;
+    EXPECT_EQ(picker.operationsEnabled(), row.operations) << row.name;
     EXPECT_EQ(picker.selectedOperation(), row.operation) << row.name;
     EXPECT_EQ(picker.caption(), row.mode.windowsOperation ? u"Select a window" : u"Select a menu/button") << row.name;
     EXPECT_EQ(picker.partial(), row.mode.windowSelection) << row.name;
@@ -124,8 +128,9 @@ TEST(PickerModel, OpeningShowsTheChoresTargetAndScansOnlyForAFirstPickWhenAsked)
 }
 
 // Editing a chore opens the picker as a first pick, which scans when the
-// setting asks for it: the scan must not re-target the chore.
-TEST(PickerModel, ScanOnOpeningKeepsAnEditedChoresTargetRunningOrNot) {
+// setting asks for it: OK untouched must give the chore back as it was,
+// scanned or not, its program running or not.
+TEST(PickerModel, AnUntouchedOkKeepsTheEditedChoreAsItWas) {
   Chore menuChore;
   menuChore.wndMsg = 273;
   menuChore.procName = u"notepad.exe";
@@ -140,39 +145,61 @@ TEST(PickerModel, ScanOnOpeningKeepsAnEditedChoresTargetRunningOrNot) {
   buttonChore.mainWndCls = u"CalcFrame";
   buttonChore.ctrlWndTxt = u"Cancel";
   buttonChore.ctrlWndCls = u"BUTTON";
+  buttonChore.notifyCode = 5;
   Chore notRunning;
-  notRunning.wndMsg = 274;
+  notRunning.wndMsg = 0;
   notRunning.notifyCode = kWindowOpMinimize;
   notRunning.procName = u"gone.exe";
   notRunning.mainWndTxt = u"Gone";
+  Chore startMenu;  // the wizard's opener: a system command none of the operations
+  startMenu.wndMsg = 274;
+  startMenu.notifyCode = 0xF130;
+  startMenu.procName = u"Explorer.exe";
+  startMenu.mainWndTxt = u"Program Manager";
+  startMenu.mainWndCls = u"Progman";
+  Chore placed = buttonChore;  // running elsewhere than stored
+  placed.wndMsg = 274;
+  placed.notifyCode = WINOP_POSITION;
+  placed.winPos = WindowPosition{10, 20, 810, 620};
+  placed.ctrlWndTxt.clear();
+  Chore keys;  // keystrokes to whatever window is in front
+  keys.menuSimKey = {'S', kHotKeyControl};
+  keys.keyRepeat = 2;
+  keys.menuID = 7;
+  Chore oddTitle;
+  oddTitle.mainWndTxt = u"A[class]B";
   const struct {
     const char* name;
     Chore chore;
-    PickerMode mode;
-    int application;
-    int menus;  // entries listed, the stored one selected
+    bool windowsOperation;
+    int application;  // selected after the scan
+    int menus;        // entries listed, the stored one selected
   } rows[] = {
-      {"menu of a running program", menuChore, {false, false, true}, 0, 2},
-      {"button of a running program", buttonChore, {false, false, true}, 1, 0},
-      {"window of a program not running", notRunning, {true, false, true}, 2, 0},
+      {"menu of a running program", menuChore, false, 0, 2},
+      {"button of a running program", buttonChore, false, 1, 0},
+      {"window of a program not running", notRunning, true, 2, 0},
+      {"a code none of the operations", startMenu, false, 2, 0},
+      {"Position", placed, true, 1, 0},
+      {"keystrokes", keys, false, -1, 0},
+      {"a title holding the class mark", oddTitle, false, -1, 0},
   };
   for (const auto& row : rows) {
-    PickerDesktop fakes;
-    const EditorContext context = fakes.context();
-    PickerModel picker(context, row.chore, row.mode);
-    picker.open();
-    EXPECT_EQ(fakes.desktop.enumerations, 1) << row.name;
-    EXPECT_EQ(picker.selectedApplication(), row.application) << row.name;
-    EXPECT_EQ(static_cast<int>(picker.menus().size()), row.menus) << row.name;
-    const Chore accepted = std::get<Chore>(picker.accept());
-    EXPECT_EQ(accepted.procName, row.chore.procName) << row.name;
-    EXPECT_EQ(accepted.mainWndTxt, row.chore.mainWndTxt) << row.name;
-    EXPECT_EQ(accepted.mainWndCls, row.chore.mainWndCls) << row.name;
-    EXPECT_EQ(accepted.wndMsg, row.chore.wndMsg) << row.name;
-    EXPECT_EQ(accepted.notifyCode, row.chore.notifyCode) << row.name;
-    EXPECT_EQ(accepted.menuOption, row.chore.menuOption) << row.name;
-    EXPECT_EQ(accepted.menuID, row.chore.menuID) << row.name;
-    EXPECT_EQ(accepted.ctrlWndTxt, row.chore.ctrlWndTxt) << row.name;
+    for (const bool scan : {true, false}) {
+      PickerDesktop fakes;
+      fakes.settings.scanDesktop = scan;
+      fakes.windows.rects[6] = {0, 0, 300, 200};
+      const EditorContext context = fakes.context();
+      PickerModel picker(context, row.chore, {row.windowsOperation, false, true, true});
+      picker.open();
+      EXPECT_EQ(fakes.desktop.enumerations, scan ? 1 : 0) << row.name;
+      if (scan) {
+        EXPECT_EQ(picker.selectedApplication(), row.application) << row.name;
+        EXPECT_EQ(static_cast<int>(picker.menus().size()), row.menus) << row.name;
+      }
+      const auto accepted = picker.accept();
+      ASSERT_TRUE(std::holds_alternative<Chore>(accepted)) << row.name;
+      EXPECT_EQ(std::get<Chore>(accepted), row.chore) << row.name << (scan ? ", scanned" : "");
+    }
   }
 }
 

@@ -211,7 +211,9 @@ TEST(ScheduleEditor, WhatOkStoresOpensAgainTheSame) {
   form.postDelay = u"15";
   form.nextList = u"Backup";
   form.alwaysRun = true;
+  form.runMissed = true;
   const ChoreSchedule stored = *acceptSchedule(form, {}, clock).schedule;
+  EXPECT_TRUE(stored.runMissed);
   ScheduleOpening again = openSchedule(stored, kLists, clock);
   EXPECT_EQ(acceptSchedule(again.form, stored, clock).schedule, stored);
   EXPECT_TRUE(offersAlwaysRun(u"Backup"));

@@ -50,9 +50,25 @@ TEST(WizardPages, ProgramChoiceAndBrowsedNames) {
   EXPECT_TRUE(isProgramChosen(u"C:\\pad.exe"));
   EXPECT_EQ(browsedDisplayName(u"C:\\Tools\\Editor.exe"), u"Editor");
   EXPECT_EQ(browsedDisplayName(u"ab"), u"");
+  const struct {
+    std::u16string_view chosen, path, name;
+  } launches[] = {
+      {u"Notepad", u"C:\\windows\\notepad.exe C:\\notes.txt", u"Notepad"},  // a chosen path edited
+      {u"", u"C:\\Tools\\Editor.exe", u"Editor"},                           // a path typed
+  };
+  for (const auto& launch : launches) EXPECT_EQ(launchDisplayName(launch.chosen, launch.path), launch.name);
   const Chore chore = programChore(u"C:\\Tools\\Editor.exe");
   EXPECT_EQ(chore.type, CHORE_RUN);
   EXPECT_EQ(chore.verb, u"Run a program or its shortcut");
+}
+
+// The wait ends; the list is not stopped.
+TEST(WizardPages, TheTestOfAListIsWaitedForUntilItEndsOrSixThousandPolls) {
+  const struct {
+    int polls;
+    bool running, ends;
+  } polls[] = {{1, false, true}, {1, true, false}, {kTrialMaxPolls - 1, true, false}, {kTrialMaxPolls, true, true}};
+  for (const auto& poll : polls) EXPECT_EQ(trialWaitEnds(poll.polls, poll.running), poll.ends) << poll.polls;
 }
 
 TEST(WizardPages, WindowChoicesLeaveOutTolvaneAndRepeats) {
