@@ -9,7 +9,7 @@
 #include "platform/win32/common/debug_log_file.h"
 #include "platform/win32/common/file_version.h"
 #include "platform/win32/common/wide.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"
 
 namespace tolvane::companion {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/companion.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 
 namespace tolvane::win32 {
 

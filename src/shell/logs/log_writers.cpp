@@ -8,7 +8,7 @@
 #include "platform/win32/common/log_file.h"
 #include "platform/win32/common/wide.h"
 #include "protocol/debug_log_format.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"
 
 namespace tolvane::win32 {
