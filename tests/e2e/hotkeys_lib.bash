@@ -73,5 +73,4 @@ hk_start() {
   e2e_start_tolvane
   e2e_wait_main_window 40
   e2e_wait_activity_line "Tolvane at your service..." 1 20
-  e2e_wait_explorer_closed
 }

@@ -169,24 +169,15 @@ e2e_wait_main_window() {
 }
 
 # Waits until start-up has run to its end (the greeting is in the activity
-# window) and Wine's Explorer, which it started and which hosts no
-# companion, has been closed again. The window exists earlier, while
-# start-up may still wait for Explorer; commands, keys and clicks sent
-# before then race with it.
+# window). The window exists earlier, while start-up may still wait for
+# Explorer; commands and keys sent before then race with it.
 e2e_wait_started() {
   local limit="${1:-30}" i
   for ((i = 0; i < limit * 4; i++)); do
-    if e2e_probe activity | grep -qF "Tolvane at your service..."; then
-      e2e_wait_explorer_closed
-      return 0
-    fi
+    e2e_probe activity | grep -qF "Tolvane at your service..." && return 0
     sleep 0.25
   done
   e2e_fail "start-up did not finish within $limit s"
-}
-
-e2e_wait_explorer_closed() {
-  e2e_probe class-gone ExplorerWClass 10 || e2e_fail "Explorer's window stayed open after start-up"
 }
 
 # Waits for the process started by e2e_start_tolvane (or the given pid) to end.

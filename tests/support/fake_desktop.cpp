@@ -117,9 +117,7 @@ ExplorerWindowList FakeExplorerWindows::windowsOfClass(std::u16string_view class
 
 std::u16string FakeExplorerWindows::windowTitle(WindowHandle window) {
   for (const Window& candidate : windows) {
-    if (candidate.record.window != window) continue;
-    if (candidate.started && nowMs < candidate.visibleAtMs + folderReachedAfterMs) return u"Explorer";
-    return candidate.record.title;
+    if (candidate.record.window == window) return candidate.record.title;
   }
   return {};
 }

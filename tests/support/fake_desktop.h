@@ -75,9 +75,6 @@ class FakeExplorerWindows : public ExplorerWindows {
   std::uint64_t nowMs = 0;
   std::uint64_t appearAfterMs = 300;
   std::u16string startedClass = u"ExploreWClass";
-  // As Wine's Explorer: a started window is titled "Explorer" this long
-  // after it shows, until it has reached its folder.
-  std::uint64_t folderReachedAfterMs = 0;
   std::optional<std::uint32_t> failStartWith;
   std::size_t failStartAfter = 0;  // failures begin after this many starts
   WindowHandle nextHandle = 0x1000;

@@ -25,19 +25,15 @@ std::size_t ExplorerWatch::enumerateExplorerWindows(ExplorerWindowList& list) {
 }
 
 std::size_t ExplorerWatch::startWatch(WindowHandle mainWindow, std::u16string_view lastFolder) {
-  cancelStartedWindowClose();
   std::lock_guard<std::mutex> lock(recordedMutex_);
-  const Watched watched = watch(mainWindow, lastFolder);
-  // Explorer started for this chore and hosting no companion: the chore's
-  // own thread waits to close it.
-  if (shellOnly_ && watched.started && watched.started->window) closeOnceInFolder(*watched.started, false);
-  return watched.open;
+  lateCloseCancelled_ = true;
+  return watch(mainWindow, lastFolder).open;
 }
 
 void ExplorerWatch::startAtLaunch(WindowHandle mainWindow, std::u16string_view lastFolder) {
   std::lock_guard<std::mutex> lock(recordedMutex_);
   const Watched watched = watch(mainWindow, lastFolder);
-  if (shellOnly_) toClose_ = watched.started;
+  if (shellOnly_ && watched.started && !watched.started->window) lateStart_ = watched.started;
   if (watched.open > 0 || shellOnly_) return;
   startedExplorer_ = true;
   startedWindow_ = watched.started ? watched.started->window : 0;
@@ -56,49 +52,36 @@ ExplorerWatch::Watched ExplorerWatch::watch(WindowHandle mainWindow, std::u16str
     watched.started = startExplorer(lastFolder);
   }
   system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * std::max<std::size_t>(watched.open, 1)));
-  if (!companionUp()) useShellFromNowOn();
+  if (!companionUp()) useShellFromNowOn(watched.started ? watched.started->window : 0);
   system_.bringToForeground(mainWindow);
   return watched;
 }
 
-void ExplorerWatch::closeStartedWindow() {
-  std::optional<StartedExplorer> started = std::exchange(toClose_, std::nullopt);
-  if (!started || (!started->window && !findLateWindow(*started))) return;
-  closeOnceInFolder(*started, true);
-}
-
-// A window that shows only after start-up stopped waiting would stay open
-// for the whole run, a folder window nobody asked for. Only one that comes
-// alone is taken for Explorer's.
-bool ExplorerWatch::findLateWindow(StartedExplorer& started) {
-  while (!closeCancelled_ && system_.tickMs() - started.atMs < kLateWindowMs) {
-    const std::vector<WindowHandle> added = explorerWindowsAddedTo(started.before);
-    if (added.size() > 1) return false;
-    if (added.size() == 1) {
-      started.window = added.front();
-      started.firstTitle = system_.windowTitle(started.window);
-      return true;
+// A first start in a fresh system can show Explorer's window only after
+// start-up stopped waiting for it; left open, it would stay for the whole
+// run, a folder window nobody asked for.
+void ExplorerWatch::closeLateWindow() {
+  const std::optional<StartedExplorer> started = std::exchange(lateStart_, std::nullopt);
+  if (!started) return;
+  while (system_.tickMs() - started->atMs < kLateWindowMs) {
+    {
+      std::lock_guard<std::mutex> lock(recordedMutex_);
+      if (lateCloseCancelled_) return;
+      const std::vector<WindowHandle> added = explorerWindowsAddedTo(started->before);
+      // With two, one may be the user's.
+      if (added.size() > 1) return;
+      if (added.size() == 1) {
+        // Where Explorer hosts the companion after all, it is up by now.
+        if (!companionUp()) system_.closeWindow(added.front());
+        return;
+      }
     }
     system_.sleep(kWaitStepMs);
   }
-  return false;
-}
-
-// Wine's Explorer shows its window before it has reached its folder, and
-// crashes when the window is closed sooner; the title changes once it is
-// there.
-void ExplorerWatch::closeOnceInFolder(const StartedExplorer& started, bool cancellable) {
-  const auto cancelled = [&] { return cancellable && closeCancelled_; };
-  for (std::size_t waits = 0; waits < kMaxWaits && !cancelled(); ++waits) {
-    if (system_.windowTitle(started.window) != started.firstTitle) break;
-    system_.sleep(kWaitStepMs);
-  }
-  // Where Explorer hosts the companion after all, it is up by now.
-  if (!cancelled() && !companionUp()) system_.closeWindow(started.window);
 }
 
 void ExplorerWatch::closeStartedExplorers() {
-  cancelStartedWindowClose();
+  cancelLateWindowClose();
   if (!startedExplorer_.exchange(false)) return;
   std::lock_guard<std::mutex> lock(recordedMutex_);
   ExplorerWindowList fresh;
@@ -113,7 +96,7 @@ void ExplorerWatch::closeStartedExplorers() {
 // wait is for a new top-level window of any Explorer class. Only a window
 // that came alone is taken for ours: with two, one may be the user's.
 std::optional<ExplorerWatch::StartedExplorer> ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
-  StartedExplorer started{0, {}, anyExplorerWindows(), system_.tickMs()};
+  StartedExplorer started{0, anyExplorerWindows(), system_.tickMs()};
   std::u16string commandLine = program_;
   if (!lastFolder.empty()) commandLine += u" /e," + std::u16string(lastFolder);
   const bool launched = start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
@@ -125,10 +108,7 @@ std::optional<ExplorerWatch::StartedExplorer> ExplorerWatch::startExplorer(std::
     system_.sleep(kWaitStepMs);
   }
   if (!launched || added.size() > 1) return std::nullopt;
-  if (added.size() == 1) {
-    started.window = added.front();
-    started.firstTitle = system_.windowTitle(started.window);
-  }
+  if (added.size() == 1) started.window = added.front();
   return started;
 }
 
@@ -151,8 +131,9 @@ std::vector<WindowHandle> ExplorerWatch::explorerWindowsAddedTo(const std::vecto
 // Explorer came, or was reopened, and still nobody hosts the companion: it
 // will not come in this session, so starting or recycling Explorer again
 // would only cost the user seconds and windows.
-void ExplorerWatch::useShellFromNowOn() {
+void ExplorerWatch::useShellFromNowOn(WindowHandle started) {
   shellOnly_ = true;
+  if (started) system_.closeWindow(started);
   log_.activity(kShellOnlyNotice, false);
 }
 

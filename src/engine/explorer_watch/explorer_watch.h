@@ -6,13 +6,10 @@
 // Where Explorer does not load the companion at all (Wine's, or one that
 // refuses browser helper objects), the first try shows it: the window
 // started for nothing is closed again, and from then on folders open
-// through the shell without starting or waiting for Explorer.
-//
-// At start-up that window is closed by closeStartedWindow, off the user
-// interface's thread: it is closed only once it has reached its folder (Wine's
-// Explorer crashes when its window closes sooner), and it may show only
-// after start-up has stopped waiting for it (a first start in a fresh system
-// takes that long).
+// through the shell without starting or waiting for Explorer. At start-up,
+// that window may show only after the wait for it has ended (a first start
+// in a fresh system takes that long): closeLateWindow, run off the user
+// interface's thread, closes it then.
 //
 // One object serves the whole run: start-up calls startAtLaunch, every
 // explore chore calls startWatch (OnBnClickStartWatch) from its worker
@@ -69,18 +66,17 @@ class ExplorerWatch {
   // "ExploreWClass" window and the window it started (once).
   void closeStartedExplorers();
 
-  // After startAtLaunch: true when the companion stayed down and the
-  // window of the Explorer it started is left to closeStartedWindow.
-  bool hasStartedWindowToClose() const { return toClose_.has_value(); }
-  // Closes that window once it has reached its folder, unless the companion
-  // came up with it. When it had not shown while start-up waited, the first
-  // window of an Explorer class that was not there before and shows within
-  // kLateWindowMs of the start is taken for it; nothing is closed after
-  // that. Blocks the calling thread meanwhile; does its work once.
-  void closeStartedWindow();
-  // From now on closeStartedWindow closes nothing: at exit, and before an
-  // explore chore, whose own window would look just like Explorer's.
-  void cancelStartedWindowClose() { closeCancelled_ = true; }
+  // After startAtLaunch: true when the companion stayed down and the window
+  // of the Explorer it started had not shown yet.
+  bool awaitsLateWindow() const { return lateStart_.has_value(); }
+  // Closes that window, the first window of an Explorer class that was not
+  // there before the start and shows within kLateWindowMs of it, unless the
+  // companion came up with it; closes nothing after that, nor once an
+  // explore chore or the exit has begun. Blocks the calling thread
+  // meanwhile; does its work once.
+  void closeLateWindow();
+  // From now on closeLateWindow closes nothing.
+  void cancelLateWindowClose() { lateCloseCancelled_ = true; }
 
   static constexpr std::uint64_t kLateWindowMs = 10000;
 
@@ -88,12 +84,8 @@ class ExplorerWatch {
   bool shellOnly() const { return shellOnly_; }
 
  private:
-  // A start of Explorer whose window is ours to close: the window, when it
-  // came alone in time, with the title it showed then; else what finding it
-  // later needs.
   struct StartedExplorer {
-    WindowHandle window = 0;
-    std::u16string firstTitle;
+    WindowHandle window = 0;  // 0 when it had not shown yet
     std::vector<WindowHandle> before;  // Explorer windows open before the start
     std::uint64_t atMs = 0;
   };
@@ -109,11 +101,8 @@ class ExplorerWatch {
   std::optional<StartedExplorer> startExplorer(std::u16string_view lastFolder);
   std::vector<WindowHandle> anyExplorerWindows();
   std::vector<WindowHandle> explorerWindowsAddedTo(const std::vector<WindowHandle>& before);
-  bool findLateWindow(StartedExplorer& started);
-  // `cancellable`: cancelStartedWindowClose stops it.
-  void closeOnceInFolder(const StartedExplorer& started, bool cancellable);
   void recycleExplorer();
-  void useShellFromNowOn();
+  void useShellFromNowOn(WindowHandle started);
   std::size_t waitForCount(std::size_t count, ExplorerWindowList& fresh, std::size_t& waits);
   bool start(std::u16string_view commandLine, std::u16string_view errorText);
   void debugLog(std::uint32_t code, std::u16string_view text);
@@ -129,9 +118,11 @@ class ExplorerWatch {
   WindowHandle startedWindow_ = 0;
   std::atomic<bool> startedExplorer_{false};
   std::atomic<bool> shellOnly_{false};
-  // Set by startAtLaunch before closeStartedWindow runs, and not after.
-  std::optional<StartedExplorer> toClose_;
-  std::atomic<bool> closeCancelled_{false};
+  // Set by startAtLaunch before closeLateWindow runs.
+  std::optional<StartedExplorer> lateStart_;
+  // An explore chore sets it under recordedMutex_: its own window, opened
+  // next, is never taken for Explorer's late one.
+  std::atomic<bool> lateCloseCancelled_{false};
 };
 
 }  // namespace tolvane

@@ -17,13 +17,13 @@ std::size_t CExplorerWatch::OnBnClickStartWatch(HWND mainWindow, std::u16string_
 }
 
 CExplorerWatch::~CExplorerWatch() {
-  watch_.cancelStartedWindowClose();
-  if (closer_.joinable()) closer_.join();
+  watch_.cancelLateWindowClose();
+  if (lateCloser_.joinable()) lateCloser_.join();
 }
 
 void CExplorerWatch::startAtLaunch(HWND mainWindow, std::u16string_view lastFolder) {
   watch_.startAtLaunch(win32::toWindowHandle(mainWindow), lastFolder);
-  if (watch_.hasStartedWindowToClose()) closer_ = std::thread([this] { watch_.closeStartedWindow(); });
+  if (watch_.awaitsLateWindow()) lateCloser_ = std::thread([this] { watch_.closeLateWindow(); });
 }
 
 void CExplorerWatch::closeStartedExplorers(HWND) { watch_.closeStartedExplorers(); }

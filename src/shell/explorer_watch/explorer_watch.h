@@ -14,8 +14,9 @@
 // Every operation may be called from any thread; calls that overlap run one
 // after the other. OnBnClickStartWatch and startAtLaunch block the calling
 // thread for up to about seven seconds while Explorer windows come and go.
-// The window start-up's Explorer opens, when it hosts no companion, is
-// closed by a thread of the watch's own; the watch ends that thread.
+// The window of the Explorer start-up started, when it hosts no companion
+// and shows only after start-up stopped waiting, is closed by a thread of
+// the watch's own; the watch ends that thread.
 
 #include <windows.h>
 
@@ -52,9 +53,9 @@ class CExplorerWatch {
 
   // Start-up: OnBnClickStartWatch, and remembers (startedExplorer) when no
   // Explorer window was open. When the companion stays down, the window of
-  // the Explorer it started is closed once it has reached its folder, also
-  // when it shows only later (within ten seconds of the start), without
-  // holding the caller up meanwhile.
+  // the Explorer it started is closed, also when it shows only later
+  // (within ten seconds of the start), without holding the caller up
+  // meanwhile.
   void startAtLaunch(HWND mainWindow, std::u16string_view lastFolder);
 
   // Exit: when Explorer was started at launch, closes every Explorer window.
@@ -68,7 +69,7 @@ class CExplorerWatch {
  private:
   win32::Win32ExplorerWindows system_;
   ExplorerWatch watch_;
-  std::thread closer_;
+  std::thread lateCloser_;
 };
 
 }  // namespace tolvane

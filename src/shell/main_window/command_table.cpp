@@ -27,7 +27,9 @@ void CommandTable::require(int id, std::function<bool()> condition) {
 
 // forward() keeps the chains free of loops, so each ends.
 int CommandTable::target(int id) const {
-  for (auto forward = forwards_.find(id); forward != forwards_.end(); forward = forwards_.find(id)) id = forward->second;
+  for (auto forward = forwards_.find(id); forward != forwards_.end(); forward = forwards_.find(id)) {
+    id = forward->second;
+  }
   return id;
 }
 

@@ -47,22 +47,13 @@ constexpr ToolbarButton kToolbarButtons[] = {
 };
 
 bool itemMenuOffers(const ItemMenuState& offered, int command) {
-  switch (command) {
-    case ID_TREE_EDIT:
-      return offered.edit;
-    case ID_TREE_CLONE:
-      return offered.clone;
-    case ID_TREE_RUN:
-      return offered.run;
-    case ID_TREE_DELETE:
-      return offered.remove;
-    case ID_TREE_STOP:
-      return offered.stop;
-    case ID_TREE_SCHEDULE:
-      return offered.schedule;
-    default:
-      return true;
+  const std::pair<int, bool> items[] = {
+      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
+      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
+  for (const auto& [id, offers] : items) {
+    if (id == command) return offers;
   }
+  return true;
 }
 
 const wchar_t* toolbarTip(int command) {

@@ -17,7 +17,6 @@
 //   e2e_probe status                       print the status bar's two panes
 //   e2e_probe gone SECONDS                 wait until no main window is left
 //   e2e_probe menu SECONDS                 wait for a popup menu to show
-//   e2e_probe class-gone CLASS SECONDS     wait until no window of the class shows
 //   e2e_probe menu-key KEY...              type keys into the open popup menu: characters,
 //                                          or end, up, down, return
 //   e2e_probe menu-gone SECONDS            wait until no popup menu shows
@@ -494,13 +493,6 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
-  if (verb == L"class-gone") {
-    const std::wstring windowClass = arg(2);
-    return waitUntil(seconds(3), [&] {
-      HWND shown = FindWindowW(windowClass.c_str(), nullptr);
-      return !shown || !IsWindowVisible(shown);
-    }) ? 0 : 1;
-  }
   if (verb == L"menu-gone") return waitUntil(seconds(2), [] { return !trackedMenu(); }) ? 0 : 1;
   if (verb == L"menu-greyed") {
     HWND menu = waitForMenu(5);

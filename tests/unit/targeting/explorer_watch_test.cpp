@@ -146,7 +146,6 @@ TEST(ExplorerWatch, ExplorerThatDoesNotHostTheCompanionIsStartedOnceAndItsWindow
   watch.startAtLaunch(kMainWindow, u"C:\\Docs");
   EXPECT_EQ(system.started.size(), 1u);
   EXPECT_EQ(system.nowMs, 300u + 200u + 300u) << "the wait ends when Explorer's window shows";
-  watch.closeStartedWindow();
   ASSERT_EQ(system.closed.size(), 1u);
   EXPECT_NE(system.closed[0], users);
   ASSERT_EQ(system.windows.size(), 1u);
@@ -174,55 +173,50 @@ TEST(ExplorerWatch, ExplorerThatDoesNotHostTheCompanionIsStartedOnceAndItsWindow
   busy.open(u"Opened by the user meanwhile", {}, u"ExplorerWClass");
   busy.windows.back().visibleAtMs = 300;
   busyWatch.startAtLaunch(kMainWindow, u"");
-  busyWatch.closeStartedWindow();
+  EXPECT_FALSE(busyWatch.awaitsLateWindow());
   EXPECT_TRUE(busy.closed.empty());
   EXPECT_EQ(busy.windows.size(), 2u);
   EXPECT_TRUE(busyWatch.shellOnly());
 }
 
-// The window of the Explorer start-up started is closed off the start-up's
-// path, once it has reached its folder: also when it shows only after
-// start-up stopped waiting, within ten seconds of the start, unless the
+// A window of Explorer's that shows only after start-up stopped waiting is
+// closed when it comes within ten seconds of the start, unless the
 // companion came up with it or an explore chore came first. Nothing else is
 // ever closed.
-TEST(ExplorerWatch, StartedWindowIsClosedOnceInItsFolderEvenWhenItComesLate) {
+TEST(ExplorerWatch, StartUpsExplorerWindowIsClosedEvenWhenItComesLate) {
   struct Case {
     const char* what;
     std::uint64_t appearAfterMs;
     bool companionComesWithIt;
     bool exploreChoreFirst;
-    std::uint64_t startUpMs;
     bool closed;
     std::uint64_t doneAtMs;
   };
   const Case cases[] = {
-      {"in time", 300, false, false, 800, true, 800},
-      {"at 4 s", 4000, false, false, 3500, true, 4500},
-      {"hosting the companion", 4000, true, false, 3500, false, 4500},
-      {"after an explore chore", 4000, false, true, 3500, false, 3500},
-      {"past 10 s", 10100, false, false, 3500, false, 10000},
+      {"at 4 s", 4000, false, false, true, 4000},
+      {"hosting the companion", 4000, true, false, false, 4000},
+      {"after an explore chore", 4000, false, true, false, 3500},
+      {"past 10 s", 10100, false, false, false, 10000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     FakeExplorerWindows system;
     system.startedClass = u"ExplorerWClass";
     system.appearAfterMs = c.appearAfterMs;
-    system.folderReachedAfterMs = 500;
     RecordingLog log;
     ExplorerWatch watch(system, log, [&] { return c.companionComesWithIt && system.startedWindowShown(); });
     system.open(u"The user's", {}, u"ExplorerWClass");
 
     watch.startAtLaunch(kMainWindow, u"");
-    EXPECT_EQ(system.nowMs, c.startUpMs);
-    EXPECT_TRUE(system.closed.empty());
-    ASSERT_TRUE(watch.hasStartedWindowToClose());
+    EXPECT_EQ(system.nowMs, 3500u) << "start-up waits no longer than before";
+    ASSERT_TRUE(watch.awaitsLateWindow());
     if (c.exploreChoreFirst) watch.startWatch(kMainWindow, u"C:\\Docs");
-    watch.closeStartedWindow();
+    watch.closeLateWindow();
     EXPECT_EQ(system.closed.size(), c.closed ? 1u : 0u);
     EXPECT_EQ(system.nowMs, c.doneAtMs);
 
     system.open(u"Opened later", {}, u"ExplorerWClass");
-    watch.closeStartedWindow();
+    watch.closeLateWindow();
     EXPECT_EQ(system.windows.size(), c.closed ? 2u : 3u) << "the user's windows stay";
   }
 }

@@ -4,9 +4,7 @@
 // Opens one window of class CLASS (default "ExploreWClass") titled FOLDER
 // (or "Desktop") and ends when it is closed. Like Explorer, whose COM calls
 // while closing are refused inside a message sent by another program, it
-// closes only on a close request posted to it. With Wine's class
-// "ExplorerWClass" it behaves as Wine's Explorer does: the window is titled
-// "Wine Explorer" until it has reached its folder, a moment later.
+// closes only on a close request posted to it.
 
 #include <windows.h>
 
@@ -14,14 +12,7 @@
 
 namespace {
 
-std::wstring folderTitle;
-
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_TIMER) {
-    KillTimer(window, wParam);
-    SetWindowTextW(window, folderTitle.c_str());
-    return 0;
-  }
   if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE && InSendMessage()) return 0;
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
@@ -35,7 +26,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::wstring commandLine = GetCommandLineW();
   const std::size_t at = commandLine.find(L"/e,");
-  folderTitle = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
+  const std::wstring title = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
   const std::size_t classAt = commandLine.find(L"/class=");
   const std::wstring className =
       classAt == std::wstring::npos ? L"ExploreWClass"
@@ -46,10 +37,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = className.c_str();
   RegisterClassW(&windowClass);
-  const bool likeWine = className == L"ExplorerWClass";
-  HWND window = CreateWindowExW(0, className.c_str(), likeWine ? L"Wine Explorer" : folderTitle.c_str(),
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400, nullptr, nullptr, instance, nullptr);
-  if (likeWine) SetTimer(window, 1, 300, nullptr);
+  CreateWindowExW(0, className.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 500, 400, nullptr,
+                  nullptr, instance, nullptr);
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);

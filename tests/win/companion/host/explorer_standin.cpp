@@ -8,8 +8,7 @@
 // With a file "late_window" beside it, it stands in for Wine's Explorer on
 // a slow first start instead: no companion, a window of Wine's class
 // "ExplorerWClass" shown no sooner than four seconds after its start and
-// not before a file "show_window" appears beside it, titled "Wine Explorer"
-// until it has reached its folder a moment later, and a file
+// not before a file "show_window" appears beside it, and a file
 // "window_closed" beside it once its window has been closed.
 
 #include <windows.h>
@@ -45,21 +44,17 @@ std::wstring ownFolder() {
   return full.substr(0, full.find_last_of(L'\\') + 1);
 }
 
-bool besideMe(const wchar_t* name) { return GetFileAttributesW((ownFolder() + name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool besideMe(const wchar_t* name) {
+  return GetFileAttributesW((ownFolder() + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void leaveBesideMe(const wchar_t* name) {
   CloseHandle(CreateFileW((ownFolder() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 }
 
 bool late = false;
-std::wstring folderTitle;
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_TIMER) {
-    KillTimer(window, wParam);
-    SetWindowTextW(window, folderTitle.c_str());
-    return 0;
-  }
   if (message == WM_DESTROY) {
     if (late) leaveBesideMe(L"window_closed");
     PostQuitMessage(0);
@@ -98,7 +93,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const std::wstring commandLine = GetCommandLineW();
   const std::size_t at = commandLine.find(L"/e,");
-  folderTitle = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
+  const std::wstring title = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
 
   late = besideMe(L"late_window");
   if (late && !waitUntilAskedToShow()) return 1;
@@ -109,9 +104,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   windowClass.hInstance = instance;
   windowClass.lpszClassName = className;
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, className, late ? L"Wine Explorer" : folderTitle.c_str(),
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 500, 400, nullptr, nullptr, instance, nullptr);
-  if (late) SetTimer(window, 1, 300, nullptr);
+  HWND window = CreateWindowExW(0, className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 500, 400,
+                                nullptr, nullptr, instance, nullptr);
   HMODULE library = late ? nullptr : LoadLibraryW((ownFolder() + L"TolvaneBho.dll").c_str());
   auto* browser = new TitledBrowser(window);
   IObjectWithSite* helper = library ? siteHelper(library, browser) : nullptr;
