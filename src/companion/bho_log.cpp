@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "companion/shared_block.h"
-#include "platform/win32/common/debug_log_file.h"
-#include "platform/win32/common/file_version.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/debug_log_file.h"
+#include "win32_common/file_version.h"
+#include "win32_common/wide.h"
 #include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"
 

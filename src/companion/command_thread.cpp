@@ -5,7 +5,7 @@
 #include "companion/navigation.h"
 #include "companion/process_state.h"
 #include "companion/shared_block.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "protocol/command_words.h"
 #include "protocol/kernel_objects.h"
 

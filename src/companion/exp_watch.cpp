@@ -16,8 +16,8 @@
 #include "companion/navigation.h"
 #include "companion/process_state.h"
 #include "companion/shared_block.h"
-#include "platform/win32/common/com_owned.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/com_owned.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::companion {
 namespace {

@@ -9,7 +9,7 @@
 #include <ocidl.h>
 
 #include "companion/identities.h"
-#include "platform/win32/common/com_owned.h"
+#include "win32_common/com_owned.h"
 
 namespace tolvane::companion {
 

@@ -1,7 +1,7 @@
 #include "companion/process_state.h"
 
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::companion {
 

@@ -6,7 +6,7 @@
 
 #include "companion/identities.h"
 #include "companion/process_state.h"
-#include "platform/win32/common/com_owned.h"
+#include "win32_common/com_owned.h"
 
 namespace tolvane::companion {
 namespace {

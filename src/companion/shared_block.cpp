@@ -1,6 +1,6 @@
 #include "companion/shared_block.h"
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "protocol/kernel_objects.h"
 
 namespace tolvane::companion {

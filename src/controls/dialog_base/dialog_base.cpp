@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "controls/window_text/window_text.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -4,7 +4,7 @@
 #include <shlobj.h>
 
 #include "platform/win32/com_apartment.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -1,6 +1,6 @@
 #include "controls/window_text/window_text.h"
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

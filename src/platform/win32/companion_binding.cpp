@@ -1,6 +1,6 @@
 #include "platform/win32/companion_binding.h"
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "protocol/command_words.h"
 #include "protocol/kernel_objects.h"
 #include "protocol/shared_command_block.h"

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "platform/companion.h"
-#include "platform/win32/common/owned_handle.h"
+#include "win32_common/owned_handle.h"
 #include "protocol/companion_entry_points.h"
 
 namespace tolvane::win32 {

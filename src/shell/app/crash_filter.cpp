@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "platform/win32/system_library.h"
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 #include "shell/logs/log_writers.h"
 
 namespace tolvane::win32 {

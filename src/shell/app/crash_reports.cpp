@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "base/format.h"
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 #include "shell/app/crash_filter.h"
 
 namespace tolvane::win32 {

@@ -3,7 +3,7 @@
 #include "engine/hotkeys/chore_command_slot.h"
 #include "library/chore_files.h"
 #include "library/settings/settings_store.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "shell/program_folder.h"
 
 namespace tolvane::win32 {

@@ -6,8 +6,8 @@
 
 #include "platform/win32/targeting/foreground.h"
 #include "platform/win32/targeting/window_handle.h"
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -4,7 +4,7 @@
 
 #include "base/format.h"
 #include "platform/win32/system_library.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

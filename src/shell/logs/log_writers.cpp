@@ -4,9 +4,9 @@
 
 #include <optional>
 
-#include "platform/win32/common/file_version.h"
-#include "platform/win32/common/log_file.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/file_version.h"
+#include "win32_common/log_file.h"
+#include "win32_common/wide.h"
 #include "protocol/debug_log_format.h"
 #include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"

@@ -10,8 +10,8 @@
 
 #include "engine/logs/log_outputs.h"
 #include "engine/logs/log_switches.h"
-#include "platform/win32/common/debug_log_file.h"
-#include "platform/win32/common/owned_handle.h"
+#include "win32_common/debug_log_file.h"
+#include "win32_common/owned_handle.h"
 
 namespace tolvane::win32 {
 
@@ -44,7 +44,7 @@ class AppendedLogFile final : public LogFile {
 };
 
 // The shared debug log, where this user can write it (see
-// platform/win32/common/debug_log_file.h), under the debug mutex.
+// win32_common/debug_log_file.h), under the debug mutex.
 class DebugLogFile final : public LogFile {
  public:
   explicit DebugLogFile(NamedMutexLock& debugMutex) : places_(debugLogPlaces()), mutex_(debugMutex) {}

@@ -3,7 +3,7 @@
 #include "controls/tree_view/tree_items.h"
 #include "engine/scheduler/list_icon.h"
 #include "library/chore_actions.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -11,7 +11,7 @@
 #include "base/format.h"
 #include "controls/window_text/window_text.h"
 #include "library/summary_text.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "shell/main_window/main_layout.h"
 #include "shell/resource.h"
 

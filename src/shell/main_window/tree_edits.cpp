@@ -6,7 +6,7 @@
 #include <unordered_map>
 
 #include "library/library_edits.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -6,8 +6,8 @@
 #include "base/text.h"
 #include "engine/requests/request_delivery.h"
 #include "platform/system_clock.h"
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 #include "platform/win32/requests/win32_request_channel.h"
 #include "platform/win32/sync/win32_sync.h"
 

@@ -8,7 +8,7 @@
 #include "platform/win32/library/win32_files.h"
 #include "platform/win32/library/win32_key_names.h"
 #include "platform/win32/registry/win32_registry.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "tools/tolvanectl/request_commands.h"
 #include "tools/tolvanectl/tolvanectl.h"
 

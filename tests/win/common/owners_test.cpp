@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/common/com_owned.h"
-#include "platform/win32/common/owned_handle.h"
+#include "win32_common/com_owned.h"
+#include "win32_common/owned_handle.h"
 
 namespace tolvane::win32 {
 namespace {

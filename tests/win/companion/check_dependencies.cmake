@@ -8,7 +8,7 @@ cmake_policy(SET CMP0057 NEW)
 
 set(allowed_links tolvane_win32_common tolvane_protocol tolvane_base uuid ole32 oleaut32 user32 advapi32 version)
 set(allowed_imports ADVAPI32.dll KERNEL32.dll msvcrt.dll OLE32.dll OLEAUT32.dll USER32.dll VERSION.dll)
-set(allowed_includes "base/" "companion/" "protocol/" "platform/win32/common/")
+set(allowed_includes "base/" "companion/" "protocol/" "win32_common/")
 set(problems "")
 
 string(REPLACE "|" ";" linked "${LINKED}")

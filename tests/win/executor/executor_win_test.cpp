@@ -14,7 +14,7 @@
 #include "platform/win32/executor/win32_sounds.h"
 #include "platform/win32/executor/win32_window_actions.h"
 #include "platform/win32/targeting/window_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "platform/win32/sync/win32_sync.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "support/fake_registry.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"

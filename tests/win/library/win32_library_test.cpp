@@ -12,7 +12,7 @@
 #include "platform/system_clock.h"
 #include "platform/win32/library/win32_files.h"
 #include "platform/win32/library/win32_key_names.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "platform/win32/library/win32_prompts.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"

@@ -13,7 +13,7 @@
 #include "engine/scheduler/list_icon.h"
 #include "platform/system_clock.h"
 #include "platform/win32/sync/win32_sync.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "shell/running/platform_runner_services.h"
 #include "shell/running/running_lists.h"
 #include "support/fake_clipboard.h"

@@ -10,9 +10,9 @@
 #include <thread>
 
 #include "engine/logs/activity_log.h"
-#include "platform/win32/common/debug_log_file.h"
-#include "platform/win32/common/log_file.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/debug_log_file.h"
+#include "win32_common/log_file.h"
+#include "win32_common/wide.h"
 #include "shell/logs/shell_logs.h"
 
 namespace tolvane::win32 {

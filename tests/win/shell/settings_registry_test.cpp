@@ -4,7 +4,7 @@
 
 #include "library/settings/settings_store.h"
 #include "platform/win32/registry/win32_registry.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

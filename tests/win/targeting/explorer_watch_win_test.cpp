@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "child_program.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "shell/explorer_watch/explorer_watch.h"
 #include "support/fake_desktop.h"
 

@@ -15,7 +15,7 @@
 #include "platform/win32/targeting/window_enumeration.h"
 #include "platform/win32/targeting/window_iterator.h"
 #include "platform/win32/targeting/win32_desktop.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "editors/dialog_ids.h"
 #include "editors/file_op/win32/file_op_dlg.h"
 #include "editors/picker/win32/picker_dlg.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

@@ -5,7 +5,7 @@
 #include "editors/common/win32/editor_controls.h"
 #include "editors/dialog_ids.h"
 #include "editors/options/win32/options_ids.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

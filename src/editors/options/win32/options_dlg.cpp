@@ -3,7 +3,7 @@
 #include "controls/dialog_base/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/options/win32/options_ids.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

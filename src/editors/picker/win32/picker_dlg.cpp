@@ -5,7 +5,7 @@
 #include "controls/truncated_tips/truncated_tips.h"
 #include "editors/dialog_ids.h"
 #include "editors/picker/win32/picker_ids.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -1,6 +1,6 @@
 #include "editors/wizard/win32/start_menu_popup.h"
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/win32/com_apartment.h"
-#include "platform/win32/common/com_owned.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/com_owned.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/targeting/window_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

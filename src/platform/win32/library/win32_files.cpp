@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 #include "platform/win32/system_error_text.h"
 
 namespace tolvane::win32 {

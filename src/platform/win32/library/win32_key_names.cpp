@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/library/win32_prompts.h"
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

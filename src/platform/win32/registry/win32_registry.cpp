@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -14,7 +14,7 @@
 #include <functional>
 
 #include "platform/log_sink.h"
-#include "platform/win32/common/owned_handle.h"
+#include "win32_common/owned_handle.h"
 #include "platform/win32/requests/request_pipe_security.h"
 #include "protocol/request_message.h"
 

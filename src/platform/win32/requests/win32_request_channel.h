@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "platform/request_channel.h"
-#include "platform/win32/common/owned_handle.h"
+#include "win32_common/owned_handle.h"
 #include "platform/win32/requests/request_pipe_security.h"
 
 namespace tolvane::win32 {

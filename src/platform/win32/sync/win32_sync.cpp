@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/targeting/window_handle.h"
-#include "platform/win32/common/com_owned.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/com_owned.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/win32/common/owned_handle.h"
+#include "win32_common/owned_handle.h"
 
 namespace tolvane::win32 {
 

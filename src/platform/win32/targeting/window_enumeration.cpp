@@ -5,7 +5,7 @@
 #include "platform/win32/targeting/process_enumerator.h"
 #include "platform/win32/targeting/window_handle.h"
 #include "platform/win32/targeting/window_iterator.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 #include "protocol/command_words.h"
 #include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"

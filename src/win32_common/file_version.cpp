@@ -1,4 +1,4 @@
-#include "platform/win32/common/file_version.h"
+#include "win32_common/file_version.h"
 
 #include <vector>
 

@@ -1,11 +1,11 @@
-#include "platform/win32/common/log_file.h"
+#include "win32_common/log_file.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "platform/win32/common/owned_handle.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/owned_handle.h"
+#include "win32_common/wide.h"
 #include "protocol/debug_log_format.h"
 
 namespace tolvane::win32 {

@@ -1,9 +1,9 @@
-#include "platform/win32/common/debug_log_file.h"
+#include "win32_common/debug_log_file.h"
 
 #include <windows.h>
 
-#include "platform/win32/common/log_file.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/log_file.h"
+#include "win32_common/wide.h"
 #include "protocol/debug_log_format.h"
 
 namespace tolvane::win32 {
