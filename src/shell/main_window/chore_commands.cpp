@@ -2,7 +2,7 @@
 // and where its result goes.
 
 #include "editors/chore/win32/chore_dlg.h"
-#include "shell/app/editor_session.h"
+#include "shell/core/editor_session.h"
 #include "shell/main_window/tolvane_dlg.h"
 
 namespace tolvane::win32 {

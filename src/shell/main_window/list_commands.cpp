@@ -3,13 +3,12 @@
 
 #include "editors/chore_list/win32/chore_list_dlg.h"
 #include "editors/schedule/win32/schedule_dlg.h"
-#include "shell/app/editor_session.h"
+#include "shell/core/editor_session.h"
 #include "shell/main_window/tolvane_dlg.h"
 
 namespace tolvane::win32 {
 
-// Editors suspend the hot keys, which exist once start-up is through.
-bool CTolvaneDlg::canOpenEditor() const { return canOpenDialog() && core_->hotKeys() != nullptr; }
+bool CTolvaneDlg::canOpenEditor() const { return canOpenDialog(); }
 
 // A list under way is only stopped, not edited or scheduled; lists the
 // wizard keeps for itself are not edited by hand.

@@ -4,7 +4,7 @@
 #include "controls/window_text/window_text.h"
 #include "editors/wizard/win32/wizard_dlg.h"
 #include "shell/about/about_dlg.h"
-#include "shell/app/editor_session.h"
+#include "shell/core/editor_session.h"
 #include "shell/help/help_file.h"
 #include "shell/main_window/tolvane_dlg.h"
 #include "shell/resource.h"
@@ -18,15 +18,13 @@ void CTolvaneDlg::addCommandRows() {
   commands_.add(ID_TRAY_EXIT, {{}, [this] { exitSequence(); }});
   commands_.add(ID_TRAY_SHOW, {[this] { return !IsWindowVisible(hwnd()); }, [this] { showWindowFromTray(); }});
   commands_.add(ID_APP_ABOUT, {[this] { return !aboutOpen_; }, [this] { showAbout(); }});
-  commands_.add(ID_CLEAR_ACTIVITY, {{}, [this] { core_->logs().activityLog.clearByUser(); }});
+  commands_.add(ID_CLEAR_ACTIVITY, {{}, [this] { core_->clearActivity(); }});
 
   // Running and stopping.
   commands_.add(ID_RUN_SELECTED, {[this] { return canRunSelected(); }, [this] { runSelected(); }});
   commands_.add(ID_STOP_SELECTED, {[this] { return isSelectedListRunning(); },
-                                   [this] { core_->running()->stopList(tree_.selected().name); }});
-  commands_.addRange(
-      ID_TRAY_STOP_FIRST, ID_TRAY_STOP_COUNT, [this](int) { return core_->running() != nullptr; },
-      [this](int index) { core_->running()->stopRunningListAt(index); });
+                                   [this] { core_->stopList(tree_.selected().name); }});
+  commands_.addRange(ID_TRAY_STOP_FIRST, ID_TRAY_STOP_COUNT, {}, [this](int index) { core_->stopRunningListAt(index); });
 
   // The chore editor: a new chore, and the selected chore or step's chore.
   commands_.add(ID_FILE_NEW_CHORE, {[this] { return canOpenEditor(); }, [this] { newChore(); }});
@@ -110,24 +108,23 @@ void CTolvaneDlg::onExitCommand() {
 
 bool CTolvaneDlg::canRunSelected() const {
   const TreeItemKind kind = tree_.selected().kind;
-  if (kind == TreeItemKind::List) return core_->running() && !isSelectedListRunning();
-  return core_->hotKeys() && (kind == TreeItemKind::Chore || kind == TreeItemKind::Step);
+  if (kind == TreeItemKind::List) return !isSelectedListRunning();
+  return kind == TreeItemKind::Chore || kind == TreeItemKind::Step;
 }
 
 // A chore or a step is carried out on the chore thread, a list on its own.
 void CTolvaneDlg::runSelected() {
   const TreeItemInfo selected = tree_.selected();
   if (selected.kind == TreeItemKind::List) {
-    core_->running()->runList(selected.name);
+    core_->startList(selected.name);
     return;
   }
-  core_->hotKeys()->runChore(selected.name);
+  core_->runChore(selected.name);
 }
 
 bool CTolvaneDlg::isSelectedListRunning() const {
   const TreeItemInfo selected = tree_.selected();
-  return core_->running() && selected.kind == TreeItemKind::List &&
-         core_->library().copyChoreList(selected.name).inProgress;
+  return selected.kind == TreeItemKind::List && core_->isListRunning(selected.name);
 }
 
 void CTolvaneDlg::showAbout() {

@@ -58,9 +58,8 @@ const wchar_t* toolbarTip(int command) {
 CTolvaneDlg::CTolvaneDlg(HINSTANCE instance)
     : CDialogBase(instance, IDD_TOLVANE_DIALOG),
       core_(std::make_unique<TolvaneCore>()),
-      store_(core_->library(), tree_, core_->logs().clock,
-             {[this] { libraryChanged(); }, [this] { core_->wakeScheduler(); }}),
-      treeEdits_(core_->library(), tree_, store_, core_->prompts(), [this] { libraryChanged(); }) {
+      store_(core_->library(), tree_, core_->clock(), libraryEffects()),
+      treeEdits_(core_->library(), tree_, store_, core_->prompts(), libraryEffects()) {
   comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   addCommandRows();
 }
@@ -90,7 +89,11 @@ BOOL CTolvaneDlg::onInitDialog() {
 
 void CTolvaneDlg::startUp() {
   theMainWindow = hwnd();
-  core_->setOwnerWindow(hwnd());
+  core_->attachWindow(CoreWindow{hwnd(), item(IDC_CHORE_TREE), item(IDC_ACTIVITY_LIST),
+                                 [this](bool on) {
+                                   if (toolbar_) SendMessageW(toolbar_, TB_ENABLEBUTTON, ID_VIEW_HOTKEYS, MAKELONG(on, 0));
+                                 },
+                                 [this](std::u16string_view tip) { setTrayTip(tip); }});
   core_->takeProgramFolder();
   setWindowIcons();
   loadSettingsAndPlacement();
@@ -102,15 +105,15 @@ void CTolvaneDlg::startUp() {
   refreshStatus(true);
   layOut();
   buildContextMenus();
-  core_->startChoreThread(hwnd(), toolbar_);
-  core_->startExplorerWatch(hwnd());
+  core_->startChoreThread();
+  core_->startExplorerWatch();
   core_->installKeyboardHook();
   applyAlwaysOnTop();
   addTrayIconAndGreet();
   if (HWND tips = TreeView_GetToolTips(tree_.hwnd())) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 12000);
   startOneSecondTimer();
   if (core_->settings().minimizeOnStart) ShowWindow(hwnd(), SW_MINIMIZE);
-  core_->startScheduler(hwnd(), tree_.hwnd(), [this](std::u16string_view tip) { setTrayTip(tip); });
+  core_->startScheduler();
   updateToolbar();
   // Last: a requester waiting for a starting Tolvane takes the pipe as
   // the sign that everything is ready.
@@ -209,14 +212,13 @@ void CTolvaneDlg::setUpActivityList() {
   if (HWND tips = ListView_GetToolTips(activityList_)) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 10000);
   ListView_SetBkColor(activityList_, RGB(220, 220, 197));
   ListView_SetTextBkColor(activityList_, RGB(220, 220, 197));
-  core_->logs().view.attach(hwnd(), activityList_);
 }
 
 void CTolvaneDlg::loadChoresAndFillTree() {
   tree_.attach(item(IDC_CHORE_TREE));
   tree_.loadImages(instance(), IDB_TREE_IMAGES);
   core_->loadChores();
-  tree_.fill(core_->library(), core_->settings(), core_->logs().clock);
+  tree_.fill(core_->library(), core_->settings(), core_->clock());
   applyTreeColor(core_->settings().treeBkColor);
 }
 
@@ -258,7 +260,7 @@ void CTolvaneDlg::exitSequence() {
     return;
   }
   core_->requestWorkersExit();
-  core_->closeStartedExplorers(hwnd());
+  core_->closeStartedExplorers();
   core_->unregisterCompanion();
   core_->removeKeyboardHook();
   PostQuitMessage(0);
@@ -288,7 +290,7 @@ PlacementRect CTolvaneDlg::takeWindowPlacement() {
 // Messages
 
 INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (core_->running() && core_->running()->handleMessage(message, wParam)) return TRUE;
+  if (core_->handleMessage(message, wParam)) return TRUE;
   switch (message) {
     case WM_COMMAND:
       commands_.run(LOWORD(wParam));
@@ -314,14 +316,11 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == ID_STATUS_TIMER) {
         refreshStatus(false);
         updateToolbar();
-        if (core_->hotKeys()) core_->hotKeys()->onTimer();
+        core_->onTimer();
       }
       return TRUE;
     case kTrayCallbackMessage:
       onTrayNotify(lParam);
-      return TRUE;
-    case ListActivityView::kDrainMessage:
-      core_->logs().view.drain();
       return TRUE;
     case TreeEdits::kFinishRenameMessage:
       treeEdits_.finishRename();
@@ -353,8 +352,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       requests_.reset();
       KillTimer(hwnd(), ID_STATUS_TIMER);
-      if (core_->running()) core_->running()->attachWindow(nullptr, nullptr);
-      core_->logs().view.attach(nullptr, nullptr);
+      core_->detachWindow();
       tray_.remove();
       theMainWindow = nullptr;
       return FALSE;
@@ -366,12 +364,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // The toolbar follows the selection, a list's start and end, and the hot
 // keys' state from here: nothing else tells it.
 void CTolvaneDlg::updateToolbar() {
-  HotKeyRuntime* hotKeys = core_->hotKeys();
-  commands_.updateToolbar(toolbar_, [hotKeys](int id) {
-    // The hot-key button also shows whether hot keys are on.
-    return id != ID_VIEW_HOTKEYS ||
-           (hotKeys && !hotKeys->hook().suspended() && hotKeys->hook().processingEnabled().load());
-  });
+  // The hot-key button also shows whether hot keys are on.
+  commands_.updateToolbar(toolbar_, [this](int id) { return id != ID_VIEW_HOTKEYS || core_->hotKeysOn(); });
 }
 
 void CTolvaneDlg::showWindowFromTray() {
@@ -549,7 +543,7 @@ void CTolvaneDlg::onTreeInfoTip(NMTVGETINFOTIPW* tip) {
       GetCursorPos(&hit.pt);
       ScreenToClient(tree_.hwnd(), &hit.pt);
       TreeView_HitTest(tree_.hwnd(), &hit);
-      text = listSummaryText(library.copyChoreList(info.name), listTipPart(hit.flags), keyNames, core_->logs().clock);
+      text = listSummaryText(library.copyChoreList(info.name), listTipPart(hit.flags), keyNames, core_->clock());
       break;
     }
     default:

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "controls/dialog_base/dialog_base.h"
-#include "shell/app/tolvane_core.h"
+#include "shell/core/tolvane_core.h"
 #include "shell/main_window/chore_store.h"
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/command_table.h"
@@ -84,6 +84,11 @@ class CTolvaneDlg final : public CDialogBase {
   void openHelpForActiveWindow();
   // choresChanged, and the status bar's counts.
   void libraryChanged();
+  // What a change of the library sets off: libraryChanged, and for a list
+  // the scheduler's wake-up.
+  ChoreStoreEffects libraryEffects() {
+    return {[this] { libraryChanged(); }, [this] { core_->wakeScheduler(); }};
+  }
 
   // The chore-list and schedule editors' commands (list_commands.cpp).
   bool canOpenEditor() const;

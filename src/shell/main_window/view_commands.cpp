@@ -8,7 +8,7 @@
 #include "editors/options/win32/color_dlg.h"
 #include "editors/options/win32/hot_keys_dlg.h"
 #include "editors/options/win32/options_dlg.h"
-#include "shell/app/editor_session.h"
+#include "shell/core/editor_session.h"
 
 namespace tolvane::win32 {
 
