@@ -14,6 +14,7 @@
 #include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
 #include "shell/resource.h"
+#include "shell/tray/tray_menu.h"
 
 namespace tolvane::win32 {
 
@@ -22,7 +23,6 @@ namespace {
 std::atomic<HWND> theMainWindow{nullptr};
 
 constexpr wchar_t kCaption[] = L"Tolvane";
-constexpr int kTrayStopItemsMax = 7;
 
 struct ToolbarButton {
   int command;
@@ -59,9 +59,13 @@ CTolvaneDlg::CTolvaneDlg(HINSTANCE instance)
     : CDialogBase(instance, IDD_TOLVANE_DIALOG),
       core_(std::make_unique<TolvaneCore>()),
       store_(core_->library(), tree_, core_->clock(), libraryEffects()),
-      treeEdits_(core_->library(), tree_, store_, core_->prompts(), libraryEffects()) {
+      treeEdits_(core_->library(), tree_, store_, core_->prompts(), libraryEffects()),
+      parts_{nullptr, instance, *core_, tree_, store_, treeEdits_, [this] { exitSequence(); }} {
   comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-  addCommandRows();
+  addMainCommands(commands_, parts_);
+  addChoreCommands(commands_, parts_);
+  addListCommands(commands_, parts_);
+  addViewCommands(commands_, parts_);
 }
 
 CTolvaneDlg::~CTolvaneDlg() {
@@ -89,6 +93,7 @@ BOOL CTolvaneDlg::onInitDialog() {
 
 void CTolvaneDlg::startUp() {
   theMainWindow = hwnd();
+  parts_.window = hwnd();
   core_->attachWindow(CoreWindow{hwnd(), item(IDC_CHORE_TREE), item(IDC_ACTIVITY_LIST),
                                  [this](bool on) {
                                    if (toolbar_) SendMessageW(toolbar_, TB_ENABLEBUTTON, ID_VIEW_HOTKEYS, MAKELONG(on, 0));
@@ -102,13 +107,13 @@ void CTolvaneDlg::startUp() {
   createBars();
   setUpActivityList();
   loadChoresAndFillTree();
-  refreshStatus(true);
+  status_.refresh(core_->library(), true);
   layOut();
   buildContextMenus();
   core_->startChoreThread();
   core_->startExplorerWatch();
   core_->installKeyboardHook();
-  applyAlwaysOnTop();
+  applyAlwaysOnTop(parts_);
   addTrayIconAndGreet();
   if (HWND tips = TreeView_GetToolTips(tree_.hwnd())) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 12000);
   startOneSecondTimer();
@@ -161,11 +166,7 @@ void CTolvaneDlg::createBars() {
   minTrackWidth_ = outer.right - outer.left;
   minTrackHeight_ = outer.bottom - outer.top;
 
-  statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0,
-                               0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_STATUS_BAR), instance(), nullptr);
-  // Both panes exist from the start; layOut gives them their widths.
-  int parts[2] = {200, -1};
-  SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  status_.create(hwnd(), instance(), IDC_STATUS_BAR);
 
   toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE | CCS_VERT |
@@ -219,7 +220,7 @@ void CTolvaneDlg::loadChoresAndFillTree() {
   tree_.loadImages(instance(), IDB_TREE_IMAGES);
   core_->loadChores();
   tree_.fill(core_->library(), core_->settings(), core_->clock());
-  applyTreeColor(core_->settings().treeBkColor);
+  applyTreeColor(parts_, core_->settings().treeBkColor);
 }
 
 void CTolvaneDlg::buildContextMenus() {
@@ -232,11 +233,6 @@ void CTolvaneDlg::buildContextMenus() {
   AppendMenuW(treeMenu_, MF_STRING, ID_TREE_SCHEDULE, L"Schedule");
   activityMenu_ = CreatePopupMenu();
   AppendMenuW(activityMenu_, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
-}
-
-void CTolvaneDlg::applyAlwaysOnTop() {
-  SetWindowPos(hwnd(), core_->settings().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CTolvaneDlg::addTrayIconAndGreet() {
@@ -314,13 +310,13 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_TIMER:
       if (wParam == ID_STATUS_TIMER) {
-        refreshStatus(false);
+        status_.refresh(core_->library(), false);
         updateToolbar();
         core_->onTimer();
       }
       return TRUE;
     case kTrayCallbackMessage:
-      onTrayNotify(lParam);
+      onTrayNotify(hwnd(), lParam, commands_, core_->library());
       return TRUE;
     case TreeEdits::kFinishRenameMessage:
       treeEdits_.finishRename();
@@ -366,48 +362,6 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void CTolvaneDlg::updateToolbar() {
   // The hot-key button also shows whether hot keys are on.
   commands_.updateToolbar(toolbar_, [this](int id) { return id != ID_VIEW_HOTKEYS || core_->hotKeysOn(); });
-}
-
-void CTolvaneDlg::showWindowFromTray() {
-  ShowWindow(hwnd(), SW_SHOW);
-  if (IsIconic(hwnd())) {
-    ShowWindow(hwnd(), SW_RESTORE);
-  } else {
-    SetForegroundWindow(hwnd());
-  }
-}
-
-void CTolvaneDlg::onTrayNotify(LPARAM event) {
-  if (event == WM_LBUTTONDBLCLK) showWindowFromTray();
-  if (event == WM_RBUTTONUP) showTrayMenu();
-}
-
-void CTolvaneDlg::showTrayMenu() {
-  HMENU menu = CreatePopupMenu();
-  const std::wstring title = toWide(formatText(u"Tolvane v%s", versionText(GetModuleHandleW(nullptr))));
-  AppendMenuW(menu, MF_STRING, ID_APP_ABOUT, title.c_str());
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, ID_VIEW_HOTKEYS, L"View &Hot keys");
-  AppendMenuW(menu, MF_STRING, ID_TRAY_SHOW, L"&Show Tolvane");
-  const std::vector<std::u16string> running = runningListNames(core_->library());
-  if (!running.empty()) {
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    const int shown = std::min<int>(static_cast<int>(running.size()), kTrayStopItemsMax);
-    for (int i = 0; i < shown; ++i) {
-      const std::wstring caption = toWide(u"Stop \"" + running[i] + u"\"");
-      AppendMenuW(menu, MF_STRING, ID_TRAY_STOP_FIRST + i, caption.c_str());
-    }
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  }
-  AppendMenuW(menu, MF_STRING, ID_TRAY_EXIT, L"E&xit the program now");
-  commands_.updateMenu(menu);
-
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  SetForegroundWindow(hwnd());
-  TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
-  PostMessageW(hwnd(), WM_NULL, 0, 0);
-  DestroyMenu(menu);
 }
 
 void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
@@ -559,13 +513,10 @@ void CTolvaneDlg::onTreeInfoTip(NMTVGETINFOTIPW* tip) {
 // Layout and status
 
 void CTolvaneDlg::layOut() {
-  if (!statusBar_ || !activityList_) return;
+  if (!status_.hwnd() || !activityList_) return;
   RECT client{};
   GetClientRect(hwnd(), &client);
-  SendMessageW(statusBar_, WM_SIZE, 0, 0);
-  RECT status{};
-  GetWindowRect(statusBar_, &status);
-  const int statusHeight = status.bottom - status.top;
+  const int statusHeight = status_.height();
 
   RECT treeNow{};
   GetWindowRect(tree_.hwnd(), &treeNow);
@@ -578,34 +529,12 @@ void CTolvaneDlg::layOut() {
   MoveWindow(activityList_, layout.activity.left, layout.activity.top, layout.activity.width(),
              layout.activity.height(), TRUE);
   ListView_SetColumnWidth(activityList_, 1, LVSCW_AUTOSIZE_USEHEADER);
-
-  wchar_t chores[64] = {};
-  SendMessageW(statusBar_, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(chores));
-  const int choresWidth = textWidth(statusBar_, chores) + static_cast<int>(24 * scale);
-  int parts[2] = {std::max(0, static_cast<int>(client.right) - choresWidth), -1};
-  SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  status_.fitPanes(client.right, scale);
 }
 
 void CTolvaneDlg::libraryChanged() {
   core_->markChoresChanged();
-  refreshStatus(true);
-}
-
-void CTolvaneDlg::refreshStatus(bool full) {
-  if (!statusBar_) return;
-  const ChoreLibrary& library = core_->library();
-  if (full) {
-    const std::wstring counts = toWide(choreCountText(library.choreCount(), library.choreListCount()));
-    SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(counts.c_str()));
-  }
-  const std::wstring text = toWide(statusText(runningListNames(library)));
-  wchar_t shown[1024] = {};
-  if (LOWORD(SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0)) < std::size(shown)) {
-    SendMessageW(statusBar_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
-  }
-  if (text == shown) return;
-  SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageW(statusBar_, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  status_.refresh(core_->library(), true);
 }
 
 }  // namespace tolvane::win32

@@ -4,8 +4,9 @@
 // worker threads live in the application core it owns (TolvaneCore); the
 // window runs the start-up and exit sequences, each as named steps in
 // order, lays itself out, draws, and routes messages. Its commands are one
-// table (main_commands.cpp); editors are opened from there and their
-// results stored through store_.
+// table whose rows the *_commands.cpp files add over the window's parts
+// (main_parts.h); editors are opened from there and their results stored
+// through store_.
 
 #include <windows.h>
 
@@ -18,13 +19,11 @@
 #include "shell/main_window/chore_store.h"
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/command_table.h"
-#include "shell/main_window/tray_icon.h"
+#include "shell/main_window/main_parts.h"
+#include "shell/main_window/status_bar.h"
 #include "shell/main_window/tree_edits.h"
+#include "shell/tray/tray_icon.h"
 #include "shell/requests/request_service.h"
-
-namespace tolvane {
-struct HotKeyTarget;
-}
 
 namespace tolvane::win32 {
 
@@ -54,8 +53,6 @@ class CTolvaneDlg final : public CDialogBase {
   void setUpActivityList();
   void loadChoresAndFillTree();
   void buildContextMenus();
-  // Also after Options' OK.
-  void applyAlwaysOnTop();
   void addTrayIconAndGreet();
   void startOneSecondTimer();
 
@@ -68,20 +65,6 @@ class CTolvaneDlg final : public CDialogBase {
   // The window's outer size into the settings; its normal rectangle.
   PlacementRect takeWindowPlacement();
 
-  // The command table's rows (main_commands.cpp).
-  void addCommandRows();
-  void onExitCommand();
-  void runWizard();
-  void runSelected();
-  bool canRunSelected() const;
-  bool isSelectedListRunning() const;
-  bool canEditSelectedChore() const;
-  void newChore();
-  void editSelectedChore();
-  void showAbout();
-  void showWindowFromTray();
-  // The Help key: the topic of the active window, by its caption.
-  void openHelpForActiveWindow();
   // choresChanged, and the status bar's counts.
   void libraryChanged();
   // What a change of the library sets off: libraryChanged, and for a list
@@ -90,29 +73,9 @@ class CTolvaneDlg final : public CDialogBase {
     return {[this] { libraryChanged(); }, [this] { core_->wakeScheduler(); }};
   }
 
-  // The chore-list and schedule editors' commands (list_commands.cpp).
-  bool canOpenEditor() const;
-  bool canEditSelectedList() const;
-  bool canScheduleSelectedList() const;
-  void createChoreList();
-  void editSelectedList();
-  void scheduleSelectedList();
-
-  // The options, colour and hot-key views (view_commands.cpp).
-  // One dialog at a time: the tray can ask while another is open.
-  bool canOpenDialog() const;
-  void showOptions();
-  void showColorOptions();
-  void showHotKeys();
-  void selectHotKeyTarget(const HotKeyTarget& target);
-  void applyTreeColor(std::uint32_t color);
-
-  void onTrayNotify(LPARAM event);
-  void showTrayMenu();
   void onContextMenu(HWND source, int x, int y);
   void showTreeMenu(HTREEITEM item, int x, int y);
   void updateToolbar();
-  void refreshStatus(bool full);
   void setTrayTip(std::u16string_view text) { tray_.setTrayTip(text); }
   void layOut();
   LRESULT onNotify(NMHDR* header);
@@ -126,13 +89,14 @@ class CTolvaneDlg final : public CDialogBase {
   ChoreTree tree_;
   ChoreStore store_;
   TreeEdits treeEdits_;
+  MainParts parts_;
   CommandTable commands_;
   TrayIcon tray_;
+  StatusBar status_;
   // Requests from the command line; from the end of start-up until the
   // window goes.
   std::unique_ptr<RequestService> requests_;
   HWND activityList_ = nullptr;
-  HWND statusBar_ = nullptr;
   HWND toolbar_ = nullptr;
   HMENU treeMenu_ = nullptr;
   HMENU activityMenu_ = nullptr;
@@ -143,8 +107,6 @@ class CTolvaneDlg final : public CDialogBase {
   // An exit is under way: its question or Retry box runs a message loop in
   // which the tray, the menu or the installer can ask again.
   bool exiting_ = false;
-  // A second request while the dialog shows is ignored.
-  bool aboutOpen_ = false;
   // The smallest outer size the user can drag the window to: its size
   // right after it was created.
   int minTrackWidth_ = 0;
