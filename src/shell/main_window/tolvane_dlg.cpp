@@ -13,6 +13,7 @@
 #include "library/summary_text.h"
 #include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
+#include "shell/main_window/tree_notifications.h"
 #include "shell/resource.h"
 #include "shell/tray/tray_menu.h"
 
@@ -76,8 +77,6 @@ CTolvaneDlg::~CTolvaneDlg() {
     core_->log().debug(u"Worker threads still running at exit; they end with the process.");
     static_cast<void>(core_.release());
   }
-  if (treeMenu_) DestroyMenu(treeMenu_);
-  if (activityMenu_) DestroyMenu(activityMenu_);
   if (comInitialised_) CoUninitialize();
 }
 
@@ -109,7 +108,6 @@ void CTolvaneDlg::startUp() {
   loadChoresAndFillTree();
   status_.refresh(core_->library(), true);
   layOut();
-  buildContextMenus();
   core_->startChoreThread();
   core_->startExplorerWatch();
   core_->installKeyboardHook();
@@ -223,18 +221,6 @@ void CTolvaneDlg::loadChoresAndFillTree() {
   applyTreeColor(parts_, core_->settings().treeBkColor);
 }
 
-void CTolvaneDlg::buildContextMenus() {
-  treeMenu_ = CreatePopupMenu();
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_EDIT, L"Edit");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_CLONE, L"Clone");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_RUN, L"Run");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_DELETE, L"Delete");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_STOP, L"Stop");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_SCHEDULE, L"Schedule");
-  activityMenu_ = CreatePopupMenu();
-  AppendMenuW(activityMenu_, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
-}
-
 void CTolvaneDlg::addTrayIconAndGreet() {
   tray_.attach(hwnd(), smallIcon_);
   setTrayTip(kIdleTrayTip);
@@ -316,7 +302,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return TRUE;
     case kTrayCallbackMessage:
-      onTrayNotify(hwnd(), lParam, commands_, core_->library());
+      onTrayNotify(hwnd(), lParam, [this](HMENU menu) { commands_.updateMenu(menu); }, core_->library());
       return TRUE;
     case TreeEdits::kFinishRenameMessage:
       treeEdits_.finishRename();
@@ -365,60 +351,20 @@ void CTolvaneDlg::updateToolbar() {
 }
 
 void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
-  if (source == activityList_) {
-    commands_.updateMenu(activityMenu_);
-    TrackPopupMenu(activityMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
-    return;
-  }
-  if (source != tree_.hwnd()) return;
-  // From the keyboard (Shift+F10, the menu key): the selected item's menu
-  // at the item.
-  if (x == -1 && y == -1) {
-    HTREEITEM selected = TreeView_GetSelection(tree_.hwnd());
-    RECT label{};
-    if (!selected || !TreeView_GetItemRect(tree_.hwnd(), selected, &label, TRUE)) return;
-    POINT at{label.left, label.bottom};
-    ClientToScreen(tree_.hwnd(), &at);
-    showTreeMenu(selected, at.x, at.y);
-    return;
-  }
-  TVHITTESTINFO hit{};
-  hit.pt = POINT{x, y};
-  ScreenToClient(tree_.hwnd(), &hit.pt);
-  HTREEITEM item = TreeView_HitTest(tree_.hwnd(), &hit);
-  if (!item || !(hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON))) return;
-  showTreeMenu(item, x, y);
-}
-
-void CTolvaneDlg::showTreeMenu(HTREEITEM item, int x, int y) {
-  TreeView_SelectItem(tree_.hwnd(), item);
-  const TreeItemInfo info = tree_.describe(item);
-  if (info.kind == TreeItemKind::ChoresRoot || info.kind == TreeItemKind::ListsRoot) {
-    HMENU sortMenu = CreatePopupMenu();
-    AppendMenuW(sortMenu, MF_STRING, ID_SORT_BY_NAME, L"Sort by name");
-    if (info.kind == TreeItemKind::ChoresRoot) AppendMenuW(sortMenu, MF_STRING, ID_SORT_BY_TYPE, L"Sort by type");
-    commands_.updateMenu(sortMenu);
-    TrackPopupMenu(sortMenu, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
-    DestroyMenu(sortMenu);
-    return;
-  }
-  // What the item offers, of what the window can do now.
-  commands_.updateMenu(treeMenu_);
-  const ItemMenuState offered = treeEdits_.itemMenu();
-  const std::pair<UINT, bool> items[] = {
-      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
-      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
-  for (const auto& [id, enabled] : items) {
-    if (!enabled) EnableMenuItem(treeMenu_, id, MF_BYCOMMAND | MF_GRAYED);
-  }
-  TrackPopupMenu(treeMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
+  if (source == tree_.hwnd()) return treeMenus_.show(hwnd(), x, y);
+  if (source != activityList_) return;
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
+  commands_.updateMenu(menu);
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
+  DestroyMenu(menu);
 }
 
 LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
   if (header->idFrom == IDC_ACTIVITY_LIST && header->code == NM_CUSTOMDRAW) {
     return onActivityCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
   }
-  if (header->idFrom == IDC_CHORE_TREE) return onTreeNotify(header);
+  if (header->idFrom == IDC_CHORE_TREE) return onTreeNotify(header, parts_, commands_, [this] { updateToolbar(); });
   if (header->code == TTN_GETDISPINFOW) {
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
     if (const wchar_t* tip = toolbarTip(static_cast<int>(header->idFrom))) {
@@ -427,37 +373,6 @@ LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
     return 0;
   }
   return 0;
-}
-
-LRESULT CTolvaneDlg::onTreeNotify(NMHDR* header) {
-  switch (header->code) {
-    case TVN_SELCHANGEDW:
-      updateToolbar();
-      return 0;
-    case TVN_GETINFOTIPW:
-      onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
-      return 0;
-    case NM_DBLCLK:
-      // A double-click is Run.
-      return commands_.run(ID_RUN_SELECTED) ? TRUE : FALSE;
-    case TVN_BEGINLABELEDITW:
-      // TRUE refuses the edit.
-      return treeEdits_.mayRename(reinterpret_cast<NMTVDISPINFOW*>(header)->item.hItem) ? FALSE : TRUE;
-    case TVN_ENDLABELEDITW: {
-      const TVITEMW& edited = reinterpret_cast<NMTVDISPINFOW*>(header)->item;
-      treeEdits_.labelEdited(edited.hItem, edited.pszText);
-      // The label changes with the library, once the new name is taken.
-      return FALSE;
-    }
-    case TVN_KEYDOWN: {
-      const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
-      if (key == VK_F2) treeEdits_.editSelectedLabel();
-      if (key == VK_DELETE) commands_.run(ID_TREE_DELETE);
-      return 0;
-    }
-    default:
-      return 0;
-  }
 }
 
 LRESULT CTolvaneDlg::onActivityCustomDraw(NMLVCUSTOMDRAW* draw) {
@@ -473,40 +388,6 @@ LRESULT CTolvaneDlg::onActivityCustomDraw(NMLVCUSTOMDRAW* draw) {
     default:
       return CDRF_DODEFAULT;
   }
-}
-
-void CTolvaneDlg::onTreeInfoTip(NMTVGETINFOTIPW* tip) {
-  if (!tip->pszText || tip->cchTextMax <= 0) return;
-  const TreeItemInfo info = tree_.describe(tip->hItem);
-  const ChoreLibrary& library = core_->library();
-  KeyNames& keyNames = core_->keyNames();
-  std::u16string text;
-  switch (info.kind) {
-    case TreeItemKind::Chore:
-      text = choreSummaryText(library, info.name, keyNames);
-      break;
-    case TreeItemKind::Step: {
-      const ChoreList list = library.copyChoreList(info.listName);
-      if (info.stepIndex >= 0 && info.stepIndex < static_cast<int>(list.steps.size())) {
-        text = stepSummaryText(library, list.steps[info.stepIndex], keyNames);
-      }
-      break;
-    }
-    case TreeItemKind::List: {
-      TVHITTESTINFO hit{};
-      GetCursorPos(&hit.pt);
-      ScreenToClient(tree_.hwnd(), &hit.pt);
-      TreeView_HitTest(tree_.hwnd(), &hit);
-      text = listSummaryText(library.copyChoreList(info.name), listTipPart(hit.flags), keyNames, core_->clock());
-      break;
-    }
-    default:
-      break;
-  }
-  const std::wstring wide = toWide(text);
-  const std::size_t count = std::min<std::size_t>(wide.size(), static_cast<std::size_t>(tip->cchTextMax - 1));
-  wide.copy(tip->pszText, count);
-  tip->pszText[count] = L'\0';
 }
 
 // ---------------------------------------------------------------------------

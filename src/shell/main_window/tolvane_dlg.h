@@ -22,6 +22,7 @@
 #include "shell/main_window/main_parts.h"
 #include "shell/main_window/status_bar.h"
 #include "shell/main_window/tree_edits.h"
+#include "shell/main_window/tree_menus.h"
 #include "shell/tray/tray_icon.h"
 #include "shell/requests/request_service.h"
 
@@ -52,7 +53,6 @@ class CTolvaneDlg final : public CDialogBase {
   void createBars();
   void setUpActivityList();
   void loadChoresAndFillTree();
-  void buildContextMenus();
   void addTrayIconAndGreet();
   void startOneSecondTimer();
 
@@ -74,14 +74,11 @@ class CTolvaneDlg final : public CDialogBase {
   }
 
   void onContextMenu(HWND source, int x, int y);
-  void showTreeMenu(HTREEITEM item, int x, int y);
   void updateToolbar();
   void setTrayTip(std::u16string_view text) { tray_.setTrayTip(text); }
   void layOut();
   LRESULT onNotify(NMHDR* header);
-  LRESULT onTreeNotify(NMHDR* header);
   LRESULT onActivityCustomDraw(NMLVCUSTOMDRAW* draw);
-  void onTreeInfoTip(NMTVGETINFOTIPW* tip);
 
   // First, so it is destroyed last: the window's parts may be in use by
   // worker threads until the core has ended them.
@@ -91,6 +88,7 @@ class CTolvaneDlg final : public CDialogBase {
   TreeEdits treeEdits_;
   MainParts parts_;
   CommandTable commands_;
+  TreeMenus treeMenus_{tree_, treeEdits_, commands_};
   TrayIcon tray_;
   StatusBar status_;
   // Requests from the command line; from the end of start-up until the
@@ -98,8 +96,6 @@ class CTolvaneDlg final : public CDialogBase {
   std::unique_ptr<RequestService> requests_;
   HWND activityList_ = nullptr;
   HWND toolbar_ = nullptr;
-  HMENU treeMenu_ = nullptr;
-  HMENU activityMenu_ = nullptr;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   HIMAGELIST toolbarImages_ = nullptr;

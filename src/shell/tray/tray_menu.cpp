@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kTrayStopItemsMax = 7;
 
-void showTrayMenu(HWND window, const CommandTable& commands, const ChoreLibrary& library) {
+void showTrayMenu(HWND window, const MenuUpdate& updateMenu, const ChoreLibrary& library) {
   HMENU menu = CreatePopupMenu();
   const std::wstring title = toWide(formatText(u"Tolvane v%s", versionText(GetModuleHandleW(nullptr))));
   AppendMenuW(menu, MF_STRING, ID_APP_ABOUT, title.c_str());
@@ -34,7 +34,7 @@ void showTrayMenu(HWND window, const CommandTable& commands, const ChoreLibrary&
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   }
   AppendMenuW(menu, MF_STRING, ID_TRAY_EXIT, L"E&xit the program now");
-  commands.updateMenu(menu);
+  updateMenu(menu);
 
   POINT cursor{};
   GetCursorPos(&cursor);
@@ -46,9 +46,9 @@ void showTrayMenu(HWND window, const CommandTable& commands, const ChoreLibrary&
 
 }  // namespace
 
-void onTrayNotify(HWND window, LPARAM event, const CommandTable& commands, const ChoreLibrary& library) {
+void onTrayNotify(HWND window, LPARAM event, const MenuUpdate& updateMenu, const ChoreLibrary& library) {
   if (event == WM_LBUTTONDBLCLK) showWindowFromTray(window);
-  if (event == WM_RBUTTONUP) showTrayMenu(window, commands, library);
+  if (event == WM_RBUTTONUP) showTrayMenu(window, updateMenu, library);
 }
 
 void showWindowFromTray(HWND window) {
