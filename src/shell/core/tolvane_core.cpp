@@ -150,9 +150,14 @@ bool TolvaneCore::handleMessage(UINT message, WPARAM wParam) {
   return running_.handleMessage(message, wParam);
 }
 
+// What stays of the core, also when a list keeps it past the window's end,
+// calls nothing of the window any more.
 void TolvaneCore::detachWindow() {
   running_.attachWindow(nullptr, nullptr);
   logs_.view.attach(nullptr, nullptr);
+  // The executor keeps the handle: it only compares it.
+  hotKeys_.attachWindow(window_, {});
+  setTrayTip_ = {};
 }
 
 // ---------------------------------------------------------------------------

@@ -4,13 +4,10 @@
 #include <objbase.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <atomic>
-#include <utility>
+#include <vector>
 
 #include "base/format.h"
-#include "controls/window_text/window_text.h"
-#include "library/summary_text.h"
 #include "platform/win32/common/wide.h"
 #include "shell/main_window/main_layout.h"
 #include "shell/main_window/tree_notifications.h"

@@ -10,7 +10,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -23,8 +22,8 @@
 #include "shell/main_window/status_bar.h"
 #include "shell/main_window/tree_edits.h"
 #include "shell/main_window/tree_menus.h"
-#include "shell/tray/tray_icon.h"
 #include "shell/requests/request_service.h"
+#include "shell/tray/tray_icon.h"
 
 namespace tolvane::win32 {
 
