@@ -6,6 +6,7 @@
 
 #include "platform/win32/targeting/foreground.h"
 #include "platform/win32/targeting/window_handle.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -115,8 +116,9 @@ std::uint32_t Win32ExplorerWindows::startProgram(std::u16string_view commandLine
     const DWORD error = GetLastError();
     return error != 0 ? error : ERROR_GEN_FAILURE;
   }
+  // Nothing waits for the program or its first thread.
+  const KernelHandle program(process.hProcess);
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   return 0;
 }
 

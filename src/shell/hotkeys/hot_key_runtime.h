@@ -42,6 +42,7 @@
 #include "platform/shell_actions.h"
 #include "platform/sounds.h"
 #include "platform/sync.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/window_actions.h"
 #include "shell/hotkeys/keyboard_hook.h"
 
@@ -128,7 +129,7 @@ class HotKeyRuntime {
   HotKeyHook hook_;
   ChoreExecutor executor_;
   KeyboardHook keyboardHook_;
-  HANDLE choreThread_ = nullptr;
+  KernelHandle choreThread_;
 };
 
 }  // namespace tolvane::win32

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "host/fake_web_browser.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 
 namespace {
 
