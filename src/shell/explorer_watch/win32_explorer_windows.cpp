@@ -124,6 +124,8 @@ std::uint32_t Win32ExplorerWindows::startProgram(std::u16string_view commandLine
 
 void Win32ExplorerWindows::sleep(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
+std::uint64_t Win32ExplorerWindows::tickMs() { return GetTickCount64(); }
+
 bool Win32ExplorerWindows::bringToForeground(WindowHandle window) { return win32::bringToForeground(toHwnd(window)); }
 
 }  // namespace tolvane::win32

@@ -1,5 +1,6 @@
 // The main window's side of the chore editor: which selection it opens for,
-// and where its result goes.
+// and where its result goes. The selection's editor is the window's Edit
+// (main_commands.cpp).
 
 #include "editors/chore/win32/chore_dlg.h"
 #include "shell/core/editor_session.h"
@@ -35,11 +36,6 @@ void editSelectedChore(MainParts& parts) {
 
 void addChoreCommands(CommandTable& commands, MainParts& parts) {
   commands.add(ID_FILE_NEW_CHORE, {[&parts] { return canOpenDialog(parts); }, [&parts] { newChore(parts); }});
-  commands.add(ID_EDIT_SELECTED_CHORE,
-               {[&parts] { return canEditSelectedChore(parts); }, [&parts] { editSelectedChore(parts); }});
-  // Whatever opens it, the chore editor needs a chore or a step selected,
-  // and never opens the wizard's own records.
-  commands.require(ID_EDIT_SELECTED_CHORE, [&parts] { return parts.treeEdits.selectionCommands().editChore; });
 }
 
 }  // namespace tolvane::win32

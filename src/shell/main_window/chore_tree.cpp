@@ -97,6 +97,14 @@ void ChoreTree::renameSteps(std::u16string_view oldName, const Chore& chore) {
   }
 }
 
+HTREEITEM ChoreTree::itemAt(POINT screen) const {
+  TVHITTESTINFO hit{};
+  hit.pt = screen;
+  ScreenToClient(tree_, &hit.pt);
+  HTREEITEM item = TreeView_HitTest(tree_, &hit);
+  return hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON) ? item : nullptr;
+}
+
 void ChoreTree::select(HTREEITEM item) {
   TreeView_SelectItem(tree_, item);
   TreeView_EnsureVisible(tree_, item);

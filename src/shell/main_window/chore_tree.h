@@ -58,6 +58,9 @@ class ChoreTree {
 
   TreeItemInfo describe(HTREEITEM item) const;
   TreeItemInfo selected() const { return describe(TreeView_GetSelection(tree_)); }
+  // The item whose label or icon is at the point of the screen; null for
+  // empty space, a +/- button or the row beside the label.
+  HTREEITEM itemAt(POINT screen) const;
 
   // Items for a record the editors made, inserted after `after` (an item
   // of the same kind, TVI_FIRST or TVI_LAST); a list's item has one child

@@ -80,7 +80,9 @@ void addRunningAndStopping(CommandTable& commands, MainParts& parts) {
                     [&parts](int index) { parts.core.stopRunningListAt(index); });
 }
 
-// The toolbar's and the tree menu's Edit: the editor of what is selected.
+// The tree menu's Edit and the toolbar's (the menu bar's "Selected &chore"
+// shares the toolbar's identifier): the editor of what is selected, a
+// chore, a step's chore or a list.
 void addEditSelected(CommandTable& commands, MainParts& parts) {
   commands.add(ID_EDIT_SELECTED, {[&parts] { return canEditSelectedChore(parts) || canEditSelectedList(parts); },
                                   [&parts] {
@@ -91,6 +93,7 @@ void addEditSelected(CommandTable& commands, MainParts& parts) {
     const SelectionCommands selection = parts.treeEdits.selectionCommands();
     return selection.editChore || selection.editList;
   });
+  commands.forward(ID_EDIT_SELECTED_CHORE, ID_EDIT_SELECTED);
 }
 
 void addTreeCommands(CommandTable& commands, MainParts& parts) {

@@ -273,6 +273,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       commands_.run(LOWORD(wParam));
+      // A dialog the command showed greyed the buttons while it was open.
+      updateToolbar();
       return TRUE;
     case WM_NOTIFY:
       setResult(onNotify(reinterpret_cast<NMHDR*>(lParam)));
@@ -316,7 +318,10 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       onContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return TRUE;
     case WM_INITMENUPOPUP:
-      commands_.updateMenu(reinterpret_cast<HMENU>(wParam));
+      // Every menu is brought up to date as it opens.
+      if (!treeMenus_.updateItemMenu(reinterpret_cast<HMENU>(wParam))) {
+        commands_.updateMenu(reinterpret_cast<HMENU>(wParam));
+      }
       return TRUE;
     case WM_QUERYENDSESSION:
       setResult(TRUE);
@@ -340,8 +345,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-// The toolbar follows the selection, a list's start and end, and the hot
-// keys' state from here: nothing else tells it.
+// The toolbar follows the selection, the commands, a list's start and end,
+// and the hot keys' state from here: nothing else tells it.
 void CTolvaneDlg::updateToolbar() {
   // The hot-key button also shows whether hot keys are on.
   commands_.updateToolbar(toolbar_, [this](int id) { return id != ID_VIEW_HOTKEYS || core_->hotKeysOn(); });

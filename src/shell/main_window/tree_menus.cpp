@@ -8,6 +8,20 @@
 
 namespace tolvane::win32 {
 
+namespace {
+
+bool itemMenuOffers(const ItemMenuState& offered, int command) {
+  const std::pair<int, bool> items[] = {
+      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
+      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
+  for (const auto& [id, offers] : items) {
+    if (id == command) return offers;
+  }
+  return true;
+}
+
+}  // namespace
+
 TreeMenus::TreeMenus(const ChoreTree& tree, const TreeEdits& edits, const CommandTable& commands)
     : tree_(tree), edits_(edits), commands_(commands), itemMenu_(CreatePopupMenu()) {
   AppendMenuW(itemMenu_, MF_STRING, ID_TREE_EDIT, L"Edit");
@@ -31,12 +45,14 @@ void TreeMenus::show(HWND owner, int x, int y) {
     showFor(owner, selected, at.x, at.y);
     return;
   }
-  TVHITTESTINFO hit{};
-  hit.pt = POINT{x, y};
-  ScreenToClient(tree, &hit.pt);
-  HTREEITEM item = TreeView_HitTest(tree, &hit);
-  if (!item || !(hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON))) return;
-  showFor(owner, item, x, y);
+  if (HTREEITEM item = tree_.itemAt(POINT{x, y})) showFor(owner, item, x, y);
+}
+
+bool TreeMenus::updateItemMenu(HMENU menu) const {
+  if (menu != itemMenu_) return false;
+  const ItemMenuState offered = edits_.itemMenu();
+  commands_.updateMenu(menu, [offered](int id) { return itemMenuOffers(offered, id); });
+  return true;
 }
 
 void TreeMenus::showFor(HWND owner, HTREEITEM item, int x, int y) {
@@ -50,14 +66,6 @@ void TreeMenus::showFor(HWND owner, HTREEITEM item, int x, int y) {
     TrackPopupMenu(sortMenu, TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
     DestroyMenu(sortMenu);
     return;
-  }
-  commands_.updateMenu(itemMenu_);
-  const ItemMenuState offered = edits_.itemMenu();
-  const std::pair<UINT, bool> items[] = {
-      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
-      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
-  for (const auto& [id, enabled] : items) {
-    if (!enabled) EnableMenuItem(itemMenu_, id, MF_BYCOMMAND | MF_GRAYED);
   }
   TrackPopupMenu(itemMenu_, TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
 }

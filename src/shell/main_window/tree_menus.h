@@ -24,6 +24,8 @@ class TreeMenus {
   // WM_CONTEXTMENU from the tree: at the screen point, or at (-1, -1)
   // from the keyboard.
   void show(HWND owner, int x, int y);
+  // WM_INITMENUPOPUP: false for any menu but the item menu.
+  bool updateItemMenu(HMENU menu) const;
 
  private:
   void showFor(HWND owner, HTREEITEM item, int x, int y);

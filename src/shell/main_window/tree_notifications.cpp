@@ -1,5 +1,7 @@
 #include "shell/main_window/tree_notifications.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <string>
 
@@ -43,6 +45,16 @@ void fillInfoTip(const MainParts& parts, NMTVGETINFOTIPW* tip) {
   tip->pszText[count] = L'\0';
 }
 
+// A double-click on an item's label or icon runs that item; one on empty
+// space or a +/- button is no request to run whatever was selected.
+bool runDoubleClickedItem(ChoreTree& tree, const CommandTable& commands) {
+  const DWORD at = GetMessagePos();
+  HTREEITEM item = tree.itemAt(POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
+  if (!item) return false;
+  tree.select(item);
+  return commands.run(ID_RUN_SELECTED);
+}
+
 }  // namespace
 
 LRESULT onTreeNotify(NMHDR* header, MainParts& parts, const CommandTable& commands,
@@ -56,8 +68,7 @@ LRESULT onTreeNotify(NMHDR* header, MainParts& parts, const CommandTable& comman
       fillInfoTip(parts, reinterpret_cast<NMTVGETINFOTIPW*>(header));
       return 0;
     case NM_DBLCLK:
-      // A double-click is Run.
-      return commands.run(ID_RUN_SELECTED) ? TRUE : FALSE;
+      return runDoubleClickedItem(parts.tree, commands) ? TRUE : FALSE;
     case TVN_BEGINLABELEDITW:
       // TRUE refuses the edit.
       return edits.mayRename(reinterpret_cast<NMTVDISPINFOW*>(header)->item.hItem) ? FALSE : TRUE;

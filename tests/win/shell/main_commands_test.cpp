@@ -82,7 +82,7 @@ TEST_F(MainCommands, EachSelectionOffersItsCommands) {
       {tree.choresRoot(), u"Docs", "run edit chore clone delete tree-run"},
       {tree.choresRoot(), u"_Wiz+Keys", "run clone delete tree-run"},
       {tree.findChild(tree.listsRoot(), u"Night"), u"Docs", "run edit chore tree-run"},
-      {tree.listsRoot(), u"Night", "run edit list schedule clone delete tree-run"},
+      {tree.listsRoot(), u"Night", "run edit chore list schedule clone delete tree-run"},
       // A list under way is only stopped.
       {tree.listsRoot(), u"Busy", "stop clone delete tree-stop"},
   };
