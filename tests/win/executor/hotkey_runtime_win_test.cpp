@@ -6,15 +6,7 @@
 #include <fstream>
 
 #include "platform/win32/common/wide.h"
-#include "platform/win32/executor/win32_clipboard.h"
-#include "platform/win32/executor/win32_keyboard_input.h"
-#include "platform/win32/executor/win32_shell_actions.h"
-#include "platform/win32/executor/win32_sounds.h"
-#include "platform/win32/executor/win32_window_actions.h"
-#include "platform/win32/library/win32_prompts.h"
-#include "platform/win32/sync/win32_sync.h"
-#include "platform/win32/targeting/accessible_object.h"
-#include "platform/win32/targeting/win32_desktop.h"
+#include "platform/win32/win32_platform.h"
 #include "support/fake_registry.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"
@@ -53,23 +45,17 @@ struct RuntimeRig {
   Win32Sync sync;
   test::FakeRegistry registry;
   NoCompanion companion;
-  Win32ShellActions shell;
-  Win32Desktop desktop;
-  Win32WindowActions windows;
-  Win32KeyboardInput keyboard;
-  Win32Clipboard clipboard;
-  Win32Sounds sounds;
-  Win32Prompts prompts;
-  Win32Accessibility accessibility;
-  Win32Processes processes;
+  Win32Platform platform;
   std::shared_ptr<Event> choreEvent = sync.createEvent(u"", false, false);
   std::shared_ptr<Event> schedulerEvent = sync.createEvent(u"", false, false);
   std::unique_ptr<HotKeyRuntime> runtime;
 
   void start() {
     runtime = std::make_unique<HotKeyRuntime>(
-        HotKeyRuntimeServices{library, log, sync, registry, companion, shell, desktop, windows, keyboard, clipboard,
-                              sounds, prompts, accessibility, processes, choreEvent, schedulerEvent});
+        HotKeyRuntimeServices{library, log, sync, registry, companion, platform.shell, platform.desktop,
+                              platform.windows, platform.keyboard, platform.clipboard, platform.sounds,
+                              platform.ownerlessPrompts, platform.accessibility, platform.processes, choreEvent,
+                              schedulerEvent});
     ASSERT_TRUE(runtime->startChoreThread());
   }
 };
@@ -103,7 +89,7 @@ TEST(HotKeyRuntime, ChoresRunOnTheChoreThreadOneLineEach) {
   EXPECT_EQ(lines[0], "Chore done: Idle, CHORE_NOTHING.");
   EXPECT_EQ(lines[1], "Chore done: Clip, CHORE_NOTHING.");
   EXPECT_EQ(lines[2], "Chore done: Copy, CHORE_FILEOP:Copy");
-  EXPECT_EQ(rig.clipboard.readText(), u"from the chore thread");
+  EXPECT_EQ(rig.platform.clipboard.readText(), u"from the chore thread");
   EXPECT_TRUE(fs::exists(folder / "out" / "a.txt"));
 
   rig.runtime->requestExit();
