@@ -27,6 +27,7 @@ inline constexpr char16_t kChoresRootText[] = u"Chores";
 inline constexpr char16_t kListsRootText[] = u"Chore Lists";
 inline constexpr int kChoresRootImage = 9;
 inline constexpr int kListsRootImage = 10;
+inline constexpr int kUnknownChoreImage = 16;
 
 struct TreeItemInfo {
   TreeItemKind kind = TreeItemKind::None;
@@ -36,8 +37,8 @@ struct TreeItemInfo {
   int stepIndex = -1;
 };
 
-// The image of a chore or step: its type, or the unknown type's image for
-// a value the strip has no picture for.
+// The image of a chore or step: its action's, or the unknown type's for a
+// type no action has.
 int choreImage(std::int32_t type);
 
 // Which half of a list's tooltip the pointer asks for, from the tree's
