@@ -52,7 +52,7 @@ struct Window {
   SystemClock clock;
   test::FakePrompts prompts;
   ChoreStore store{library, tree, clock, {[] {}, [] {}}};
-  TreeEdits edits{library, tree, store, prompts, [] {}};
+  TreeEdits edits{library, tree, store, prompts, {[] {}, [] {}}};
 
   explicit Window(int scale) {
     library.edit([&](LibraryContents& contents) { contents = test::benchmarkLibrary(scale, clock); });

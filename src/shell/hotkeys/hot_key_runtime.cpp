@@ -1,7 +1,5 @@
 #include "shell/hotkeys/hot_key_runtime.h"
 
-#include <commctrl.h>
-
 #include "base/format.h"
 #include "engine/hotkeys/chore_thread.h"
 #include "platform/win32/sync/worker_threads.h"
@@ -10,22 +8,20 @@ namespace tolvane::win32 {
 
 namespace {
 
-constexpr int kHotKeysButton = 1002;
 constexpr DWORD kChoreThreadGraceMs = 2000;
 
 }  // namespace
 
 HotKeyRuntime::HotKeyRuntime(HotKeyRuntimeServices services)
     : s_(std::move(services)),
-      mainWindow_(reinterpret_cast<WindowHandle>(s_.mainWindow)),
       slot_(s_.choreEvent, s_.schedulerEvent),
       launcher_(s_.library, s_.sync, s_.log),
-      hook_(HotKeyHookServices{s_.library, slot_, launcher_, capture_, sounds_, s_.log, windows_,
-                               [toolbar = s_.toolbar](bool enabled) {
-                                 if (toolbar) SendMessageW(toolbar, TB_ENABLEBUTTON, kHotKeysButton, MAKELONG(enabled, 0));
+      hook_(HotKeyHookServices{s_.library, slot_, launcher_, capture_, s_.sounds, s_.log, s_.windows,
+                               [this](bool enabled) {
+                                 if (showHotKeysOn_) showHotKeysOn_(enabled);
                                }}),
-      executor_(ExecutorServices{s_.log, shell_, desktop_, windows_, keyboard_, clipboard_, sounds_, ownerlessPrompts_,
-                                 s_.sync, accessibility_, processes_, s_.registry, s_.companion,
+      executor_(ExecutorServices{s_.log, s_.shell, s_.desktop, s_.windows, s_.keyboard, s_.clipboard, s_.sounds,
+                                 s_.prompts, s_.sync, s_.accessibility, s_.processes, s_.registry, s_.companion,
                                  [this] {
                                    std::function<void()> startWatch;
                                    {
@@ -35,15 +31,18 @@ HotKeyRuntime::HotKeyRuntime(HotKeyRuntimeServices services)
                                    if (startWatch) startWatch();
                                  },
                                  hook_.processingEnabled(), lastFolder_, mainWindow_}),
-      keyboardHook_(hook_, s_.log) {
-  shell_.setOwner(s_.mainWindow);
-}
+      keyboardHook_(hook_, s_.log) {}
 
 HotKeyRuntime::~HotKeyRuntime() {
   keyboardHook_.uninstall();
   // The chore thread uses this object. Its owner waits for it first
   // (endChoreThread); this wait only covers an owner that did not.
   endChoreThread(kChoreThreadGraceMs);
+}
+
+void HotKeyRuntime::attachWindow(HWND mainWindow, std::function<void(bool)> showHotKeysOn) {
+  mainWindow_ = reinterpret_cast<WindowHandle>(mainWindow);
+  showHotKeysOn_ = std::move(showHotKeysOn);
 }
 
 bool HotKeyRuntime::startChoreThread() {

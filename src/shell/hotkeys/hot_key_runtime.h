@@ -1,12 +1,15 @@
 #pragma once
 // Everything that turns hot keys and Run commands into done chores in
-// Tolvane.exe, made once by the main window: the executor on the real
-// platform, the command slot and the chore thread, the list launcher, the
-// hook with its master key and wizard capture, and the keyboard hook.
+// Tolvane.exe, made once by the program's core: the executor on the
+// platform the core lends, the command slot and the chore thread, the list
+// launcher, the hook with its master key and wizard capture, and the
+// keyboard hook.
 //
-// Use from the main window, in start-up order:
-//   HotKeyRuntime hotKeys({library, log, sync, registry, companion, choreEvent,
-//                          schedulerEvent, dialog, toolbar});
+// Use from the core, in start-up order:
+//   HotKeyRuntime hotKeys({library, log, sync, registry, companion, shell, desktop,
+//                          windows, keyboard, clipboard, sounds, prompts, accessibility,
+//                          processes, choreEvent, schedulerEvent});
+//   hotKeys.attachWindow(dialog, showHotKeysOn);
 //   hotKeys.startChoreThread();
 //   hotKeys.installHook();                          // after the Explorer watch
 //   hotKeys.hook().setSuspended(false);             // end of start-up
@@ -28,18 +31,19 @@
 #include "engine/hotkeys/chore_list_launcher.h"
 #include "engine/hotkeys/hot_key_hook.h"
 #include "engine/hotkeys/key_capture.h"
+#include "platform/accessibility.h"
+#include "platform/clipboard.h"
 #include "platform/companion.h"
+#include "platform/desktop.h"
+#include "platform/keyboard_input.h"
+#include "platform/processes.h"
+#include "platform/prompts.h"
 #include "platform/registry.h"
+#include "platform/shell_actions.h"
+#include "platform/sounds.h"
 #include "platform/sync.h"
 #include "win32_common/owned_handle.h"
-#include "platform/win32/executor/win32_clipboard.h"
-#include "platform/win32/executor/win32_keyboard_input.h"
-#include "platform/win32/executor/win32_shell_actions.h"
-#include "platform/win32/executor/win32_sounds.h"
-#include "platform/win32/executor/win32_window_actions.h"
-#include "platform/win32/library/win32_prompts.h"
-#include "platform/win32/targeting/accessible_object.h"
-#include "platform/win32/targeting/win32_desktop.h"
+#include "platform/window_actions.h"
 #include "shell/hotkeys/keyboard_hook.h"
 
 namespace tolvane::win32 {
@@ -50,13 +54,19 @@ struct HotKeyRuntimeServices {
   Sync& sync;
   Registry& registry;
   Companion& companion;
+  ShellActions& shell;
+  Desktop& desktop;
+  WindowActions& windows;
+  KeyboardInput& keyboard;
+  Clipboard& clipboard;
+  Sounds& sounds;
+  // Without owner: a chore's box must not hang off the main window.
+  Prompts& prompts;
+  Accessibility& accessibility;
+  Processes& processes;
   // "_tolvChoreCmdEvnt_" and "_tolvSchedCmdEvnt_".
   std::shared_ptr<Event> choreEvent;
   std::shared_ptr<Event> schedulerEvent;
-  // The main window owns shell windows and is never typed into; its
-  // toolbar button 1002 shows whether hot keys are on.
-  HWND mainWindow;
-  HWND toolbar;
 };
 
 class HotKeyRuntime {
@@ -65,6 +75,11 @@ class HotKeyRuntime {
   ~HotKeyRuntime();
   HotKeyRuntime(const HotKeyRuntime&) = delete;
   HotKeyRuntime& operator=(const HotKeyRuntime&) = delete;
+
+  // The main window, which is never typed into, and what shows it whether
+  // hot keys are on (its toolbar's hot-key button); before the chore thread
+  // starts.
+  void attachWindow(HWND mainWindow, std::function<void(bool)> showHotKeysOn);
 
   // OnBnClickStartWatch for explore chores; none keeps Explorer as it is.
   // May be set after the chore thread has started.
@@ -101,24 +116,11 @@ class HotKeyRuntime {
   LastFolder& lastFolder() { return lastFolder_; }
   bool exitRequested() const { return slot_.exitRequested(); }
 
-  // The platform services the list runner shares.
-  Desktop& desktop() { return desktop_; }
-  Clipboard& clipboard() { return clipboard_; }
-  Sounds& sounds() { return sounds_; }
-
  private:
   HotKeyRuntimeServices s_;
-  Win32ShellActions shell_;
-  Win32Desktop desktop_;
-  Win32WindowActions windows_;
-  Win32KeyboardInput keyboard_;
-  Win32Clipboard clipboard_;
-  Win32Sounds sounds_;
-  Win32Prompts ownerlessPrompts_;
-  Win32Accessibility accessibility_;
-  Win32Processes processes_;
   LastFolder lastFolder_;
-  std::atomic<WindowHandle> mainWindow_;
+  std::atomic<WindowHandle> mainWindow_{0};
+  std::function<void(bool)> showHotKeysOn_;
   std::mutex startWatchMutex_;
   std::function<void()> startWatch_;
   ChoreCommandSlot slot_;

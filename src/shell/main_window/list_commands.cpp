@@ -3,43 +3,60 @@
 
 #include "editors/chore_list/win32/chore_list_dlg.h"
 #include "editors/schedule/win32/schedule_dlg.h"
-#include "shell/app/editor_session.h"
-#include "shell/main_window/tolvane_dlg.h"
+#include "shell/core/editor_session.h"
+#include "shell/main_window/main_parts.h"
+#include "shell/resource.h"
 
 namespace tolvane::win32 {
 
-// Editors suspend the hot keys, which exist once start-up is through.
-bool CTolvaneDlg::canOpenEditor() const { return canOpenDialog() && core_->hotKeys() != nullptr; }
+namespace {
 
-// A list under way is only stopped, not edited or scheduled; lists the
-// wizard keeps for itself are not edited by hand.
-bool CTolvaneDlg::canEditSelectedList() const {
-  return canScheduleSelectedList() && !isWizardName(tree_.selected().name);
+// A list under way is only stopped, not edited or scheduled.
+bool canScheduleSelectedList(const MainParts& parts) {
+  return canOpenDialog(parts) && parts.tree.selected().kind == TreeItemKind::List && !isSelectedListRunning(parts);
 }
 
-bool CTolvaneDlg::canScheduleSelectedList() const {
-  return canOpenEditor() && tree_.selected().kind == TreeItemKind::List && !isSelectedListRunning();
+void createChoreList(MainParts& parts) {
+  EditorSession session(parts.core);
+  const std::optional<ChoreList> list = editChoreList(parts.window, session.context(), nullptr);
+  if (list) parts.store.addChoreList(*list);
 }
 
-void CTolvaneDlg::createChoreList() {
-  EditorSession session(*core_);
-  const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), nullptr);
-  if (list) store_.addChoreList(*list);
+void scheduleSelectedList(MainParts& parts) {
+  const std::u16string name = parts.tree.selected().name;
+  EditorSession session(parts.core);
+  const ChoreSchedule now = parts.core.library().copyChoreList(name).schedule;
+  if (auto schedule = editSchedule(parts.window, session.context(), now)) parts.store.storeSchedule(name, *schedule);
 }
 
-void CTolvaneDlg::editSelectedList() {
-  const std::u16string name = tree_.selected().name;
-  EditorSession session(*core_);
-  const ChoreList existing = core_->library().copyChoreList(name);
-  const std::optional<ChoreList> list = editChoreList(hwnd(), session.context(), &existing);
-  if (list) store_.replaceChoreList(name, *list);
+}  // namespace
+
+// Lists the wizard keeps for itself are not edited by hand.
+bool canEditSelectedList(const MainParts& parts) {
+  return canScheduleSelectedList(parts) && !isWizardName(parts.tree.selected().name);
 }
 
-void CTolvaneDlg::scheduleSelectedList() {
-  const std::u16string name = tree_.selected().name;
-  EditorSession session(*core_);
-  const ChoreSchedule now = core_->library().copyChoreList(name).schedule;
-  if (auto schedule = editSchedule(hwnd(), session.context(), now)) store_.storeSchedule(name, *schedule);
+void editSelectedList(MainParts& parts) {
+  const std::u16string name = parts.tree.selected().name;
+  EditorSession session(parts.core);
+  const ChoreList existing = parts.core.library().copyChoreList(name);
+  const std::optional<ChoreList> list = editChoreList(parts.window, session.context(), &existing);
+  if (list) parts.store.replaceChoreList(name, *list);
+}
+
+// A new list and the selected one; the schedule editor for the selected
+// list (also the toolbar's and the tree menu's Schedule).
+void addListCommands(CommandTable& commands, MainParts& parts) {
+  commands.add(ID_FILE_NEW_CHORELIST, {[&parts] { return canOpenDialog(parts); }, [&parts] { createChoreList(parts); }});
+  commands.add(ID_EDIT_SELECTED_CHORELIST,
+               {[&parts] { return canEditSelectedList(parts); }, [&parts] { editSelectedList(parts); }});
+  commands.add(ID_FILE_SCHEDULE,
+               {[&parts] { return canScheduleSelectedList(parts); }, [&parts] { scheduleSelectedList(parts); }});
+  commands.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
+  // Whatever opens them, the list's editors need a list selected, and
+  // never open the wizard's own lists.
+  commands.require(ID_EDIT_SELECTED_CHORELIST, [&parts] { return parts.treeEdits.selectionCommands().editList; });
+  commands.require(ID_FILE_SCHEDULE, [&parts] { return parts.treeEdits.selectionCommands().schedule; });
 }
 
 }  // namespace tolvane::win32

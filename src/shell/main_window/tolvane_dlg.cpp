@@ -4,16 +4,15 @@
 #include <objbase.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <atomic>
-#include <utility>
+#include <vector>
 
 #include "base/format.h"
-#include "controls/window_text/window_text.h"
-#include "library/summary_text.h"
 #include "win32_common/wide.h"
 #include "shell/main_window/main_layout.h"
+#include "shell/main_window/tree_notifications.h"
 #include "shell/resource.h"
+#include "shell/tray/tray_menu.h"
 
 namespace tolvane::win32 {
 
@@ -22,7 +21,6 @@ namespace {
 std::atomic<HWND> theMainWindow{nullptr};
 
 constexpr wchar_t kCaption[] = L"Tolvane";
-constexpr int kTrayStopItemsMax = 7;
 
 struct ToolbarButton {
   int command;
@@ -46,16 +44,6 @@ constexpr ToolbarButton kToolbarButtons[] = {
     {ID_APP_ABOUT, 8, L"About Tolvane"},
 };
 
-bool itemMenuOffers(const ItemMenuState& offered, int command) {
-  const std::pair<int, bool> items[] = {
-      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
-      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
-  for (const auto& [id, offers] : items) {
-    if (id == command) return offers;
-  }
-  return true;
-}
-
 const wchar_t* toolbarTip(int command) {
   for (const ToolbarButton& button : kToolbarButtons) {
     if (button.command == command && button.tip) return button.tip;
@@ -68,11 +56,14 @@ const wchar_t* toolbarTip(int command) {
 CTolvaneDlg::CTolvaneDlg(HINSTANCE instance)
     : CDialogBase(instance, IDD_TOLVANE_DIALOG),
       core_(std::make_unique<TolvaneCore>()),
-      store_(core_->library(), tree_, core_->logs().clock,
-             {[this] { libraryChanged(); }, [this] { core_->wakeScheduler(); }}),
-      treeEdits_(core_->library(), tree_, store_, core_->prompts(), [this] { libraryChanged(); }) {
+      store_(core_->library(), tree_, core_->clock(), libraryEffects()),
+      treeEdits_(core_->library(), tree_, store_, core_->prompts(), libraryEffects()),
+      parts_{nullptr, instance, *core_, tree_, store_, treeEdits_, [this] { exitSequence(); }} {
   comInitialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-  addCommandRows();
+  addMainCommands(commands_, parts_);
+  addChoreCommands(commands_, parts_);
+  addListCommands(commands_, parts_);
+  addViewCommands(commands_, parts_);
 }
 
 CTolvaneDlg::~CTolvaneDlg() {
@@ -83,8 +74,6 @@ CTolvaneDlg::~CTolvaneDlg() {
     core_->log().debug(u"Worker threads still running at exit; they end with the process.");
     static_cast<void>(core_.release());
   }
-  if (treeMenu_) DestroyMenu(treeMenu_);
-  if (activityMenu_) DestroyMenu(activityMenu_);
   if (comInitialised_) CoUninitialize();
 }
 
@@ -100,7 +89,12 @@ BOOL CTolvaneDlg::onInitDialog() {
 
 void CTolvaneDlg::startUp() {
   theMainWindow = hwnd();
-  core_->setOwnerWindow(hwnd());
+  parts_.window = hwnd();
+  core_->attachWindow(CoreWindow{hwnd(), item(IDC_CHORE_TREE), item(IDC_ACTIVITY_LIST),
+                                 [this](bool on) {
+                                   if (toolbar_) SendMessageW(toolbar_, TB_ENABLEBUTTON, ID_VIEW_HOTKEYS, MAKELONG(on, 0));
+                                 },
+                                 [this](std::u16string_view tip) { setTrayTip(tip); }});
   core_->takeProgramFolder();
   setWindowIcons();
   loadSettingsAndPlacement();
@@ -109,18 +103,17 @@ void CTolvaneDlg::startUp() {
   createBars();
   setUpActivityList();
   loadChoresAndFillTree();
-  refreshStatus(true);
+  status_.refresh(core_->library(), true);
   layOut();
-  buildContextMenus();
-  core_->startChoreThread(hwnd(), toolbar_);
-  core_->startExplorerWatch(hwnd());
+  core_->startChoreThread();
+  core_->startExplorerWatch();
   core_->installKeyboardHook();
-  applyAlwaysOnTop();
+  applyAlwaysOnTop(parts_);
   addTrayIconAndGreet();
   if (HWND tips = TreeView_GetToolTips(tree_.hwnd())) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 12000);
   startOneSecondTimer();
   if (core_->settings().minimizeOnStart) ShowWindow(hwnd(), SW_MINIMIZE);
-  core_->startScheduler(hwnd(), tree_.hwnd(), [this](std::u16string_view tip) { setTrayTip(tip); });
+  core_->startScheduler();
   updateToolbar();
   // Last: a requester waiting for a starting Tolvane takes the pipe as
   // the sign that everything is ready.
@@ -168,11 +161,7 @@ void CTolvaneDlg::createBars() {
   minTrackWidth_ = outer.right - outer.left;
   minTrackHeight_ = outer.bottom - outer.top;
 
-  statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | SBARS_TOOLTIPS, 0,
-                               0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_STATUS_BAR), instance(), nullptr);
-  // Both panes exist from the start; layOut gives them their widths.
-  int parts[2] = {200, -1};
-  SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  status_.create(hwnd(), instance(), IDC_STATUS_BAR);
 
   toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                              WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE | CCS_VERT |
@@ -219,32 +208,14 @@ void CTolvaneDlg::setUpActivityList() {
   if (HWND tips = ListView_GetToolTips(activityList_)) SendMessageW(tips, TTM_SETDELAYTIME, TTDT_AUTOPOP, 10000);
   ListView_SetBkColor(activityList_, RGB(220, 220, 197));
   ListView_SetTextBkColor(activityList_, RGB(220, 220, 197));
-  core_->logs().view.attach(hwnd(), activityList_);
 }
 
 void CTolvaneDlg::loadChoresAndFillTree() {
   tree_.attach(item(IDC_CHORE_TREE));
   tree_.loadImages(instance(), IDB_TREE_IMAGES);
   core_->loadChores();
-  tree_.fill(core_->library(), core_->settings(), core_->logs().clock);
-  applyTreeColor(core_->settings().treeBkColor);
-}
-
-void CTolvaneDlg::buildContextMenus() {
-  treeMenu_ = CreatePopupMenu();
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_EDIT, L"Edit");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_CLONE, L"Clone");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_RUN, L"Run");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_DELETE, L"Delete");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_STOP, L"Stop");
-  AppendMenuW(treeMenu_, MF_STRING, ID_TREE_SCHEDULE, L"Schedule");
-  activityMenu_ = CreatePopupMenu();
-  AppendMenuW(activityMenu_, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
-}
-
-void CTolvaneDlg::applyAlwaysOnTop() {
-  SetWindowPos(hwnd(), core_->settings().alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  tree_.fill(core_->library(), core_->settings(), core_->clock());
+  applyTreeColor(parts_, core_->settings().treeBkColor);
 }
 
 void CTolvaneDlg::addTrayIconAndGreet() {
@@ -268,7 +239,7 @@ void CTolvaneDlg::exitSequence() {
     return;
   }
   core_->requestWorkersExit();
-  core_->closeStartedExplorers(hwnd());
+  core_->closeStartedExplorers();
   core_->unregisterCompanion();
   core_->removeKeyboardHook();
   PostQuitMessage(0);
@@ -298,7 +269,7 @@ PlacementRect CTolvaneDlg::takeWindowPlacement() {
 // Messages
 
 INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (core_->running() && core_->running()->handleMessage(message, wParam)) return TRUE;
+  if (core_->handleMessage(message, wParam)) return TRUE;
   switch (message) {
     case WM_COMMAND:
       commands_.run(LOWORD(wParam));
@@ -324,16 +295,13 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_TIMER:
       if (wParam == ID_STATUS_TIMER) {
-        refreshStatus(false);
+        status_.refresh(core_->library(), false);
         updateToolbar();
-        if (core_->hotKeys()) core_->hotKeys()->onTimer();
+        core_->onTimer();
       }
       return TRUE;
     case kTrayCallbackMessage:
-      onTrayNotify(lParam);
-      return TRUE;
-    case ListActivityView::kDrainMessage:
-      core_->logs().view.drain();
+      onTrayNotify(hwnd(), lParam, [this](HMENU menu) { commands_.updateMenu(menu); }, core_->library());
       return TRUE;
     case TreeEdits::kFinishRenameMessage:
       treeEdits_.finishRename();
@@ -350,7 +318,10 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       onContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return TRUE;
     case WM_INITMENUPOPUP:
-      updatePopupMenu(reinterpret_cast<HMENU>(wParam));
+      // Every menu is brought up to date as it opens.
+      if (!treeMenus_.updateItemMenu(reinterpret_cast<HMENU>(wParam))) {
+        commands_.updateMenu(reinterpret_cast<HMENU>(wParam));
+      }
       return TRUE;
     case WM_QUERYENDSESSION:
       setResult(TRUE);
@@ -365,8 +336,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       requests_.reset();
       KillTimer(hwnd(), ID_STATUS_TIMER);
-      if (core_->running()) core_->running()->attachWindow(nullptr, nullptr);
-      core_->logs().view.attach(nullptr, nullptr);
+      core_->detachWindow();
       tray_.remove();
       theMainWindow = nullptr;
       return FALSE;
@@ -378,105 +348,25 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // The toolbar follows the selection, the commands, a list's start and end,
 // and the hot keys' state from here: nothing else tells it.
 void CTolvaneDlg::updateToolbar() {
-  HotKeyRuntime* hotKeys = core_->hotKeys();
-  commands_.updateToolbar(toolbar_, [hotKeys](int id) {
-    // The hot-key button also shows whether hot keys are on.
-    return id != ID_VIEW_HOTKEYS ||
-           (hotKeys && !hotKeys->hook().suspended() && hotKeys->hook().processingEnabled().load());
-  });
-}
-
-void CTolvaneDlg::showWindowFromTray() {
-  ShowWindow(hwnd(), SW_SHOW);
-  if (IsIconic(hwnd())) {
-    ShowWindow(hwnd(), SW_RESTORE);
-  } else {
-    SetForegroundWindow(hwnd());
-  }
-}
-
-void CTolvaneDlg::onTrayNotify(LPARAM event) {
-  if (event == WM_LBUTTONDBLCLK) showWindowFromTray();
-  if (event == WM_RBUTTONUP) showTrayMenu();
-}
-
-void CTolvaneDlg::showTrayMenu() {
-  HMENU menu = CreatePopupMenu();
-  const std::wstring title = toWide(formatText(u"Tolvane v%s", versionText(GetModuleHandleW(nullptr))));
-  AppendMenuW(menu, MF_STRING, ID_APP_ABOUT, title.c_str());
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, ID_VIEW_HOTKEYS, L"View &Hot keys");
-  AppendMenuW(menu, MF_STRING, ID_TRAY_SHOW, L"&Show Tolvane");
-  const std::vector<std::u16string> running = runningListNames(core_->library());
-  if (!running.empty()) {
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    const int shown = std::min<int>(static_cast<int>(running.size()), kTrayStopItemsMax);
-    for (int i = 0; i < shown; ++i) {
-      const std::wstring caption = toWide(u"Stop \"" + running[i] + u"\"");
-      AppendMenuW(menu, MF_STRING, ID_TRAY_STOP_FIRST + i, caption.c_str());
-    }
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  }
-  AppendMenuW(menu, MF_STRING, ID_TRAY_EXIT, L"E&xit the program now");
-  commands_.updateMenu(menu);
-
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  SetForegroundWindow(hwnd());
-  TrackPopupMenu(menu, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
-  PostMessageW(hwnd(), WM_NULL, 0, 0);
-  DestroyMenu(menu);
+  // The hot-key button also shows whether hot keys are on.
+  commands_.updateToolbar(toolbar_, [this](int id) { return id != ID_VIEW_HOTKEYS || core_->hotKeysOn(); });
 }
 
 void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
-  if (source == activityList_) {
-    commands_.updateMenu(activityMenu_);
-    TrackPopupMenu(activityMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
-    return;
-  }
-  if (source != tree_.hwnd()) return;
-  // From the keyboard (Shift+F10, the menu key): the selected item's menu
-  // at the item.
-  if (x == -1 && y == -1) {
-    HTREEITEM selected = TreeView_GetSelection(tree_.hwnd());
-    RECT label{};
-    if (!selected || !TreeView_GetItemRect(tree_.hwnd(), selected, &label, TRUE)) return;
-    POINT at{label.left, label.bottom};
-    ClientToScreen(tree_.hwnd(), &at);
-    showTreeMenu(selected, at.x, at.y);
-    return;
-  }
-  if (HTREEITEM item = tree_.itemAt(POINT{x, y})) showTreeMenu(item, x, y);
-}
-
-void CTolvaneDlg::showTreeMenu(HTREEITEM item, int x, int y) {
-  TreeView_SelectItem(tree_.hwnd(), item);
-  const TreeItemInfo info = tree_.describe(item);
-  if (info.kind == TreeItemKind::ChoresRoot || info.kind == TreeItemKind::ListsRoot) {
-    HMENU sortMenu = CreatePopupMenu();
-    AppendMenuW(sortMenu, MF_STRING, ID_SORT_BY_NAME, L"Sort by name");
-    if (info.kind == TreeItemKind::ChoresRoot) AppendMenuW(sortMenu, MF_STRING, ID_SORT_BY_TYPE, L"Sort by type");
-    commands_.updateMenu(sortMenu);
-    TrackPopupMenu(sortMenu, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
-    DestroyMenu(sortMenu);
-    return;
-  }
-  TrackPopupMenu(treeMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
-}
-
-// Every menu is brought up to date as it opens; the item menu offers what
-// the item's own rules allow of what the window can do now.
-void CTolvaneDlg::updatePopupMenu(HMENU menu) {
-  if (menu != treeMenu_) return commands_.updateMenu(menu);
-  const ItemMenuState offered = treeEdits_.itemMenu();
-  commands_.updateMenu(menu, [offered](int id) { return itemMenuOffers(offered, id); });
+  if (source == tree_.hwnd()) return treeMenus_.show(hwnd(), x, y);
+  if (source != activityList_) return;
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, ID_CLEAR_ACTIVITY, L"Clear activity window");
+  commands_.updateMenu(menu);
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
+  DestroyMenu(menu);
 }
 
 LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
   if (header->idFrom == IDC_ACTIVITY_LIST && header->code == NM_CUSTOMDRAW) {
     return onActivityCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
   }
-  if (header->idFrom == IDC_CHORE_TREE) return onTreeNotify(header);
+  if (header->idFrom == IDC_CHORE_TREE) return onTreeNotify(header, parts_, commands_, [this] { updateToolbar(); });
   if (header->code == TTN_GETDISPINFOW) {
     auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
     if (const wchar_t* tip = toolbarTip(static_cast<int>(header->idFrom))) {
@@ -485,46 +375,6 @@ LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
     return 0;
   }
   return 0;
-}
-
-LRESULT CTolvaneDlg::onTreeNotify(NMHDR* header) {
-  switch (header->code) {
-    case TVN_SELCHANGEDW:
-      updateToolbar();
-      return 0;
-    case TVN_GETINFOTIPW:
-      onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
-      return 0;
-    case NM_DBLCLK:
-      return runDoubleClickedItem() ? TRUE : FALSE;
-    case TVN_BEGINLABELEDITW:
-      // TRUE refuses the edit.
-      return treeEdits_.mayRename(reinterpret_cast<NMTVDISPINFOW*>(header)->item.hItem) ? FALSE : TRUE;
-    case TVN_ENDLABELEDITW: {
-      const TVITEMW& edited = reinterpret_cast<NMTVDISPINFOW*>(header)->item;
-      treeEdits_.labelEdited(edited.hItem, edited.pszText);
-      // The label changes with the library, once the new name is taken.
-      return FALSE;
-    }
-    case TVN_KEYDOWN: {
-      const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
-      if (key == VK_F2) treeEdits_.editSelectedLabel();
-      if (key == VK_DELETE) commands_.run(ID_TREE_DELETE);
-      return 0;
-    }
-    default:
-      return 0;
-  }
-}
-
-// A double-click on an item's label or icon runs that item; one on empty
-// space or a +/- button is no request to run whatever was selected.
-bool CTolvaneDlg::runDoubleClickedItem() {
-  const DWORD at = GetMessagePos();
-  HTREEITEM item = tree_.itemAt(POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
-  if (!item) return false;
-  tree_.select(item);
-  return commands_.run(ID_RUN_SELECTED);
 }
 
 LRESULT CTolvaneDlg::onActivityCustomDraw(NMLVCUSTOMDRAW* draw) {
@@ -542,51 +392,14 @@ LRESULT CTolvaneDlg::onActivityCustomDraw(NMLVCUSTOMDRAW* draw) {
   }
 }
 
-void CTolvaneDlg::onTreeInfoTip(NMTVGETINFOTIPW* tip) {
-  if (!tip->pszText || tip->cchTextMax <= 0) return;
-  const TreeItemInfo info = tree_.describe(tip->hItem);
-  const ChoreLibrary& library = core_->library();
-  KeyNames& keyNames = core_->keyNames();
-  std::u16string text;
-  switch (info.kind) {
-    case TreeItemKind::Chore:
-      text = choreSummaryText(library, info.name, keyNames);
-      break;
-    case TreeItemKind::Step: {
-      const ChoreList list = library.copyChoreList(info.listName);
-      if (info.stepIndex >= 0 && info.stepIndex < static_cast<int>(list.steps.size())) {
-        text = stepSummaryText(library, list.steps[info.stepIndex], keyNames);
-      }
-      break;
-    }
-    case TreeItemKind::List: {
-      TVHITTESTINFO hit{};
-      GetCursorPos(&hit.pt);
-      ScreenToClient(tree_.hwnd(), &hit.pt);
-      TreeView_HitTest(tree_.hwnd(), &hit);
-      text = listSummaryText(library.copyChoreList(info.name), listTipPart(hit.flags), keyNames, core_->logs().clock);
-      break;
-    }
-    default:
-      break;
-  }
-  const std::wstring wide = toWide(text);
-  const std::size_t count = std::min<std::size_t>(wide.size(), static_cast<std::size_t>(tip->cchTextMax - 1));
-  wide.copy(tip->pszText, count);
-  tip->pszText[count] = L'\0';
-}
-
 // ---------------------------------------------------------------------------
 // Layout and status
 
 void CTolvaneDlg::layOut() {
-  if (!statusBar_ || !activityList_) return;
+  if (!status_.hwnd() || !activityList_) return;
   RECT client{};
   GetClientRect(hwnd(), &client);
-  SendMessageW(statusBar_, WM_SIZE, 0, 0);
-  RECT status{};
-  GetWindowRect(statusBar_, &status);
-  const int statusHeight = status.bottom - status.top;
+  const int statusHeight = status_.height();
 
   RECT treeNow{};
   GetWindowRect(tree_.hwnd(), &treeNow);
@@ -599,34 +412,12 @@ void CTolvaneDlg::layOut() {
   MoveWindow(activityList_, layout.activity.left, layout.activity.top, layout.activity.width(),
              layout.activity.height(), TRUE);
   ListView_SetColumnWidth(activityList_, 1, LVSCW_AUTOSIZE_USEHEADER);
-
-  wchar_t chores[64] = {};
-  SendMessageW(statusBar_, SB_GETTEXTW, 1, reinterpret_cast<LPARAM>(chores));
-  const int choresWidth = textWidth(statusBar_, chores) + static_cast<int>(24 * scale);
-  int parts[2] = {std::max(0, static_cast<int>(client.right) - choresWidth), -1};
-  SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  status_.fitPanes(client.right, scale);
 }
 
 void CTolvaneDlg::libraryChanged() {
   core_->markChoresChanged();
-  refreshStatus(true);
-}
-
-void CTolvaneDlg::refreshStatus(bool full) {
-  if (!statusBar_) return;
-  const ChoreLibrary& library = core_->library();
-  if (full) {
-    const std::wstring counts = toWide(choreCountText(library.choreCount(), library.choreListCount()));
-    SendMessageW(statusBar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(counts.c_str()));
-  }
-  const std::wstring text = toWide(statusText(runningListNames(library)));
-  wchar_t shown[1024] = {};
-  if (LOWORD(SendMessageW(statusBar_, SB_GETTEXTLENGTHW, 0, 0)) < std::size(shown)) {
-    SendMessageW(statusBar_, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
-  }
-  if (text == shown) return;
-  SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageW(statusBar_, SB_SETTIPTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  status_.refresh(core_->library(), true);
 }
 
 }  // namespace tolvane::win32

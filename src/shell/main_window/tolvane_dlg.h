@@ -4,27 +4,26 @@
 // worker threads live in the application core it owns (TolvaneCore); the
 // window runs the start-up and exit sequences, each as named steps in
 // order, lays itself out, draws, and routes messages. Its commands are one
-// table (main_commands.cpp); editors are opened from there and their
-// results stored through store_.
+// table whose rows the *_commands.cpp files add over the window's parts
+// (main_parts.h); editors are opened from there and their results stored
+// through store_.
 
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "controls/dialog_base/dialog_base.h"
-#include "shell/app/tolvane_core.h"
+#include "shell/core/tolvane_core.h"
 #include "shell/main_window/chore_store.h"
 #include "shell/main_window/chore_tree.h"
 #include "shell/main_window/command_table.h"
-#include "shell/main_window/tray_icon.h"
+#include "shell/main_window/main_parts.h"
+#include "shell/main_window/status_bar.h"
 #include "shell/main_window/tree_edits.h"
+#include "shell/main_window/tree_menus.h"
 #include "shell/requests/request_service.h"
-
-namespace tolvane {
-struct HotKeyTarget;
-}
+#include "shell/tray/tray_icon.h"
 
 namespace tolvane::win32 {
 
@@ -53,9 +52,6 @@ class CTolvaneDlg final : public CDialogBase {
   void createBars();
   void setUpActivityList();
   void loadChoresAndFillTree();
-  void buildContextMenus();
-  // Also after Options' OK.
-  void applyAlwaysOnTop();
   void addTrayIconAndGreet();
   void startOneSecondTimer();
 
@@ -68,54 +64,20 @@ class CTolvaneDlg final : public CDialogBase {
   // The window's outer size into the settings; its normal rectangle.
   PlacementRect takeWindowPlacement();
 
-  // The command table's rows (main_commands.cpp).
-  void addCommandRows();
-  void onExitCommand();
-  void runWizard();
-  void runSelected();
-  bool canRunSelected() const;
-  bool isSelectedListRunning() const;
-  bool canEditSelectedChore() const;
-  void newChore();
-  void editSelectedChore();
-  void showAbout();
-  void showWindowFromTray();
-  // The Help key: the topic of the active window, by its caption.
-  void openHelpForActiveWindow();
   // choresChanged, and the status bar's counts.
   void libraryChanged();
+  // What a change of the library sets off: libraryChanged, and for a list
+  // the scheduler's wake-up.
+  ChoreStoreEffects libraryEffects() {
+    return {[this] { libraryChanged(); }, [this] { core_->wakeScheduler(); }};
+  }
 
-  // The chore-list and schedule editors' commands (list_commands.cpp).
-  bool canOpenEditor() const;
-  bool canEditSelectedList() const;
-  bool canScheduleSelectedList() const;
-  void createChoreList();
-  void editSelectedList();
-  void scheduleSelectedList();
-
-  // The options, colour and hot-key views (view_commands.cpp).
-  // One dialog at a time: the tray can ask while another is open.
-  bool canOpenDialog() const;
-  void showOptions();
-  void showColorOptions();
-  void showHotKeys();
-  void selectHotKeyTarget(const HotKeyTarget& target);
-  void applyTreeColor(std::uint32_t color);
-
-  void onTrayNotify(LPARAM event);
-  void showTrayMenu();
   void onContextMenu(HWND source, int x, int y);
-  void showTreeMenu(HTREEITEM item, int x, int y);
-  void updatePopupMenu(HMENU menu);
   void updateToolbar();
-  void refreshStatus(bool full);
   void setTrayTip(std::u16string_view text) { tray_.setTrayTip(text); }
   void layOut();
   LRESULT onNotify(NMHDR* header);
-  LRESULT onTreeNotify(NMHDR* header);
-  bool runDoubleClickedItem();
   LRESULT onActivityCustomDraw(NMLVCUSTOMDRAW* draw);
-  void onTreeInfoTip(NMTVGETINFOTIPW* tip);
 
   // First, so it is destroyed last: the window's parts may be in use by
   // worker threads until the core has ended them.
@@ -123,16 +85,16 @@ class CTolvaneDlg final : public CDialogBase {
   ChoreTree tree_;
   ChoreStore store_;
   TreeEdits treeEdits_;
+  MainParts parts_;
   CommandTable commands_;
+  TreeMenus treeMenus_{tree_, treeEdits_, commands_};
   TrayIcon tray_;
+  StatusBar status_;
   // Requests from the command line; from the end of start-up until the
   // window goes.
   std::unique_ptr<RequestService> requests_;
   HWND activityList_ = nullptr;
-  HWND statusBar_ = nullptr;
   HWND toolbar_ = nullptr;
-  HMENU treeMenu_ = nullptr;
-  HMENU activityMenu_ = nullptr;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   HIMAGELIST toolbarImages_ = nullptr;
@@ -140,8 +102,6 @@ class CTolvaneDlg final : public CDialogBase {
   // An exit is under way: its question or Retry box runs a message loop in
   // which the tray, the menu or the installer can ask again.
   bool exiting_ = false;
-  // A second request while the dialog shows is ignored.
-  bool aboutOpen_ = false;
   // The smallest outer size the user can drag the window to: its size
   // right after it was created.
   int minTrackWidth_ = 0;

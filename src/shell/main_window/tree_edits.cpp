@@ -50,7 +50,7 @@ void TreeEdits::sortSelectedBranch(SortKey key) {
   } else {
     sortChoreLists(library_, ascending);
   }
-  changed_();
+  effects_.changed();
 }
 
 void TreeEdits::cloneSelected() {
@@ -69,7 +69,8 @@ void TreeEdits::deleteSelected() {
   if (selected.kind == TreeItemKind::List) outcome = deleteChoreListAsked(library_, prompts_, selected.name);
   if (outcome != DeleteOutcome::Deleted) return;
   tree_.remove(selected.item);
-  changed_();
+  if (selected.kind == TreeItemKind::List) effects_.wakeScheduler();
+  effects_.changed();
 }
 
 ItemMenuState TreeEdits::itemMenu() const {
@@ -130,8 +131,9 @@ void TreeEdits::rename(const TreeItemInfo& item, const std::u16string& name) {
   } else {
     if (!renameChoreList(library_, item.name, name)) return;
     tree_.setText(item.item, name);
+    effects_.wakeScheduler();
   }
-  changed_();
+  effects_.changed();
 }
 
 }  // namespace tolvane::win32

@@ -1,8 +1,9 @@
 #pragma once
 // The tree's own commands on the main window: sorting a branch, renaming
 // in place (F2 or a slow click), cloning and deleting. The rules are
-// library/tree_commands.h; here the tree and the library change together
-// and each change is marked for saving.
+// library/tree_commands.h; here the tree and the library change together,
+// each change is marked for saving, and a renamed or deleted list wakes the
+// scheduler, as every change of a list does.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -26,10 +27,8 @@ class TreeEdits {
   // message box then would end it a second time.
   static constexpr UINT kFinishRenameMessage = WM_APP + 58;
 
-  // `changed`: choresChanged and the status bar's counts.
-  TreeEdits(ChoreLibrary& library, ChoreTree& tree, ChoreStore& store, Prompts& prompts,
-            std::function<void()> changed)
-      : library_(library), tree_(tree), store_(store), prompts_(prompts), changed_(std::move(changed)) {}
+  TreeEdits(ChoreLibrary& library, ChoreTree& tree, ChoreStore& store, Prompts& prompts, ChoreStoreEffects effects)
+      : library_(library), tree_(tree), store_(store), prompts_(prompts), effects_(std::move(effects)) {}
 
   // The selected root's branch; by type only "Chores".
   void sortSelectedBranch(SortKey key);
@@ -63,7 +62,7 @@ class TreeEdits {
   ChoreTree& tree_;
   ChoreStore& store_;
   Prompts& prompts_;
-  std::function<void()> changed_;
+  ChoreStoreEffects effects_;
   SortDirection direction_;
   std::optional<PendingRename> pendingRename_;
 };

@@ -8,6 +8,7 @@ RequestService::RequestService(TolvaneCore& core, HWND window, std::function<boo
     : core_(core),
       window_(window),
       exiting_(std::move(exiting)),
+      handOff_(core.sync()),
       server_(
           [this](const Request& request) {
             return handOff_.handOff(request, [this] { PostMessageW(window_, kServeMessage, 0, 0); }, kWindowWaitMs);
@@ -21,17 +22,15 @@ RequestService::~RequestService() {
 
 // Busy while hot keys are suspended for an editor, the wizard or the
 // hot-key view: they change the library a request would use.
-bool RequestService::busy() {
-  return exiting_() || !core_.hotKeys() || !core_.running() || core_.hotKeys()->hook().suspended();
-}
+bool RequestService::busy() { return exiting_() || core_.hotKeysSuspended(); }
 
 void RequestService::serve() {
   const RequestDeskServices desk{
       core_.library(),
       [this] { return busy(); },
-      [this](const Chore& chore) { return core_.hotKeys()->queueChore(chore); },
-      [this](std::u16string_view name) { return core_.running()->runList(name); },
-      [this](std::u16string_view name) { return core_.running()->stopList(name); },
+      [this](const Chore& chore) { return core_.queueChore(chore); },
+      [this](std::u16string_view name) { return core_.startList(name); },
+      [this](std::u16string_view name) { return core_.stopList(name); },
   };
   handOff_.serve([&desk](const Request& request) { return decideRequest(request, desk); });
 }

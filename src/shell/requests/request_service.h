@@ -15,8 +15,7 @@
 
 #include "engine/requests/request_hand_off.h"
 #include "platform/win32/requests/request_pipe_server.h"
-#include "platform/win32/sync/win32_sync.h"
-#include "shell/app/tolvane_core.h"
+#include "shell/core/tolvane_core.h"
 
 namespace tolvane::win32 {
 
@@ -44,8 +43,7 @@ class RequestService {
   TolvaneCore& core_;
   HWND window_;
   std::function<bool()> exiting_;
-  Win32Sync sync_;
-  RequestHandOff handOff_{sync_};
+  RequestHandOff handOff_;
   RequestPipeServer server_;
 };
 

@@ -8,8 +8,7 @@ namespace tolvane::win32 {
 
 RunningLists::RunningLists(RunningListsServices services)
     : s_(std::move(services)),
-      ownerlessPrompts_(nullptr),
-      runnerServices_(RunnerPlatform{s_.executeChore, s_.desktop, s_.files, s_.clipboard, ownerlessPrompts_, s_.sounds,
+      runnerServices_(RunnerPlatform{s_.executeChore, s_.desktop, s_.files, s_.clipboard, s_.prompts, s_.sounds,
                                      [this](std::u16string_view name) { launchUnlessEnding(name); }}),
       display_(s_.clock, s_.setTrayTip),
       runnerContext_{s_.library, runnerServices_, s_.sync, s_.log, &display_},

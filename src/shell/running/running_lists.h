@@ -19,7 +19,6 @@
 #include "engine/runner/chore_list_runner.h"
 #include "engine/runner/running_list.h"
 #include "engine/scheduler/scheduler.h"
-#include "platform/win32/library/win32_prompts.h"
 #include "platform/win32/sync/worker_threads.h"
 #include "shell/running/platform_runner_services.h"
 #include "shell/running/tree_run_display.h"
@@ -32,11 +31,12 @@ struct RunningListsServices {
   Clock& clock;
   LogSink& log;
   // What a step needs: its chore carried out, windows, files, the
-  // clipboard and the beep.
+  // clipboard, the question box (without owner) and the beep.
   std::function<bool(const Chore&)> executeChore;
   Desktop& desktop;
   Files& files;
   Clipboard& clipboard;
+  Prompts& prompts;
   Sounds& sounds;
   // The launcher's launchChoreList and stopChoreList.
   std::function<bool(std::u16string_view)> launchChoreList;
@@ -115,7 +115,6 @@ class RunningLists {
   // Set by endThreads: no list starts any more, and the destructor need
   // not end the threads again.
   std::atomic<bool> ending_{false};
-  Win32Prompts ownerlessPrompts_;
   PlatformRunnerServices runnerServices_;
   TreeRunDisplay display_;
   RunnerContext runnerContext_;

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/win32/sync/win32_sync.h"
 #include "win32_common/wide.h"
+#include "platform/win32/win32_platform.h"
 #include "support/fake_registry.h"
 #include "support/library_builders.h"
 #include "support/recording_log_sink.h"
@@ -45,13 +45,17 @@ struct RuntimeRig {
   Win32Sync sync;
   test::FakeRegistry registry;
   NoCompanion companion;
+  Win32Platform platform;
   std::shared_ptr<Event> choreEvent = sync.createEvent(u"", false, false);
   std::shared_ptr<Event> schedulerEvent = sync.createEvent(u"", false, false);
   std::unique_ptr<HotKeyRuntime> runtime;
 
   void start() {
     runtime = std::make_unique<HotKeyRuntime>(
-        HotKeyRuntimeServices{library, log, sync, registry, companion, choreEvent, schedulerEvent, nullptr, nullptr});
+        HotKeyRuntimeServices{library, log, sync, registry, companion, platform.shell, platform.desktop,
+                              platform.windows, platform.keyboard, platform.clipboard, platform.sounds,
+                              platform.ownerlessPrompts, platform.accessibility, platform.processes, choreEvent,
+                              schedulerEvent});
     ASSERT_TRUE(runtime->startChoreThread());
   }
 };
@@ -85,7 +89,7 @@ TEST(HotKeyRuntime, ChoresRunOnTheChoreThreadOneLineEach) {
   EXPECT_EQ(lines[0], "Chore done: Idle, CHORE_NOTHING.");
   EXPECT_EQ(lines[1], "Chore done: Clip, CHORE_NOTHING.");
   EXPECT_EQ(lines[2], "Chore done: Copy, CHORE_FILEOP:Copy");
-  EXPECT_EQ(rig.runtime->clipboard().readText(), u"from the chore thread");
+  EXPECT_EQ(rig.platform.clipboard.readText(), u"from the chore thread");
   EXPECT_TRUE(fs::exists(folder / "out" / "a.txt"));
 
   rig.runtime->requestExit();

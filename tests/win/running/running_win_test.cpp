@@ -19,6 +19,7 @@
 #include "support/fake_clipboard.h"
 #include "support/fake_desktop.h"
 #include "support/fake_files.h"
+#include "support/fake_prompts.h"
 #include "support/fake_registry.h"
 #include "support/fake_sounds.h"
 #include "support/library_builders.h"
@@ -165,7 +166,7 @@ class RunningListsTest : public ::testing::Test {
     schedulerEvent = sync.createEvent(u"", false, false);
     running = std::make_unique<RunningLists>(RunningListsServices{
         library, sync, clock, log, [this](const Chore& chore) { return executeChore(chore); }, desktop, files,
-        clipboard, sounds,
+        clipboard, prompts, sounds,
         [this](std::u16string_view name) {
           launches.push_back(std::u16string(name));
           return launchNow(name);
@@ -208,6 +209,7 @@ class RunningListsTest : public ::testing::Test {
   test::FakeDesktop desktop;
   test::FakeFiles files;
   test::FakeClipboard clipboard;
+  test::FakePrompts prompts;
   test::FakeSounds sounds;
   test::FakeRegistry registry;
   std::shared_ptr<Event> schedulerEvent;

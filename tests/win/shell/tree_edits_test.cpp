@@ -52,8 +52,10 @@ class TreeEditsTest : public ::testing::Test {
   SystemClock clock;
   test::FakePrompts prompts;
   int changes = 0;
-  ChoreStore store{library, tree, clock, {[this] { ++changes; }, [] {}}};
-  TreeEdits edits{library, tree, store, prompts, [this] { ++changes; }};
+  int wakes = 0;
+  ChoreStoreEffects effects{[this] { ++changes; }, [this] { ++wakes; }};
+  ChoreStore store{library, tree, clock, effects};
+  TreeEdits edits{library, tree, store, prompts, effects};
 };
 
 TEST_F(TreeEditsTest, EverySortFlipsTheDirectionAndTheLibraryFollowsTheBranch) {
@@ -117,6 +119,8 @@ TEST_F(TreeEditsTest, ClonesFollowTheirOriginalAndDeletionsLeaveTreeAndLibraryAl
   EXPECT_NE(prompts.shown()[0].text.find(u"It is used in 3 chore lists:\n\"Night\"\n\"Clone of Night\"\n\"Day\"\n"),
             std::u16string::npos);
   EXPECT_EQ(changes, 5);
+  // Every change of a list wakes the scheduler.
+  EXPECT_EQ(wakes, 2);
 
   // A step is neither cloned nor deleted.
   select(tree.findChild(tree.listsRoot(), u"Day"), u"beta");
@@ -155,6 +159,7 @@ TEST_F(TreeEditsTest, ARenameToAUsedNameReopensTheLabelEditorElseStepsFollowTheC
   EXPECT_EQ(tree.itemText(zed), u"Last");
   EXPECT_EQ(library.copyChoreList(u"Day").steps[0].name, u"Last");
   EXPECT_EQ(childTexts(tree, tree.findChild(tree.listsRoot(), u"Night")), (std::vector<std::u16string>{u"Last"}));
+  EXPECT_EQ(wakes, 0);
 
   HTREEITEM day = tree.findChild(tree.listsRoot(), u"Day");
   edits.labelEdited(day, L"Morning");
@@ -162,6 +167,8 @@ TEST_F(TreeEditsTest, ARenameToAUsedNameReopensTheLabelEditorElseStepsFollowTheC
   EXPECT_EQ(tree.itemText(day), u"Morning");
   EXPECT_EQ(library.choreListAt(1).name, u"Morning");
   EXPECT_EQ(changes, 2);
+  // The scheduler's record of handled starts follows the list's new name.
+  EXPECT_EQ(wakes, 1);
 }
 
 }  // namespace

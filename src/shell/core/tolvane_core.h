@@ -1,9 +1,12 @@
 #pragma once
-// The application core of Tolvane.exe: the platform services, the logs,
-// the settings, the chore library, the companion binding, the Explorer
-// watch, the hot keys with the chore thread, and the running lists with
-// the scheduler. The main window owns one and calls its start-up and exit
-// steps in their order; the window itself keeps only window work.
+// The application core of Tolvane.exe: the one owner of the real platform
+// objects, which it lends by reference to its parts; the logs, the
+// settings, the chore library, the companion binding, the Explorer watch,
+// the hot keys with the chore thread, and the running lists with the
+// scheduler. Every part exists from construction on. The main window owns
+// one core, calls its start-up and exit steps in their order, and asks it
+// for what it wants done (run a chore, start or stop a list, wake the
+// scheduler), never for its parts.
 //
 // Lifetime: whatever a worker thread can touch is declared before the
 // workers, so it is destroyed after them, and the destructor waits for the
@@ -17,31 +20,37 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editors/editor_context.h"
 #include "editors/options/options_form.h"
+#include "engine/hotkeys/hot_key_hook.h"
 #include "library/chore_files.h"
 #include "library/chore_library.h"
 #include "library/close_save.h"
 #include "library/settings/settings.h"
-#include "platform/win32/companion_binding.h"
-#include "platform/win32/executor/win32_window_actions.h"
-#include "platform/win32/library/win32_files.h"
-#include "platform/win32/library/win32_key_names.h"
-#include "platform/win32/library/win32_prompts.h"
-#include "platform/win32/registry/win32_registry.h"
-#include "platform/win32/sync/win32_sync.h"
-#include "platform/win32/targeting/accessible_object.h"
-#include "platform/win32/targeting/win32_desktop.h"
+#include "platform/win32/win32_platform.h"
 #include "shell/explorer_watch/explorer_watch.h"
 #include "shell/hotkeys/hot_key_runtime.h"
 #include "shell/logs/shell_logs.h"
 #include "shell/running/running_lists.h"
 
 namespace tolvane::win32 {
+
+// Where the core shows what it does, given once at the start of start-up.
+struct CoreWindow {
+  // Owns the core's message boxes and the Explorer windows it opens, takes
+  // the queues of the activity list and the run display, and is never
+  // typed into.
+  HWND window;
+  HWND tree;
+  HWND activityList;
+  // The toolbar's hot-key button, on while hot keys are.
+  std::function<void(bool)> showHotKeysOn;
+  std::function<void(std::u16string_view)> setTrayTip;
+};
 
 class TolvaneCore final : private ChoreTrials {
  public:
@@ -54,24 +63,20 @@ class TolvaneCore final : private ChoreTrials {
   TolvaneCore& operator=(const TolvaneCore&) = delete;
 
   // Start-up, in the order the main window calls these.
-  // Message boxes (chore files, save question) belong to this window.
-  void setOwnerWindow(HWND window) { prompts_.setOwner(window); }
+  void attachWindow(CoreWindow window);
   // The program folder becomes the current directory and `progDir`.
   void takeProgramFolder();
   // The settings; the window's saved placement is returned.
   PlacementRect loadSettings();
-  // The log mutexes, and the Keyrune+ event, which exists with or without
-  // the companion.
+  // The log mutexes.
   void createLogMutexes();
   // Loads TolvaneBho.dll and registers it; false when it did not load (the
   // window shows why, with companionLoadError()).
   bool bindCompanion();
-  DWORD companionLoadError() const { return companion_->loadError(); }
+  DWORD companionLoadError() const { return platform_.companion.loadError(); }
   void loadChores();
-  // The chore and scheduler events and the chore thread; the window's
-  // toolbar shows whether hot keys are on.
-  void startChoreThread(HWND window, HWND toolbar);
-  void startExplorerWatch(HWND window);
+  void startChoreThread();
+  void startExplorerWatch();
   void installKeyboardHook();
   // Error lines for the activity window right after the greeting, such as
   // the crash report the last run left.
@@ -79,8 +84,17 @@ class TolvaneCore final : private ChoreTrials {
   // Hot keys on, "Tolvane at your service..." in the activity log, then
   // the start notices.
   void greet();
-  // The last step: running lists are shown in `tree` and the tray tip.
-  void startScheduler(HWND window, HWND tree, std::function<void(std::u16string_view)> setTrayTip);
+  // The last step: lists start by their schedules from now on.
+  void startScheduler();
+
+  // The window's messages that are the core's: the activity list's and the
+  // run display's queues, power resume and clock changes. True when the
+  // message needs nothing more.
+  bool handleMessage(UINT message, WPARAM wParam);
+  // Every second: the keyboard hook is still in place.
+  void onTimer() { hotKeys_.onTimer(); }
+  // The window is going: nothing is shown in it any more.
+  void detachWindow();
 
   // The close (also at the end of the Windows session): the chore files
   // and their backups. False when the user chose to go on working instead
@@ -91,43 +105,58 @@ class TolvaneCore final : private ChoreTrials {
   // The exit command, once the close has saved, in this order.
   // "exit" for the chore thread and the scheduler.
   void requestWorkersExit();
-  void closeStartedExplorers(HWND window);
-  void unregisterCompanion();
+  void closeStartedExplorers();
+  void unregisterCompanion() { platform_.companion.unregisterServer(); }
   // The hook goes and the companion stops logging.
   void removeKeyboardHook();
   // Waits for every worker thread, up to `waitMs` in all; true when each
   // one has ended, so that the core can go.
   bool endWorkers(std::uint32_t waitMs);
 
-  ChoreLibrary& library() { return library_; }
-  Settings& settings() { return settings_; }
-  ShellLogs& logs() { return logs_; }
-  LogSink& log() { return logs_.sink; }
-  Prompts& prompts() { return prompts_; }
-  // Key display names from a hot-key control of the user-interface thread.
-  KeyNames& keyNames();
-  const std::u16string& programFolder() const { return programFolder_; }
-  CompanionBinding& companion() { return *companion_; }
-  // Null until start-up has made them.
-  HotKeyRuntime* hotKeys() { return hotKeys_.get(); }
-  RunningLists* running() { return running_.get(); }
-  // Wakes the scheduler to look at the schedules again.
-  void wakeScheduler();
+  // What the window asks for. A chore runs on the chore thread, a list on
+  // its own; false when there is nothing to do.
+  bool runChore(std::u16string_view name) { return hotKeys_.runChore(name); }
+  // A request from the command line: queued behind earlier ones.
+  bool queueChore(const Chore& chore) { return hotKeys_.queueChore(chore); }
+  bool startList(std::u16string_view name);
+  bool stopList(std::u16string_view name);
+  // The tray's "Stop" items name the running lists in library order.
+  bool stopRunningListAt(int index);
+  bool isListRunning(std::u16string_view name) const { return library_.copyChoreList(name).inProgress; }
+  // The scheduler looks at the schedules again at once.
+  void wakeScheduler() { schedulerEvent_->set(); }
+  // Hot keys do something now: not suspended, and not switched off by the
+  // master hot key.
+  bool hotKeysOn();
+  // An editor, the wizard or the hot-key view is open.
+  bool hotKeysSuspended() { return hotKeys_.hook().suspended(); }
+  // Hot keys are suspended while the result lives.
+  HotKeySuspension suspendHotKeys() { return HotKeySuspension(hotKeys_.hook()); }
+  // What editors may use.
+  const EditorContext& editorContext() { return editorContext_; }
   // After Options' OK: the settings, the log switches from now on, the debug
   // log's deletion, and the companion's logging and log size.
   void applyOptions(const OptionsOutcome& outcome);
   // The hot-key view's master hot key, for the hook and the settings.
   void setMasterHotKey(HotKeyCode key);
+  void clearActivity() { logs_.activityLog.clearByUser(); }
+
+  // The records and services the window shares.
+  ChoreLibrary& library() { return library_; }
+  Settings& settings() { return settings_; }
+  LogSink& log() { return logs_.sink; }
+  const Clock& clock() const { return logs_.clock; }
+  Prompts& prompts() { return platform_.windowPrompts; }
+  Sync& sync() { return platform_.sync; }
+  // On the user-interface thread only.
+  KeyNames& keyNames() { return platform_.keyNames; }
 
   // The library changed since it was loaded: it is saved at close.
   bool choresChanged() const { return choresChanged_; }
   void markChoresChanged() { choresChanged_ = true; }
 
-  // What editors may use; after start-up only.
-  const EditorContext& editorContext();
-
  private:
-  bool runChore(const Chore& chore) override;
+  bool runChore(const Chore& chore) override { return hotKeys_.runChore(chore); }
   bool startList(const ChoreList& list) override;
   bool listRunning() override;
   void stopList() override;
@@ -136,11 +165,7 @@ class TolvaneCore final : private ChoreTrials {
   void applyCompanionLogging();
 
   // Services every thread may use: destroyed last.
-  Win32Registry registry_;
-  Win32Files files_;
-  Win32Prompts prompts_;
-  Win32Sync sync_;
-  std::unique_ptr<Win32KeyNames> keyNames_;
+  Win32Platform platform_;
   ShellLogs logs_;
   Settings settings_;
   ChoreLibrary library_;
@@ -149,22 +174,17 @@ class TolvaneCore final : private ChoreTrials {
   std::u16string programFolder_;
   std::vector<std::u16string> startNotices_;
   bool choresChanged_ = false;
-  std::unique_ptr<CompanionBinding> companion_;
+  HWND window_ = nullptr;
+  std::function<void(std::u16string_view)> setTrayTip_;
   std::unique_ptr<CExplorerWatch> explorerWatch_;
-
-  // The editors' view of the desktop, on the user-interface thread.
-  Win32Desktop desktop_;
-  Win32WindowActions windowActions_;
-  Win32Accessibility accessibility_;
-  Win32Processes processes_;
   LibraryQueries queries_{library_};
-  std::optional<EditorContext> editorContext_;
 
   // The workers, and what starts them: destroyed first.
   std::shared_ptr<Event> choreEvent_;
   std::shared_ptr<Event> schedulerEvent_;
-  std::unique_ptr<HotKeyRuntime> hotKeys_;
-  std::unique_ptr<RunningLists> running_;
+  HotKeyRuntime hotKeys_;
+  EditorContext editorContext_;
+  RunningLists running_;
 };
 
 }  // namespace tolvane::win32

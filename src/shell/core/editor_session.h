@@ -7,14 +7,13 @@
 //   if (auto chore = editChore(hwnd(), session.context(), nullptr)) store.addChore(*chore);
 
 #include "engine/hotkeys/hot_key_hook.h"
-#include "shell/app/tolvane_core.h"
+#include "shell/core/tolvane_core.h"
 
 namespace tolvane::win32 {
 
 class EditorSession {
  public:
-  // After start-up only: the hot keys must exist.
-  explicit EditorSession(TolvaneCore& core) : suspension_(core.hotKeys()->hook()), context_(core.editorContext()) {}
+  explicit EditorSession(TolvaneCore& core) : suspension_(core.suspendHotKeys()), context_(core.editorContext()) {}
 
   const EditorContext& context() const { return context_; }
 

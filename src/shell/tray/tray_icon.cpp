@@ -1,4 +1,4 @@
-#include "shell/main_window/tray_icon.h"
+#include "shell/tray/tray_icon.h"
 
 #include <shellapi.h>
 
