@@ -8,8 +8,8 @@
 // It also carries what every dialog needs once: control texts in and out
 // (UTF-16), check boxes, combo and list boxes filled from a vector and read
 // back, focus with the text selected, Enter on a button, centring on the
-// owner and DPI scaling. Binding controls to a form's fields is in
-// form_binding.h.
+// owner and DPI scaling. The editors bind controls to their forms' fields
+// in editors/common/win32/form_binding.h.
 
 #include <windows.h>
 

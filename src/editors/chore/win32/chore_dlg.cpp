@@ -6,12 +6,11 @@
 #include <variant>
 
 #include "controls/dialog_base/dialog_base.h"
-#include "controls/dialog_base/form_binding.h"
 #include "controls/shell_dialogs/shell_dialogs.h"
 #include "controls/truncated_tips/truncated_tips.h"
 #include "editors/chore/chore_editor.h"
 #include "editors/chore/win32/chore_ids.h"
-#include "editors/common/win32/editor_controls.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/file_op/win32/file_op_dlg.h"
 #include "editors/picker/win32/picker_dlg.h"
@@ -29,13 +28,15 @@ constexpr int kTypeListRows = 8;
 
 // The target shows what the user typed over a chosen entry, too.
 constexpr ControlBinding<ChoreForm> kFormControls[] = {
-    {.controlId = IDC_CHORE_TARGET, .text = &ChoreForm::object},
-    {.controlId = IDC_CHORE_SITE, .text = &ChoreForm::siteName},
-    {.controlId = IDC_CHORE_ARGUMENTS, .text = &ChoreForm::cmdArgs},
-    {.controlId = IDC_CHORE_INITIAL_DIR, .text = &ChoreForm::initialDir},
-    {.controlId = IDC_CHORE_NAME, .text = &ChoreForm::name},
-    {.controlId = IDC_CHORE_NEW_WINDOW, .check = &ChoreForm::newWindow},
-    {.controlId = IDC_CHORE_START_NEW, .check = &ChoreForm::startNew},
+    {IDC_CHORE_TARGET, IDC_CHORE_TARGET, {.text = &ChoreForm::object}},
+    {IDC_CHORE_SITE, IDC_CHORE_SITE, {.text = &ChoreForm::siteName}},
+    {IDC_CHORE_ARGUMENTS, IDC_CHORE_ARGUMENTS, {.text = &ChoreForm::cmdArgs}},
+    {IDC_CHORE_INITIAL_DIR, IDC_CHORE_INITIAL_DIR, {.text = &ChoreForm::initialDir}},
+    {IDC_CHORE_NAME, IDC_CHORE_NAME, {.text = &ChoreForm::name}},
+    {IDC_CHORE_NEW_WINDOW, IDC_CHORE_NEW_WINDOW, {.check = &ChoreForm::newWindow}},
+    {IDC_CHORE_START_NEW, IDC_CHORE_START_NEW, {.check = &ChoreForm::startNew}},
+    {IDC_CHORE_TYPE, IDC_CHORE_TYPE, {}},
+    {IDC_CHORE_HOTKEY, IDC_CHORE_HOTKEY, {}},
 };
 
 }  // namespace
@@ -264,7 +265,7 @@ ChoreForm CChoreDlg::formFromControls() const {
 void CChoreDlg::onAdd() {
   ChoreSubmission submission = editor_.submit(formFromControls());
   if (const auto* refusal = std::get_if<Refusal>(&submission)) {
-    showRefusal(*this, prompts_, *refusal);
+    showRefusal(*this, prompts_, *refusal, kFormControls);
     return;
   }
   result_ = std::move(std::get<Chore>(submission));

@@ -67,8 +67,9 @@ ChoreControls programControls() {
 std::string describe(const ChoreSubmission& result) {
   if (const Chore* chore = std::get_if<Chore>(&result)) return "stored " + toUtf8(chore->name);
   const Refusal& refusal = std::get<Refusal>(result);
-  return "refused " + std::to_string(refusal.focusId) + " message=" + toUtf8(refusal.message) +
-         " cue=" + toUtf8(refusal.cue) + (refusal.dropsDown ? " drop" : "") + (refusal.clearsControl ? " clear" : "");
+  return "refused " + std::to_string(refusal.field) + " message=" + toUtf8(refusal.message) +
+         " cue=" + toUtf8(refusal.cue) + (refusal.followUp == RefusalFollowUp::DropDown ? " drop" : "") +
+         (refusal.followUp == RefusalFollowUp::ClearControl ? " clear" : "");
 }
 
 TEST_F(ChoreEditorTest, OffersTenTypesOrTwelveWithKeyruneTheirTextBeingTheVerb) {
