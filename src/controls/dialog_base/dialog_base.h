@@ -49,7 +49,7 @@ class CDialogBase {
 
   // Combo boxes and list boxes alike: the items, in order, replacing what
   // was there; the items back; the selection by index (-1: none; the first
-  // selected one of a multiple-selection list).
+  // selected one of a multiple-selection list), which list views give too.
   void setItems(int id, const std::vector<std::u16string>& items) const;
   std::vector<std::u16string> items(int id) const;
   int selectedIndex(int id) const;

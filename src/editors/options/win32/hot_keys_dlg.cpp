@@ -14,8 +14,9 @@ constexpr const wchar_t* kColumnTitles[] = {L"Hotkey", L"Chore", L"ChoreList"};
 constexpr int kColumnWidths[] = {110, 130, 190};
 constexpr int kTipShowsMs = 10000;
 
-constexpr ControlBinding<HotKeyViewResult> kHotKeysControls[] = {
-    {IDC_HOTKEYS_MASTER, fieldId(HotKeysField::MasterKey), {.hotKey = &HotKeyViewResult::masterKey}},
+constexpr ControlBinding<HotKeysForm> kHotKeysControls[] = {
+    {IDC_HOTKEYS_LIST, kNoField, {.selection = &HotKeysForm::row}},
+    {IDC_HOTKEYS_MASTER, fieldId(HotKeysField::MasterKey), {.hotKey = &HotKeysForm::masterKey}},
 };
 
 }  // namespace
@@ -32,7 +33,7 @@ BOOL CHotkeyDlg::onInitDialog() {
   fillList();
   // A key pressed alone becomes Ctrl and the key.
   requireModifier(item(IDC_HOTKEYS_MASTER));
-  showForm(*this, result_, kHotKeysControls);
+  showForm(*this, HotKeysForm{-1, result_.masterKey}, kHotKeysControls);
   centreOnOwner();
   return TRUE;
 }
@@ -73,7 +74,7 @@ void CHotkeyDlg::fillList() {
 // The selected row stays selected wherever it moves.
 void CHotkeyDlg::sortBy(HotKeyColumn column) {
   HWND list = item(IDC_HOTKEYS_LIST);
-  const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  const int selected = readForm(*this, kHotKeysControls).row;
   const std::optional<HotKeyTarget> kept =
       selected >= 0 ? std::optional(rows_[static_cast<std::size_t>(selected)].target) : std::nullopt;
   order_.sort(rows_, column);
@@ -125,15 +126,14 @@ void CHotkeyDlg::onInfoTip(NMLVGETINFOTIPW& tip) const {
 }
 
 void CHotkeyDlg::onOk() {
-  const HotKeyViewResult entered = readForm(*this, kHotKeysControls);
+  const HotKeysForm entered = readForm(*this, kHotKeysControls);
   const Submission<HotKeyCode> decision = decideMasterKey(entered.masterKey, keys_, context_.keyNames);
   if (const auto* refusal = std::get_if<Refusal>(&decision)) {
     showRefusal(*this, context_.prompts, *refusal, kHotKeysControls);
     return;
   }
   result_.masterKey = std::get<HotKeyCode>(decision);
-  const int selected = ListView_GetNextItem(item(IDC_HOTKEYS_LIST), -1, LVNI_SELECTED);
-  if (selected >= 0) result_.selected = rows_[static_cast<std::size_t>(selected)].target;
+  if (entered.row >= 0) result_.selected = rows_[static_cast<std::size_t>(entered.row)].target;
   endDialog(IDOK);
 }
 
