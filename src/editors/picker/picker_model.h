@@ -24,9 +24,9 @@ namespace tolvane {
 // a menu command, or a button's click.
 enum class PickerTarget { Window, Menu, Button };
 
+// The lists are the model's fields: a refusal names one.
 enum class PickerList { None, Applications, Windows, Operations, Menus, Buttons };
 
-// The lists are the model's fields: a refusal names one.
 // Where the focus goes after a step, and whether that list drops down.
 struct PickerFocus {
   PickerList list = PickerList::None;

@@ -24,9 +24,10 @@ WizardNameForm CWizPage3::form() const { return readForm(*this, kNameControls); 
 
 void CWizPage3::onShow() {
   WizardNameForm shown = form();
-  if (!shown.name.empty()) return focusAndSelect(IDC_WIZ_NAME);
-  shown.name = proposal_();
-  showForm(*this, shown, kNameControls);
+  if (shown.name.empty()) {
+    shown.name = proposal_();
+    showForm(*this, shown, kNameControls);
+  }
   focusAndSelect(IDC_WIZ_NAME);
 }
 
