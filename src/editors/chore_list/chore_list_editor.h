@@ -49,6 +49,7 @@ struct ChoreListForm : StepForm {
   HotKeyCode listHotKey;
   int step = -1;
   std::vector<int> available;
+  int availableCaret = -1;
 };
 
 // The outcome of a change of the step list: a refusal to report, the step

@@ -27,6 +27,7 @@ constexpr ControlBinding<ChoreListForm> kListControls[] = {
     {IDC_LIST_HOTKEY, fieldId(ChoreListField::HotKey), {.hotKey = &ChoreListForm::listHotKey}},
     {IDC_LIST_STEPS, kNoField, {.selection = &ChoreListForm::step}},
     {IDC_LIST_AVAILABLE, fieldId(ChoreListField::Available), {.selections = &ChoreListForm::available}},
+    {IDC_LIST_AVAILABLE, kNoField, {.caret = &ChoreListForm::availableCaret}},
 };
 constexpr std::size_t kStepControlCount = 5;
 
@@ -151,10 +152,7 @@ void CChoreList::onAddSteps(bool doubleClicked) {
   const bool beforeSelected = GetKeyState(VK_CONTROL) < 0;
   // The chore double-clicked is added even where the click took its
   // selection away again.
-  if (doubleClicked) {
-    SendMessageW(item(IDC_LIST_AVAILABLE), LB_SETSEL, TRUE,
-                 SendMessageW(item(IDC_LIST_AVAILABLE), LB_GETCARETINDEX, 0, 0));
-  }
+  if (doubleClicked) SendMessageW(item(IDC_LIST_AVAILABLE), LB_SETSEL, TRUE, readControls().availableCaret);
   const ChoreListForm form = readControls();
   std::vector<std::u16string> chosen;
   for (const int index : form.available) chosen.push_back(available_[static_cast<std::size_t>(index)]);

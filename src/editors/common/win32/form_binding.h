@@ -41,6 +41,8 @@ struct BoundMember {
   int Form::*selection = nullptr;
   // A list box with multiple selection: the selected indices in order.
   std::vector<int> Form::*selections = nullptr;
+  // A list box's caret: the item last clicked, selected or not.
+  int Form::*caret = nullptr;
   // One of a group of radio buttons: checked while the member holds `value`.
   int Form::*choice = nullptr;
   // A hot-key control, read with HKM_GETHOTKEY (its window text is empty
@@ -84,6 +86,7 @@ void showForm(const CDialogBase& dialog, const Form& form, ControlBindings<Form>
       dialog.selectIndex(id, -1);
       for (const int index : form.*member.selections) SendMessageW(dialog.item(id), LB_SETSEL, TRUE, index);
     }
+    if (member.caret) SendMessageW(dialog.item(id), LB_SETCARETINDEX, form.*member.caret, FALSE);
     if (member.choice) dialog.setChecked(id, form.*member.choice == member.value);
     if (member.hotKey) setHotKey(dialog.item(id), form.*member.hotKey);
     if (member.time) setPickerTime(dialog.item(id), form.*member.time);
@@ -100,6 +103,7 @@ void readForm(const CDialogBase& dialog, Form& form, ControlBindings<Form> bindi
     if (member.check) form.*member.check = dialog.isChecked(id);
     if (member.selection) form.*member.selection = dialog.selectedIndex(id);
     if (member.selections) form.*member.selections = dialog.selectedIndices(id);
+    if (member.caret) form.*member.caret = static_cast<int>(SendMessageW(dialog.item(id), LB_GETCARETINDEX, 0, 0));
     if (member.choice && dialog.isChecked(id)) form.*member.choice = member.value;
     if (member.hotKey) form.*member.hotKey = hotKeyOf(dialog.item(id));
     if (member.time) form.*member.time = pickerTime(dialog.item(id));
