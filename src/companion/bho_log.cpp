@@ -9,7 +9,7 @@
 #include "platform/win32/common/debug_log_file.h"
 #include "platform/win32/common/file_version.h"
 #include "platform/win32/common/wide.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"
 
 namespace tolvane::companion {
@@ -31,9 +31,7 @@ void openDebugMutex() {
     debugMutex = CreateMutexW(nullptr, FALSE, win32::toWide(protocol::kDebugMutexName).c_str());
 }
 
-void closeDebugMutex() {
-  if (HANDLE mutex = debugMutex.exchange(nullptr)) CloseHandle(mutex);
-}
+void closeDebugMutex() { takeAndClose(debugMutex); }
 
 void appendToLogFile(std::u16string_view text) {
   HANDLE mutex = debugMutex.load();

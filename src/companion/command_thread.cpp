@@ -76,8 +76,7 @@ DWORD WINAPI cmdThread(void* event) {
   }
   bhoLog(0, u"processing CLOSESHOP cmd.");
   block.folderWatch = false;
-  block.cmdEvent = nullptr;
-  CloseHandle(event);
+  takeAndClose(block.cmdEvent);
   storeShared(block.hstCommand, u"");
   block.bhoUp = false;
   bhoLog(0, u"...exiting cmdThread...");
@@ -128,17 +127,17 @@ void startCommandThreadIfNone() {
   // Two Explorers attaching at once must not both start a thread.
   BlockTextLock lock;
   if (block.cmdThreadHandle.load()) return;
-  HANDLE event = CreateEventW(nullptr, FALSE, FALSE, win32::toWide(protocol::kCmdEventName).c_str());
-  if (!event) {
-    bhoLog(GetLastError(), u"cmdThread not created; CreateEvent failed; errCode: ");
-    return;
-  }
   // Pin the library for the thread's lifetime: a FreeLibrary by the host
   // must not unmap code the thread is running.
   HMODULE pinned = nullptr;
   if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&cmdThread), &pinned)) {
     bhoLog(GetLastError(), u"cmdThread not created; library reference failed; errCode: ");
-    CloseHandle(event);
+    return;
+  }
+  HANDLE event = CreateEventW(nullptr, FALSE, FALSE, win32::toWide(protocol::kCmdEventName).c_str());
+  if (!event) {
+    bhoLog(GetLastError(), u"cmdThread not created; CreateEvent failed; errCode: ");
+    FreeLibrary(pinned);
     return;
   }
   block.cmdEvent = event;
@@ -149,10 +148,9 @@ void startCommandThreadIfNone() {
   HANDLE thread = CreateThread(nullptr, 0, cmdThread, event, 0, nullptr);
   if (!thread) {
     bhoLog(GetLastError(), u"cmdThread not created; CreateThread failed; errCode: ");
-    block.cmdEvent = nullptr;
+    takeAndClose(block.cmdEvent);
     block.cmdThreadProcId = 0;
     block.cmdThreadProcStart = 0;
-    CloseHandle(event);
     FreeLibrary(pinned);
     return;
   }
@@ -172,10 +170,10 @@ void shutDownCommandThread(bool processTerminating) {
   block.instCount = 0;
   block.primaryBho = nullptr;
   block.primaryBhoProcId = 0;
-  if (HANDLE thread = block.cmdThreadHandle.exchange(nullptr)) CloseHandle(thread);
+  takeAndClose(block.cmdThreadHandle);
   // The thread did not get to clean up after itself when the process ended
   // under it.
-  if (HANDLE stale = block.cmdEvent.exchange(nullptr)) CloseHandle(stale);
+  takeAndClose(block.cmdEvent);
   block.folderWatch = false;
   if (loadShared(block.hstCommand) == protocol::kCloseShop) storeShared(block.hstCommand, u"");
   block.cmdThreadProcId = 0;

@@ -16,6 +16,7 @@
 #include "companion/navigation.h"
 #include "companion/process_state.h"
 #include "companion/shared_block.h"
+#include "platform/win32/common/com_owned.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::companion {
@@ -35,12 +36,6 @@ std::vector<expWatch*> liveObjects_;
 // The most recently installed keyboard hook of any object in the process.
 std::atomic<HHOOK> latestHook{nullptr};
 std::atomic<bool> navigationClassRegistered{false};
-
-template <typename T>
-void releaseAndClear(T*& pointer) {
-  if (pointer) pointer->Release();
-  pointer = nullptr;
-}
 
 std::u16string diagnosticText() {
   const std::u16string& hostPath = processState().hostPath;
@@ -90,11 +85,10 @@ bool registerNavigationWindowClass() {
 // sees a copy converted to `type`.
 template <typename Read>
 bool readArgument(VARIANT& argument, VARTYPE type, Read read) {
-  VARIANT copy;
-  VariantInit(&copy);
-  const bool ok = SUCCEEDED(VariantCopyInd(&copy, &argument)) && SUCCEEDED(VariantChangeType(&copy, &copy, 0, type));
-  if (ok) read(copy);
-  VariantClear(&copy);
+  win32::Variant copy;
+  const bool ok = SUCCEEDED(VariantCopyInd(copy.get(), &argument)) &&
+                  SUCCEEDED(VariantChangeType(copy.get(), copy.get(), 0, type));
+  if (ok) read(*copy);
   return ok;
 }
 
@@ -149,8 +143,10 @@ expWatch::~expWatch() {
     std::erase(liveObjects_, this);
   }
   releaseOnQuit();
-  releaseAndClear(container_);
-  releaseAndClear(browser_);
+  // Before the object stops counting: once none counts, the library may be
+  // unloaded under code still running here.
+  container_.reset();
+  browser_.reset();
   --liveObjects;
 }
 
@@ -184,17 +180,12 @@ ULONG expWatch::AddRef() { return outer_->AddRef(); }
 ULONG expWatch::Release() { return outer_->Release(); }
 
 HRESULT expWatch::SetSite(IUnknown* site) {
-  releaseAndClear(browser_);
-  if (!site || FAILED(site->QueryInterface(IID_IWebBrowser2, reinterpret_cast<void**>(&browser_))) || !browser_) {
-    browser_ = nullptr;
-    return E_INVALIDARG;
-  }
-  releaseAndClear(container_);
-  if (FAILED(browser_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container_))) ||
-      !container_) {
-    container_ = nullptr;
-    return E_POINTER;
-  }
+  browser_.reset();
+  browser_ = win32::queryInterface<IWebBrowser2>(site, IID_IWebBrowser2);
+  if (!browser_) return E_INVALIDARG;
+  container_.reset();
+  container_ = win32::queryInterface<IConnectionPointContainer>(browser_.get(), IID_IConnectionPointContainer);
+  if (!container_) return E_POINTER;
   installKeyboardHook();
   SHANDLE_PTR window = 0;
   if (SUCCEEDED(browser_->get_HWND(&window))) browserWindow_ = reinterpret_cast<HWND>(window);
@@ -243,22 +234,18 @@ HRESULT expWatch::installKeyboardHook() {
 
 HRESULT expWatch::adviseBrowserEvents() {
   if (!container_) return E_POINTER;
-  IConnectionPoint* point = nullptr;
-  HRESULT status = container_->FindConnectionPoint(kDiidWebBrowserEvents2, &point);
+  win32::ComPtr<IConnectionPoint> point;
+  const HRESULT status = container_->FindConnectionPoint(kDiidWebBrowserEvents2, point.put());
   if (FAILED(status)) return status;
   if (!point) return E_POINTER;
-  status = point->Advise(static_cast<IexpWatch*>(this), &adviseCookie_);
-  point->Release();
-  return status;
+  return point->Advise(static_cast<IexpWatch*>(this), &adviseCookie_);
 }
 
 void expWatch::unadviseBrowserEvents() {
   if (!container_ || adviseCookie_ == 0) return;
-  IConnectionPoint* point = nullptr;
-  if (SUCCEEDED(container_->FindConnectionPoint(kDiidWebBrowserEvents2, &point)) && point) {
+  win32::ComPtr<IConnectionPoint> point;
+  if (SUCCEEDED(container_->FindConnectionPoint(kDiidWebBrowserEvents2, point.put())) && point)
     point->Unadvise(adviseCookie_);
-    point->Release();
-  }
   adviseCookie_ = 0;
 }
 
@@ -274,21 +261,17 @@ HRESULT expWatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
   if (index != 0) return DISP_E_BADINDEX;
   wchar_t path[MAX_PATH] = {};
   if (GetModuleFileNameW(processState().module, path, MAX_PATH) == 0) return HRESULT_FROM_WIN32(GetLastError());
-  ITypeLib* library = nullptr;
-  HRESULT status = LoadTypeLibEx(path, REGKIND_NONE, &library);
+  win32::ComPtr<ITypeLib> library;
+  const HRESULT status = LoadTypeLibEx(path, REGKIND_NONE, library.put());
   if (FAILED(status)) return status;
-  status = library->GetTypeInfoOfGuid(__uuidof(IexpWatch), info);
-  library->Release();
-  return status;
+  return library->GetTypeInfoOfGuid(__uuidof(IexpWatch), info);
 }
 
 HRESULT expWatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) {
-  ITypeInfo* info = nullptr;
-  HRESULT status = GetTypeInfo(0, locale, &info);
+  win32::ComPtr<ITypeInfo> info;
+  const HRESULT status = GetTypeInfo(0, locale, info.put());
   if (FAILED(status)) return status;
-  status = info->GetIDsOfNames(names, count, ids);
-  info->Release();
-  return status;
+  return info->GetIDsOfNames(names, count, ids);
 }
 
 HRESULT expWatch::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
@@ -311,12 +294,10 @@ HRESULT expWatch::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARI
 }
 
 void expWatch::onDocumentComplete(DISPPARAMS& params) {
-  BSTR location = nullptr;
-  if (browser_ && SUCCEEDED(browser_->get_LocationName(&location))) {
-    const std::wstring_view name(location ? location : L"", location ? SysStringLen(location) : 0);
-    const bool ignored = name.size() == 1 || name.find(L"about:blank") != std::wstring_view::npos;
-    SysFreeString(location);
-    if (ignored) return;
+  win32::Bstr location;
+  if (browser_ && SUCCEEDED(browser_->get_LocationName(location.put()))) {
+    const std::wstring_view name = location.view();
+    if (name.size() == 1 || name.find(L"about:blank") != std::wstring_view::npos) return;
   }
   std::u16string address;
   const auto takeAddress = [&address](const VARIANT& text) {
@@ -358,15 +339,11 @@ void expWatch::destroyNavigationWindow() {
 
 void expWatch::navigateToSharedFolder() {
   if (!browser_) return;
-  const std::wstring folder = win32::toWide(loadShared(sharedBlock().folderName));
-  BSTR address = SysAllocStringLen(folder.data(), static_cast<UINT>(folder.size()));
-  VARIANT empty;
-  VariantInit(&empty);
-  const HRESULT status = browser_->Navigate(address, &empty, &empty, &empty, &empty);
+  const win32::Bstr address(win32::toWide(loadShared(sharedBlock().folderName)));
+  win32::Variant empty;
+  const HRESULT status = browser_->Navigate(address.get(), empty.get(), empty.get(), empty.get(), empty.get());
   if (FAILED(status)) bhoLog(static_cast<std::uint32_t>(status), u"Explorer Navigate call failed; errCode: ");
   bringBrowserToFront(browserWindow_);
-  SysFreeString(address);
-  VariantClear(&empty);
 }
 
 }  // namespace tolvane::companion

@@ -9,6 +9,7 @@
 #include <ocidl.h>
 
 #include "companion/identities.h"
+#include "platform/win32/common/com_owned.h"
 
 namespace tolvane::companion {
 
@@ -65,8 +66,8 @@ class expWatch : public IObjectWithSite, public IexpWatch {
 
   Inner inner_;
   IUnknown* outer_;
-  IWebBrowser2* browser_ = nullptr;
-  IConnectionPointContainer* container_ = nullptr;
+  win32::ComPtr<IWebBrowser2> browser_;
+  win32::ComPtr<IConnectionPointContainer> container_;
   DWORD adviseCookie_ = 0;
   HWND browserWindow_ = nullptr;
   HWND navigationWindow_ = nullptr;

@@ -12,7 +12,7 @@
 #include "companion/module_counts.h"
 #include "companion/registration.h"
 #include "companion/shared_block.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 
 using namespace tolvane::companion;
 using tolvane::protocol::ExportBool;

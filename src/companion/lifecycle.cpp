@@ -20,9 +20,7 @@ void resetWhenLastHostLeaves() {
   storeShared(block.hstCommand, u"");
   block.bhoUp = false;
   // A thread handle is only this process's to close.
-  if (hostsCommandThread()) {
-    if (HANDLE thread = block.cmdThreadHandle.exchange(nullptr)) CloseHandle(thread);
-  }
+  if (hostsCommandThread()) takeAndClose(block.cmdThreadHandle);
   bhoLog(moduleValue(),
          formatText(u" loadCount is 0; Closing up shop in DLL_PROCESS_DETACH for uProcId=%08.8x, hModule=", self.uProcId));
 }

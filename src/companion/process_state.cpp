@@ -1,5 +1,6 @@
 #include "companion/process_state.h"
 
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::companion {
@@ -27,14 +28,12 @@ std::uint64_t processStartTime(HANDLE process) {
 }
 
 bool processHasEnded(std::uint32_t processId, std::uint64_t startTime) {
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId);
+  const win32::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId));
   // A process we may not open still runs; only an unknown id is gone.
   if (!process) return GetLastError() == ERROR_INVALID_PARAMETER;
-  const std::uint64_t started = processStartTime(process);
-  const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0 ||
-                     (started != 0 && startTime != 0 && started != startTime);
-  CloseHandle(process);
-  return ended;
+  const std::uint64_t started = processStartTime(process.get());
+  return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0 ||
+         (started != 0 && startTime != 0 && started != startTime);
 }
 
 }  // namespace tolvane::companion

@@ -6,6 +6,7 @@
 
 #include "companion/identities.h"
 #include "companion/process_state.h"
+#include "platform/win32/common/com_owned.h"
 
 namespace tolvane::companion {
 namespace {
@@ -89,13 +90,11 @@ HRESULT registerServer() {
 
   // Registering the dual interface's type library also registers the
   // interface with the automation marshaler.
-  ITypeLib* library = nullptr;
-  status = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
+  win32::ComPtr<ITypeLib> library;
+  status = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.put());
   if (FAILED(status)) return status;
   std::wstring registeredPath = path;
-  status = RegisterTypeLib(library, registeredPath.data(), nullptr);
-  library->Release();
-  return status;
+  return RegisterTypeLib(library.get(), registeredPath.data(), nullptr);
 }
 
 HRESULT unregisterServer() {

@@ -1,7 +1,5 @@
 #include "companion/shared_block.h"
 
-#include <atomic>
-
 #include "platform/win32/common/wide.h"
 #include "protocol/kernel_objects.h"
 
@@ -22,8 +20,10 @@ void openBlockMutex() {
   if (!blockMutex.load()) blockMutex = CreateMutexW(nullptr, FALSE, win32::toWide(protocol::kBlockMutexName).c_str());
 }
 
-void closeBlockMutex() {
-  if (HANDLE mutex = blockMutex.exchange(nullptr)) CloseHandle(mutex);
+void closeBlockMutex() { takeAndClose(blockMutex); }
+
+void takeAndClose(std::atomic<HANDLE>& slot) {
+  if (HANDLE handle = slot.exchange(nullptr)) CloseHandle(handle);
 }
 
 BlockTextLock::BlockTextLock() : mutex_(blockMutex.load()) {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,11 @@ protocol::SharedCommandBlock& sharedBlock();
 // Opened at attach, closed at detach, per process.
 void openBlockMutex();
 void closeBlockMutex();
+
+// Empties the slot and closes the handle it held, once, whichever thread
+// gets there first. A handle in the shared block is valid only in the
+// process that stored it: the caller makes sure that is this one.
+void takeAndClose(std::atomic<HANDLE>& slot);
 
 class BlockTextLock {
  public:

@@ -1,5 +1,6 @@
 #include "library/chore_file_format.h"
 
+#include "library/chore_file_fields.h"
 #include "library/xml_doc.h"
 #include "library/xml_text.h"
 
@@ -28,17 +29,66 @@ int daysInMonth(int year, int month) {
   return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-// Reads the child elements of one record, forward only, as the format was
-// always read: an element that is missing leaves its field as it is.
+// Walks the tables of chore_file_fields.h over the record under the
+// cursor, forward only, as the format was always read: an element that is
+// missing leaves its field as it is (unless its rule says otherwise).
 // `boundary`, when set, is the first element that belongs to the next
 // step, so an optional element missing from one step is never taken from
 // the next.
-class Reader {
+class FieldReader {
  public:
-  explicit Reader(CXmlDoc& doc) : doc_(doc) {}
+  // Times of day fall on 2 February of `year`.
+  explicit FieldReader(CXmlDoc& doc, const Clock* clock = nullptr, int year = 0)
+      : doc_(doc), clock_(clock), year_(year) {}
 
   void setBoundary(std::int32_t boundary) { boundary_ = boundary; }
 
+  void attribute(std::u16string_view name, std::u16string& field) { field = doc_.childAttribute(name); }
+  void attribute(std::u16string_view name, HotKeyCode& field) {
+    field = HotKeyCode::fromPacked(xml::toInt(doc_.childAttribute(name)));
+  }
+
+  void text(std::u16string_view name, std::u16string& field, chore_fields::Rule rule = {}) {
+    if (look(name, field, rule)) field = doc_.childText();
+  }
+  template <typename T>
+  void number(std::u16string_view name, T& field, chore_fields::Rule rule = {}) {
+    if (look(name, field, rule)) field = static_cast<T>(doc_.childInt());
+  }
+  void flag(std::u16string_view name, bool& field, chore_fields::Truth truth, chore_fields::Rule rule = {}) {
+    if (!look(name, field, rule)) return;
+    const std::int32_t value = doc_.childInt();
+    switch (truth) {
+      case chore_fields::Truth::one: field = value == 1; break;
+      case chore_fields::Truth::nonZero: field = value != 0; break;
+      case chore_fields::Truth::positive: field = value > 0; break;
+    }
+  }
+  void hotKey(std::u16string_view name, HotKeyCode& field, chore_fields::Rule rule = {}) {
+    if (look(name, field, rule)) field = HotKeyCode::fromPacked(doc_.childInt());
+  }
+  void position(std::u16string_view name, std::optional<WindowPosition>& field, chore_fields::Rule rule = {}) {
+    if (look(name, field, rule)) field = parseWindowPosition(doc_.childText());
+  }
+  // Every element of that name contributes the text of its item, in order.
+  void items(std::u16string_view name, std::u16string_view item, std::vector<std::u16string>& field) {
+    while (find(name)) {
+      doc_.enterChild();
+      std::u16string text;
+      if (doc_.findChildElement(item)) text = doc_.childText();
+      doc_.leaveElement();
+      field.push_back(std::move(text));
+    }
+  }
+  // Present but empty leaves the time unset; a time that is not one, too.
+  void timeOfDay(std::u16string_view name, bool& has, std::int64_t& field) {
+    readTime(name, has, field, [&](std::u16string_view text) { return parseTimeOfDay(text, year_, *clock_); });
+  }
+  void date(std::u16string_view name, bool& has, std::int64_t& field) {
+    readTime(name, has, field, [&](std::u16string_view text) { return parseRunDate(text, *clock_); });
+  }
+
+ private:
   bool find(std::u16string_view name) {
     const auto saved = doc_.cursor();
     if (!doc_.findChildElement(name)) return false;
@@ -48,119 +98,53 @@ class Reader {
     }
     return true;
   }
-  void text(std::u16string_view name, std::u16string& field) {
-    if (find(name)) field = doc_.childText();
-  }
+  // Whether the element is there to be read; applies the rule when not.
   template <typename T>
-  void integer(std::u16string_view name, T& field) {
-    if (find(name)) field = static_cast<T>(doc_.childInt());
+  bool look(std::u16string_view name, T& field, chore_fields::Rule rule) {
+    if (rule.lookFor && find(name)) return true;
+    if (!rule.lookFor || rule.zeroWhenMissing) field = T{};
+    return false;
   }
-  // True only for the value 1.
-  void one(std::u16string_view name, bool& field) {
-    if (find(name)) field = doc_.childInt() == 1;
-  }
-  void nonZero(std::u16string_view name, bool& field) {
-    if (find(name)) field = doc_.childInt() != 0;
-  }
-  void hotKey(std::u16string_view name, HotKeyCode& field) {
-    if (find(name)) field = HotKeyCode::fromPacked(doc_.childInt());
+  template <typename Parse>
+  void readTime(std::u16string_view name, bool& has, std::int64_t& field, Parse parse) {
+    if (!find(name)) return;
+    const std::u16string text = doc_.childText();
+    if (text.empty()) return;
+    const auto time = parse(text);
+    has = time.has_value();
+    field = time.value_or(0);
   }
 
- private:
   CXmlDoc& doc_;
+  const Clock* clock_;
+  int year_;
   std::int32_t boundary_ = 0;
 };
 
 Chore readChore(CXmlDoc& doc) {
   Chore c;
-  c.name = doc.childAttribute(u"name");
+  FieldReader r(doc);
+  chore_fields::choreAttributes(c, r);
   doc.enterChild();
-  Reader r(doc);
-  r.text(u"verb", c.verb);
-  r.integer(u"type", c.type);
-  r.text(u"object", c.object);
-  r.text(u"siteName", c.siteName);
-  r.text(u"cmdArgs", c.cmdArgs);
-  r.text(u"initialDir", c.initialDir);
-  r.text(u"procName", c.procName);
-  r.one(u"startNew", c.startNew);
-  r.text(u"mainWndCls", c.mainWndCls);
-  r.text(u"mainWndTxt", c.mainWndTxt);
-  r.one(u"partialMatch", c.partialMatch);
-  r.integer(u"wndMsg", c.wndMsg);
-  r.integer(u"wParam", c.wParam);
-  r.integer(u"lParam", c.lParam);
-  if (r.find(u"winPos")) c.winPos = parseWindowPosition(doc.childText());
-  r.text(u"menuOption", c.menuOption);
-  r.integer(u"menuID", c.menuID);
-  r.hotKey(u"menuSimKey", c.menuSimKey);
-  if (c.menuSimKey.virtualKey != 0) {
-    r.integer(u"keyRepeat", c.keyRepeat);
-    r.nonZero(u"hitEnter", c.hitEnter);
-  } else {
-    c.keyRepeat = 0;
-  }
-  r.text(u"ctrlWndCls", c.ctrlWndCls);
-  r.text(u"ctrlWndTxt", c.ctrlWndTxt);
-  r.integer(u"notifyCode", c.notifyCode);
-  r.integer(u"newWindow", c.newWindow);
-  r.hotKey(u"hotKey", c.hotKey);
-  r.integer(u"fileOpType", c.fileOp.fileOpType);
-  r.text(u"fileOpDest", c.fileOp.fileOpDest);
-  if (r.find(u"fileOpConfirm")) c.fileOp.fileOpConfirm = doc.childInt() > 0;
-  while (r.find(u"fileOpSource")) {
-    doc.enterChild();
-    std::u16string source;
-    if (doc.findChildElement(u"fileOpSourceItem")) source = doc.childText();
-    doc.leaveElement();
-    c.fileOp.fileOpSource.push_back(std::move(source));
-  }
+  chore_fields::choreElements(c, r);
   doc.leaveElement();
   return c;
 }
 
 std::int32_t nextStepStart(CXmlDoc& doc) {
   const auto saved = doc.cursor();
-  const std::int32_t next = doc.findChildElement(u"choreName") ? doc.cursor().childPos : 0;
+  const std::int32_t next = doc.findChildElement(chore_fields::kStepChore) ? doc.cursor().childPos : 0;
   doc.setCursor(saved);
   return next;
 }
 
-void readSchedule(Reader& r, CXmlDoc& doc, ChoreSchedule& s, int year, const Clock& clock) {
-  r.nonZero(u"runWindows", s.runWindows);
-  if (r.find(u"runTimeOfDay")) {
-    const std::u16string text = doc.childText();
-    if (!text.empty()) {
-      const auto time = parseTimeOfDay(text, year, clock);
-      s.hasRunTimeOfDay = time.has_value();
-      s.runTimeOfDay = time.value_or(0);
-    }
-  }
-  r.nonZero(u"runEveryday", s.runEveryday);
-  r.text(u"runDayOfWeek", s.runDayOfWeek);
-  if (r.find(u"runDate")) {
-    const std::u16string text = doc.childText();
-    if (!text.empty()) {
-      const auto date = parseRunDate(text, clock);
-      s.hasRunDate = date.has_value();
-      s.runDate = date.value_or(0);
-    }
-  }
-  r.integer(u"runPostDelay", s.runPostDelay);
-  r.integer(u"runRepeatCount", s.runRepeatCount);
-  r.text(u"nextChorelist", s.nextChorelist);
-  r.nonZero(u"alwaysRun", s.alwaysRun);
-  r.nonZero(u"runMissed", s.runMissed);
-}
-
-ChoreList readChoreList(CXmlDoc& doc, const ChoreLookup& findChore, int year, const Clock& clock,
+ChoreList readChoreList(CXmlDoc& doc, const ChoreLookup& findChore, const Clock& clock, int year,
                         std::vector<DroppedStep>& dropped) {
   ChoreList list;
-  list.name = doc.childAttribute(u"name");
-  list.hotKey = HotKeyCode::fromPacked(xml::toInt(doc.childAttribute(u"hotKey")));
+  FieldReader r(doc, &clock, year);
+  chore_fields::listAttributes(list, r);
   doc.enterChild();
-  Reader r(doc);
-  while (doc.findChildElement(u"choreName")) {
+  while (doc.findChildElement(chore_fields::kStepChore)) {
     const std::u16string choreName = doc.childText();
     const Chore* chore = findChore(choreName);
     if (chore == nullptr) {
@@ -170,20 +154,24 @@ ChoreList readChoreList(CXmlDoc& doc, const ChoreLookup& findChore, int year, co
     Chore step = *chore;
     step.completionEvent = nullptr;
     r.setBoundary(nextStepStart(doc));
-    r.integer(u"compType", step.compType);
-    r.text(u"compData", step.compData);
-    r.hotKey(u"hotKeyChore", step.hotKeyChore);
-    r.one(u"partialMatch", step.stepPartialMatch);
-    step.timeout = 0;
-    r.integer(u"timeout", step.timeout);
-    step.continueOnTimeout = false;
-    r.one(u"continueOnTimeout", step.continueOnTimeout);
+    chore_fields::stepElements(step, r);
     r.setBoundary(0);
     list.steps.push_back(std::move(step));
   }
-  readSchedule(r, doc, list.schedule, year, clock);
+  chore_fields::scheduleElements(list.schedule, r);
   doc.leaveElement();
   return list;
+}
+
+// The parser's error goes into `result` when the text does not parse.
+template <typename Parsed>
+bool load(CXmlDoc& doc, std::u16string text, Parsed& result) {
+  result.parsed = doc.loadText(std::move(text));
+  if (!result.parsed) {
+    result.error = doc.error();
+    result.errorAt = doc.errorPosition();
+  }
+  return result.parsed;
 }
 
 }  // namespace
@@ -241,28 +229,18 @@ std::optional<std::int64_t> parseRunDate(std::u16string_view text, const Clock& 
 ParsedChores parseChoreFile(std::u16string text) {
   ParsedChores result;
   CXmlDoc doc;
-  if (!doc.loadText(std::move(text))) {
-    result.error = doc.error();
-    result.errorAt = doc.errorPosition();
-    return result;
-  }
-  result.parsed = true;
-  while (doc.findChildElement(u"Chore")) result.chores.push_back(readChore(doc));
+  if (!load(doc, std::move(text), result)) return result;
+  while (doc.findChildElement(chore_fields::kChoreRecord)) result.chores.push_back(readChore(doc));
   return result;
 }
 
 ParsedChoreLists parseChoreListFile(std::u16string text, const ChoreLookup& findChore, const Clock& clock) {
   ParsedChoreLists result;
   CXmlDoc doc;
-  if (!doc.loadText(std::move(text))) {
-    result.error = doc.error();
-    result.errorAt = doc.errorPosition();
-    return result;
-  }
-  result.parsed = true;
+  if (!load(doc, std::move(text), result)) return result;
   const int year = clock.toLocal(clock.now()).year;
-  while (doc.findChildElement(u"Chorelist"))
-    result.lists.push_back(readChoreList(doc, findChore, year, clock, result.droppedSteps));
+  while (doc.findChildElement(chore_fields::kListRecord))
+    result.lists.push_back(readChoreList(doc, findChore, clock, year, result.droppedSteps));
   return result;
 }
 

@@ -6,16 +6,11 @@
 #include <cstring>
 
 #include "base/format.h"
+#include "library/chore_file_fields.h"
 #include "library/xml_doc.h"
 
 namespace tolvane {
 namespace {
-
-std::u16string number(std::int64_t value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  return std::u16string(digits, result.ptr);
-}
 
 // Sizes of a typical record in the files, in code units and elements.
 constexpr std::size_t kTypicalChoreLength = 900;
@@ -25,106 +20,90 @@ constexpr std::size_t kListElements = 10;
 constexpr std::size_t kTypicalStepLength = 220;
 constexpr std::size_t kStepElements = 7;
 
-const char16_t* flag(bool value) { return value ? u"1" : u"0"; }
-
-// Adds one child element after another, in the files' fixed order.
-class Writer {
+// Walks the tables of chore_file_fields.h, adding one child element after
+// another in the files' fixed order.
+class FieldWriter {
  public:
-  explicit Writer(CXmlDoc& doc) : doc_(doc) {}
-  void text(std::u16string_view name, std::u16string_view value) { doc_.addElement(name, value); }
-  void integer(std::u16string_view name, std::int64_t value) { doc_.addElement(name, number(value)); }
-  void boolean(std::u16string_view name, bool value) { doc_.addElement(name, flag(value)); }
+  explicit FieldWriter(CXmlDoc& doc, const Clock* clock = nullptr) : doc_(doc), clock_(clock) {}
+
+  // Of the element just added.
+  void attribute(std::u16string_view name, const std::u16string& value) {
+    doc_.setAttribute(doc_.cursor().mainPos, name, value);
+  }
+  void attribute(std::u16string_view name, HotKeyCode value) {
+    doc_.setAttribute(doc_.cursor().mainPos, name, decimal(value.packed()));
+  }
+
+  void text(std::u16string_view name, std::u16string_view value, chore_fields::Rule rule = {}) {
+    if (rule.written) doc_.addElement(name, value);
+  }
+  void number(std::u16string_view name, std::int64_t value, chore_fields::Rule rule = {}) {
+    text(name, decimal(value), rule);
+  }
+  void flag(std::u16string_view name, bool value, chore_fields::Truth, chore_fields::Rule rule = {}) {
+    text(name, value ? u"1" : u"0", rule);
+  }
+  void hotKey(std::u16string_view name, HotKeyCode value, chore_fields::Rule rule = {}) {
+    number(name, value.packed(), rule);
+  }
+  // A position chore that never had a rectangle stays without one.
+  void position(std::u16string_view name, const std::optional<WindowPosition>& p, chore_fields::Rule rule) {
+    text(name, p ? formatText(u"%d,%d,%d,%d", p->left, p->top, p->right, p->bottom) : std::u16string(), rule);
+  }
+  void items(std::u16string_view name, std::u16string_view item, const std::vector<std::u16string>& values) {
+    for (const auto& value : values) {
+      doc_.addElement(name, u"");
+      doc_.enterChild();
+      doc_.addElement(item, value);
+      doc_.leaveElement();
+    }
+  }
+  // Times of day and dates are written in local time; empty when not set.
+  void timeOfDay(std::u16string_view name, bool has, std::int64_t value) {
+    text(name, localText(has, value, [](const LocalTime& t) {
+           return formatText(u"%02d%02d%02d", t.hour, t.minute, t.second);
+         }));
+  }
+  void date(std::u16string_view name, bool has, std::int64_t value) {
+    text(name, localText(has, value, [](const LocalTime& t) {
+           return formatText(u"%02d%02d%04d", t.day, t.month, t.year);
+         }));
+  }
 
  private:
+  template <typename Format>
+  std::u16string localText(bool has, std::int64_t value, Format format) const {
+    return has ? format(clock_->toLocal(value)) : std::u16string();
+  }
+  static std::u16string decimal(std::int64_t value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    return std::u16string(digits, result.ptr);
+  }
+
   CXmlDoc& doc_;
+  const Clock* clock_;
 };
 
 void writeChore(CXmlDoc& doc, const Chore& c) {
-  doc.addElement(u"Chore", u"");
-  doc.setAttribute(doc.cursor().mainPos, u"name", c.name);
+  doc.addElement(chore_fields::kChoreRecord, u"");
+  FieldWriter w(doc);
+  chore_fields::choreAttributes(c, w);
   doc.enterChild();
-  Writer w(doc);
-  w.text(u"verb", c.verb);
-  w.integer(u"type", c.type);
-  w.text(u"object", c.object);
-  w.text(u"siteName", c.siteName);
-  w.text(u"cmdArgs", c.cmdArgs);
-  w.text(u"initialDir", c.initialDir);
-  w.text(u"procName", c.procName);
-  w.boolean(u"startNew", c.startNew);
-  w.text(u"mainWndCls", c.mainWndCls);
-  w.text(u"mainWndTxt", c.mainWndTxt);
-  w.boolean(u"partialMatch", c.partialMatch);
-  w.integer(u"wndMsg", c.wndMsg);
-  w.integer(u"wParam", c.wParam);
-  w.integer(u"lParam", c.lParam);
-  if (c.notifyCode == WINOP_POSITION) {
-    // A position chore that never had a rectangle stays without one.
-    const auto& p = c.winPos;
-    w.text(u"winPos", p ? formatText(u"%d,%d,%d,%d", p->left, p->top, p->right, p->bottom) : std::u16string());
-  }
-  w.text(u"menuOption", c.menuOption);
-  w.integer(u"menuID", c.menuID);
-  w.integer(u"menuSimKey", c.menuSimKey.packed());
-  w.integer(u"keyRepeat", c.keyRepeat);
-  w.boolean(u"hitEnter", c.hitEnter);
-  w.text(u"ctrlWndCls", c.ctrlWndCls);
-  w.text(u"ctrlWndTxt", c.ctrlWndTxt);
-  w.integer(u"notifyCode", c.notifyCode);
-  w.integer(u"newWindow", c.newWindow);
-  w.integer(u"hotKey", c.hotKey.packed());
-  w.integer(u"fileOpType", c.fileOp.fileOpType);
-  w.text(u"fileOpDest", c.fileOp.fileOpDest);
-  w.boolean(u"fileOpConfirm", c.fileOp.fileOpConfirm);
-  for (const auto& source : c.fileOp.fileOpSource) {
-    doc.addElement(u"fileOpSource", u"");
-    doc.enterChild();
-    doc.addElement(u"fileOpSourceItem", source);
-    doc.leaveElement();
-  }
+  chore_fields::choreElements(c, w);
   doc.leaveElement();
 }
 
-std::u16string timeOfDayText(const ChoreSchedule& s, const Clock& clock) {
-  if (!s.hasRunTimeOfDay) return {};
-  const LocalTime t = clock.toLocal(s.runTimeOfDay);
-  return formatText(u"%02d%02d%02d", t.hour, t.minute, t.second);
-}
-
-std::u16string dateText(const ChoreSchedule& s, const Clock& clock) {
-  if (!s.hasRunDate) return {};
-  const LocalTime t = clock.toLocal(s.runDate);
-  return formatText(u"%02d%02d%04d", t.day, t.month, t.year);
-}
-
 void writeChoreList(CXmlDoc& doc, const ChoreList& list, const Clock& clock) {
-  doc.addElement(u"Chorelist", u"");
-  const auto element = doc.cursor().mainPos;
-  doc.setAttribute(element, u"name", list.name);
-  doc.setAttribute(element, u"hotKey", number(list.hotKey.packed()));
+  doc.addElement(chore_fields::kListRecord, u"");
+  FieldWriter w(doc, &clock);
+  chore_fields::listAttributes(list, w);
   doc.enterChild();
-  Writer w(doc);
   for (const auto& step : list.steps) {
-    w.text(u"choreName", step.name);
-    w.integer(u"compType", step.compType);
-    w.text(u"compData", step.compData);
-    w.integer(u"hotKeyChore", step.hotKeyChore.packed());
-    w.boolean(u"partialMatch", step.stepPartialMatch);
-    w.integer(u"timeout", step.timeout);
-    w.boolean(u"continueOnTimeout", step.continueOnTimeout);
+    w.text(chore_fields::kStepChore, step.name);
+    chore_fields::stepElements(step, w);
   }
-  const ChoreSchedule& s = list.schedule;
-  w.boolean(u"runWindows", s.runWindows);
-  w.text(u"runTimeOfDay", timeOfDayText(s, clock));
-  w.boolean(u"runEveryday", s.runEveryday);
-  w.text(u"runDayOfWeek", s.runDayOfWeek);
-  w.text(u"runDate", dateText(s, clock));
-  w.integer(u"runPostDelay", s.runPostDelay);
-  w.integer(u"runRepeatCount", s.runRepeatCount);
-  w.text(u"nextChorelist", s.nextChorelist);
-  w.boolean(u"alwaysRun", s.alwaysRun);
-  // Only when set, so that files of lists without it keep their bytes.
-  if (s.runMissed) w.boolean(u"runMissed", true);
+  chore_fields::scheduleElements(list.schedule, w);
   doc.leaveElement();
 }
 
@@ -133,7 +112,7 @@ void writeChoreList(CXmlDoc& doc, const ChoreList& list, const Clock& clock) {
 std::u16string choreFileText(std::span<const Chore> chores) {
   CXmlDoc doc;
   doc.reserve(chores.size() * kTypicalChoreLength + 32, chores.size() * kChoreElements + 1);
-  doc.addElement(u"Chores", u"");
+  doc.addElement(chore_fields::kChoreRoot, u"");
   doc.enterChild();
   for (const auto& chore : chores) writeChore(doc, chore);
   return doc.takeText();
@@ -145,7 +124,7 @@ std::u16string choreListFileText(std::span<const ChoreList> lists, const Clock& 
   CXmlDoc doc;
   doc.reserve(lists.size() * kTypicalListLength + steps * kTypicalStepLength + 32,
               lists.size() * kListElements + steps * kStepElements + 1);
-  doc.addElement(u"ChoreLists", u"");
+  doc.addElement(chore_fields::kListRoot, u"");
   doc.enterChild();
   for (const auto& list : lists) writeChoreList(doc, list, clock);
   return doc.takeText();

@@ -5,21 +5,6 @@
 namespace tolvane {
 namespace {
 
-constexpr std::array<ChoreTypeEntry, 12> kChoreTypes{{
-    {u"Explore a folder", CHORE_EXPLORE},
-    {u"Open a file or document", CHORE_OPEN},
-    {u"Print a file or document", CHORE_PRINT},
-    {u"Run a program or its shortcut", CHORE_RUN},
-    {u"Run a desktop shortcut", CHORE_RUN},
-    {u"Windows operation", CHORE_WINOP},
-    {u"Send a menu or button command", CHORE_WNDMSG},
-    {u"File operation", CHORE_FILEOP},
-    {u"Do nothing", CHORE_NOTHING},
-    {u"Write to clipboard", CHORE_CLIPBOARD},
-    {u"Surf to a web site", CHORE_SURF},
-    {u"Logon to a web site", CHORE_LOGON},
-}};
-
 constexpr std::array<CompletionTypeEntry, 9> kCompletionTypes{{
     {u"None", COMP_NONE},
     {u"Window created", WND_CREATED},
@@ -49,7 +34,6 @@ constexpr std::array<WindowOpEntry, 5> kWindowOps{{
 
 }  // namespace
 
-std::span<const ChoreTypeEntry> choreTypeTable() { return kChoreTypes; }
 std::span<const CompletionTypeEntry> completionTypeTable() { return kCompletionTypes; }
 std::span<const FileOpTypeEntry> fileOpTypeTable() { return kFileOpTypes; }
 std::span<const WindowOpEntry> windowOpTable() { return kWindowOps; }

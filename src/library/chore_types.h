@@ -1,6 +1,6 @@
 #pragma once
 // The enumerations of chores and steps and the display tables the editors
-// offer them by.
+// offer them by (chore actions have theirs in library/chore_actions.h).
 
 #include <cstdint>
 #include <span>
@@ -53,11 +53,6 @@ constexpr std::uint16_t WINOP_POSITION = 0xF057;
 // menuID marker: menuOption is invoked through accessibility.
 constexpr std::int32_t kMenuIdAccessible = static_cast<std::int32_t>(0xEFFFEFFFu);
 
-struct ChoreTypeEntry {
-  std::u16string_view name;
-  ChoreType value;
-};
-
 struct CompletionTypeEntry {
   std::u16string_view name;
   CompletionType value;
@@ -73,9 +68,7 @@ struct WindowOpEntry {
   std::uint16_t value;
 };
 
-// In the order the editors offer them; the last two entries (surf and
-// logon) only when the password manager is installed.
-std::span<const ChoreTypeEntry> choreTypeTable();
+// In the order the editors offer them.
 std::span<const CompletionTypeEntry> completionTypeTable();
 std::span<const FileOpTypeEntry> fileOpTypeTable();
 std::span<const WindowOpEntry> windowOpTable();

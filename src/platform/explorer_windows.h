@@ -52,6 +52,8 @@ class ExplorerWindows {
   virtual std::uint32_t startProgram(std::u16string_view commandLine) = 0;
 
   virtual void sleep(std::uint32_t milliseconds) = 0;
+  // Monotonic milliseconds, for measuring waits.
+  virtual std::uint64_t tickMs() = 0;
   virtual bool bringToForeground(WindowHandle window) = 0;
 };
 

@@ -1,15 +1,22 @@
 #!/bin/bash
-# Wine's Explorer does not load the companion. Start-up starts Explorer
-# once, finds the companion still down, closes the window it started and
-# says that folders open through the shell. An explore chore then opens its
-# folder through the shell at once, without starting or waiting for
-# Explorer again, and keeps it as lastFolder; exit leaves only the window
-# the chore opened. Run (3002) on the selected chore uses the chore thread.
+# Wine's Explorer does not load the companion, and on a first start it
+# shows its window only after start-up has stopped waiting for it (a
+# stand-in beside Tolvane.exe, which is what "Explorer.exe" starts, shows it
+# after the greeting). Start-up starts Explorer once, finds the companion
+# still down, says that folders open through the shell, greets without
+# waiting longer, and closes Explorer's window when it comes. An explore
+# chore then opens its folder through the shell at once, without starting
+# or waiting for Explorer again, and keeps it as lastFolder; exit leaves
+# only the window the chore opened. Run (3002) on the selected chore uses
+# the chore thread.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/hotkeys_lib.bash"
 e2e_init hotkeys_explore
 e2e_has_companion || { e2e_log "SKIP: needs TolvaneBho.dll"; exit 0; }
-[ -f "$HK_PROBE" ] || { e2e_log "missing $HK_PROBE"; exit 1; }
+standin="$TOLVANE_BUILD_DIR/tests/win/companion/explorer_standin.exe"
+[ -f "$standin" ] && [ -f "$HK_PROBE" ] || { e2e_log "missing $standin or $HK_PROBE"; exit 1; }
+cp "$standin" "$E2E_PROGRAM/explorer.exe"
+touch "$E2E_PROGRAM/late_window"
 notice="Explorer does not load the Tolvane companion; folders will open through the shell."
 explorers() { hk_probe count ExplorerWClass; }
 
@@ -21,8 +28,10 @@ e2e_set_text_setting lastChore Idle
 started_at=$(date +%s%N)
 hk_start
 e2e_log "start to greeting: $((($(date +%s%N) - started_at) / 1000000)) ms"
-[ "$(explorers)" = 0 ] || e2e_fail "start-up left $(explorers) Explorer window(s) open"
 [ "$(e2e_activity_count "$notice")" = 1 ] || e2e_fail "no notice that folders open through the shell"
+touch "$E2E_PROGRAM/show_window"
+e2e_until 10 test -f "$E2E_PROGRAM/window_closed" || e2e_fail "Explorer's late window was not closed"
+[ "$(explorers)" = 0 ] || e2e_fail "start-up left $(explorers) Explorer window(s) open"
 e2e_probe command 3002 || e2e_fail "could not send Run"
 e2e_wait_activity_line "Chore done: Idle, CHORE_NOTHING."
 

@@ -87,6 +87,7 @@ class FakeExplorerWindows : public ExplorerWindows {
   void closeWindow(WindowHandle window) override;
   std::uint32_t startProgram(std::u16string_view commandLine) override;
   void sleep(std::uint32_t milliseconds) override;
+  std::uint64_t tickMs() override { return nowMs; }
   bool bringToForeground(WindowHandle window) override;
 
   // A started window shows: where Explorer hosts the companion, it is up.

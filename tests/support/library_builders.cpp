@@ -1,8 +1,11 @@
 #include "support/library_builders.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "base/text.h"
+#include "library/chore_actions.h"
 
 namespace tolvane::test {
 
@@ -10,13 +13,16 @@ Chore makeChore(std::u16string name, ChoreType type) {
   Chore chore;
   chore.name = std::move(name);
   chore.type = type;
-  for (const auto& entry : choreTypeTable()) {
-    if (entry.value == type) {
-      chore.verb = std::u16string(entry.name);
-      break;
-    }
-  }
+  if (const ChoreAction* action = choreActionOf(type)) chore.verb = std::u16string(action->name);
   return chore;
+}
+
+int actionIndex(std::u16string_view name) {
+  const auto actions = choreActions();
+  for (std::size_t i = 0; i < actions.size(); ++i)
+    if (actions[i].name == name) return static_cast<int>(i);
+  ADD_FAILURE() << "no chore action " << toUtf8(name);
+  return -1;
 }
 
 Chore exploreChore(std::u16string name, std::u16string folder) {

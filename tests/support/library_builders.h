@@ -3,6 +3,7 @@
 // the fields it is about.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "library/chore.h"
@@ -14,6 +15,8 @@ namespace tolvane::test {
 
 // A chore of the given type, with the type's display name as its verb.
 Chore makeChore(std::u16string name, ChoreType type = CHORE_NOTHING);
+// The place of the named action in the chore editor's list.
+int actionIndex(std::u16string_view name);
 
 Chore exploreChore(std::u16string name, std::u16string folder);
 

@@ -7,16 +7,22 @@
 namespace tolvane {
 namespace {
 
-// Ten types without the password manager: surf and logon are the last two.
-constexpr std::size_t kTypesWithoutKeyrune = 10;
 // The window-command message a new chore's picker starts from.
 constexpr std::uint16_t kCommandMessage = 273;
-constexpr std::u16string_view kDesktopShortcutVerb = u"Run a desktop shortcut";
 
-bool usesSite(std::int32_t type) { return type == CHORE_SURF || type == CHORE_LOGON || type == CHORE_CLIPBOARD; }
+const ChoreAction* actionAt(const std::vector<ChoreAction>& actions, int index) {
+  if (index < 0 || index >= static_cast<int>(actions.size())) return nullptr;
+  return &actions[static_cast<std::size_t>(index)];
+}
 
-std::u16string_view siteLabelFor(std::int32_t type) {
-  return type == CHORE_CLIPBOARD ? u"Clipboard:" : u"Site name:";
+// An edited chore opens with its target and both "..." buttons, and the
+// options of its action; one holding a text shows only the text.
+ChoreControls openingControls(const ChoreAction& action) {
+  if (action.controls.site) return action.controls;
+  ChoreControls controls = action.controls;
+  controls.view = false;
+  controls.target = controls.targetBrowse = controls.initialDirBrowse = true;
+  return controls;
 }
 
 bool isPrompt(std::u16string_view text, std::u16string_view prompt) { return text.empty() || text == prompt; }
@@ -42,9 +48,8 @@ void copyWindowTarget(const Chore& from, Chore& to) {
 }  // namespace
 
 ChoreEditor::ChoreEditor(const ChoreEditorServices& services, const Chore* existing) : services_(services) {
-  const auto table = choreTypeTable();
-  const std::size_t offered = services.keyruneInstalled ? table.size() : kTypesWithoutKeyrune;
-  types_.assign(table.begin(), table.begin() + static_cast<std::ptrdiff_t>(offered));
+  for (const ChoreAction& action : choreActions())
+    if (services.keyruneInstalled || !action.needsKeyrune) types_.push_back(action);
   if (existing) {
     edited_ = *existing;
     actedType_ = typeIndexOf(*existing);
@@ -61,7 +66,7 @@ int ChoreEditor::typeIndexOf(const Chore& chore) const {
   for (std::size_t i = 0; i < types_.size(); ++i) {
     const std::u16string_view text = types_[i].name;
     const bool matches = chore.verb.empty()
-                             ? types_[i].value == chore.type
+                             ? types_[i].type == chore.type
                              : text.size() >= chore.verb.size() &&
                                    equalsIgnoreAsciiCase(text.substr(0, chore.verb.size()), chore.verb);
     if (matches) return static_cast<int>(i);
@@ -85,72 +90,34 @@ ChoreOpening ChoreEditor::open() const {
   opening.addLabel = u"Save";
   ChoreForm& form = opening.form;
   form.typeIndex = typeIndexOf(chore);
-  if (chore.type == CHORE_RUN) {
-    opening.controls.startNew = opening.controls.arguments = opening.controls.initialDir = true;
-    form.cmdArgs = chore.cmdArgs;
-    form.initialDir = chore.initialDir;
-  } else if (usesSite(chore.type)) {
-    if (chore.type == CHORE_CLIPBOARD) opening.siteLabel = siteLabelFor(chore.type);
-    opening.controls.site = true;
-    opening.controls.target = opening.controls.targetBrowse = opening.controls.initialDirBrowse = false;
-    form.siteName = chore.siteName;
-  } else if (chore.type == CHORE_EXPLORE) {
-    opening.controls.newWindow = true;
+  // Of the type's action even when the list leaves it out (no Keyrune+).
+  if (const ChoreAction* action = choreActionOf(chore.type)) {
+    opening.controls = openingControls(*action);
+    // The template's own label ("Site Name:") serves a web site.
+    if (action->siteLabel != kSiteNameLabel) opening.siteLabel = action->siteLabel;
+    // The action's own dialog, the one "View" opens.
+    opening.chooseTypeSoon = action->controls.view;
   }
+  if (opening.controls.arguments) form.cmdArgs = chore.cmdArgs;
+  if (opening.controls.initialDir) form.initialDir = chore.initialDir;
+  if (opening.controls.site) form.siteName = chore.siteName;
   if (!chore.object.empty()) opening.targets = {chore.object};
   form.object = chore.object;
   form.name = chore.name;
   form.hotKey = chore.hotKey;
   form.newWindow = chore.newWindow != 0;
   form.startNew = chore.startNew;
-  opening.chooseTypeSoon = chore.type == CHORE_WINOP || chore.type == CHORE_WNDMSG || chore.type == CHORE_FILEOP;
   return opening;
 }
 
 std::optional<TypeChoice> ChoreEditor::chooseType(int typeIndex) const {
-  if (typeIndex < 0 || typeIndex >= static_cast<int>(types_.size())) return std::nullopt;
-  const ChoreTypeEntry& entry = types_[static_cast<std::size_t>(typeIndex)];
-  TypeChoice choice;
-  ChoreControls& controls = choice.controls;
-  switch (entry.value) {
-    case CHORE_WINOP:
-    case CHORE_WNDMSG:
-      controls.view = true;
-      choice.clearTargets = entry.value == CHORE_WINOP;
-      choice.windowsOperation = entry.value == CHORE_WINOP;
-      choice.followUp = TypeFollowUp::PickWindow;
-      break;
-    case CHORE_RUN:
-      controls.target = controls.targetBrowse = controls.arguments = controls.initialDir = true;
-      controls.initialDirBrowse = controls.startNew = true;
-      if (entry.name == kDesktopShortcutVerb) choice.followUp = TypeFollowUp::ListDesktopShortcuts;
-      break;
-    case CHORE_FILEOP:
-      // "View" opens the file operation again, as it does the picker.
-      controls.view = true;
-      choice.followUp = TypeFollowUp::EditFileOperation;
-      break;
-    case CHORE_EXPLORE:
-      controls.target = controls.targetBrowse = controls.newWindow = true;
-      choice.followUp = TypeFollowUp::BrowseTarget;
-      break;
-    case CHORE_SURF:
-    case CHORE_LOGON:
-    case CHORE_CLIPBOARD:
-      choice.siteLabel = siteLabelFor(entry.value);
-      controls.site = true;
-      choice.followUp = TypeFollowUp::FocusSite;
-      break;
-    case CHORE_OPEN:
-    case CHORE_PRINT:
-      controls.target = controls.targetBrowse = true;
-      choice.clearTargets = true;
-      choice.followUp = TypeFollowUp::BrowseTarget;
-      break;
-    default:
-      break;
-  }
-  return choice;
+  const ChoreAction* action = actionAt(types_, typeIndex);
+  if (!action) return std::nullopt;
+  return TypeChoice{.controls = action->controls,
+                    .clearTargets = action->clearsTargets,
+                    .siteLabel = std::u16string(action->siteLabel),
+                    .followUp = action->followUp,
+                    .windowsOperation = action->windowsOperation};
 }
 
 std::optional<TypeChoice> ChoreEditor::commitType(int typeIndex) {
@@ -186,20 +153,20 @@ std::optional<std::vector<std::u16string>> ChoreEditor::desktopShortcuts() const
 }
 
 BrowseRequest ChoreEditor::browseTarget(int typeIndex) const {
-  const std::int32_t type =
-      typeIndex >= 0 && typeIndex < static_cast<int>(types_.size()) ? types_[static_cast<std::size_t>(typeIndex)].value
-                                                                     : CHORE_UNKNOWN;
-  if (type == CHORE_EXPLORE) {
-    return {true, u"Select a folder that you wish to explore.\nThe Tolvane will automatically take you there!", {}, true};
-  }
-  if (type == CHORE_OPEN || type == CHORE_PRINT) {
-    return {false,
-            u"Select a file to open or print",
-            {{u"Word doc (*.doc)", u"*.doc"},
-             {u"Excel (*.xls)", u"*.xls"},
-             {u"Power Point (*.ppt)", u"*.ppt"},
-             {u"All files", u"*.*"}},
-            false};
+  const ChoreAction* action = actionAt(types_, typeIndex);
+  switch (action ? action->browse : TargetBrowse::Program) {
+    case TargetBrowse::Folder:
+      return {true, u"Select a folder that you wish to explore.\nThe Tolvane will automatically take you there!", {}, true};
+    case TargetBrowse::Document:
+      return {false,
+              u"Select a file to open or print",
+              {{u"Word doc (*.doc)", u"*.doc"},
+               {u"Excel (*.xls)", u"*.xls"},
+               {u"Power Point (*.ppt)", u"*.ppt"},
+               {u"All files", u"*.*"}},
+              false};
+    case TargetBrowse::Program:
+      break;
   }
   return {false,
           u"Select a file to run",
@@ -212,25 +179,22 @@ BrowseRequest ChoreEditor::browseInitialDir() {
 }
 
 ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
-  if (form.typeIndex < 0 || form.typeIndex >= static_cast<int>(types_.size())) {
-    return Refusal::droppingDown(ChoreField::Type);
-  }
-  const ChoreTypeEntry& entry = types_[static_cast<std::size_t>(form.typeIndex)];
+  const ChoreAction* action = actionAt(types_, form.typeIndex);
+  if (!action) return Refusal::droppingDown(ChoreField::Type);
   // A new chore keeps what the picker and the file operation wrote into it;
   // an edited one takes them from the record the sub-dialogs changed. Of
   // the same type, it also keeps every field the form does not show.
   const bool sameType = editing() && form.typeIndex == typeIndexOf(*edited_);
   Chore chore = sameType ? *edited_ : editing() ? Chore{} : newChore_;
-  chore.verb = entry.name;
-  chore.type = entry.value;
-  if (chore.type == CHORE_RUN) {
-    chore.cmdArgs = form.cmdArgs;
-    chore.initialDir = form.initialDir;
-  }
-  if (usesSite(chore.type)) {
-    const std::u16string_view prompt = chore.type == CHORE_CLIPBOARD ? kClipboardPrompt : kSiteNamePrompt;
+  chore.verb = action->name;
+  chore.type = action->type;
+  if (action->controls.arguments) chore.cmdArgs = form.cmdArgs;
+  if (action->controls.initialDir) chore.initialDir = form.initialDir;
+  if (action->controls.site) {
     chore.siteName = form.siteName;
-    if (isPrompt(chore.siteName, prompt)) return Refusal::prompting(std::u16string(prompt), ChoreField::Site);
+    if (isPrompt(chore.siteName, action->siteCue)) {
+      return Refusal::prompting(std::u16string(action->siteCue), ChoreField::Site);
+    }
   }
   chore.name = form.name;
   if (isPrompt(chore.name, kChoreNamePrompt)) {

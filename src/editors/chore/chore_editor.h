@@ -16,6 +16,7 @@
 #include "editors/picker/picker_mode.h"
 #include "editors/refusal.h"
 #include "library/chore.h"
+#include "library/chore_actions.h"
 #include "library/chore_types.h"
 #include "platform/files.h"
 #include "platform/key_names.h"
@@ -24,10 +25,9 @@
 
 namespace tolvane {
 
-// The cues written into an empty field; they count as empty on the next try.
+// The cue written into an empty name; it counts as empty on the next try,
+// as do the actions' site cues.
 inline constexpr std::u16string_view kChoreNamePrompt = u"Enter a chore name.";
-inline constexpr std::u16string_view kSiteNamePrompt = u"Enter a site name.";
-inline constexpr std::u16string_view kClipboardPrompt = u"Enter clipboard text to write.";
 
 // The exit code of a dialog that stored its chore (Cancel gives its own).
 inline constexpr int kChoreStoredResult = 57;
@@ -57,21 +57,6 @@ struct ChoreForm {
   HotKeyCode hotKey;
 };
 
-// Which controls take input.
-struct ChoreControls {
-  bool view = false;
-  bool target = false;
-  bool targetBrowse = false;
-  bool initialDirBrowse = false;
-  bool site = false;
-  bool arguments = false;
-  bool initialDir = false;
-  bool newWindow = false;
-  bool startNew = false;
-
-  friend bool operator==(const ChoreControls&, const ChoreControls&) = default;
-};
-
 struct ChoreOpening {
   std::u16string caption;
   std::u16string addLabel;
@@ -87,9 +72,6 @@ struct ChoreOpening {
   // The type list drops down.
   bool dropTypeList = false;
 };
-
-// What comes right after a type is chosen.
-enum class TypeFollowUp { None, PickWindow, EditFileOperation, ListDesktopShortcuts, BrowseTarget, FocusSite };
 
 struct TypeChoice {
   ChoreControls controls;
@@ -117,8 +99,9 @@ class ChoreEditor {
   // `existing` is the chore to edit; null creates a new one.
   ChoreEditor(const ChoreEditorServices& services, const Chore* existing);
 
-  // Ten types, or twelve with Keyrune+ (surf and logon).
-  const std::vector<ChoreTypeEntry>& types() const { return types_; }
+  // The action list: every row of choreActions(), those that need
+  // Keyrune+ only when it is installed.
+  const std::vector<ChoreAction>& types() const { return types_; }
   bool editing() const { return edited_.has_value(); }
 
   ChoreOpening open() const;
@@ -158,7 +141,7 @@ class ChoreEditor {
   std::optional<Refusal> checkUniqueness(const Chore& chore) const;
 
   ChoreEditorServices services_;
-  std::vector<ChoreTypeEntry> types_;
+  std::vector<ChoreAction> types_;
   std::optional<Chore> edited_;
   Chore newChore_;
   bool firstPick_ = true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/format.h"
+#include "library/chore_actions.h"
 #include "library/xml_text.h"
 
 namespace tolvane {
@@ -15,7 +16,10 @@ bool isDigits(std::u16string_view text) {
 
 // Chores that act on a window of their own: a step of theirs keeps its
 // target whatever window its completion waits for.
-bool targetsWindow(std::int32_t choreType) { return choreType == CHORE_WINOP || choreType == CHORE_WNDMSG; }
+bool targetsWindow(std::int32_t choreType) {
+  const ChoreAction* action = choreActionOf(choreType);
+  return action && action->followUp == TypeFollowUp::PickWindow;
+}
 
 StepShown emptyStep() { return {}; }
 

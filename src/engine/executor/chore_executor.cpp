@@ -7,6 +7,7 @@
 #include "engine/executor/shortcut_target.h"
 #include "engine/targeting/menu_commands.h"
 #include "engine/targeting/window_matching.h"
+#include "library/chore_actions.h"
 #include "library/settings/settings_store.h"
 #include "protocol/command_words.h"
 
@@ -37,9 +38,8 @@ bool ChoreExecutor::executeChore(const Chore& chore) {
 }
 
 bool ChoreExecutor::dispatch(const Chore& chore) {
-  const bool needsObject = chore.type == CHORE_EXPLORE || chore.type == CHORE_OPEN || chore.type == CHORE_PRINT ||
-                           chore.type == CHORE_RUN;
-  if (needsObject && chore.object.empty()) return unknownType(chore);
+  const ChoreAction* action = choreActionOf(chore.type);
+  if (action && action->needsTarget() && chore.object.empty()) return unknownType(chore);
   switch (chore.type) {
     case CHORE_EXPLORE:
       return explore(chore);

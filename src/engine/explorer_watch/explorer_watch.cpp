@@ -26,37 +26,62 @@ std::size_t ExplorerWatch::enumerateExplorerWindows(ExplorerWindowList& list) {
 
 std::size_t ExplorerWatch::startWatch(WindowHandle mainWindow, std::u16string_view lastFolder) {
   std::lock_guard<std::mutex> lock(recordedMutex_);
+  lateCloseCancelled_ = true;
   return watch(mainWindow, lastFolder).open;
 }
 
 void ExplorerWatch::startAtLaunch(WindowHandle mainWindow, std::u16string_view lastFolder) {
   std::lock_guard<std::mutex> lock(recordedMutex_);
   const Watched watched = watch(mainWindow, lastFolder);
+  if (shellOnly_ && watched.started && !watched.started->window) lateStart_ = watched.started;
   if (watched.open > 0 || shellOnly_) return;
   startedExplorer_ = true;
-  startedWindow_ = watched.started;
+  startedWindow_ = watched.started ? watched.started->window : 0;
 }
 
 ExplorerWatch::Watched ExplorerWatch::watch(WindowHandle mainWindow, std::u16string_view lastFolder) {
-  if (shellOnly_ || companionUp()) return {enumerateExplorerWindows(recorded_), 0};
+  if (shellOnly_ || companionUp()) return {enumerateExplorerWindows(recorded_), std::nullopt};
 
-  const std::size_t open = enumerateExplorerWindows(recorded_);
-  WindowHandle started = 0;
-  if (open > 0) {
+  Watched watched{enumerateExplorerWindows(recorded_), std::nullopt};
+  if (watched.open > 0) {
     recycleExplorer();
     ExplorerWindowList fresh;
     std::size_t waits = 0;
-    waitForCount(open, fresh, waits);
+    waitForCount(watched.open, fresh, waits);
   } else {
-    started = startExplorer(lastFolder);
+    watched.started = startExplorer(lastFolder);
   }
-  system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * std::max<std::size_t>(open, 1)));
-  if (!companionUp()) useShellFromNowOn(started);
+  system_.sleep(static_cast<std::uint32_t>(kSettleMsPerWindow * std::max<std::size_t>(watched.open, 1)));
+  if (!companionUp()) useShellFromNowOn(watched.started ? watched.started->window : 0);
   system_.bringToForeground(mainWindow);
-  return {open, started};
+  return watched;
+}
+
+// A first start in a fresh system can show Explorer's window only after
+// start-up stopped waiting for it; left open, it would stay for the whole
+// run, a folder window nobody asked for.
+void ExplorerWatch::closeLateWindow() {
+  const std::optional<StartedExplorer> started = std::exchange(lateStart_, std::nullopt);
+  if (!started) return;
+  while (system_.tickMs() - started->atMs < kLateWindowMs) {
+    {
+      std::lock_guard<std::mutex> lock(recordedMutex_);
+      if (lateCloseCancelled_) return;
+      const std::vector<WindowHandle> added = explorerWindowsAddedTo(started->before);
+      // With two, one may be the user's.
+      if (added.size() > 1) return;
+      if (added.size() == 1) {
+        // Where Explorer hosts the companion after all, it is up by now.
+        if (!companionUp()) system_.closeWindow(added.front());
+        return;
+      }
+    }
+    system_.sleep(kWaitStepMs);
+  }
 }
 
 void ExplorerWatch::closeStartedExplorers() {
+  cancelLateWindowClose();
   if (!startedExplorer_.exchange(false)) return;
   std::lock_guard<std::mutex> lock(recordedMutex_);
   ExplorerWindowList fresh;
@@ -70,22 +95,21 @@ void ExplorerWatch::closeStartedExplorers() {
 // Explorer opens its window in a class that depends on the system, so the
 // wait is for a new top-level window of any Explorer class. Only a window
 // that came alone is taken for ours: with two, one may be the user's.
-WindowHandle ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
-  const std::vector<WindowHandle> before = anyExplorerWindows();
+std::optional<ExplorerWatch::StartedExplorer> ExplorerWatch::startExplorer(std::u16string_view lastFolder) {
+  StartedExplorer started{0, anyExplorerWindows(), system_.tickMs()};
   std::u16string commandLine = program_;
   if (!lastFolder.empty()) commandLine += u" /e," + std::u16string(lastFolder);
-  start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
+  const bool launched = start(commandLine, u"CreateProcess error in OnBnClickStartWatch; code=");
 
   std::vector<WindowHandle> added;
   for (std::size_t waits = 0;; ++waits) {
-    added = anyExplorerWindows();
-    std::erase_if(added, [&before](WindowHandle window) {
-      return std::find(before.begin(), before.end(), window) != before.end();
-    });
+    added = explorerWindowsAddedTo(started.before);
     if (!added.empty() || waits == kMaxWaits) break;
     system_.sleep(kWaitStepMs);
   }
-  return added.size() == 1 ? added.front() : 0;
+  if (!launched || added.size() > 1) return std::nullopt;
+  if (added.size() == 1) started.window = added.front();
+  return started;
 }
 
 std::vector<WindowHandle> ExplorerWatch::anyExplorerWindows() {
@@ -94,6 +118,14 @@ std::vector<WindowHandle> ExplorerWatch::anyExplorerWindows() {
     for (const ExplorerWindowRecord& record : system_.windowsOfClass(className)) windows.push_back(record.window);
   }
   return windows;
+}
+
+std::vector<WindowHandle> ExplorerWatch::explorerWindowsAddedTo(const std::vector<WindowHandle>& before) {
+  std::vector<WindowHandle> added = anyExplorerWindows();
+  std::erase_if(added, [&before](WindowHandle window) {
+    return std::find(before.begin(), before.end(), window) != before.end();
+  });
+  return added;
 }
 
 // Explorer came, or was reopened, and still nobody hosts the companion: it

@@ -6,7 +6,10 @@
 // Where Explorer does not load the companion at all (Wine's, or one that
 // refuses browser helper objects), the first try shows it: the window
 // started for nothing is closed again, and from then on folders open
-// through the shell without starting or waiting for Explorer.
+// through the shell without starting or waiting for Explorer. At start-up,
+// that window may show only after the wait for it has ended (a first start
+// in a fresh system takes that long): closeLateWindow, run off the user
+// interface's thread, closes it then.
 //
 // One object serves the whole run: start-up calls startAtLaunch, every
 // explore chore calls startWatch (OnBnClickStartWatch) from its worker
@@ -19,8 +22,10 @@
 #include <cstddef>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/explorer_windows.h"
 #include "platform/log_sink.h"
@@ -61,20 +66,41 @@ class ExplorerWatch {
   // "ExploreWClass" window and the window it started (once).
   void closeStartedExplorers();
 
+  // After startAtLaunch: true when the companion stayed down and the window
+  // of the Explorer it started had not shown yet.
+  bool awaitsLateWindow() const { return lateStart_.has_value(); }
+  // Closes that window, the first window of an Explorer class that was not
+  // there before the start and shows within kLateWindowMs of it, unless the
+  // companion came up with it; closes nothing after that, nor once an
+  // explore chore or the exit has begun. Blocks the calling thread
+  // meanwhile; does its work once.
+  void closeLateWindow();
+  // From now on closeLateWindow closes nothing.
+  void cancelLateWindowClose() { lateCloseCancelled_ = true; }
+
+  static constexpr std::uint64_t kLateWindowMs = 10000;
+
   bool startedExplorer() const { return startedExplorer_; }
   bool shellOnly() const { return shellOnly_; }
 
  private:
+  struct StartedExplorer {
+    WindowHandle window = 0;  // 0 when it had not shown yet
+    std::vector<WindowHandle> before;  // Explorer windows open before the start
+    std::uint64_t atMs = 0;
+  };
   struct Watched {
-    std::size_t open = 0;   // Explorer windows open when called
-    WindowHandle started = 0;  // the window a start of Explorer opened
+    std::size_t open = 0;  // Explorer windows open when called
+    // Empty unless Explorer was started and its window came alone or not at all.
+    std::optional<StartedExplorer> started;
   };
 
   // Under recordedMutex_.
   Watched watch(WindowHandle mainWindow, std::u16string_view lastFolder);
   bool companionUp() const { return isBhoUp_ && isBhoUp_(); }
-  WindowHandle startExplorer(std::u16string_view lastFolder);
+  std::optional<StartedExplorer> startExplorer(std::u16string_view lastFolder);
   std::vector<WindowHandle> anyExplorerWindows();
+  std::vector<WindowHandle> explorerWindowsAddedTo(const std::vector<WindowHandle>& before);
   void recycleExplorer();
   void useShellFromNowOn(WindowHandle started);
   std::size_t waitForCount(std::size_t count, ExplorerWindowList& fresh, std::size_t& waits);
@@ -92,6 +118,11 @@ class ExplorerWatch {
   WindowHandle startedWindow_ = 0;
   std::atomic<bool> startedExplorer_{false};
   std::atomic<bool> shellOnly_{false};
+  // Set by startAtLaunch before closeLateWindow runs.
+  std::optional<StartedExplorer> lateStart_;
+  // An explore chore sets it under recordedMutex_: its own window, opened
+  // next, is never taken for Explorer's late one.
+  std::atomic<bool> lateCloseCancelled_{false};
 };
 
 }  // namespace tolvane

@@ -1,12 +1,56 @@
 #include "library/settings/settings_store.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace tolvane {
 
 namespace {
 
 constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
+
+// The settings have always been written in three runs over the table,
+// each in the table's order: most values in the first, the texts and
+// maxActivityLogs in the second, the master hot key in the third.
+enum class WriteRun { first, second, third };
+
+// Every value, in the order they are read.
+template <typename S, typename Walker>
+void settingsValues(S& s, Walker& w) {
+  w.number(u"left", s.left);
+  w.number(u"right", s.right);
+  w.number(u"top", s.top);
+  w.number(u"bottom", s.bottom);
+  w.flag(u"alwaysOnTop", s.alwaysOnTop);
+  w.flag(u"autoStart", s.autoStart);
+  w.flag(u"exitSystray", s.exitSystray);
+  w.number(u"treeBkColor", s.treeBkColor);
+  w.flag(u"doDebugLog", s.doDebugLog);
+  w.flag(u"doActivityLog", s.doActivityLog);
+  w.flag(u"doProcWatch", s.doProcWatch);
+  w.flag(u"doFolderWatch", s.doFolderWatch);
+  w.number(u"watchLogMax", s.watchLogMax);
+  w.number(u"defWatchLogMax", s.defWatchLogMax);
+  w.number(u"progWidth", s.progWidth);
+  w.number(u"progHeight", s.progHeight);
+  w.flag(u"minimizeOnStart", s.minimizeOnStart);
+  w.flag(u"promptSave", s.promptSave);
+  w.flag(u"promptFolderChore", s.promptFolderChore);
+  w.flag(u"scanDesktop", s.scanDesktop);
+  w.flag(u"makeBackup", s.makeBackup);
+  w.flag(u"deleteOnWatch", s.deleteOnWatch);
+  w.number(u"bhoWait", s.bhoWait);
+  w.number(u"defaultDelay", s.defaultDelay);
+  w.number(u"maxActivityLogs", s.maxActivityLogs, WriteRun::second);
+  w.number(u"masterhostkeyCode", s.masterhostkeyCode, WriteRun::third);
+  w.number(u"masterhostkeyModifier", s.masterhostkeyModifier, WriteRun::third);
+  w.flag(u"choreExpanded", s.choreExpanded);
+  w.flag(u"choreListExpanded", s.choreListExpanded);
+  w.text(u"lastFolder", s.lastFolder);
+  w.text(u"lastChore", s.lastChore);
+  w.text(u"lastChoreList", s.lastChoreList);
+  w.text(u"lastSelected", s.lastSelected);
+}
 
 class SettingsReader {
  public:
@@ -15,7 +59,7 @@ class SettingsReader {
   // Every number is a DWORD in the registry; the record's narrower or
   // signed fields take its bits.
   template <typename T>
-  void number(std::u16string_view name, T& field) {
+  void number(std::u16string_view name, T& field, WriteRun = WriteRun::first) {
     if (auto value = registry_.readDword(kUser, kSettingsKey, name)) field = static_cast<T>(*value);
   }
   void flag(std::u16string_view name, bool& field) {
@@ -35,19 +79,24 @@ class SettingsReader {
   Registry& registry_;
 };
 
+// Writes the values of one run.
 class SettingsWriter {
  public:
-  explicit SettingsWriter(Registry& registry) : registry_(registry) {}
+  SettingsWriter(Registry& registry, WriteRun run) : registry_(registry), run_(run) {}
 
-  void number(std::u16string_view name, std::int64_t value) {
+  void number(std::u16string_view name, std::int64_t value, WriteRun run = WriteRun::first) {
+    if (run != run_) return;
     registry_.writeDword(kUser, kSettingsKey, name, static_cast<std::uint32_t>(value), KeyCreation::CreateIfMissing);
   }
+  void flag(std::u16string_view name, bool value) { number(name, value); }
   void text(std::u16string_view name, std::u16string_view value) {
+    if (run_ != WriteRun::second) return;
     registry_.writeString(kUser, kSettingsKey, name, value.substr(0, kSettingTextMax), KeyCreation::CreateIfMissing);
   }
 
  private:
   Registry& registry_;
+  WriteRun run_;
 };
 
 }  // namespace
@@ -59,79 +108,22 @@ void applyWatchLogMax(Settings& settings) {
 }
 
 void loadSettings(Registry& registry, Settings& s, PlacementRect& placement) {
-  SettingsReader read(registry);
-  read.number(u"left", s.left);
-  read.number(u"right", s.right);
-  read.number(u"top", s.top);
-  read.number(u"bottom", s.bottom);
-  read.flag(u"alwaysOnTop", s.alwaysOnTop);
-  read.flag(u"autoStart", s.autoStart);
-  read.flag(u"exitSystray", s.exitSystray);
-  read.number(u"treeBkColor", s.treeBkColor);
-  read.flag(u"doDebugLog", s.doDebugLog);
-  read.flag(u"doActivityLog", s.doActivityLog);
-  read.flag(u"doProcWatch", s.doProcWatch);
-  read.flag(u"doFolderWatch", s.doFolderWatch);
-  read.number(u"watchLogMax", s.watchLogMax);
-  read.number(u"defWatchLogMax", s.defWatchLogMax);
+  SettingsReader reader(registry);
+  settingsValues(s, reader);
   applyWatchLogMax(s);
-  read.number(u"progWidth", s.progWidth);
-  read.number(u"progHeight", s.progHeight);
-  read.flag(u"minimizeOnStart", s.minimizeOnStart);
-  read.flag(u"promptSave", s.promptSave);
-  read.flag(u"promptFolderChore", s.promptFolderChore);
-  read.flag(u"scanDesktop", s.scanDesktop);
-  read.flag(u"makeBackup", s.makeBackup);
-  read.flag(u"deleteOnWatch", s.deleteOnWatch);
-  read.number(u"bhoWait", s.bhoWait);
-  read.number(u"defaultDelay", s.defaultDelay);
-  read.number(u"maxActivityLogs", s.maxActivityLogs);
-  read.number(u"masterhostkeyCode", s.masterhostkeyCode);
-  read.number(u"masterhostkeyModifier", s.masterhostkeyModifier);
-  read.flag(u"choreExpanded", s.choreExpanded);
-  read.flag(u"choreListExpanded", s.choreListExpanded);
-  read.text(u"lastFolder", s.lastFolder);
-  read.text(u"lastChore", s.lastChore);
-  read.text(u"lastChoreList", s.lastChoreList);
-  read.text(u"lastSelected", s.lastSelected);
   placement = {s.left, s.top, s.right, s.bottom};
 }
 
 void saveSettings(Registry& registry, const Settings& s, const PlacementRect& placement) {
-  SettingsWriter write(registry);
-  write.number(u"left", placement.left);
-  write.number(u"right", placement.right);
-  write.number(u"top", placement.top);
-  write.number(u"bottom", placement.bottom);
-  write.number(u"alwaysOnTop", s.alwaysOnTop);
-  write.number(u"autoStart", s.autoStart);
-  write.number(u"exitSystray", s.exitSystray);
-  write.number(u"treeBkColor", s.treeBkColor);
-  write.number(u"doDebugLog", s.doDebugLog);
-  write.number(u"doActivityLog", s.doActivityLog);
-  write.number(u"doProcWatch", s.doProcWatch);
-  write.number(u"doFolderWatch", s.doFolderWatch);
-  write.number(u"watchLogMax", s.watchLogMax);
-  write.number(u"defWatchLogMax", s.defWatchLogMax);
-  write.number(u"progWidth", s.progWidth);
-  write.number(u"progHeight", s.progHeight);
-  write.number(u"minimizeOnStart", s.minimizeOnStart);
-  write.number(u"promptSave", s.promptSave);
-  write.number(u"promptFolderChore", s.promptFolderChore);
-  write.number(u"scanDesktop", s.scanDesktop);
-  write.number(u"makeBackup", s.makeBackup);
-  write.number(u"deleteOnWatch", s.deleteOnWatch);
-  write.number(u"bhoWait", s.bhoWait);
-  write.number(u"defaultDelay", s.defaultDelay);
-  write.number(u"choreExpanded", s.choreExpanded);
-  write.number(u"choreListExpanded", s.choreListExpanded);
-  write.number(u"maxActivityLogs", s.maxActivityLogs);
-  write.text(u"lastFolder", s.lastFolder);
-  write.text(u"lastChore", s.lastChore);
-  write.text(u"lastChoreList", s.lastChoreList);
-  write.text(u"lastSelected", s.lastSelected);
-  write.number(u"masterhostkeyCode", s.masterhostkeyCode);
-  write.number(u"masterhostkeyModifier", s.masterhostkeyModifier);
+  Settings placed = s;
+  placed.left = placement.left;
+  placed.top = placement.top;
+  placed.right = placement.right;
+  placed.bottom = placement.bottom;
+  for (const WriteRun run : {WriteRun::first, WriteRun::second, WriteRun::third}) {
+    SettingsWriter writer(registry, run);
+    settingsValues(std::as_const(placed), writer);
+  }
 }
 
 void writeProgramFolder(Registry& registry, std::u16string_view programFolder) {

@@ -19,10 +19,7 @@ std::u16string fitted(std::u16string_view text, std::size_t capacity, bool& cut)
 CompanionBinding::CompanionBinding()
     : keyruneEvent_(CreateEventW(nullptr, FALSE, FALSE, toWide(protocol::kKeyruneEventName).c_str())) {}
 
-CompanionBinding::~CompanionBinding() {
-  unload();
-  if (keyruneEvent_) CloseHandle(keyruneEvent_);
-}
+CompanionBinding::~CompanionBinding() { unload(); }
 
 bool CompanionBinding::load(const std::wstring& programFolder) {
   unload();
@@ -35,7 +32,7 @@ bool CompanionBinding::load(const std::wstring& programFolder) {
     return false;
   }
   loadError_ = 0;
-  commandEvent_ = CreateEventW(nullptr, FALSE, FALSE, toWide(protocol::kCmdEventName).c_str());
+  commandEvent_.reset(CreateEventW(nullptr, FALSE, FALSE, toWide(protocol::kCmdEventName).c_str()));
   dllRegisterServer_ = resolve<protocol::StatusExport>(protocol::kDllRegisterServer);
   dllUnregisterServer_ = resolve<protocol::StatusExport>(protocol::kDllUnregisterServer);
   setHstCommand_ = resolve<protocol::SetTextExport>(protocol::kSetHstCommand);
@@ -68,8 +65,7 @@ void CompanionBinding::unload() {
   setDebugLogging_ = nullptr;
   setMaxLogSize_ = nullptr;
   getKyrError_ = nullptr;
-  if (commandEvent_) CloseHandle(commandEvent_);
-  commandEvent_ = nullptr;
+  commandEvent_.reset();
   if (library_) FreeLibrary(library_);
   library_ = nullptr;
 }
@@ -82,7 +78,7 @@ CompanionSendResult CompanionBinding::gotoFolder(std::u16string_view folder) {
   const std::u16string stored = fitted(folder, protocol::kFolderNameCapacity, result.cut);
   setFolderName_(stored.c_str());
   setHstCommand_(std::u16string(protocol::kGotoFolder).c_str());
-  result.sent = commandEvent_ && SetEvent(commandEvent_);
+  result.sent = commandEvent_ && SetEvent(commandEvent_.get());
   return result;
 }
 
@@ -122,7 +118,7 @@ CompanionSendResult CompanionBinding::sendKeyruneCommand(std::u16string_view sit
   setSite_(storedSite.c_str());
   setTlCommand_(storedCommand.c_str());
   result.cut = result.cut || commandCut;
-  result.sent = keyruneEvent_ && SetEvent(keyruneEvent_);
+  result.sent = keyruneEvent_ && SetEvent(keyruneEvent_.get());
   return result;
 }
 

@@ -10,7 +10,8 @@
 #include <string>
 
 #include "platform/companion.h"
-#include "protocol/exports.h"
+#include "platform/win32/common/owned_handle.h"
+#include "protocol/companion_entry_points.h"
 
 namespace tolvane::win32 {
 
@@ -53,8 +54,8 @@ class CompanionBinding final : public Companion {
 
   HMODULE library_ = nullptr;
   DWORD loadError_ = 0;
-  HANDLE commandEvent_ = nullptr;
-  HANDLE keyruneEvent_ = nullptr;
+  KernelHandle commandEvent_;
+  KernelHandle keyruneEvent_;
 
   protocol::StatusExport* dllRegisterServer_ = nullptr;
   protocol::StatusExport* dllUnregisterServer_ = nullptr;

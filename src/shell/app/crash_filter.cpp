@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "platform/win32/system_library.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 #include "shell/logs/log_writers.h"
 
@@ -86,14 +87,13 @@ bool copyInto(wchar_t (&buffer)[kPathCapacity], const std::wstring& text) {
 // Returns 0 when the dump was written, else the error code.
 DWORD writeDump() {
   if (!theState.writeDump) return ERROR_PROC_NOT_FOUND;
-  HANDLE file =
-      CreateFileW(theState.dumpPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  const FileHandle file(
+      CreateFileW(theState.dumpPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return GetLastError();
   MINIDUMP_EXCEPTION_INFORMATION information{theState.crashedThread, theState.exception, FALSE};
-  const BOOL written =
-      theState.writeDump(GetCurrentProcess(), GetCurrentProcessId(), file, kDumpType, &information, nullptr, nullptr);
+  const BOOL written = theState.writeDump(GetCurrentProcess(), GetCurrentProcessId(), file.get(), kDumpType,
+                                          &information, nullptr, nullptr);
   const DWORD error = written ? 0 : GetLastError();
-  CloseHandle(file);
   return written ? 0 : (error ? error : ERROR_WRITE_FAULT);
 }
 
@@ -163,12 +163,11 @@ void writeNote(DWORD dumpError) {
   }
   note.add(".\r\n");
 
-  HANDLE file = CreateFileW(theState.notePath, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return;
+  const FileHandle file(CreateFileW(theState.notePath, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return;
   DWORD written = 0;
-  WriteFile(file, note.data(), note.size(), &written, nullptr);
-  CloseHandle(file);
+  WriteFile(file.get(), note.data(), note.size(), &written, nullptr);
 }
 
 void writeReport() { writeNote(writeDump()); }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/format.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 #include "shell/app/crash_filter.h"
 
@@ -31,12 +32,11 @@ std::wstring stampedName(const FILETIME& written) {
 
 // The note is one line of ASCII.
 std::u16string readNote(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
+  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!file) return {};
   char buffer[1024];
   DWORD read = 0;
-  ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
-  CloseHandle(file);
+  ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr);
   std::u16string note(buffer, buffer + read);
   while (!note.empty() && (note.back() == u'\r' || note.back() == u'\n')) note.pop_back();
   return note;

@@ -29,21 +29,7 @@ void bringFirstInstanceForward() {
   bringToForeground(first);
 }
 
-}  // namespace
-
-bool CTolvaneApp::InitInstance() {
-  HANDLE instanceMutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
-  if (instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS) {
-    if (quietIfRunning_) {
-      CloseHandle(instanceMutex);
-      return false;
-    }
-    MessageBoxW(nullptr, L"Tolvane is already running.", kCaption, MB_OK | MB_ICONERROR);
-    bringFirstInstanceForward();
-    CloseHandle(instanceMutex);
-    return false;
-  }
-
+void runMainWindow(HINSTANCE instance) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES |
                                                       ICC_LISTVIEW_CLASSES | ICC_HOTKEY_CLASS | ICC_DATE_CLASSES |
                                                       ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
@@ -58,12 +44,27 @@ bool CTolvaneApp::InitInstance() {
   // The Help commands open this file (see help_file.h).
   setHelpFile(moduleFolder() + L"Tolvane.chm");
   {
-    auto dialog = std::make_unique<CTolvaneDlg>(instance_);
+    auto dialog = std::make_unique<CTolvaneDlg>(instance);
     if (lastCrash) dialog->addStartNotice(*lastCrash);
-    HACCEL accelerators = LoadAcceleratorsW(instance_, MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     dialog->runModal(nullptr, accelerators);
   }
   closeHelp();
+}
+
+}  // namespace
+
+bool CTolvaneApp::InitInstance() {
+  // Lives as long as this run: another Tolvane, or a requester, sees it.
+  HANDLE instanceMutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+  if (instanceMutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (!quietIfRunning_) {
+      MessageBoxW(nullptr, L"Tolvane is already running.", kCaption, MB_OK | MB_ICONERROR);
+      bringFirstInstanceForward();
+    }
+  } else {
+    runMainWindow(instance_);
+  }
   if (instanceMutex) CloseHandle(instanceMutex);
   return false;
 }

@@ -16,8 +16,14 @@ std::size_t CExplorerWatch::OnBnClickStartWatch(HWND mainWindow, std::u16string_
   return watch_.startWatch(win32::toWindowHandle(mainWindow), lastFolder);
 }
 
+CExplorerWatch::~CExplorerWatch() {
+  watch_.cancelLateWindowClose();
+  if (lateCloser_.joinable()) lateCloser_.join();
+}
+
 void CExplorerWatch::startAtLaunch(HWND mainWindow, std::u16string_view lastFolder) {
   watch_.startAtLaunch(win32::toWindowHandle(mainWindow), lastFolder);
+  if (watch_.awaitsLateWindow()) lateCloser_ = std::thread([this] { watch_.closeLateWindow(); });
 }
 
 void CExplorerWatch::closeStartedExplorers(HWND) { watch_.closeStartedExplorers(); }

@@ -14,6 +14,9 @@
 // Every operation may be called from any thread; calls that overlap run one
 // after the other. OnBnClickStartWatch and startAtLaunch block the calling
 // thread for up to about seven seconds while Explorer windows come and go.
+// The window of the Explorer start-up started, when it hosts no companion
+// and shows only after start-up stopped waiting, is closed by a thread of
+// the watch's own; the watch ends that thread.
 
 #include <windows.h>
 
@@ -21,6 +24,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "engine/explorer_watch/explorer_watch.h"
 #include "platform/log_sink.h"
@@ -40,6 +44,7 @@ class CExplorerWatch {
 
   CExplorerWatch(const CExplorerWatch&) = delete;
   CExplorerWatch& operator=(const CExplorerWatch&) = delete;
+  ~CExplorerWatch();
 
   // Makes sure an Explorer window hosting the companion runs, by starting
   // Explorer on `lastFolder` or reopening the open Explorer windows in place;
@@ -47,7 +52,10 @@ class CExplorerWatch {
   std::size_t OnBnClickStartWatch(HWND mainWindow, std::u16string_view lastFolder);
 
   // Start-up: OnBnClickStartWatch, and remembers (startedExplorer) when no
-  // Explorer window was open.
+  // Explorer window was open. When the companion stays down, the window of
+  // the Explorer it started is closed, also when it shows only later
+  // (within ten seconds of the start), without holding the caller up
+  // meanwhile.
   void startAtLaunch(HWND mainWindow, std::u16string_view lastFolder);
 
   // Exit: when Explorer was started at launch, closes every Explorer window.
@@ -61,6 +69,7 @@ class CExplorerWatch {
  private:
   win32::Win32ExplorerWindows system_;
   ExplorerWatch watch_;
+  std::thread lateCloser_;
 };
 
 }  // namespace tolvane

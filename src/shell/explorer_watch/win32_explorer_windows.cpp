@@ -6,6 +6,7 @@
 
 #include "platform/win32/targeting/foreground.h"
 #include "platform/win32/targeting/window_handle.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -115,12 +116,15 @@ std::uint32_t Win32ExplorerWindows::startProgram(std::u16string_view commandLine
     const DWORD error = GetLastError();
     return error != 0 ? error : ERROR_GEN_FAILURE;
   }
+  // Nothing waits for the program or its first thread.
+  const KernelHandle program(process.hProcess);
   CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   return 0;
 }
 
 void Win32ExplorerWindows::sleep(std::uint32_t milliseconds) { Sleep(milliseconds); }
+
+std::uint64_t Win32ExplorerWindows::tickMs() { return GetTickCount64(); }
 
 bool Win32ExplorerWindows::bringToForeground(WindowHandle window) { return win32::bringToForeground(toHwnd(window)); }
 

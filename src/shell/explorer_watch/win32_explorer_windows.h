@@ -13,6 +13,7 @@ class Win32ExplorerWindows : public ExplorerWindows {
   void closeWindow(WindowHandle window) override;
   std::uint32_t startProgram(std::u16string_view commandLine) override;
   void sleep(std::uint32_t milliseconds) override;
+  std::uint64_t tickMs() override;
   bool bringToForeground(WindowHandle window) override;
 };
 

@@ -44,7 +44,6 @@ HotKeyRuntime::~HotKeyRuntime() {
   // The chore thread uses this object. Its owner waits for it first
   // (endChoreThread); this wait only covers an owner that did not.
   endChoreThread(kChoreThreadGraceMs);
-  if (choreThread_) CloseHandle(choreThread_);
 }
 
 bool HotKeyRuntime::startChoreThread() {
@@ -54,7 +53,7 @@ bool HotKeyRuntime::startChoreThread() {
       [this] { choreThreadProc(slot_, s_.sync, s_.log, [this](const Chore& chore) { return executor_.executeChore(chore); }); },
       error);
   if (!choreThread_) s_.log.debug(formatText(u"Chore thread not started; errno= %d", error));
-  return choreThread_ != nullptr;
+  return static_cast<bool>(choreThread_);
 }
 
 bool HotKeyRuntime::runChore(std::u16string_view name) {
@@ -73,7 +72,7 @@ void HotKeyRuntime::requestExit() { slot_.requestExit(); }
 bool HotKeyRuntime::endChoreThread(std::uint32_t waitMs) {
   if (!choreThread_) return true;
   requestExit();
-  return WaitForSingleObject(choreThread_, waitMs) == WAIT_OBJECT_0;
+  return WaitForSingleObject(choreThread_.get(), waitMs) == WAIT_OBJECT_0;
 }
 
 }  // namespace tolvane::win32

@@ -31,6 +31,7 @@
 #include "platform/companion.h"
 #include "platform/registry.h"
 #include "platform/sync.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/executor/win32_clipboard.h"
 #include "platform/win32/executor/win32_keyboard_input.h"
 #include "platform/win32/executor/win32_shell_actions.h"
@@ -126,7 +127,7 @@ class HotKeyRuntime {
   HotKeyHook hook_;
   ChoreExecutor executor_;
   KeyboardHook keyboardHook_;
-  HANDLE choreThread_ = nullptr;
+  KernelHandle choreThread_;
 };
 
 }  // namespace tolvane::win32

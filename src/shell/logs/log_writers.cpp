@@ -8,18 +8,14 @@
 #include "platform/win32/common/log_file.h"
 #include "platform/win32/common/wide.h"
 #include "protocol/debug_log_format.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"
 
 namespace tolvane::win32 {
 
-NamedMutexLock::~NamedMutexLock() {
-  if (mutex_) CloseHandle(mutex_);
-}
-
 bool NamedMutexLock::create(std::u16string_view name) {
-  if (!mutex_) mutex_ = CreateMutexW(nullptr, FALSE, toWide(name).c_str());
-  return mutex_ != nullptr;
+  if (!mutex_) mutex_.reset(CreateMutexW(nullptr, FALSE, toWide(name).c_str()));
+  return static_cast<bool>(mutex_);
 }
 
 bool NamedMutexLock::acquire(std::uint32_t timeoutMs, std::uint32_t& waitResult) {
@@ -27,13 +23,13 @@ bool NamedMutexLock::acquire(std::uint32_t timeoutMs, std::uint32_t& waitResult)
     waitResult = WAIT_FAILED;
     return false;
   }
-  waitResult = WaitForSingleObject(mutex_, timeoutMs);
+  waitResult = WaitForSingleObject(mutex_.get(), timeoutMs);
   // An abandoned mutex is owned all the same; its last owner died mid-line.
   return waitResult == WAIT_OBJECT_0 || waitResult == WAIT_ABANDONED;
 }
 
 void NamedMutexLock::release() {
-  if (mutex_) ReleaseMutex(mutex_);
+  if (mutex_) ReleaseMutex(mutex_.get());
 }
 
 void AppendedLogFile::append(std::u16string_view text) {

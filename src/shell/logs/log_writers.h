@@ -11,6 +11,7 @@
 #include "engine/logs/log_outputs.h"
 #include "engine/logs/log_switches.h"
 #include "platform/win32/common/debug_log_file.h"
+#include "platform/win32/common/owned_handle.h"
 
 namespace tolvane::win32 {
 
@@ -19,18 +20,15 @@ namespace tolvane::win32 {
 class NamedMutexLock final : public LogLock {
  public:
   NamedMutexLock() = default;
-  ~NamedMutexLock() override;
-  NamedMutexLock(const NamedMutexLock&) = delete;
-  NamedMutexLock& operator=(const NamedMutexLock&) = delete;
 
   bool create(std::u16string_view name);
-  HANDLE handle() const { return mutex_; }
+  HANDLE handle() const { return mutex_.get(); }
 
   bool acquire(std::uint32_t timeoutMs, std::uint32_t& waitResult) override;
   void release() override;
 
  private:
-  HANDLE mutex_ = nullptr;
+  KernelHandle mutex_;
 };
 
 // appendToLogFile on one file, under the debug mutex. Lines that cannot be

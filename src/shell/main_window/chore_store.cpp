@@ -36,7 +36,6 @@ bool ChoreStore::replaceChore(std::u16string_view oldName, const Chore& chore) {
   if (!item || !tolvane::replaceChore(library_, oldName, chore)) return false;
   tree_.setItem(item, chore.name, choreImage(chore.type));
   tree_.renameSteps(oldName, chore);
-  tree_.select(item);
   effects_.changed();
   return true;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The main window's half of storing what an editor returns: the library
-// (library/library_edits.h) and the tree change together, the item becomes
-// the tree's selection, and the change is marked for saving and shown in
-// the status bar's counts.
+// (library/library_edits.h) and the tree change together, a new or edited
+// list and a new chore become the tree's selection, and the change is
+// marked for saving and shown in the status bar's counts. An edited chore
+// leaves the selection where it was: the user may have opened its editor
+// from one of its steps.
 //
 // A new chore goes right after the selected chore, at the top when the
 // "Chores" root is selected, else at the end; a new list likewise with the

@@ -2,15 +2,14 @@
 
 #include "controls/tree_view/tree_items.h"
 #include "engine/scheduler/list_icon.h"
+#include "library/chore_actions.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 
 int choreImage(std::int32_t type) {
-  if ((type >= CHORE_EXPLORE && type <= CHORE_LOGON) || (type >= CHORE_UNKNOWN && type <= CHORE_CLIPBOARD)) {
-    return type;
-  }
-  return CHORE_UNKNOWN;
+  const ChoreAction* action = choreActionOf(type);
+  return action ? action->treeImage : kUnknownChoreImage;
 }
 
 ListSummaryPart listTipPart(UINT hitFlags) {
@@ -95,6 +94,14 @@ void ChoreTree::renameSteps(std::u16string_view oldName, const Chore& chore) {
       if (itemText(step) == oldName) setItem(step, chore.name, choreImage(chore.type));
     }
   }
+}
+
+HTREEITEM ChoreTree::itemAt(POINT screen) const {
+  TVHITTESTINFO hit{};
+  hit.pt = screen;
+  ScreenToClient(tree_, &hit.pt);
+  HTREEITEM item = TreeView_HitTest(tree_, &hit);
+  return hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON) ? item : nullptr;
 }
 
 void ChoreTree::select(HTREEITEM item) {

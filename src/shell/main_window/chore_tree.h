@@ -27,6 +27,7 @@ inline constexpr char16_t kChoresRootText[] = u"Chores";
 inline constexpr char16_t kListsRootText[] = u"Chore Lists";
 inline constexpr int kChoresRootImage = 9;
 inline constexpr int kListsRootImage = 10;
+inline constexpr int kUnknownChoreImage = 16;
 
 struct TreeItemInfo {
   TreeItemKind kind = TreeItemKind::None;
@@ -36,8 +37,8 @@ struct TreeItemInfo {
   int stepIndex = -1;
 };
 
-// The image of a chore or step: its type, or the unknown type's image for
-// a value the strip has no picture for.
+// The image of a chore or step: its action's, or the unknown type's for a
+// type no action has.
 int choreImage(std::int32_t type);
 
 // Which half of a list's tooltip the pointer asks for, from the tree's
@@ -58,6 +59,9 @@ class ChoreTree {
 
   TreeItemInfo describe(HTREEITEM item) const;
   TreeItemInfo selected() const { return describe(TreeView_GetSelection(tree_)); }
+  // The item whose label or icon is at the point of the screen; null for
+  // empty space, a +/- button or the row beside the label.
+  HTREEITEM itemAt(POINT screen) const;
 
   // Items for a record the editors made, inserted after `after` (an item
   // of the same kind, TVI_FIRST or TVI_LAST); a list's item has one child

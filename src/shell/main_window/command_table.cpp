@@ -10,15 +10,27 @@ void CommandTable::addRange(int first, int count, std::function<bool(int)> avail
   ranges_.push_back({first, count, std::move(available), std::move(run)});
 }
 
-void CommandTable::forward(int from, int to) { forwards_[from] = to; }
+bool CommandTable::forward(int from, int to) {
+  for (int id = to;;) {
+    if (id == from) return false;
+    const auto next = forwards_.find(id);
+    if (next == forwards_.end()) break;
+    id = next->second;
+  }
+  forwards_[from] = to;
+  return true;
+}
 
 void CommandTable::require(int id, std::function<bool()> condition) {
   requirements_.emplace(id, std::move(condition));
 }
 
+// forward() keeps the chains free of loops, so each ends.
 int CommandTable::target(int id) const {
-  const auto forward = forwards_.find(id);
-  return forward == forwards_.end() ? id : forward->second;
+  for (auto forward = forwards_.find(id); forward != forwards_.end(); forward = forwards_.find(id)) {
+    id = forward->second;
+  }
+  return id;
 }
 
 const CommandTable::Range* CommandTable::rangeOf(int id) const {
@@ -53,13 +65,14 @@ bool CommandTable::run(int id) const {
   return true;
 }
 
-void CommandTable::updateMenu(HMENU menu) const {
+void CommandTable::updateMenu(HMENU menu, const std::function<bool(int)>& alsoNeeded) const {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    const UINT id = GetMenuItemID(menu, i);
+    const int id = static_cast<int>(GetMenuItemID(menu, i));
     // Separators and submenus.
-    if (id == 0 || id == static_cast<UINT>(-1)) continue;
-    EnableMenuItem(menu, i, MF_BYPOSITION | (isAvailable(static_cast<int>(id)) ? MF_ENABLED : MF_GRAYED));
+    if (id == 0 || id == -1) continue;
+    const bool enabled = isAvailable(id) && (!alsoNeeded || alsoNeeded(id));
+    EnableMenuItem(menu, i, MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
   }
 }
 

@@ -27,8 +27,9 @@ class CommandTable {
   // "Stop" items).
   void addRange(int first, int count, std::function<bool(int)> available, std::function<void(int)> run);
   // `from` is the same command as `to` (the tree menu's Edit, Run, Stop
-  // and Schedule).
-  void forward(int from, int to);
+  // and Schedule), and as whatever `to` is forwarded to in turn. A forward
+  // that would lead back to `from` is refused: false, and nothing changes.
+  bool forward(int from, int to);
   // The command runs only while `condition` holds as well, whatever row
   // fills it: a rule every row of the identifier keeps, such as the
   // selection an editing command needs.
@@ -39,8 +40,9 @@ class CommandTable {
   // Runs the command when it is available; false when nothing ran.
   bool run(int id) const;
 
-  // Enables or greys every command item of the menu.
-  void updateMenu(HMENU menu) const;
+  // Enables or greys every command item of the menu; `alsoNeeded` may hold
+  // an item back (what the tree's item menu does not offer for its item).
+  void updateMenu(HMENU menu, const std::function<bool(int)>& alsoNeeded = {}) const;
   // Enables or greys every button; `alsoNeeded` may hold a button back
   // (the hot-key button while hot keys are off).
   void updateToolbar(HWND toolbar, const std::function<bool(int)>& alsoNeeded = {}) const;

@@ -28,9 +28,8 @@ void CTolvaneDlg::addCommandRows() {
       ID_TRAY_STOP_FIRST, ID_TRAY_STOP_COUNT, [this](int) { return core_->running() != nullptr; },
       [this](int index) { core_->running()->stopRunningListAt(index); });
 
-  // The chore editor: a new chore, and the selected chore or step's chore.
+  // The chore editor for a new chore.
   commands_.add(ID_FILE_NEW_CHORE, {[this] { return canOpenEditor(); }, [this] { newChore(); }});
-  commands_.add(ID_EDIT_SELECTED_CHORE, {[this] { return canEditSelectedChore(); }, [this] { editSelectedChore(); }});
 
   // The chore-list editor: a new list and the selected one; the schedule
   // editor for the selected list (also the toolbar's and the tree menu's
@@ -39,12 +38,15 @@ void CTolvaneDlg::addCommandRows() {
   commands_.add(ID_EDIT_SELECTED_CHORELIST, {[this] { return canEditSelectedList(); }, [this] { editSelectedList(); }});
   commands_.add(ID_FILE_SCHEDULE, {[this] { return canScheduleSelectedList(); }, [this] { scheduleSelectedList(); }});
 
-  // The toolbar's and the tree menu's Edit: the editor of what is selected.
+  // The tree menu's Edit and the toolbar's (the menu bar's "Selected
+  // &chore" shares the toolbar's identifier): the editor of what is
+  // selected, a chore, a step's chore or a list.
   commands_.add(ID_EDIT_SELECTED, {[this] { return canEditSelectedChore() || canEditSelectedList(); },
                                    [this] {
                                      if (tree_.selected().kind == TreeItemKind::List) return editSelectedList();
                                      editSelectedChore();
                                    }});
+  commands_.forward(ID_EDIT_SELECTED_CHORE, ID_EDIT_SELECTED);
 
   // The chore wizard.
   commands_.add(ID_FILE_WIZARD, {[this] { return canOpenEditor(); }, [this] { runWizard(); }});
@@ -56,7 +58,6 @@ void CTolvaneDlg::addCommandRows() {
   commands_.forward(ID_SCHEDULE_CHORELIST, ID_FILE_SCHEDULE);
   // Whatever opens them, the editing commands need their kind of
   // selection and never open the wizard's own records.
-  commands_.require(ID_EDIT_SELECTED_CHORE, [this] { return treeEdits_.selectionCommands().editChore; });
   commands_.require(ID_EDIT_SELECTED_CHORELIST, [this] { return treeEdits_.selectionCommands().editList; });
   commands_.require(ID_EDIT_SELECTED, [this] {
     const SelectionCommands selection = treeEdits_.selectionCommands();

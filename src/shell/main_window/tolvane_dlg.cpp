@@ -46,6 +46,16 @@ constexpr ToolbarButton kToolbarButtons[] = {
     {ID_APP_ABOUT, 8, L"About Tolvane"},
 };
 
+bool itemMenuOffers(const ItemMenuState& offered, int command) {
+  const std::pair<int, bool> items[] = {
+      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
+      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
+  for (const auto& [id, offers] : items) {
+    if (id == command) return offers;
+  }
+  return true;
+}
+
 const wchar_t* toolbarTip(int command) {
   for (const ToolbarButton& button : kToolbarButtons) {
     if (button.command == command && button.tip) return button.tip;
@@ -292,6 +302,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       commands_.run(LOWORD(wParam));
+      // A dialog the command showed greyed the buttons while it was open.
+      updateToolbar();
       return TRUE;
     case WM_NOTIFY:
       setResult(onNotify(reinterpret_cast<NMHDR*>(lParam)));
@@ -338,7 +350,7 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       onContextMenu(reinterpret_cast<HWND>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return TRUE;
     case WM_INITMENUPOPUP:
-      commands_.updateMenu(reinterpret_cast<HMENU>(wParam));
+      updatePopupMenu(reinterpret_cast<HMENU>(wParam));
       return TRUE;
     case WM_QUERYENDSESSION:
       setResult(TRUE);
@@ -363,8 +375,8 @@ INT_PTR CTolvaneDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-// The toolbar follows the selection, a list's start and end, and the hot
-// keys' state from here: nothing else tells it.
+// The toolbar follows the selection, the commands, a list's start and end,
+// and the hot keys' state from here: nothing else tells it.
 void CTolvaneDlg::updateToolbar() {
   HotKeyRuntime* hotKeys = core_->hotKeys();
   commands_.updateToolbar(toolbar_, [hotKeys](int id) {
@@ -434,12 +446,7 @@ void CTolvaneDlg::onContextMenu(HWND source, int x, int y) {
     showTreeMenu(selected, at.x, at.y);
     return;
   }
-  TVHITTESTINFO hit{};
-  hit.pt = POINT{x, y};
-  ScreenToClient(tree_.hwnd(), &hit.pt);
-  HTREEITEM item = TreeView_HitTest(tree_.hwnd(), &hit);
-  if (!item || !(hit.flags & (TVHT_ONITEMLABEL | TVHT_ONITEMICON))) return;
-  showTreeMenu(item, x, y);
+  if (HTREEITEM item = tree_.itemAt(POINT{x, y})) showTreeMenu(item, x, y);
 }
 
 void CTolvaneDlg::showTreeMenu(HTREEITEM item, int x, int y) {
@@ -454,16 +461,15 @@ void CTolvaneDlg::showTreeMenu(HTREEITEM item, int x, int y) {
     DestroyMenu(sortMenu);
     return;
   }
-  // What the item offers, of what the window can do now.
-  commands_.updateMenu(treeMenu_);
-  const ItemMenuState offered = treeEdits_.itemMenu();
-  const std::pair<UINT, bool> items[] = {
-      {ID_TREE_EDIT, offered.edit},     {ID_TREE_CLONE, offered.clone}, {ID_TREE_RUN, offered.run},
-      {ID_TREE_DELETE, offered.remove}, {ID_TREE_STOP, offered.stop},   {ID_TREE_SCHEDULE, offered.schedule}};
-  for (const auto& [id, enabled] : items) {
-    if (!enabled) EnableMenuItem(treeMenu_, id, MF_BYCOMMAND | MF_GRAYED);
-  }
   TrackPopupMenu(treeMenu_, TPM_RIGHTBUTTON, x, y, 0, hwnd(), nullptr);
+}
+
+// Every menu is brought up to date as it opens; the item menu offers what
+// the item's own rules allow of what the window can do now.
+void CTolvaneDlg::updatePopupMenu(HMENU menu) {
+  if (menu != treeMenu_) return commands_.updateMenu(menu);
+  const ItemMenuState offered = treeEdits_.itemMenu();
+  commands_.updateMenu(menu, [offered](int id) { return itemMenuOffers(offered, id); });
 }
 
 LRESULT CTolvaneDlg::onNotify(NMHDR* header) {
@@ -490,8 +496,7 @@ LRESULT CTolvaneDlg::onTreeNotify(NMHDR* header) {
       onTreeInfoTip(reinterpret_cast<NMTVGETINFOTIPW*>(header));
       return 0;
     case NM_DBLCLK:
-      // A double-click is Run.
-      return commands_.run(ID_RUN_SELECTED) ? TRUE : FALSE;
+      return runDoubleClickedItem() ? TRUE : FALSE;
     case TVN_BEGINLABELEDITW:
       // TRUE refuses the edit.
       return treeEdits_.mayRename(reinterpret_cast<NMTVDISPINFOW*>(header)->item.hItem) ? FALSE : TRUE;
@@ -510,6 +515,16 @@ LRESULT CTolvaneDlg::onTreeNotify(NMHDR* header) {
     default:
       return 0;
   }
+}
+
+// A double-click on an item's label or icon runs that item; one on empty
+// space or a +/- button is no request to run whatever was selected.
+bool CTolvaneDlg::runDoubleClickedItem() {
+  const DWORD at = GetMessagePos();
+  HTREEITEM item = tree_.itemAt(POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
+  if (!item) return false;
+  tree_.select(item);
+  return commands_.run(ID_RUN_SELECTED);
 }
 
 LRESULT CTolvaneDlg::onActivityCustomDraw(NMLVCUSTOMDRAW* draw) {

@@ -106,12 +106,14 @@ class CTolvaneDlg final : public CDialogBase {
   void showTrayMenu();
   void onContextMenu(HWND source, int x, int y);
   void showTreeMenu(HTREEITEM item, int x, int y);
+  void updatePopupMenu(HMENU menu);
   void updateToolbar();
   void refreshStatus(bool full);
   void setTrayTip(std::u16string_view text) { tray_.setTrayTip(text); }
   void layOut();
   LRESULT onNotify(NMHDR* header);
   LRESULT onTreeNotify(NMHDR* header);
+  bool runDoubleClickedItem();
   LRESULT onActivityCustomDraw(NMLVCUSTOMDRAW* draw);
   void onTreeInfoTip(NMTVGETINFOTIPW* tip);
 

@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "engine/requests/request_delivery.h"
 #include "platform/system_clock.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 #include "platform/win32/requests/win32_request_channel.h"
 #include "platform/win32/sync/win32_sync.h"
@@ -28,10 +29,11 @@ bool writeLine(HANDLE handle, std::u16string_view text) {
 
 bool writeToParentConsole(std::u16string_view text) {
   if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
-  HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                               OPEN_EXISTING, 0, nullptr);
-  const bool written = console != INVALID_HANDLE_VALUE && writeLine(console, text);
-  if (console != INVALID_HANDLE_VALUE) CloseHandle(console);
+  FileHandle console(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr));
+  const bool written = console && writeLine(console.get(), text);
+  // Closed before the console it belongs to goes.
+  console.close();
   FreeConsole();
   return written;
 }

@@ -20,6 +20,8 @@
 //   e2e_probe menu-key KEY...              type keys into the open popup menu: characters,
 //                                          or end, up, down, return
 //   e2e_probe menu-gone SECONDS            wait until no popup menu shows
+//   e2e_probe menu-greyed                  print the open popup menu's items as they show,
+//                                          one line each, top to bottom: 1 greyed, 0 not
 //   e2e_probe box-rect CAPTION SECONDS     print a message box's outer rectangle
 //   e2e_probe rect                         print the main window's outer rectangle
 //   e2e_probe raise                        bring the main window to the top
@@ -29,6 +31,7 @@
 //                                          "Chore Lists/Morning/Docs", ...
 //   e2e_probe tree-select PATH             make the tree item the selection, where no click
 //                                          is the point of the test
+//   e2e_probe toolbar-rect ID              print the screen rectangle of a toolbar button
 //   e2e_probe tree-edit                    print the text of the tree's label editor
 //                                          (exit code 1 when none is open)
 //   e2e_probe shortcut LINK TARGET         save a shell link LINK (.lnk) to TARGET
@@ -61,6 +64,7 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -71,6 +75,7 @@ namespace {
 constexpr int kTreeId = 1000;
 constexpr int kActivityId = 1001;
 constexpr int kStatusBarId = 59393;
+constexpr int kToolbarId = 59392;
 
 struct Search {
   const wchar_t* caption;
@@ -145,6 +150,54 @@ void printRect(HWND window) {
   RECT outer{};
   GetWindowRect(window, &outer);
   printRect(outer);
+}
+
+// Another process's menu items cannot be read under Wine, so the items are
+// told apart on the screen: each is a band of rows drawn over the menu's
+// background (a row drawn all across is the frame), and only an item that
+// is not greyed has dark text.
+bool printGreyedItems(HWND menu) {
+  RECT client{};
+  GetClientRect(menu, &client);
+  MapWindowPoints(menu, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  if (width <= 2 || height <= 2) return false;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, client.left, client.top, SRCCOPY);
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  const std::uint32_t background = pixels[width + 1] & 0xFFFFFF;
+  const auto dark = [](std::uint32_t pixel) {
+    return ((pixel >> 16) & 0xFF) < 0x60 && ((pixel >> 8) & 0xFF) < 0x60 && (pixel & 0xFF) < 0x60;
+  };
+  bool inItem = false;
+  bool itemDark = false;
+  for (int y = 0; y < height; ++y) {
+    int drawn = 0;
+    bool rowDark = false;
+    for (int x = 1; x < width - 1; ++x) {
+      const std::uint32_t pixel = pixels[y * width + x] & 0xFFFFFF;
+      if (pixel != background) ++drawn;
+      rowDark = rowDark || dark(pixel);
+    }
+    const bool ink = drawn > 0 && drawn < width - 2;
+    if (ink && !inItem) itemDark = false;
+    if (ink) itemDark = itemDark || rowDark;
+    if (!ink && inItem) print(itemDark ? L"0" : L"1");
+    inItem = ink;
+  }
+  if (inItem) print(itemDark ? L"0" : L"1");
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return true;
 }
 
 BOOL CALLBACK collectStatic(HWND child, LPARAM data) {
@@ -441,6 +494,10 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (verb == L"menu") return waitForMenu(seconds(2)) ? 0 : 1;
   if (verb == L"menu-gone") return waitUntil(seconds(2), [] { return !trackedMenu(); }) ? 0 : 1;
+  if (verb == L"menu-greyed") {
+    HWND menu = waitForMenu(5);
+    return menu && printGreyedItems(menu) ? 0 : 1;
+  }
   if (verb == L"dialog") {
     HWND dialog = waitFor(arg(2).c_str(), false, seconds(3));
     if (!dialog) return 1;
@@ -582,6 +639,16 @@ int wmain(int argc, wchar_t** argv) {
     HWND tree = GetDlgItem(main, kTreeId);
     HTREEITEM item = treeItemByPath(tree, remote, arg(2));
     return item && TreeView_SelectItem(tree, item) ? 0 : 1;
+  }
+  if (verb == L"toolbar-rect") {
+    HWND toolbar = GetDlgItem(main, kToolbarId);
+    if (!SendMessageW(toolbar, TB_GETRECT, _wtoi(arg(2).c_str()), reinterpret_cast<LPARAM>(remote.address())))
+      return 1;
+    RECT button{};
+    remote.read(&button, sizeof(button));
+    MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&button), 2);
+    printRect(button);
+    return 0;
   }
   if (verb == L"tree-edit") {
     HWND edit = TreeView_GetEditControl(GetDlgItem(main, kTreeId));

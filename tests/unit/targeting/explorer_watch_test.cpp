@@ -173,9 +173,52 @@ TEST(ExplorerWatch, ExplorerThatDoesNotHostTheCompanionIsStartedOnceAndItsWindow
   busy.open(u"Opened by the user meanwhile", {}, u"ExplorerWClass");
   busy.windows.back().visibleAtMs = 300;
   busyWatch.startAtLaunch(kMainWindow, u"");
+  EXPECT_FALSE(busyWatch.awaitsLateWindow());
   EXPECT_TRUE(busy.closed.empty());
   EXPECT_EQ(busy.windows.size(), 2u);
   EXPECT_TRUE(busyWatch.shellOnly());
+}
+
+// A window of Explorer's that shows only after start-up stopped waiting is
+// closed when it comes within ten seconds of the start, unless the
+// companion came up with it or an explore chore came first. Nothing else is
+// ever closed.
+TEST(ExplorerWatch, StartUpsExplorerWindowIsClosedEvenWhenItComesLate) {
+  struct Case {
+    const char* what;
+    std::uint64_t appearAfterMs;
+    bool companionComesWithIt;
+    bool exploreChoreFirst;
+    bool closed;
+    std::uint64_t doneAtMs;
+  };
+  const Case cases[] = {
+      {"at 4 s", 4000, false, false, true, 4000},
+      {"hosting the companion", 4000, true, false, false, 4000},
+      {"after an explore chore", 4000, false, true, false, 3500},
+      {"past 10 s", 10100, false, false, false, 10000},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeExplorerWindows system;
+    system.startedClass = u"ExplorerWClass";
+    system.appearAfterMs = c.appearAfterMs;
+    RecordingLog log;
+    ExplorerWatch watch(system, log, [&] { return c.companionComesWithIt && system.startedWindowShown(); });
+    system.open(u"The user's", {}, u"ExplorerWClass");
+
+    watch.startAtLaunch(kMainWindow, u"");
+    EXPECT_EQ(system.nowMs, 3500u) << "start-up waits no longer than before";
+    ASSERT_TRUE(watch.awaitsLateWindow());
+    if (c.exploreChoreFirst) watch.startWatch(kMainWindow, u"C:\\Docs");
+    watch.closeLateWindow();
+    EXPECT_EQ(system.closed.size(), c.closed ? 1u : 0u);
+    EXPECT_EQ(system.nowMs, c.doneAtMs);
+
+    system.open(u"Opened later", {}, u"ExplorerWClass");
+    watch.closeLateWindow();
+    EXPECT_EQ(system.windows.size(), c.closed ? 2u : 3u) << "the user's windows stay";
+  }
 }
 
 }  // namespace

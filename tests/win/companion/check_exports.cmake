@@ -1,6 +1,6 @@
 # Checks that the library exports exactly the names the protocol lists:
-# every name of kAllExports in protocol/exports.h, and nothing else.
-#   cmake -DOBJDUMP=... -DLIBRARY=TolvaneBho.dll -DEXPORTS_HEADER=exports.h -P check_exports.cmake
+# every name of kAllExports in protocol/companion_entry_points.h, and nothing else.
+#   cmake -DOBJDUMP=... -DLIBRARY=TolvaneBho.dll -DEXPORTS_HEADER=companion_entry_points.h -P check_exports.cmake
 
 execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

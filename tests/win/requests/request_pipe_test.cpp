@@ -17,9 +17,9 @@ std::string exchange(const std::string& bytes) {
   const std::wstring name = thisSessionRequestPipe();
   // The pipe is busy until the server has let the last client go.
   WaitNamedPipeW(name.c_str(), 2000);
-  const OwnedHandle pipe(
+  const FileHandle pipe(
       CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  if (pipe.get() == INVALID_HANDLE_VALUE) return "no pipe";
+  if (!pipe) return "no pipe";
   DWORD mode = PIPE_READMODE_MESSAGE;
   SetNamedPipeHandleState(pipe.get(), &mode, nullptr, nullptr);
   DWORD done = 0;

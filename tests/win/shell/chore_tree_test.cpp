@@ -124,7 +124,8 @@ TEST_F(TreeWindow, AListSelectionRemembersItsOwnExpansionAndARootItsText) {
 }
 
 // What an editor returns lands in the library and the tree together, where
-// the user is in the tree, and becomes the selection.
+// the user is in the tree; a new record becomes the selection, an edited
+// chore leaves it on the step it was edited from.
 TEST_F(TreeWindow, StoredResultsGoWhereTheSelectionIsAndStepsFollowAnEditedChore) {
   tree.fill(library, Settings{}, clock);
   int changes = 0;
@@ -158,12 +159,14 @@ TEST_F(TreeWindow, StoredResultsGoWhereTheSelectionIsAndStepsFollowAnEditedChore
   Chore renamed = library.copyChore(u"Docs");
   renamed.name = u"Papers";
   renamed.type = CHORE_OPEN;
-  EXPECT_TRUE(store.replaceChore(u"Docs", renamed));
   HTREEITEM plain = tree.findChild(tree.listsRoot(), u"Plain");
+  HTREEITEM step = tree.findChild(plain, u"Docs");
+  TreeView_SelectItem(tree.hwnd(), step);
+  EXPECT_TRUE(store.replaceChore(u"Docs", renamed));
   EXPECT_EQ(children(plain), (std::vector<std::u16string>{u"Notepad", u"Papers"}));
   EXPECT_EQ(image(tree.findChild(plain, u"Papers")), CHORE_OPEN);
   EXPECT_EQ(library.copyChoreList(u"At start").steps[0].name, u"Papers");
-  EXPECT_EQ(tree.selected().name, u"Papers");
+  EXPECT_EQ(tree.selected().item, step);
   EXPECT_FALSE(store.replaceChore(u"Docs", renamed));
 
   TreeView_SelectItem(tree.hwnd(), plain);

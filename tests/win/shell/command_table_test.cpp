@@ -21,11 +21,15 @@ struct Rig {
     table.add(3002, {{}, [this] { ran.push_back("run"); }});
     table.add(3003, {[this] { return canStop; }, [this] { ran.push_back("stop"); }});
     table.add(32788, {});  // not built yet
+    table.add(32802, {{}, [this] { ran.push_back("schedule"); }});
     table.addRange(7000, 7, [](int index) { return index < 2; },
                    [this](int index) { ran.push_back("tray stop " + std::to_string(index)); });
     table.forward(1201, 3002);
     table.forward(1203, 3003);
     table.forward(1200, 32788);
+    // A chain: the tree menu's Schedule is the toolbar's, which is the menu bar's.
+    table.forward(1207, 32791);
+    table.forward(32791, 32802);
   }
 };
 
@@ -41,6 +45,7 @@ TEST(CommandTable, RowsRangesAndForwardsDecideWhatRuns) {
       {3003, false, {}},         {1203, false, {}},      {32788, false, {}},
       {1200, false, {}},         {7001, true, {"tray stop 1"}},
       {7002, false, {}},         {7007, false, {}},      {999, false, {}},
+      {1207, true, {"schedule"}},
   };
   for (const Case& c : cases) {
     rig.ran.clear();
@@ -51,6 +56,15 @@ TEST(CommandTable, RowsRangesAndForwardsDecideWhatRuns) {
   rig.canStop = true;
   EXPECT_TRUE(rig.table.run(1203));
   EXPECT_EQ(rig.ran.back(), "stop");
+
+  // A forward that would close a loop is refused, and the chain keeps going
+  // where it went.
+  EXPECT_FALSE(rig.table.forward(32802, 1207));
+  EXPECT_FALSE(rig.table.forward(32791, 1207));
+  rig.ran.clear();
+  EXPECT_TRUE(rig.table.run(32802));
+  EXPECT_TRUE(rig.table.run(1207));
+  EXPECT_EQ(rig.ran, (std::vector<std::string>{"schedule", "schedule"}));
 
   // A command that lands fills its row and nothing else changes, and a
   // rule required of the identifier holds for the row that fills it.
@@ -77,6 +91,11 @@ TEST(CommandTable, MenusAndToolbarFollowTheTable) {
   EXPECT_FALSE(greyed(3002));
   EXPECT_TRUE(greyed(3003));
   EXPECT_TRUE(greyed(32788));
+  rig.canStop = true;
+  rig.table.updateMenu(menu, [](int id) { return id != 3002; });
+  EXPECT_TRUE(greyed(3002));
+  EXPECT_FALSE(greyed(3003));
+  rig.canStop = false;
   DestroyMenu(menu);
 
   HWND owner = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 300, nullptr, nullptr, nullptr, nullptr);

@@ -66,7 +66,7 @@ void CChoreDlg::showOpening() {
   SetWindowTextW(hwnd(), toWide(opening.caption).c_str());
   setText(IDC_CHORE_ADD, opening.addLabel);
   std::vector<std::u16string> typeTexts;
-  for (const ChoreTypeEntry& entry : editor_.types()) typeTexts.emplace_back(entry.name);
+  for (const ChoreAction& action : editor_.types()) typeTexts.emplace_back(action.name);
   setItems(IDC_CHORE_TYPE, typeTexts);
   SendMessageW(item(IDC_CHORE_TYPE), CB_SETMINVISIBLE, kTypeListRows, 0);
   setTargets(opening.targets);

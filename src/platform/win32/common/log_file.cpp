@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 #include "protocol/debug_log_format.h"
 
@@ -32,14 +33,14 @@ std::string ansiLogBytes(std::u16string_view text) {
 }
 
 std::uint32_t appendLogText(std::u16string_view path, std::u16string_view text) {
-  HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return GetLastError();
+  const FileHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+  if (!file) return GetLastError();
   const std::string bytes = ansiLogBytes(text);
-  SetFilePointer(file, 0, nullptr, FILE_END);
+  SetFilePointer(file.get(), 0, nullptr, FILE_END);
   DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
+  WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/common/com_owned.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -59,30 +60,18 @@ int Win32ShellActions::fileOperation(const ShellFileOperation& operation) {
 
 ShortcutTarget Win32ShellActions::shortcutTarget(std::u16string_view shortcutPath) {
   const ComApartment com;
-  ShortcutTarget target;
-  IShellLinkW* link = nullptr;
-  IPersistFile* file = nullptr;
-  HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                reinterpret_cast<void**>(&link));
-  if (FAILED(hr)) {
-    target = {ShortcutTarget::Status::CreateFailed, {}, static_cast<std::uint32_t>(hr)};
-  } else {
-    hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    if (SUCCEEDED(hr)) hr = file->Load(toWide(shortcutPath).c_str(), STGM_READ);
-    if (SUCCEEDED(hr)) hr = link->Resolve(owner_.load(), kResolveQuietly);
-    wchar_t path[MAX_PATH] = {};
-    if (SUCCEEDED(hr)) hr = link->GetPath(path, MAX_PATH, nullptr, 0);
-    if (hr == S_OK && path[0] != L'\0') {
-      target = {ShortcutTarget::Status::Path, fromWide(path), 0};
-    } else if (SUCCEEDED(hr)) {
-      target = {ShortcutTarget::Status::NoPath, {}, 0};
-    } else {
-      target = {ShortcutTarget::Status::GetPathFailed, {}, static_cast<std::uint32_t>(hr)};
-    }
-  }
-  if (file) file->Release();
-  if (link) link->Release();
-  return target;
+  ComPtr<IShellLinkW> link;
+  HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.putVoid());
+  if (FAILED(hr)) return {ShortcutTarget::Status::CreateFailed, {}, static_cast<std::uint32_t>(hr)};
+  ComPtr<IPersistFile> file;
+  hr = link->QueryInterface(IID_IPersistFile, file.putVoid());
+  if (SUCCEEDED(hr)) hr = file->Load(toWide(shortcutPath).c_str(), STGM_READ);
+  if (SUCCEEDED(hr)) hr = link->Resolve(owner_.load(), kResolveQuietly);
+  wchar_t path[MAX_PATH] = {};
+  if (SUCCEEDED(hr)) hr = link->GetPath(path, MAX_PATH, nullptr, 0);
+  if (hr == S_OK && path[0] != L'\0') return {ShortcutTarget::Status::Path, fromWide(path), 0};
+  if (SUCCEEDED(hr)) return {ShortcutTarget::Status::NoPath, {}, 0};
+  return {ShortcutTarget::Status::GetPathFailed, {}, static_cast<std::uint32_t>(hr)};
 }
 
 }  // namespace tolvane::win32

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 #include "platform/win32/system_error_text.h"
 
@@ -14,27 +15,6 @@ namespace {
 // Files larger than this are not chore files; reading them would only
 // exhaust memory.
 constexpr LONGLONG kMaxReadBytes = LONGLONG{1} << 30;
-
-class Handle {
- public:
-  explicit Handle(HANDLE handle) : handle_(handle) {}
-  ~Handle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  // Closes now and says whether closing succeeded (it flushes the data).
-  bool close() {
-    const bool ok = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    return ok;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 DWORD attributesOf(std::u16string_view path) { return GetFileAttributesW(toWide(path).c_str()); }
 
@@ -61,9 +41,9 @@ bool Win32Files::folderExists(std::u16string_view path) const {
 }
 
 std::optional<std::string> Win32Files::readFile(std::u16string_view path) const {
-  Handle file(CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!file.valid()) return std::nullopt;
+  FileHandle file(CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxReadBytes) return std::nullopt;
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
@@ -80,9 +60,9 @@ std::optional<std::string> Win32Files::readFile(std::u16string_view path) const 
 }
 
 std::uint32_t Win32Files::writeFile(std::u16string_view path, std::string_view bytes) {
-  Handle file(CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                          nullptr));
-  if (!file.valid()) return GetLastError();
+  FileHandle file(CreateFileW(toWide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
+  if (!file) return GetLastError();
   // A write that takes no byte sets no error code of its own.
   const auto failed = [] { return GetLastError() != 0 ? GetLastError() : DWORD{ERROR_WRITE_FAULT}; };
   DWORD error = 0;

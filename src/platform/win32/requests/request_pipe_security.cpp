@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 #include "protocol/request_message.h"
 
@@ -16,7 +17,7 @@ namespace {
 std::vector<BYTE> currentUser() {
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
-  const OwnedHandle owned(token);
+  const KernelHandle owned(token);
   DWORD size = 0;
   GetTokenInformation(token, TokenUser, nullptr, 0, &size);
   std::vector<BYTE> user(size);

@@ -5,17 +5,9 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 namespace tolvane::win32 {
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const {
-    if (handle && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-  }
-};
-using OwnedHandle = std::unique_ptr<void, HandleCloser>;
 
 // The request pipe of this process's Windows session.
 std::wstring thisSessionRequestPipe();

@@ -22,25 +22,26 @@ RequestPipeServer::~RequestPipeServer() { stop(); }
 bool RequestPipeServer::start() {
   UserOnlySecurity security;
   const std::wstring name = thisSessionRequestPipe();
-  HANDLE pipe = INVALID_HANDLE_VALUE;
+  FileHandle pipe;
   DWORD error = GetLastError();
   if (security.attributes()) {
-    pipe = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_FIRST_PIPE_INSTANCE | FILE_FLAG_OVERLAPPED,
-                            PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-                            kReadBytes, kReadBytes, 0, security.attributes());
+    pipe.reset(CreateNamedPipeW(name.c_str(),
+                                PIPE_ACCESS_DUPLEX | FILE_FLAG_FIRST_PIPE_INSTANCE | FILE_FLAG_OVERLAPPED,
+                                PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
+                                kReadBytes, kReadBytes, 0, security.attributes()));
     error = GetLastError();
   }
-  if (pipe == INVALID_HANDLE_VALUE) {
+  if (!pipe) {
     log_.activity(formatText(u"Requests from the command line are off: the pipe could not be created; errCode=%08.8x",
                              static_cast<std::uint32_t>(error)),
                   true);
     return false;
   }
-  pipe_.reset(pipe);
+  pipe_ = std::move(pipe);
   stopEvent_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   ioEvent_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   int threadError = 0;
-  if (stopEvent_ && ioEvent_) thread_.reset(startWorkerThread([this] { serve(); }, threadError));
+  if (stopEvent_ && ioEvent_) thread_ = startWorkerThread([this] { serve(); }, threadError);
   if (!thread_) {
     log_.activity(formatText(u"Requests from the command line are off: no thread; err=%d", threadError), true);
     pipe_.reset();

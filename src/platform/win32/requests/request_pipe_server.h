@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "platform/log_sink.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/requests/request_pipe_security.h"
 #include "protocol/request_message.h"
 
@@ -47,11 +48,11 @@ class RequestPipeServer {
 
   Handler handler_;
   LogSink& log_;
-  OwnedHandle pipe_;
-  OwnedHandle stopEvent_;
-  OwnedHandle ioEvent_;
+  FileHandle pipe_;
+  KernelHandle stopEvent_;
+  KernelHandle ioEvent_;
   OVERLAPPED io_{};
-  OwnedHandle thread_;
+  KernelHandle thread_;
 };
 
 }  // namespace tolvane::win32

@@ -2,7 +2,6 @@
 
 #include <string>
 
-
 namespace tolvane::win32 {
 
 namespace {
@@ -34,7 +33,7 @@ std::wstring programBeside() {
 RequestChannel::Reply Win32RequestChannel::send(const Request& request) {
   const std::wstring name = thisSessionRequestPipe();
   const ULONGLONG deadline = GetTickCount64() + kAnswerWaitMs;
-  OwnedHandle pipe;
+  FileHandle pipe;
   for (;;) {
     // Identification only: the server may see who asks, never act as us.
     HANDLE opened = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
@@ -69,7 +68,7 @@ RequestChannel::Reply Win32RequestChannel::send(const Request& request) {
 
 bool Win32RequestChannel::transfer(HANDLE pipe, bool write, void* buffer, DWORD size, DWORD& bytes,
                                    ULONGLONG deadline) {
-  const OwnedHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  const KernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!event) return false;
   OVERLAPPED io{};
   io.hEvent = event.get();
@@ -84,7 +83,7 @@ bool Win32RequestChannel::transfer(HANDLE pipe, bool write, void* buffer, DWORD 
 }
 
 bool Win32RequestChannel::instanceExists() {
-  const OwnedHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutexName));
+  const KernelHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, kInstanceMutexName));
   // A mutex we may not open exists all the same.
   return mutex || GetLastError() == ERROR_ACCESS_DENIED;
 }

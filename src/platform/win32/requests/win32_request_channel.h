@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include "platform/request_channel.h"
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/requests/request_pipe_security.h"
 
 namespace tolvane::win32 {
@@ -30,7 +31,7 @@ class Win32RequestChannel final : public RequestChannel {
   // failed or did not finish in time (it is cancelled then).
   bool transfer(HANDLE pipe, bool write, void* buffer, DWORD size, DWORD& bytes, ULONGLONG deadline);
 
-  OwnedHandle started_;
+  KernelHandle started_;
 };
 
 }  // namespace tolvane::win32

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <utility>
 #include <vector>
 
+#include "platform/win32/common/owned_handle.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -11,26 +13,23 @@ namespace {
 
 class KernelEvent final : public Event {
  public:
-  explicit KernelEvent(HANDLE handle) : handle_(handle) {}
-  ~KernelEvent() override { CloseHandle(handle_); }
-  KernelEvent(const KernelEvent&) = delete;
-  KernelEvent& operator=(const KernelEvent&) = delete;
+  explicit KernelEvent(KernelHandle handle) : handle_(std::move(handle)) {}
 
-  bool set() override { return SetEvent(handle_) != FALSE; }
-  bool reset() override { return ResetEvent(handle_) != FALSE; }
-  HANDLE handle() const { return handle_; }
+  bool set() override { return SetEvent(handle_.get()) != FALSE; }
+  bool reset() override { return ResetEvent(handle_.get()) != FALSE; }
+  HANDLE handle() const { return handle_.get(); }
 
  private:
-  HANDLE handle_;
+  KernelHandle handle_;
 };
 
 }  // namespace
 
 std::shared_ptr<Event> Win32Sync::createEvent(std::u16string_view name, bool manualReset, bool initiallySet) {
   const std::wstring wideName = toWide(name);
-  HANDLE handle = CreateEventW(nullptr, manualReset, initiallySet, wideName.empty() ? nullptr : wideName.c_str());
-  if (handle == nullptr) return nullptr;
-  return std::make_shared<KernelEvent>(handle);
+  KernelHandle handle(CreateEventW(nullptr, manualReset, initiallySet, wideName.empty() ? nullptr : wideName.c_str()));
+  if (!handle) return nullptr;
+  return std::make_shared<KernelEvent>(std::move(handle));
 }
 
 WaitResult Win32Sync::wait(Event& event, std::uint32_t timeoutMs) {

@@ -2,7 +2,6 @@
 
 #include <process.h>
 
-#include <algorithm>
 #include <cerrno>
 
 #include "platform/sync.h"
@@ -22,21 +21,17 @@ bool hasEnded(HANDLE thread) { return WaitForSingleObject(thread, 0) == WAIT_OBJ
 
 }  // namespace
 
-HANDLE startWorkerThread(std::function<void()> body, int& error) {
+KernelHandle startWorkerThread(std::function<void()> body, int& error) {
   auto* parameter = new std::function<void()>(std::move(body));
   errno = 0;
   const std::uintptr_t thread = _beginthreadex(nullptr, 0, workerEntry, parameter, 0, nullptr);
   if (thread == 0) {
     error = errno ? errno : EAGAIN;
     delete parameter;
-    return nullptr;
+    return {};
   }
   error = 0;
-  return reinterpret_cast<HANDLE>(thread);
-}
-
-WorkerThreadGroup::~WorkerThreadGroup() {
-  for (HANDLE thread : threads_) CloseHandle(thread);
+  return KernelHandle(reinterpret_cast<HANDLE>(thread));
 }
 
 int WorkerThreadGroup::start(std::function<void()> body) {
@@ -44,8 +39,8 @@ int WorkerThreadGroup::start(std::function<void()> body) {
   if (closing_) return EAGAIN;
   forgetEndedLocked();
   int error = 0;
-  HANDLE thread = startWorkerThread(std::move(body), error);
-  if (thread) threads_.push_back(thread);
+  KernelHandle thread = startWorkerThread(std::move(body), error);
+  if (thread) threads_.push_back(std::move(thread));
   return error;
 }
 
@@ -54,7 +49,7 @@ bool WorkerThreadGroup::closeAndJoin(std::uint32_t timeoutMs) {
   {
     std::scoped_lock lock(mutex_);
     closing_ = true;
-    threads = threads_;
+    for (const KernelHandle& thread : threads_) threads.push_back(thread.get());
   }
   // Nothing is added once closing, so the copy is the whole group.
   const ULONGLONG end = GetTickCount64() + timeoutMs;
@@ -68,12 +63,7 @@ bool WorkerThreadGroup::closeAndJoin(std::uint32_t timeoutMs) {
 }
 
 void WorkerThreadGroup::forgetEndedLocked() {
-  const auto ended = std::remove_if(threads_.begin(), threads_.end(), [](HANDLE thread) {
-    if (!hasEnded(thread)) return false;
-    CloseHandle(thread);
-    return true;
-  });
-  threads_.erase(ended, threads_.end());
+  std::erase_if(threads_, [](const KernelHandle& thread) { return hasEnded(thread.get()); });
 }
 
 }  // namespace tolvane::win32

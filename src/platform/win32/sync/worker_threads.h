@@ -9,11 +9,13 @@
 #include <mutex>
 #include <vector>
 
+#include "platform/win32/common/owned_handle.h"
+
 namespace tolvane::win32 {
 
-// Starts the body on a new thread; the handle (owned by the caller) or null
-// with the C runtime's error number in `error`.
-HANDLE startWorkerThread(std::function<void()> body, int& error);
+// Starts the body on a new thread; its handle, or none with the C runtime's
+// error number in `error`.
+KernelHandle startWorkerThread(std::function<void()> body, int& error);
 
 // Threads whose owner waits for them before it lets go of what they use.
 // Any thread may start one; a group that is closing starts no more, so a
@@ -21,8 +23,8 @@ HANDLE startWorkerThread(std::function<void()> body, int& error);
 class WorkerThreadGroup {
  public:
   WorkerThreadGroup() = default;
-  // Closes the handles without waiting: call join first.
-  ~WorkerThreadGroup();
+  // Closes the handles without waiting: call closeAndJoin first.
+  ~WorkerThreadGroup() = default;
   WorkerThreadGroup(const WorkerThreadGroup&) = delete;
   WorkerThreadGroup& operator=(const WorkerThreadGroup&) = delete;
 
@@ -37,7 +39,7 @@ class WorkerThreadGroup {
   void forgetEndedLocked();
 
   std::mutex mutex_;
-  std::vector<HANDLE> threads_;
+  std::vector<KernelHandle> threads_;
   bool closing_ = false;
 };
 

@@ -8,6 +8,7 @@
 
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/targeting/window_handle.h"
+#include "platform/win32/common/com_owned.h"
 #include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
@@ -26,24 +27,12 @@ VARIANT childVariant(LONG childId) {
   return variant;
 }
 
-std::u16string takeBstr(BSTR text) {
-  if (!text) return {};
-  std::u16string result = fromWide(std::wstring_view(text, SysStringLen(text)));
-  SysFreeString(text);
-  return result;
-}
-
 // A full accessible object (child id CHILDID_SELF) or a simple element
 // that its parent answers for.
 class Win32AccessibleNode : public AccessibleNode {
  public:
-  Win32AccessibleNode(std::shared_ptr<ComApartment> com, IAccessible* object, LONG childId)
-      : com_(std::move(com)), object_(object), childId_(childId) {
-    object_->AddRef();
-  }
-  ~Win32AccessibleNode() override { object_->Release(); }
-  Win32AccessibleNode(const Win32AccessibleNode&) = delete;
-  Win32AccessibleNode& operator=(const Win32AccessibleNode&) = delete;
+  Win32AccessibleNode(std::shared_ptr<ComApartment> com, ComPtr<IAccessible> object, LONG childId)
+      : com_(std::move(com)), object_(std::move(object)), childId_(childId) {}
 
   std::vector<std::unique_ptr<AccessibleNode>> children() override {
     std::vector<std::unique_ptr<AccessibleNode>> nodes;
@@ -52,69 +41,53 @@ class Win32AccessibleNode : public AccessibleNode {
     if (FAILED(object_->get_accChildCount(&count)) || count <= 0) return nodes;
     if (count > kMaxChildren) count = kMaxChildren;
 
-    IEnumVARIANT* enumerator = nullptr;
-    if (SUCCEEDED(object_->QueryInterface(__uuidof(IEnumVARIANT), reinterpret_cast<void**>(&enumerator))) &&
-        enumerator) {
+    if (const auto enumerator = queryInterface<IEnumVARIANT>(object_.get(), __uuidof(IEnumVARIANT))) {
       enumerator->Reset();
       for (long i = 0; i < count; ++i) {
-        VARIANT child;
-        VariantInit(&child);
+        Variant child;
         ULONG fetched = 0;
-        if (enumerator->Next(1, &child, &fetched) != S_OK || fetched != 1) break;
-        addChild(child, nodes);
-        VariantClear(&child);
+        if (enumerator->Next(1, child.get(), &fetched) != S_OK || fetched != 1) break;
+        addChild(*child, nodes);
       }
-      enumerator->Release();
       return nodes;
     }
-    for (long i = 1; i <= count; ++i) {
-      VARIANT child = childVariant(i);
-      addChild(child, nodes);
-    }
+    for (long i = 1; i <= count; ++i) addChild(childVariant(i), nodes);
     return nodes;
   }
 
   std::u16string name() override {
-    BSTR text = nullptr;
-    if (object_->get_accName(childVariant(childId_), &text) != S_OK) {
-      SysFreeString(text);
-      return {};
-    }
-    return takeBstr(text);
+    Bstr text;
+    if (object_->get_accName(childVariant(childId_), text.put()) != S_OK) return {};
+    return fromWide(text.view());
   }
 
   std::u16string roleText() override {
-    VARIANT role;
-    VariantInit(&role);
-    if (FAILED(object_->get_accRole(childVariant(childId_), &role))) return {};
-    std::u16string text;
-    if (role.vt == VT_I4) {
+    Variant role;
+    if (FAILED(object_->get_accRole(childVariant(childId_), role.get()))) return {};
+    if (role->vt == VT_I4) {
       wchar_t buffer[128];
-      const UINT length = GetRoleTextW(static_cast<DWORD>(role.lVal), buffer, 128);
-      text = fromWide(std::wstring_view(buffer, length));
-    } else if (role.vt == VT_BSTR && role.bstrVal) {
-      text = fromWide(std::wstring_view(role.bstrVal, SysStringLen(role.bstrVal)));
+      const UINT length = GetRoleTextW(static_cast<DWORD>(role->lVal), buffer, 128);
+      return fromWide(std::wstring_view(buffer, length));
     }
-    VariantClear(&role);
-    return text;
+    if (role->vt == VT_BSTR && role->bstrVal) {
+      return fromWide(std::wstring_view(role->bstrVal, SysStringLen(role->bstrVal)));
+    }
+    return {};
   }
 
   std::u16string stateText() override {
-    VARIANT state;
-    VariantInit(&state);
-    if (FAILED(object_->get_accState(childVariant(childId_), &state))) return {};
+    Variant state;
+    if (FAILED(object_->get_accState(childVariant(childId_), state.get()))) return {};
     std::u16string text;
-    if (state.vt == VT_I4) {
-      const DWORD flags = static_cast<DWORD>(state.lVal);
-      for (DWORD bit = 1; bit != 0 && bit <= flags; bit <<= 1) {
-        if (!(flags & bit)) continue;
-        wchar_t buffer[128];
-        const UINT length = GetStateTextW(bit, buffer, 128);
-        if (!text.empty()) text += u",";
-        text += fromWide(std::wstring_view(buffer, length));
-      }
+    if (state->vt != VT_I4) return text;
+    const DWORD flags = static_cast<DWORD>(state->lVal);
+    for (DWORD bit = 1; bit != 0 && bit <= flags; bit <<= 1) {
+      if (!(flags & bit)) continue;
+      wchar_t buffer[128];
+      const UINT length = GetStateTextW(bit, buffer, 128);
+      if (!text.empty()) text += u",";
+      text += fromWide(std::wstring_view(buffer, length));
     }
-    VariantClear(&state);
     return text;
   }
 
@@ -123,7 +96,7 @@ class Win32AccessibleNode : public AccessibleNode {
   }
 
  private:
-  void addChild(VARIANT& child, std::vector<std::unique_ptr<AccessibleNode>>& nodes) {
+  void addChild(const VARIANT& child, std::vector<std::unique_ptr<AccessibleNode>>& nodes) {
     if (child.vt == VT_DISPATCH && child.pdispVal) {
       addObject(child.pdispVal, nodes);
       return;
@@ -131,28 +104,23 @@ class Win32AccessibleNode : public AccessibleNode {
     if (child.vt != VT_I4) return;
     // A child id may stand for a full object of its own or for an element
     // that only its parent describes.
-    IDispatch* dispatch = nullptr;
-    if (object_->get_accChild(child, &dispatch) == S_OK && dispatch) {
-      addObject(dispatch, nodes);
-      dispatch->Release();
+    ComPtr<IDispatch> dispatch;
+    if (object_->get_accChild(child, dispatch.put()) == S_OK && dispatch) {
+      addObject(dispatch.get(), nodes);
       return;
     }
     nodes.push_back(std::make_unique<Win32AccessibleNode>(com_, object_, child.lVal));
   }
 
   void addObject(IDispatch* dispatch, std::vector<std::unique_ptr<AccessibleNode>>& nodes) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(dispatch->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&accessible))) ||
-        !accessible) {
-      return;
-    }
-    nodes.push_back(std::make_unique<Win32AccessibleNode>(com_, accessible, CHILDID_SELF));
-    accessible->Release();
+    ComPtr<IAccessible> accessible = queryInterface<IAccessible>(dispatch, __uuidof(IAccessible));
+    if (!accessible) return;
+    nodes.push_back(std::make_unique<Win32AccessibleNode>(com_, std::move(accessible), CHILDID_SELF));
   }
 
-  // Declared first so that COM outlives the object released above it.
+  // Declared first so that COM outlives the object released after it.
   std::shared_ptr<ComApartment> com_;
-  IAccessible* object_;
+  ComPtr<IAccessible> object_;
   LONG childId_;
 };
 
@@ -160,15 +128,12 @@ class Win32AccessibleNode : public AccessibleNode {
 
 std::unique_ptr<AccessibleNode> Win32Accessibility::windowObject(WindowHandle window) {
   auto com = std::make_shared<ComApartment>();
-  IAccessible* object = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(toHwnd(window), OBJID_WINDOW, __uuidof(IAccessible),
-                                        reinterpret_cast<void**>(&object))) ||
+  ComPtr<IAccessible> object;
+  if (FAILED(AccessibleObjectFromWindow(toHwnd(window), OBJID_WINDOW, __uuidof(IAccessible), object.putVoid())) ||
       !object) {
     return nullptr;
   }
-  auto node = std::make_unique<Win32AccessibleNode>(std::move(com), object, CHILDID_SELF);
-  object->Release();
-  return node;
+  return std::make_unique<Win32AccessibleNode>(std::move(com), std::move(object), CHILDID_SELF);
 }
 
 }  // namespace tolvane::win32

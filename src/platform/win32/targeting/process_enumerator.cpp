@@ -57,10 +57,6 @@ CModuleEnumerator::CModuleEnumerator(HANDLE process, bool firstOnly) {
 HMODULE CModuleEnumerator::next() { return position_ < count_ ? modules_[position_++] : nullptr; }
 
 ProcessHandle::ProcessHandle(DWORD processId)
-    : handle_(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {}
-
-ProcessHandle::~ProcessHandle() {
-  if (handle_) CloseHandle(handle_);
-}
+    : KernelHandle(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {}
 
 }  // namespace tolvane::win32

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/win32/common/owned_handle.h"
+
 namespace tolvane::win32 {
 
 class CProcessEnumerator {
@@ -50,19 +52,10 @@ class CModuleEnumerator {
   std::size_t position_ = 0;
 };
 
-// Owns a process handle opened for reading its modules.
-class ProcessHandle {
+// A process opened for reading its modules; empty when it cannot be.
+class ProcessHandle : public KernelHandle {
  public:
   explicit ProcessHandle(DWORD processId);
-  ~ProcessHandle();
-  ProcessHandle(const ProcessHandle&) = delete;
-  ProcessHandle& operator=(const ProcessHandle&) = delete;
-
-  HANDLE get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-
- private:
-  HANDLE handle_;
 };
 
 }  // namespace tolvane::win32

@@ -13,12 +13,16 @@
 namespace tolvane {
 namespace {
 
+using test::actionIndex;
 using test::makeChore;
 using test::makeList;
 
 constexpr HotKeyCode kCtrlAltK{'K', kHotKeyControl | kHotKeyAlt};
-constexpr int kDoNothing = 8;
-constexpr int kSurf = 10;
+const int kDoNothing = actionIndex(u"Do nothing");
+const int kSurf = actionIndex(u"Surf to a web site");
+const int kClipboard = actionIndex(u"Write to clipboard");
+const int kWindowsOperation = actionIndex(u"Windows operation");
+const int kMenuCommand = actionIndex(u"Send a menu or button command");
 
 class ChoreEditorTest : public ::testing::Test {
  protected:
@@ -73,16 +77,6 @@ std::string describe(const ChoreSubmission& result) {
          (refusal.followUp == RefusalFollowUp::ClearControl ? " clear" : "");
 }
 
-TEST_F(ChoreEditorTest, OffersTenTypesOrTwelveWithKeyruneTheirTextBeingTheVerb) {
-  EXPECT_EQ(editor(nullptr, false).types().size(), 10u);
-  const ChoreEditor withKeyrune = editor(nullptr, true);
-  ASSERT_EQ(withKeyrune.types().size(), 12u);
-  EXPECT_EQ(withKeyrune.types()[11].name, u"Logon to a web site");
-  const auto stored = std::get<Chore>(withKeyrune.submit(form(4, u"Desk")));
-  EXPECT_EQ(stored.verb, u"Run a desktop shortcut");
-  EXPECT_EQ(stored.type, CHORE_RUN);
-}
-
 TEST_F(ChoreEditorTest, AddChecksRunInOrderAndEachRefusalPutsTheUserOnItsControl) {
   const std::string nameUsed = "message=Chore name: \"Docs\" is already used.";
   struct Case {
@@ -90,8 +84,8 @@ TEST_F(ChoreEditorTest, AddChecksRunInOrderAndEachRefusalPutsTheUserOnItsControl
     std::string expected;
   };
   ChoreForm siteAndNameMissing = form(kSurf, u"");
-  ChoreForm clipboardPrompt = form(9, u"Clip");
-  clipboardPrompt.siteName = kClipboardPrompt;
+  ChoreForm clipboardPrompt = form(kClipboard, u"Clip");
+  clipboardPrompt.siteName = u"Enter clipboard text to write.";
   ChoreForm withSite = form(kSurf, u"Surf", kCtrlAltK);
   withSite.siteName = u"bank";
   const Case cases[] = {
@@ -128,7 +122,7 @@ TEST_F(ChoreEditorTest, ANewChoreTakesTheFormThePickerAndTheFileOperationWithPar
   EXPECT_FALSE(creating.takeWindowTarget(picked, u"Typed"));
   creating.takeFileOperation(picked.fileOp);
 
-  ChoreForm filled = form(3, u"Run it", {'R', kHotKeyAlt});
+  ChoreForm filled = form(actionIndex(u"Run a program or its shortcut"), u"Run it", {'R', kHotKeyAlt});
   filled.object = u"C:\\app.exe";
   filled.cmdArgs = u"/x";
   filled.siteName = u"not read for a program";
@@ -160,7 +154,7 @@ TEST_F(ChoreEditorTest, AnEditedChoreKeepsItsOwnNameAndHotKeyAndWhatItsSubDialog
   const ChoreOpening opening = editing.open();
   EXPECT_EQ(opening.caption, u"Edit a chore");
   EXPECT_EQ(opening.addLabel, u"Save");
-  EXPECT_EQ(opening.form.typeIndex, 6);
+  EXPECT_EQ(opening.form.typeIndex, kMenuCommand);
   EXPECT_TRUE(opening.chooseTypeSoon);
   EXPECT_FALSE(opening.dropTypeList);
 
@@ -181,11 +175,11 @@ TEST_F(ChoreEditorTest, AnEditedChoreKeepsItsOwnNameAndHotKeyAndWhatItsSubDialog
   EXPECT_EQ(saved.compType, COMP_NONE);
   EXPECT_EQ(saved.wParam, 0);
 
-  EXPECT_EQ(describe(editing.submit(form(6, u"Docs", {'D', kHotKeyControl}))),
+  EXPECT_EQ(describe(editing.submit(form(kMenuCommand, u"Docs", {'D', kHotKeyControl}))),
             "refused name message=Chore name: \"Docs\" is already used. cue=");
-  EXPECT_EQ(describe(editing.submit(form(6, u"Menu", {'D', kHotKeyControl}))),
+  EXPECT_EQ(describe(editing.submit(form(kMenuCommand, u"Menu", {'D', kHotKeyControl}))),
             "refused hotkey message=Hotkey: Ctrl + D is already used by \"Docs\". cue= clear");
-  EXPECT_EQ(describe(editing.submit(form(6, u"Renamed", kCtrlAltK))), "stored Renamed");
+  EXPECT_EQ(describe(editing.submit(form(kMenuCommand, u"Renamed", kCtrlAltK))), "stored Renamed");
 }
 
 TEST_F(ChoreEditorTest, OpeningShowsTheChoreAndEnablesWhatItsTypeUses) {
@@ -203,13 +197,13 @@ TEST_F(ChoreEditorTest, OpeningShowsTheChoreAndEnablesWhatItsTypeUses) {
   verbless.verb.clear();
   const ChoreControls fresh = enabled({&C::target, &C::targetBrowse, &C::initialDirBrowse});
   const Case cases[] = {
-      {shortcut, false, 4, programControls(), u""},
-      {clipboard, false, 9, enabled({&C::site}), u"Clipboard:"},
+      {shortcut, false, actionIndex(u"Run a desktop shortcut"), programControls(), u""},
+      {clipboard, false, kClipboard, enabled({&C::site}), u"Clipboard:"},
       {makeChore(u"Surf", CHORE_SURF), false, -1, enabled({&C::site}), u""},
-      {makeChore(u"Surf", CHORE_SURF), true, 10, enabled({&C::site}), u""},
-      {test::exploreChore(u"Home", u"C:\\Home"), false, 0,
+      {makeChore(u"Surf", CHORE_SURF), true, kSurf, enabled({&C::site}), u""},
+      {test::exploreChore(u"Home", u"C:\\Home"), false, actionIndex(u"Explore a folder"),
        enabled({&C::target, &C::targetBrowse, &C::initialDirBrowse, &C::newWindow}), u""},
-      {verbless, false, 7, fresh, u""},
+      {verbless, false, actionIndex(u"File operation"), fresh, u""},
   };
   for (const Case& c : cases) {
     const ChoreOpening opening = editor(&c.chore, c.keyrune).open();
@@ -225,37 +219,72 @@ TEST_F(ChoreEditorTest, OpeningShowsTheChoreAndEnablesWhatItsTypeUses) {
   EXPECT_EQ(creating.controls, fresh);
 }
 
-TEST_F(ChoreEditorTest, ChoosingATypeEnablesItsControlsAndOpensWhatItNeeds) {
-  struct Case {
-    int typeIndex;
-    TypeFollowUp followUp;
+// One row per entry of the action list, in its order, surf and logon only
+// with Keyrune+: a row's index is its place in either list.
+TEST_F(ChoreEditorTest, EachActionOfTheListEnablesItsControlsOpensWhatItNeedsAndStoresItsTypeAndVerb) {
+  constexpr std::u16string_view kProgram = u"Select a file to run";
+  constexpr std::u16string_view kDocument = u"Select a file to open or print";
+  constexpr std::u16string_view kFolder =
+      u"Select a folder that you wish to explore.\nThe Tolvane will automatically take you there!";
+  using F = TypeFollowUp;
+  const ChoreControls document = enabled({&C::target, &C::targetBrowse});
+  const ChoreControls view = enabled({&C::view});
+  const ChoreControls site = enabled({&C::site});
+  const struct Row {
+    std::u16string_view name;
+    ChoreType type;
+    bool keyruneOnly;
+    F followUp;
     bool clearTargets;
     ChoreControls controls;
+    std::u16string_view browseTitle;
+    int treeImage;
+  } rows[] = {
+      {u"Explore a folder", CHORE_EXPLORE, false, F::BrowseTarget, false,
+       enabled({&C::target, &C::targetBrowse, &C::newWindow}), kFolder, 0},
+      {u"Open a file or document", CHORE_OPEN, false, F::BrowseTarget, true, document, kDocument, 1},
+      {u"Print a file or document", CHORE_PRINT, false, F::BrowseTarget, true, document, kDocument, 2},
+      {u"Run a program or its shortcut", CHORE_RUN, false, F::None, false, programControls(), kProgram, 3},
+      {u"Run a desktop shortcut", CHORE_RUN, false, F::ListDesktopShortcuts, false, programControls(), kProgram, 3},
+      {u"Windows operation", CHORE_WINOP, false, F::PickWindow, true, view, kProgram, 4},
+      {u"Send a menu or button command", CHORE_WNDMSG, false, F::PickWindow, false, view, kProgram, 5},
+      {u"File operation", CHORE_FILEOP, false, F::EditFileOperation, false, view, kProgram, 6},
+      {u"Do nothing", CHORE_NOTHING, false, F::None, false, {}, kProgram, 17},
+      {u"Write to clipboard", CHORE_CLIPBOARD, false, F::FocusSite, false, site, kProgram, 18},
+      {u"Surf to a web site", CHORE_SURF, true, F::FocusSite, false, site, kProgram, 7},
+      {u"Logon to a web site", CHORE_LOGON, true, F::FocusSite, false, site, kProgram, 8},
   };
-  const Case cases[] = {
-      {0, TypeFollowUp::BrowseTarget, false, enabled({&C::target, &C::targetBrowse, &C::newWindow})},
-      {2, TypeFollowUp::BrowseTarget, true, enabled({&C::target, &C::targetBrowse})},
-      {3, TypeFollowUp::None, false, programControls()},
-      {4, TypeFollowUp::ListDesktopShortcuts, false, programControls()},
-      {5, TypeFollowUp::PickWindow, true, enabled({&C::view})},
-      {6, TypeFollowUp::PickWindow, false, enabled({&C::view})},
-      {7, TypeFollowUp::EditFileOperation, false, enabled({&C::view})},
-      {kDoNothing, TypeFollowUp::None, false, {}},
-      {9, TypeFollowUp::FocusSite, false, enabled({&C::site})},
-      {11, TypeFollowUp::FocusSite, false, enabled({&C::site})},
-  };
-  const ChoreEditor creating = editor();
-  for (const Case& c : cases) {
-    const std::optional<TypeChoice> choice = creating.chooseType(c.typeIndex);
-    ASSERT_TRUE(choice) << c.typeIndex;
-    EXPECT_EQ(choice->followUp, c.followUp) << c.typeIndex;
-    EXPECT_EQ(choice->clearTargets, c.clearTargets) << c.typeIndex;
-    EXPECT_EQ(choice->controls, c.controls) << c.typeIndex;
+  ASSERT_EQ(choreActions().size(), std::size(rows));
+  for (const bool keyrune : {false, true}) {
+    const ChoreEditor creating = editor(nullptr, keyrune);
+    std::vector<std::u16string_view> expected, shown;
+    for (const Row& row : rows)
+      if (keyrune || !row.keyruneOnly) expected.push_back(row.name);
+    for (const ChoreAction& action : creating.types()) shown.push_back(action.name);
+    EXPECT_EQ(shown, expected);
+    for (int i = 0; i < static_cast<int>(shown.size()); ++i) {
+      const Row& row = rows[i];
+      const std::optional<TypeChoice> choice = creating.chooseType(i);
+      ASSERT_TRUE(choice) << toUtf8(row.name);
+      EXPECT_EQ(choice->followUp, row.followUp) << toUtf8(row.name);
+      EXPECT_EQ(choice->clearTargets, row.clearTargets) << toUtf8(row.name);
+      EXPECT_EQ(choice->controls, row.controls) << toUtf8(row.name);
+      EXPECT_EQ(creating.browseTarget(i).title, row.browseTitle) << toUtf8(row.name);
+      EXPECT_EQ(choreActions()[static_cast<std::size_t>(i)].treeImage, row.treeImage) << toUtf8(row.name);
+      ChoreForm named = form(i, u"New");
+      named.siteName = u"text";
+      const Chore stored = std::get<Chore>(creating.submit(named));
+      EXPECT_EQ(stored.verb, row.name);
+      EXPECT_EQ(stored.type, row.type) << toUtf8(row.name);
+    }
   }
-  EXPECT_TRUE(creating.chooseType(5)->windowsOperation);
-  EXPECT_EQ(creating.chooseType(9)->siteLabel, u"Clipboard:");
-  EXPECT_EQ(creating.chooseType(11)->siteLabel, u"Site name:");
+  const ChoreEditor creating = editor();
+  EXPECT_TRUE(creating.chooseType(kWindowsOperation)->windowsOperation);
+  EXPECT_FALSE(creating.chooseType(kMenuCommand)->windowsOperation);
+  EXPECT_EQ(creating.chooseType(kClipboard)->siteLabel, u"Clipboard:");
+  EXPECT_EQ(creating.chooseType(actionIndex(u"Logon to a web site"))->siteLabel, u"Site name:");
   EXPECT_FALSE(creating.chooseType(-1));
+  EXPECT_EQ(creating.browseTarget(-1).title, kProgram);
 }
 
 // A commit of the type list acts only when it brings another type; "View"
@@ -265,7 +294,13 @@ TEST_F(ChoreEditorTest, OnlyACommittedNewTypeActsAndReopeningLeavesTheTargets) {
   const struct {
     int typeIndex;
     bool acts;
-  } commits[] = {{-1, false}, {0, true}, {0, false}, {5, true}, {5, false}, {2, true}, {5, true}};
+  } commits[] = {{-1, false},
+                 {actionIndex(u"Explore a folder"), true},
+                 {actionIndex(u"Explore a folder"), false},
+                 {kWindowsOperation, true},
+                 {kWindowsOperation, false},
+                 {actionIndex(u"Print a file or document"), true},
+                 {kWindowsOperation, true}};
   for (const auto& commit : commits) EXPECT_EQ(creating.commitType(commit.typeIndex).has_value(), commit.acts);
   ASSERT_TRUE(creating.reopenType());
   EXPECT_EQ(creating.reopenType()->followUp, TypeFollowUp::PickWindow);
@@ -273,7 +308,7 @@ TEST_F(ChoreEditorTest, OnlyACommittedNewTypeActsAndReopeningLeavesTheTargets) {
 
   const Chore minimise = makeChore(u"Min", CHORE_WINOP);
   ChoreEditor editing = editor(&minimise);
-  EXPECT_FALSE(editing.commitType(5)) << "the stored type";
+  EXPECT_FALSE(editing.commitType(kWindowsOperation)) << "the stored type";
   EXPECT_FALSE(editing.reopenType()->clearTargets);
   const PickerMode mode = editing.pickerMode(true);
   EXPECT_TRUE(mode.windowsOperation && mode.firstOpen && mode.editing && !mode.windowSelection);

@@ -18,7 +18,7 @@
 #include "host/fake_web_browser.h"
 #include "platform/win32/companion_binding.h"
 #include "platform/win32/common/wide.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 #include "protocol/kernel_objects.h"
 #include "protocol/shared_command_block.h"
 

@@ -4,6 +4,12 @@
 // of class "ExploreWClass" titled by its /e, argument, sites the companion's
 // helper object on a browser of that window, and shows every address it is
 // navigated to as the window's title. It ends when the window is closed.
+//
+// With a file "late_window" beside it, it stands in for Wine's Explorer on
+// a slow first start instead: no companion, a window of Wine's class
+// "ExplorerWClass" shown no sooner than four seconds after its start and
+// not before a file "show_window" appears beside it, and a file
+// "window_closed" beside it once its window has been closed.
 
 #include <windows.h>
 #include <exdisp.h>
@@ -12,7 +18,7 @@
 #include <string>
 
 #include "host/fake_web_browser.h"
-#include "protocol/exports.h"
+#include "protocol/companion_entry_points.h"
 
 namespace {
 
@@ -31,19 +37,40 @@ class TitledBrowser : public tolvane::test::FakeWebBrowser {
   HWND window_;
 };
 
+std::wstring ownFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring full(path);
+  return full.substr(0, full.find_last_of(L'\\') + 1);
+}
+
+bool besideMe(const wchar_t* name) {
+  return GetFileAttributesW((ownFolder() + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void leaveBesideMe(const wchar_t* name) {
+  CloseHandle(CreateFileW((ownFolder() + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+}
+
+bool late = false;
+
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DESTROY) {
+    if (late) leaveBesideMe(L"window_closed");
     PostQuitMessage(0);
     return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
-std::wstring ownFolder() {
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  const std::wstring full(path);
-  return full.substr(0, full.find_last_of(L'\\') + 1);
+// False when the test never asked for the window.
+bool waitUntilAskedToShow() {
+  Sleep(4000);
+  for (int waits = 0; waits < 300; ++waits) {
+    if (besideMe(L"show_window")) return true;
+    Sleep(100);
+  }
+  return false;
 }
 
 IObjectWithSite* siteHelper(HMODULE library, IWebBrowser2* browser) {
@@ -68,14 +95,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::size_t at = commandLine.find(L"/e,");
   const std::wstring title = at == std::wstring::npos ? L"Desktop" : commandLine.substr(at + 3);
 
+  late = besideMe(L"late_window");
+  if (late && !waitUntilAskedToShow()) return 1;
+  const wchar_t* className = late ? L"ExplorerWClass" : L"ExploreWClass";
+
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"ExploreWClass";
+  windowClass.lpszClassName = className;
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, L"ExploreWClass", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 500,
-                                400, nullptr, nullptr, instance, nullptr);
-  HMODULE library = LoadLibraryW((ownFolder() + L"TolvaneBho.dll").c_str());
+  HWND window = CreateWindowExW(0, className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 500, 400,
+                                nullptr, nullptr, instance, nullptr);
+  HMODULE library = late ? nullptr : LoadLibraryW((ownFolder() + L"TolvaneBho.dll").c_str());
   auto* browser = new TitledBrowser(window);
   IObjectWithSite* helper = library ? siteHelper(library, browser) : nullptr;
 

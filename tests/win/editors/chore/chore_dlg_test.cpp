@@ -90,7 +90,7 @@ TEST(ChoreDialog, EditingAFileOperationOpensItsEditorByItselfAndSavesWhatItGave)
   ASSERT_NE(dialog.create(nullptr), nullptr);
   EXPECT_EQ(caption(dialog), u"Edit a chore");
   EXPECT_EQ(dialog.text(IDC_CHORE_ADD), u"Save");
-  EXPECT_EQ(dialog.selectedIndex(IDC_CHORE_TYPE), 7);
+  EXPECT_EQ(dialog.selectedIndex(IDC_CHORE_TYPE), test::actionIndex(u"File operation"));
   EXPECT_EQ(opened, 0);
   ASSERT_TRUE(pumpUntil([&] { return opened == 1; }));
   EXPECT_FALSE(dropped(dialog, IDC_CHORE_TYPE));
@@ -110,7 +110,7 @@ TEST(ChoreDialog, AFolderChosenForAnExploreChoreIsItsTargetAndName) {
                        shell, [](const Chore&, PickerMode) { return std::optional<Chore>(); },
                        [](const Chore&) { return std::optional<FileOperation>(); }));
   ASSERT_NE(dialog.create(nullptr), nullptr);
-  chooseType(dialog, 0);
+  chooseType(dialog, test::actionIndex(u"Explore a folder"));
   ASSERT_TRUE(pumpUntil([&] { return !shell.titles.empty(); }));
   EXPECT_EQ(shell.titles[0], u"Select a folder that you wish to explore.\nThe Tolvane will automatically take you there!");
   EXPECT_EQ(dialog.text(IDC_CHORE_TARGET), u"C:\\Users\\me\\Documents");

@@ -1,5 +1,6 @@
 #pragma once
-// The exports of TolvaneBho.dll: their undecorated names and signatures.
+// The entry points TolvaneBho.dll exports to Tolvane and the password
+// manager: their undecorated names and signatures.
 // Texts are zero-terminated UTF-16 (wchar_t on Windows, same layout as
 // char16_t); booleans are 32-bit as the platform's BOOL.
 
