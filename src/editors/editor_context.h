@@ -6,9 +6,10 @@
 // made; the main window stores the result (ChoreStore, in
 // shell/main_window/chore_store.h) and keeps hot keys suspended meanwhile.
 //
-// Each editor is a portable model in src/editors/<name>/ (the form's
-// fields, the checks in order, each refusal as {message, control to
-// focus}; tested natively) and a thin view in src/editors/<name>/win32/.
+// Each editor is a portable model in src/editors/<name>/ (its form, open()
+// for what the dialog shows, submit(form) for the result or a Refusal
+// naming one of its fields; tested natively) and a thin view in
+// src/editors/<name>/win32/ whose binding table maps fields to controls.
 // The view's entry point has this shape:
 //
 //   // src/editors/schedule/win32/schedule_dlg.h

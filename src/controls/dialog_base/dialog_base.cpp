@@ -1,5 +1,7 @@
 #include "controls/dialog_base/dialog_base.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "controls/window_text/window_text.h"
@@ -18,6 +20,12 @@ constexpr ItemMessages kComboMessages{CB_RESETCONTENT, CB_ADDSTRING,  CB_GETCOUN
                                       CB_GETLBTEXT,    CB_GETCURSEL, CB_SETCURSEL};
 constexpr ItemMessages kListMessages{LB_RESETCONTENT, LB_ADDSTRING,  LB_GETCOUNT, LB_GETTEXTLEN,
                                      LB_GETTEXT,      LB_GETCURSEL, LB_SETCURSEL};
+
+bool isListView(HWND control) {
+  wchar_t className[32] = {};
+  GetClassNameW(control, className, 32);
+  return _wcsicmp(className, WC_LISTVIEWW) == 0;
+}
 
 bool isComboBox(HWND control) {
   wchar_t className[32] = {};
@@ -136,6 +144,7 @@ std::vector<std::u16string> CDialogBase::items(int id) const {
 
 int CDialogBase::selectedIndex(int id) const {
   HWND control = item(id);
+  if (isListView(control)) return ListView_GetNextItem(control, -1, LVNI_SELECTED);
   // A multiple-selection list answers LB_GETCURSEL with its caret.
   if (isMultipleSelectionList(control)) {
     const std::vector<int> selected = selectedIndices(id);
@@ -147,6 +156,11 @@ int CDialogBase::selectedIndex(int id) const {
 
 void CDialogBase::selectIndex(int id, int index) const {
   HWND control = item(id);
+  if (isListView(control)) {
+    ListView_SetItemState(control, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (index >= 0) ListView_SetItemState(control, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    return;
+  }
   if (isMultipleSelectionList(control)) {
     SendMessageW(control, LB_SETSEL, FALSE, -1);
     if (index >= 0) SendMessageW(control, LB_SETSEL, TRUE, index);

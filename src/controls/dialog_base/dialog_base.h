@@ -8,8 +8,8 @@
 // It also carries what every dialog needs once: control texts in and out
 // (UTF-16), check boxes, combo and list boxes filled from a vector and read
 // back, focus with the text selected, Enter on a button, centring on the
-// owner and DPI scaling. Binding controls to a form's fields is in
-// form_binding.h.
+// owner and DPI scaling. The editors bind controls to their forms' fields
+// in editors/common/win32/form_binding.h.
 
 #include <windows.h>
 
@@ -49,7 +49,7 @@ class CDialogBase {
 
   // Combo boxes and list boxes alike: the items, in order, replacing what
   // was there; the items back; the selection by index (-1: none; the first
-  // selected one of a multiple-selection list).
+  // selected one of a multiple-selection list), which list views give too.
   void setItems(int id, const std::vector<std::u16string>& items) const;
   std::vector<std::u16string> items(int id) const;
   int selectedIndex(int id) const;

@@ -3,7 +3,6 @@
 #include "base/format.h"
 #include "base/text.h"
 #include "editors/chore/desktop_shortcuts.h"
-#include "editors/chore/win32/chore_ids.h"
 
 namespace tolvane {
 namespace {
@@ -75,7 +74,7 @@ int ChoreEditor::typeIndexOf(const Chore& chore) const {
   return -1;
 }
 
-ChoreOpening ChoreEditor::opening() const {
+ChoreOpening ChoreEditor::open() const {
   ChoreOpening opening;
   opening.controls.target = true;
   opening.controls.targetBrowse = true;
@@ -181,7 +180,7 @@ BrowseRequest ChoreEditor::browseInitialDir() {
 
 ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
   const ChoreAction* action = actionAt(types_, form.typeIndex);
-  if (!action) return Refusal::droppingDown(IDC_CHORE_TYPE);
+  if (!action) return Refusal::droppingDown(ChoreField::Type);
   // A new chore keeps what the picker and the file operation wrote into it;
   // an edited one takes them from the record the sub-dialogs changed. Of
   // the same type, it also keeps every field the form does not show.
@@ -194,12 +193,12 @@ ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
   if (action->controls.site) {
     chore.siteName = form.siteName;
     if (isPrompt(chore.siteName, action->siteCue)) {
-      return Refusal::prompting(std::u16string(action->siteCue), IDC_CHORE_SITE);
+      return Refusal::prompting(std::u16string(action->siteCue), ChoreField::Site);
     }
   }
   chore.name = form.name;
   if (isPrompt(chore.name, kChoreNamePrompt)) {
-    return Refusal::prompting(std::u16string(kChoreNamePrompt), IDC_CHORE_NAME);
+    return Refusal::prompting(std::u16string(kChoreNamePrompt), ChoreField::Name);
   }
   chore.object = form.object;
   // Any non-zero value is ticked; only a change of the box rewrites it.
@@ -224,14 +223,14 @@ ChoreSubmission ChoreEditor::submit(const ChoreForm& form) const {
 std::optional<Refusal> ChoreEditor::checkUniqueness(const Chore& chore) const {
   const bool nameKept = editing() && chore.name == edited_->name;
   if (!nameKept && !services_.library.isNameUnused(chore.name)) {
-    return Refusal::at(formatText(u"Chore name: \"%s\" is already used.", chore.name), IDC_CHORE_NAME);
+    return Refusal::at(formatText(u"Chore name: \"%s\" is already used.", chore.name), ChoreField::Name);
   }
   const bool hotKeyKept = editing() && chore.hotKey == edited_->hotKey;
   if (hotKeyKept) return std::nullopt;
   const std::optional<std::u16string> holder = services_.library.hotKeyOwner(chore.hotKey);
   if (!holder) return std::nullopt;
   const std::u16string keyText = services_.keyNames.keyName(chore.hotKey.controlValue());
-  return Refusal::clearing(hotKeyTakenText(keyText, *holder), IDC_CHORE_HOTKEY);
+  return Refusal::clearing(hotKeyTakenText(keyText, *holder), ChoreField::HotKey);
 }
 
 }  // namespace tolvane

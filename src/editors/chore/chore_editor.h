@@ -2,8 +2,8 @@
 // The chore editor's rules, apart from its window: the types it offers,
 // what opening shows, what choosing a type enables and opens, what the
 // window picker and the file-operation editor give back, and the checks of
-// Add/Save in their order, each refusal naming the control the user is
-// put back on. The window (win32/chore_dlg) only moves texts in and out.
+// Add/Save in their order, each refusal naming the field the user is put
+// back on. The window (win32/chore_dlg) only moves texts in and out.
 
 #include <optional>
 #include <string>
@@ -40,6 +40,9 @@ struct ChoreEditorServices {
   LogSink& log;
   bool keyruneInstalled = false;
 };
+
+// The fields refusals name.
+enum class ChoreField { Type, Target, Site, Arguments, InitialDir, Name, HotKey };
 
 // What the controls hold, as the user left them.
 struct ChoreForm {
@@ -89,7 +92,7 @@ struct BrowseRequest {
   bool namesChore = false;
 };
 
-using ChoreSubmission = std::variant<Chore, Refusal>;
+using ChoreSubmission = Submission<Chore>;
 
 class ChoreEditor {
  public:
@@ -101,7 +104,7 @@ class ChoreEditor {
   const std::vector<ChoreAction>& types() const { return types_; }
   bool editing() const { return edited_.has_value(); }
 
-  ChoreOpening opening() const;
+  ChoreOpening open() const;
 
   // What choosing the type brings; none when no type is chosen.
   std::optional<TypeChoice> chooseType(int typeIndex) const;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "base/format.h"
-#include "editors/chore_list/win32/chore_list_ids.h"
 #include "library/chore_actions.h"
 #include "library/xml_text.h"
 
@@ -33,6 +32,12 @@ ChoreListEditor::ChoreListEditor(const LibraryQueries& library, KeyNames& keyNam
   if (!edited) return;
   edited_ = *edited;
   working_ = *edited;
+}
+
+ChoreListOpening ChoreListEditor::open() {
+  if (!editing()) return {u"Create a new chore list", u"Add", {}, {}, {}, {{}, -1, {}}};
+  StepChange first = select(working_.steps.empty() ? -1 : 0, StepForm{});
+  return {u"Edit chore list", u"Save", working_.name, working_.hotKey, stepNames(), std::move(first)};
 }
 
 std::vector<std::u16string> ChoreListEditor::stepNames() const {
@@ -121,8 +126,8 @@ std::u16string ChoreListEditor::takeWindowPick(const Chore& picked) {
   return picked.mainWndTxt;
 }
 
-Refusal ChoreListEditor::hotKeyTaken(HotKeyCode key, std::u16string_view owner, int controlId) {
-  return Refusal::clearing(hotKeyTakenText(keyNames_.keyName(key.controlValue()), owner), controlId);
+Refusal ChoreListEditor::hotKeyTaken(HotKeyCode key, std::u16string_view owner, ChoreListField field) {
+  return Refusal::clearing(hotKeyTakenText(keyNames_.keyName(key.controlValue()), owner), field);
 }
 
 std::optional<Refusal> ChoreListEditor::checkStep(std::int32_t compType, const StepForm& form) {
@@ -130,19 +135,19 @@ std::optional<Refusal> ChoreListEditor::checkStep(std::int32_t compType, const S
   if (compType == WAIT_HOTKEY) {
     if (!form.hotKey.isSet()) {
       return Refusal::at(formatText(u"For completion type: \"%s\", you must specify a hot key.", typeName),
-                         IDC_LIST_STEP_HOTKEY);
+                         ChoreListField::StepHotKey);
     }
     // Every chore and every stored list, the edited one included.
-    if (auto owner = library_.hotKeyOwner(form.hotKey)) return hotKeyTaken(form.hotKey, *owner, IDC_LIST_STEP_HOTKEY);
+    if (auto owner = library_.hotKeyOwner(form.hotKey)) return hotKeyTaken(form.hotKey, *owner, ChoreListField::StepHotKey);
     return std::nullopt;
   }
   if (compType == COMP_NONE) return std::nullopt;
   if (form.compData.empty()) {
     return Refusal::at(formatText(u"For completion type: \"%s\", you must provide completion data.", typeName),
-                       IDC_LIST_COMPLETION_DATA);
+                       ChoreListField::CompletionData);
   }
   if (compType == DELAY && !isDigits(form.compData)) {
-    return Refusal::at(u"For completion type: Delay, you must enter number of seconds.", IDC_LIST_COMPLETION_DATA);
+    return Refusal::at(u"For completion type: Delay, you must enter number of seconds.", ChoreListField::CompletionData);
   }
   return std::nullopt;
 }
@@ -185,26 +190,26 @@ std::optional<Refusal> ChoreListEditor::storeStep(int index, std::u16string_view
   return std::nullopt;
 }
 
-ListSaveAnswer ChoreListEditor::save(std::u16string_view name, HotKeyCode hotKey, const StepForm& form) {
-  if (name.empty() || name == kListNamePrompt) return {{}, Refusal::prompting(kListNamePrompt, IDC_LIST_NAME)};
-  if (working_.steps.empty()) {
-    return {{}, Refusal::at(u"No chores have been added to the list.", IDC_LIST_AVAILABLE)};
-  }
-  if (auto refusal = storeCurrent(form)) return {{}, refusal};
+Submission<ChoreList> ChoreListEditor::submit(const ChoreListForm& form) {
+  const std::u16string& name = form.name;
+  const HotKeyCode hotKey = form.listHotKey;
+  if (name.empty() || name == kListNamePrompt) return Refusal::prompting(kListNamePrompt, ChoreListField::Name);
+  if (working_.steps.empty()) return Refusal::at(u"No chores have been added to the list.", ChoreListField::Available);
+  if (auto refusal = storeCurrent(form)) return *refusal;
 
   // An edited list may keep its own name and hot key.
   const bool nameKept = edited_ && name == edited_->name;
   if (!nameKept && !library_.isNameUnused(name)) {
-    return {{}, Refusal::at(formatText(u"Chore list name: \"%s\" is already used.", name), IDC_LIST_NAME)};
+    return Refusal::at(formatText(u"Chore list name: \"%s\" is already used.", name), ChoreListField::Name);
   }
   const bool hotKeyKept = edited_ && hotKey == edited_->hotKey;
   if (const auto owner = library_.hotKeyOwner(hotKey); owner && !hotKeyKept) {
-    return {{}, hotKeyTaken(hotKey, *owner, IDC_LIST_HOTKEY)};
+    return hotKeyTaken(hotKey, *owner, ChoreListField::HotKey);
   }
   ChoreList list = working_;
   list.name = name;
   list.hotKey = hotKey;
-  return {list, {}};
+  return list;
 }
 
 }  // namespace tolvane

@@ -39,6 +39,19 @@ struct StepShown {
   friend bool operator==(const StepShown&, const StepShown&) = default;
 };
 
+// The fields refusals name.
+enum class ChoreListField { Name, HotKey, Available, CompletionData, StepHotKey };
+
+// What all the controls hold: the step's, the list's name and hot key, the
+// step list's selection and the chores selected in "Available chores:".
+struct ChoreListForm : StepForm {
+  std::u16string name;
+  HotKeyCode listHotKey;
+  int step = -1;
+  std::vector<int> available;
+  int availableCaret = -1;
+};
+
 // The outcome of a change of the step list: a refusal to report, the step
 // the list selects, and what the controls show (none: they keep what the
 // user typed).
@@ -48,9 +61,14 @@ struct StepChange {
   std::optional<StepShown> shown;
 };
 
-struct ListSaveAnswer {
-  std::optional<ChoreList> list;  // the dialog closes with it
-  std::optional<Refusal> refusal;
+struct ChoreListOpening {
+  std::u16string caption;
+  std::u16string saveLabel;
+  std::u16string name;
+  HotKeyCode hotKey;
+  std::vector<std::u16string> steps;
+  // The first step shown; none selected for a new list.
+  StepChange first;
 };
 
 bool isWindowCompletion(std::int32_t compType);
@@ -61,6 +79,7 @@ class ChoreListEditor {
   ChoreListEditor(const LibraryQueries& library, KeyNames& keyNames, const ChoreList* edited);
 
   bool editing() const { return edited_.has_value(); }
+  ChoreListOpening open();
   const ChoreList& working() const { return working_; }
   std::vector<std::u16string> stepNames() const;
   int currentStep() const { return current_; }
@@ -101,8 +120,8 @@ class ChoreListEditor {
   const ChoreSchedule& schedule() const { return working_.schedule; }
   void setSchedule(const ChoreSchedule& schedule) { working_.schedule = schedule; }
 
-  // "Add" / "Save" with the name and hot key the controls hold.
-  ListSaveAnswer save(std::u16string_view name, HotKeyCode hotKey, const StepForm& form);
+  // "Add" / "Save" with the name, hot key and step the controls hold.
+  Submission<ChoreList> submit(const ChoreListForm& form);
 
  private:
   enum class StoreMode { Replace, Insert };
@@ -110,7 +129,7 @@ class ChoreListEditor {
   std::optional<Refusal> storeStep(int index, std::u16string_view name, const StepForm& form, StoreMode mode);
   std::optional<Refusal> checkStep(std::int32_t compType, const StepForm& form);
   StepChange show(int index);
-  Refusal hotKeyTaken(HotKeyCode key, std::u16string_view owner, int controlId);
+  Refusal hotKeyTaken(HotKeyCode key, std::u16string_view owner, ChoreListField field);
 
   const LibraryQueries& library_;
   KeyNames& keyNames_;

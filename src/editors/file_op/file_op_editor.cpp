@@ -23,6 +23,16 @@ FileOpEditor::FileOpEditor(const FileOperation& operation)
   selected_ = sources_.empty() ? -1 : 0;
 }
 
+FileOpOpening FileOpEditor::open() const { return {u"Define file operation", form()}; }
+
+FileOpForm FileOpEditor::form() const { return {type_, selected_, destination_, confirm_}; }
+
+void FileOpEditor::update(const FileOpForm& form) {
+  destination_ = form.destination;
+  confirm_ = form.confirm;
+  select(form.selected);
+}
+
 void FileOpEditor::select(int index) {
   selected_ = index >= 0 && index < static_cast<int>(sources_.size()) ? index : -1;
 }
@@ -61,11 +71,12 @@ FileOpFollowUp FileOpEditor::removeSelected() {
   return FileOpFollowUp::FocusSources;
 }
 
-std::variant<FileOperation, FileOpRefusal> FileOpEditor::accept() {
-  if (sources_.empty()) return FileOpRefusal{std::u16string(kNoSourceFile), FileOpFollowUp::FocusSources};
+Submission<FileOperation> FileOpEditor::submit(const FileOpForm& form) {
+  update(form);
+  if (sources_.empty()) return Refusal::at(std::u16string(kNoSourceFile), FileOpField::Sources);
   if (type_ != FILEOP_DELETE && (destination_.empty() || destination_ == kEnterDestination)) {
     destination_ = kEnterDestination;
-    return FileOpRefusal{{}, FileOpFollowUp::EditDestination};
+    return Refusal::prompting(std::u16string(kEnterDestination), FileOpField::Destination);
   }
   return FileOperation{type_, destination_, confirm_, sourcesChanged_ ? sources_ : storedSources_};
 }

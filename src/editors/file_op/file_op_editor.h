@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "editors/refusal.h"
 #include "library/chore.h"
 
 namespace tolvane {
@@ -27,16 +28,30 @@ enum class FileOpFollowUp {
   FocusSources,
 };
 
-// Add refused: a message box (when the message is not empty) and where
-// the focus goes.
-struct FileOpRefusal {
-  std::u16string message;
-  FileOpFollowUp focus = FileOpFollowUp::None;
+// The fields a refusal of Add names.
+enum class FileOpField { Sources, Destination };
+
+// What the controls hold: the operation's radio button (a FileOpType), the
+// selected source (-1: none), the destination and the confirmation box.
+struct FileOpForm {
+  int type = FILEOP_COPY;
+  int selected = -1;
+  std::u16string destination;
+  bool confirm = false;
+};
+
+struct FileOpOpening {
+  std::u16string caption;
+  FileOpForm form;
 };
 
 class FileOpEditor {
  public:
   explicit FileOpEditor(const FileOperation& operation);
+
+  FileOpOpening open() const;
+  // What the controls show now.
+  FileOpForm form() const;
 
   FileOpType type() const { return type_; }
   // In the order shown and stored.
@@ -52,9 +67,9 @@ class FileOpEditor {
   // A rename renames one file.
   bool severalSourcesAtOnce() const { return type_ != FILEOP_RENAME; }
 
-  // What the user typed, ticked or clicked in the controls.
-  void setDestination(std::u16string text) { destination_ = std::move(text); }
-  void setConfirm(bool confirm) { confirm_ = confirm; }
+  // What the user typed, ticked or selected in the controls; the
+  // operation changes only through chooseType.
+  void update(const FileOpForm& form);
   void select(int index);
 
   FileOpFollowUp chooseType(FileOpType type);
@@ -64,8 +79,8 @@ class FileOpEditor {
   FileOpFollowUp setBrowsedDestination(std::u16string folder);
   FileOpFollowUp removeSelected();
 
-  // The checks of Add in order; the finished group when they pass.
-  std::variant<FileOperation, FileOpRefusal> accept();
+  // Add: the checks in order; the finished group when they pass.
+  Submission<FileOperation> submit(const FileOpForm& form);
 
  private:
   // A rename starts from the old path, which the user edits into the new.

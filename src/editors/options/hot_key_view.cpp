@@ -65,15 +65,16 @@ int stepIndexOf(const ChoreList& list, const HotKeyTarget& target) {
   return runsChore;
 }
 
-MasterKeyDecision decideMasterKey(HotKeyCode entered, const AssignedHotKeys& keys, KeyNames& keyNames) {
-  if (!entered.isSet()) return {kStandardMasterKey, {}};
-  if (sameHookKey(entered, kStandardMasterKey)) return {entered, {}};
+Submission<HotKeyCode> decideMasterKey(HotKeyCode entered, const AssignedHotKeys& keys, KeyNames& keyNames) {
+  if (!entered.isSet()) return kStandardMasterKey;
+  if (sameHookKey(entered, kStandardMasterKey)) return entered;
   std::vector<HotKeyMatch> held = keys.chores;
   held.insert(held.end(), keys.lists.begin(), keys.lists.end());
   const auto owner = std::find_if(held.begin(), held.end(),
                                   [&](const HotKeyMatch& match) { return sameHookKey(codeOf(match), entered); });
-  if (owner == held.end()) return {entered, {}};
-  return {std::nullopt, hotKeyTakenText(keyNames.keyName(entered.controlValue()), owner->name)};
+  if (owner == held.end()) return entered;
+  return Refusal::clearing(hotKeyTakenText(keyNames.keyName(entered.controlValue()), owner->name),
+                           HotKeysField::MasterKey);
 }
 
 }  // namespace tolvane

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "editors/library_queries.h"
+#include "editors/refusal.h"
 #include "library/chore_list.h"
 #include "library/hot_key_code.h"
 #include "platform/key_names.h"
@@ -64,15 +65,14 @@ class HotKeyRowOrder {
 // its chore; -1 when the list has none.
 int stepIndexOf(const ChoreList& list, const HotKeyTarget& target);
 
-// What OK makes of the master hot-key field: the key to use, or the reason
-// it is refused ("Hotkey: %s is already used by \"%s\"."). An empty field
-// gives Ctrl+Shift+Right arrow back; a key of a chore, a list or a waiting
-// step is refused unless it is that same Ctrl+Shift+Right arrow.
-struct MasterKeyDecision {
-  std::optional<HotKeyCode> key;
-  std::u16string refusal;
-};
+// The field a refusal of OK names.
+enum class HotKeysField { MasterKey };
 
-MasterKeyDecision decideMasterKey(HotKeyCode entered, const AssignedHotKeys& keys, KeyNames& keyNames);
+// What OK makes of the master hot-key field: the key to use, or the reason
+// it is refused ("Hotkey: %s is already used by \"%s\".", the field
+// emptied). An empty field gives Ctrl+Shift+Right arrow back; a key of a
+// chore, a list or a waiting step is refused unless it is that same
+// Ctrl+Shift+Right arrow.
+Submission<HotKeyCode> decideMasterKey(HotKeyCode entered, const AssignedHotKeys& keys, KeyNames& keyNames);
 
 }  // namespace tolvane

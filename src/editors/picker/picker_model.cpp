@@ -77,7 +77,12 @@ PickerModel::PickerModel(const EditorContext& context, const Chore& chore, Picke
   }
 }
 
-PickerFocus PickerModel::open() {
+PickerOpening PickerModel::open() {
+  return {std::u16string(mode_.windowsOperation ? kPickWindow : kPickMenuOrButton), menusAndButtonsOffered(),
+          openingFocus()};
+}
+
+PickerFocus PickerModel::openingFocus() {
   if (!mode_.firstOpen || !context_.settings.scanDesktop) {
     return {applications_.empty() ? PickerList::Windows : PickerList::Applications, false};
   }
@@ -200,7 +205,13 @@ void PickerModel::chooseMenu(int index) { selectedMenu_ = inRange(index, menus_.
 
 void PickerModel::chooseButton(int index) { selectedButton_ = inRange(index, buttons_.size()) ? index : -1; }
 
-std::variant<Chore, PickerRefusal> PickerModel::accept() const {
+PickerForm PickerModel::form() const {
+  return {selectedApplication_, selectedWindow_, windowText(), static_cast<int>(target_), selectedOperation_,
+          selectedMenu_, selectedButton_, partial_};
+}
+
+Submission<Chore> PickerModel::submit(const PickerForm& form) {
+  partial_ = form.partial;
   Chore chore = chore_;
   if (retargeted_) chore.wndMsg = target_ == PickerTarget::Window ? kSysCommandMessage : kCommandMessage;
   const bool operationSelected = target_ == PickerTarget::Window && inRange(selectedOperation_, windowOpTable().size());
@@ -248,8 +259,8 @@ std::variant<Chore, PickerRefusal> PickerModel::accept() const {
   // "Position" keeps its rectangle, and its window need not be running.
   const bool placeChosen = operationChosen_ || windowChosen_;
   if (operationSelected && chore.notifyCode == WINOP_POSITION && placeChosen) {
-    std::variant<WindowPosition, PickerRefusal> place = currentPlace(chore);
-    if (auto* refusal = std::get_if<PickerRefusal>(&place)) return std::move(*refusal);
+    std::variant<WindowPosition, Refusal> place = currentPlace(chore);
+    if (auto* refusal = std::get_if<Refusal>(&place)) return std::move(*refusal);
     chore.winPos = std::get<WindowPosition>(place);
   }
   return chore;
@@ -294,18 +305,22 @@ PickerFocus PickerModel::listTargetsOf(std::u16string_view combined) {
   return selectFirst(selectedButton_, buttons_.size(), PickerList::Buttons, 2);
 }
 
-std::variant<WindowPosition, PickerRefusal> PickerModel::currentPlace(const Chore& chore) const {
-  const PickerRefusal notFound{
+// Error boxes: the window is not as the pick needs it.
+std::variant<WindowPosition, Refusal> PickerModel::currentPlace(const Chore& chore) const {
+  Refusal notFound = Refusal::at(
       formatText(u"Window belonging to \"%s\" was not found.\nEither Cancel out or run the program.", chore.procName),
-      {}};
+      kNoField);
+  notFound.error = true;
   WindowTarget main{chore.mainWndTxt, chore.mainWndCls};
   WindowTarget noControl;
   if (!findTargetWindow(context_.desktop, main, noControl, partial_)) return notFound;
   if (context_.windows.isMinimized(main.window)) {
-    return PickerRefusal{formatText(u"Window belonging to \"%s\" is minimized.\nEither use Minimize or size it "
-                                    u"properly for Position.",
-                                    chore.procName),
-                         {PickerList::Operations, true}};
+    Refusal minimized = Refusal::droppingDown(PickerList::Operations);
+    minimized.message = formatText(
+        u"Window belonging to \"%s\" is minimized.\nEither use Minimize or size it properly for Position.",
+        chore.procName);
+    minimized.error = true;
+    return minimized;
   }
   // Gone between finding it and reading its place.
   const std::optional<ScreenRect> rect = context_.windows.windowRect(main.window);

@@ -15,6 +15,7 @@
 
 #include "editors/editor_context.h"
 #include "editors/picker/picker_mode.h"
+#include "editors/refusal.h"
 #include "library/chore.h"
 
 namespace tolvane {
@@ -23,6 +24,7 @@ namespace tolvane {
 // a menu command, or a button's click.
 enum class PickerTarget { Window, Menu, Button };
 
+// The lists are the model's fields: a refusal names one.
 enum class PickerList { None, Applications, Windows, Operations, Menus, Buttons };
 
 // Where the focus goes after a step, and whether that list drops down.
@@ -40,9 +42,24 @@ struct MenuEntry {
   bool operator==(const MenuEntry&) const = default;
 };
 
-// OK refused: an error box captioned "Tolvane", and the focus.
-struct PickerRefusal {
-  std::u16string message;
+// What the controls hold: the lists' selections (-1: none), the window
+// list's text, the kind of target (a PickerTarget) and "Partial".
+struct PickerForm {
+  int application = -1;
+  int window = -1;
+  std::u16string windowText;
+  int target = 0;
+  int operation = -1;
+  int menu = -1;
+  int button = -1;
+  bool partial = false;
+};
+
+// What the dialog shows on opening, besides the lists.
+struct PickerOpening {
+  std::u16string caption;
+  // "Menu" and "Button" can be chosen.
+  bool targetKindsOffered = true;
   PickerFocus focus;
 };
 
@@ -55,10 +72,12 @@ class PickerModel {
 
   // Scans at once when the user wants that and the caller says this is
   // the first pick; an edited chore keeps its target chosen, even when its
-  // program is not running. The focus to start with.
-  PickerFocus open();
+  // program is not running.
+  PickerOpening open();
 
-  std::u16string_view caption() const { return mode_.windowsOperation ? kPickWindow : kPickMenuOrButton; }
+  // The selections, the window text, the kind of target and "Partial" as
+  // the controls show them now.
+  PickerForm form() const;
   const std::vector<std::u16string>& applications() const { return applications_; }
   int selectedApplication() const { return selectedApplication_; }
   // The window list is editable: with nothing selected, the typed text.
@@ -86,8 +105,8 @@ class PickerModel {
   void chooseButton(int index);
   void setPartial(bool partial) { partial_ = partial; }
 
-  // The working chore with what was picked, or why not yet.
-  std::variant<Chore, PickerRefusal> accept() const;
+  // OK: the working chore with what was picked, or why not yet.
+  Submission<Chore> submit(const PickerForm& form);
 
  private:
   // Our own windows, the desktop behind all others and tooltips (which
@@ -103,7 +122,8 @@ class PickerModel {
   // Lists what the window offers for the chosen kind of target.
   PickerFocus listTargetsOf(std::u16string_view combined);
   // Moves and sizes to the window's current place: its rectangle, or why not.
-  std::variant<WindowPosition, PickerRefusal> currentPlace(const Chore& chore) const;
+  std::variant<WindowPosition, Refusal> currentPlace(const Chore& chore) const;
+  PickerFocus openingFocus();
 
   const EditorContext& context_;
   Chore chore_;

@@ -2,7 +2,6 @@
 
 #include "base/format.h"
 #include "base/text.h"
-#include "editors/schedule/win32/schedule_ids.h"
 
 namespace tolvane {
 
@@ -41,8 +40,8 @@ std::optional<int> boundedNumber(std::u16string_view text, int highest) {
   return static_cast<int>(value);
 }
 
-Refusal outOfRange(int controlId, int highest) {
-  return Refusal::at(formatText(u"Please enter an integer between %d and %d.", 0, highest), controlId);
+Refusal outOfRange(ScheduleField field, int highest) {
+  return Refusal::at(formatText(u"Please enter an integer between %d and %d.", 0, highest), field);
 }
 
 std::u16string dayTokens(const ScheduleForm& form) {
@@ -56,9 +55,12 @@ std::u16string dayTokens(const ScheduleForm& form) {
 
 }  // namespace
 
-ScheduleOpening openSchedule(const ChoreSchedule& schedule, const std::vector<std::u16string>& listNames,
-                             const Clock& clock) {
+ScheduleOpening ScheduleEditor::open() const {
+  const ChoreSchedule& schedule = existing_;
+  const std::vector<std::u16string>& listNames = listNames_;
+  const Clock& clock = clock_;
   ScheduleOpening opening;
+  opening.caption = u"Set up a schedule";
   ScheduleForm& form = opening.form;
   form.runWindows = schedule.runWindows;
   form.timeOfDayChecked = schedule.hasRunTimeOfDay;
@@ -88,7 +90,8 @@ ScheduleOpening openSchedule(const ChoreSchedule& schedule, const std::vector<st
     return opening;
   }
   opening.nextListIndex = -1;
-  opening.staleNextList = formatText(
+  opening.staleNextList = Refusal::droppingDown(ScheduleField::NextList);
+  opening.staleNextList->message = formatText(
       u"The next chore list: \"%s\"\nwas not found in the current chore lists.\nPlease select another from the list.",
       schedule.nextChorelist);
   return opening;
@@ -96,15 +99,16 @@ ScheduleOpening openSchedule(const ChoreSchedule& schedule, const std::vector<st
 
 bool offersAlwaysRun(std::u16string_view nextList) { return !nextList.empty() && nextList != kNoNextList; }
 
-ScheduleAnswer acceptSchedule(ScheduleForm& form, const ChoreSchedule& old, const Clock& clock) {
+Submission<ChoreSchedule> ScheduleEditor::submit(ScheduleForm& form) const {
+  const Clock& clock = clock_;
   if (form.postDelay.empty()) form.postDelay = u"0";
   if (form.repeatCount.empty()) form.repeatCount = u"0";
   const std::optional<int> postDelay = boundedNumber(form.postDelay, kMaxPostDelay);
-  if (!postDelay) return {{}, outOfRange(IDC_SCHEDULE_POST_DELAY, kMaxPostDelay)};
+  if (!postDelay) return outOfRange(ScheduleField::PostDelay, kMaxPostDelay);
   const std::optional<int> repeatCount = boundedNumber(form.repeatCount, kMaxRepeatCount);
-  if (!repeatCount) return {{}, outOfRange(IDC_SCHEDULE_REPEAT_COUNT, kMaxRepeatCount)};
+  if (!repeatCount) return outOfRange(ScheduleField::RepeatCount, kMaxRepeatCount);
 
-  ChoreSchedule schedule = old;
+  ChoreSchedule schedule = existing_;
   schedule.runWindows = form.runWindows;
   schedule.hasRunTimeOfDay = form.timeOfDayChecked;
   if (!form.timeOfDayChecked) schedule.runTimeOfDay = 0;
@@ -116,7 +120,7 @@ ScheduleAnswer acceptSchedule(ScheduleForm& form, const ChoreSchedule& old, cons
   schedule.runEveryday = form.everyday;
   schedule.runDayOfWeek = dayTokens(form);
   if (!schedule.runDayOfWeek.empty() && !schedule.hasRunTimeOfDay) {
-    return {{}, Refusal::at(u"Please specify the Time-of-Day.", IDC_SCHEDULE_TIME_PICKER)};
+    return Refusal::at(u"Please specify the Time-of-Day.", ScheduleField::TimeOfDay);
   }
 
   schedule.runPostDelay = *postDelay;
@@ -124,7 +128,7 @@ ScheduleAnswer acceptSchedule(ScheduleForm& form, const ChoreSchedule& old, cons
   const bool hasNext = offersAlwaysRun(form.nextList);
   schedule.nextChorelist = hasNext ? form.nextList : std::u16string();
   schedule.alwaysRun = hasNext && form.alwaysRun;
-  return {schedule, {}};
+  return schedule;
 }
 
 }  // namespace tolvane

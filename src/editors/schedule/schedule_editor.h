@@ -44,7 +44,11 @@ struct ScheduleForm {
   bool alwaysRun = false;
 };
 
+// The fields a refusal of OK names.
+enum class ScheduleField { PostDelay, RepeatCount, TimeOfDay, NextList };
+
 struct ScheduleOpening {
+  std::u16string caption;
   ScheduleForm form;
   // "<< None >>", then every chore list in library order.
   std::vector<std::u16string> nextLists;
@@ -53,23 +57,29 @@ struct ScheduleOpening {
   bool alwaysRunEnabled = false;
   // Said at once when the stored next list no longer exists; the user
   // then picks another from the dropped-down box.
-  std::optional<std::u16string> staleNextList;
+  std::optional<Refusal> staleNextList;
 };
-
-ScheduleOpening openSchedule(const ChoreSchedule& schedule, const std::vector<std::u16string>& listNames,
-                             const Clock& clock);
 
 // "Always run the next chore list" is offered only with a next list.
 bool offersAlwaysRun(std::u16string_view nextList);
 
-struct ScheduleAnswer {
-  std::optional<ChoreSchedule> schedule;  // OK: the dialog closes
-  std::optional<Refusal> refusal;         // the dialog stays open
-};
+class ScheduleEditor {
+ public:
+  // `listNames`: every chore list in library order.
+  ScheduleEditor(const ChoreSchedule& existing, std::vector<std::u16string> listNames, const Clock& clock)
+      : existing_(existing), listNames_(std::move(listNames)), clock_(clock) {}
 
-// OK. Empty number edits become "0" in the form first (the dialog shows
-// them), whatever the outcome. `old` supplies a time or date whose box is
-// checked while its picker holds no value.
-ScheduleAnswer acceptSchedule(ScheduleForm& form, const ChoreSchedule& old, const Clock& clock);
+  ScheduleOpening open() const;
+
+  // OK. Empty number edits become "0" in the form first (the dialog shows
+  // them), whatever the outcome. The schedule as it was supplies a time or
+  // date whose box is checked while its picker holds no value.
+  Submission<ChoreSchedule> submit(ScheduleForm& form) const;
+
+ private:
+  ChoreSchedule existing_;
+  std::vector<std::u16string> listNames_;
+  const Clock& clock_;
+};
 
 }  // namespace tolvane

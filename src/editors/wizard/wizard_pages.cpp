@@ -47,6 +47,11 @@ bool isProgramChosen(std::u16string_view programText) {
   return !programText.empty() && programText != kProgramPrompt;
 }
 
+std::optional<Refusal> checkProgramPage(std::u16string_view programText) {
+  if (isProgramChosen(programText)) return std::nullopt;
+  return Refusal::prompting(std::u16string(kProgramPrompt), WizardField::Program);
+}
+
 Chore programChore(std::u16string_view path) {
   Chore chore;
   chore.verb = u"Run a program or its shortcut";
@@ -88,10 +93,10 @@ const WindowInfo* windowByText(const WindowInfoList& windows, std::u16string_vie
 }
 
 KeysPageCheck checkKeysPage(bool anyStepCaptured, std::u16string_view choice, const WindowInfo* chosenWindow) {
-  if (anyStepCaptured) return {true, std::nullopt};
+  if (anyStepCaptured) return {true, std::nullopt, std::nullopt};
   if (choice != kStartMenuChoice && chosenWindow && equalsIgnoreAsciiCase(chosenWindow->moduleBaseName, u"Explorer.exe"))
-    return {true, CaptureTarget{chosenWindow->modulePath, chosenWindow->text}};
-  return {};
+    return {true, std::nullopt, CaptureTarget{chosenWindow->modulePath, chosenWindow->text}};
+  return {false, Refusal::at(std::u16string(kNoKeysMessage), kNoField), std::nullopt};
 }
 
 std::u16string proposeName(const NameProposalInput& input) {
@@ -102,12 +107,22 @@ std::u16string proposeName(const NameProposalInput& input) {
 
 bool trialWaitEnds(int polls, bool listRunning) { return !listRunning || polls >= kTrialMaxPolls; }
 
-std::optional<NameRefusal> checkNamePage(std::u16string_view name, HotKeyCode hotKey, const LibraryQueries& library) {
-  if (name.empty() || name == kNamePrompt) return NameRefusal{{}, NameField::Name, true};
-  if (!library.isNameUnused(name)) return NameRefusal{u"The specified name already exists.", NameField::Name, false};
+std::optional<Refusal> checkNamePage(std::u16string_view name, HotKeyCode hotKey, const LibraryQueries& library) {
+  if (name.empty() || name == kNamePrompt) return Refusal::prompting(std::u16string(kNamePrompt), WizardField::Name);
+  if (!library.isNameUnused(name)) return Refusal::at(u"The specified name already exists.", WizardField::Name);
   if (const std::optional<std::u16string> owner = library.hotKeyOwner(hotKey))
-    return NameRefusal{formatText(u"The specified hotkey is already used by \"%s.\"", *owner), NameField::HotKey, false};
+    return Refusal::at(formatText(u"The specified hotkey is already used by \"%s.\"", *owner), WizardField::HotKey);
   return std::nullopt;
+}
+
+WizardOpening WizardEditor::open() const {
+  return {u"Chore Wizard", WizardPage::Type, pageTitle(WizardPage::Type),
+          frameButtons(WizardPage::Type, WizardActivity::None)};
+}
+
+Submission<WizardResult> WizardEditor::submit(const WizardChoices& choices) const {
+  if (std::optional<Refusal> refusal = checkNamePage(choices.name, choices.hotKey, library_)) return *refusal;
+  return buildWizardResult(choices, BuildMode::Finish, library_);
 }
 
 }  // namespace tolvane

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editors/library_queries.h"
+#include "editors/refusal.h"
 #include "editors/wizard/wizard_build.h"
 #include "platform/window_info.h"
 
@@ -35,9 +36,14 @@ struct FrameButtons {
 
 FrameButtons frameButtons(WizardPage page, WizardActivity activity);
 
-// Page 1: the program edit holds a choice (not its own prompt).
+// The fields the pages' refusals name.
+enum class WizardField { Program, Name, HotKey };
+
+// Page 1: the program edit holds a choice (not its own prompt); when not,
+// the prompt goes into it.
 inline constexpr std::u16string_view kProgramPrompt = u"Select a program to launch.";
 bool isProgramChosen(std::u16string_view programText);
+std::optional<Refusal> checkProgramPage(std::u16string_view programText);
 
 // The program chore of a chosen path.
 Chore programChore(std::u16string_view path);
@@ -67,6 +73,8 @@ const WindowInfo* windowByText(const WindowInfoList& windows, std::u16string_vie
 
 struct KeysPageCheck {
   bool accepted = false;
+  // Why not: nothing was captured.
+  std::optional<Refusal> refusal;
   // Set when nothing was captured on an Explorer window: the list then
   // only explores its folder.
   std::optional<CaptureTarget> explorerTarget;
@@ -94,16 +102,46 @@ inline constexpr std::u16string_view kNamePrompt = u"Enter a name here.";
 inline constexpr int kTrialMaxPolls = 6000;
 bool trialWaitEnds(int polls, bool listRunning);
 
-enum class NameField { Name, HotKey };
+// What the pages' controls hold: page 0's choice (a ChoreKind), page 1's
+// program, page 2's window, page 3's name, hot key and new-instance box.
+struct WizardTypeForm {
+  int kind = static_cast<int>(ChoreKind::Launch);
+};
+struct WizardProgramForm {
+  std::u16string program;
+};
+struct WizardKeysForm {
+  std::u16string window;
+};
+struct WizardNameForm {
+  std::u16string name;
+  HotKeyCode hotKey;
+  bool startNew = false;
+};
 
 // Why page 3 cannot finish: a message box (none for a missing name, where
 // the prompt goes into the edit instead) and the field to focus.
-struct NameRefusal {
-  std::u16string message;
-  NameField field = NameField::Name;
-  bool showPrompt = false;
+std::optional<Refusal> checkNamePage(std::u16string_view name, HotKeyCode hotKey, const LibraryQueries& library);
+
+struct WizardOpening {
+  std::u16string caption;
+  WizardPage page = WizardPage::Type;
+  std::u16string_view title;
+  FrameButtons buttons;
 };
 
-std::optional<NameRefusal> checkNamePage(std::u16string_view name, HotKeyCode hotKey, const LibraryQueries& library);
+// The wizard as one editor: what it shows on opening, and "Finish".
+class WizardEditor {
+ public:
+  explicit WizardEditor(const LibraryQueries& library) : library_(library) {}
+
+  WizardOpening open() const;
+  // Page 3's checks, then the chore or the list, with the chores it names
+  // that the library lacks.
+  Submission<WizardResult> submit(const WizardChoices& choices) const;
+
+ private:
+  const LibraryQueries& library_;
+};
 
 }  // namespace tolvane

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "controls/dialog_base/form_binding.h"
+#include "editors/common/win32/form_binding.h"
 #include "dialog_base_test_ids.h"
 
 namespace tolvane::win32 {
@@ -103,26 +103,40 @@ struct StepForm {
   std::u16string name;
   std::u16string target;
   bool flag = false;
+  int step = -1;
+  std::vector<int> chores;
+  int choice = 0;
 };
 
+enum class StepField { Name, Target, Flag, Steps };
+
+// The flag box doubles as a radio button of value 2.
 constexpr ControlBinding<StepForm> kStepControls[] = {
-    {.controlId = IDC_NAME, .text = &StepForm::name},
-    {.controlId = IDC_TARGET, .text = &StepForm::target},
-    {.controlId = IDC_FLAG, .check = &StepForm::flag},
+    {IDC_NAME, fieldId(StepField::Name), {.text = &StepForm::name}},
+    {IDC_TARGET, fieldId(StepField::Target), {.text = &StepForm::target}},
+    {IDC_FLAG, fieldId(StepField::Flag), {.check = &StepForm::flag}},
+    {IDC_STEPS, fieldId(StepField::Steps), {.selection = &StepForm::step}},
+    {IDC_CHORES, kNoField, {.selections = &StepForm::chores}},
+    {IDC_FLAG, kNoField, {.choice = &StepForm::choice, .value = 2}},
 };
 
-TEST(FormBinding, AFormShownIsTheFormReadBack) {
+TEST(FormBinding, AFormShownIsTheFormReadBackAndRefusalsFindTheirControl) {
   HelperDialog dialog;
   ASSERT_NE(dialog.create(nullptr), nullptr);
-  const StepForm shown{u"Backup", u"C:\\Data", true};
+  for (const int id : {IDC_STEPS, IDC_CHORES}) dialog.setItems(id, {u"a", u"b", u"c"});
+  const StepForm shown{u"Backup", u"C:\\Data", true, 1, {0, 2}, 2};
   showForm(dialog, shown, kStepControls);
   EXPECT_EQ(dialog.text(IDC_TARGET), u"C:\\Data");
   dialog.setText(IDC_NAME, u"Backup 2");
-  StepForm read;
-  readForm(dialog, read, kStepControls);
+  const StepForm read = readForm(dialog, kStepControls);
   EXPECT_EQ(read.name, u"Backup 2");
   EXPECT_EQ(read.target, u"C:\\Data");
   EXPECT_TRUE(read.flag);
+  EXPECT_EQ(read.step, 1);
+  EXPECT_EQ(read.chores, (std::vector<int>{0, 2}));
+  EXPECT_EQ(read.choice, 2);
+  EXPECT_EQ(controlOf(fieldId(StepField::Steps), kStepControls), IDC_STEPS);
+  EXPECT_EQ(controlOf(kNoField, kStepControls), 0);
 }
 
 }  // namespace

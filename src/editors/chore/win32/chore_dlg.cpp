@@ -6,12 +6,11 @@
 #include <variant>
 
 #include "controls/dialog_base/dialog_base.h"
-#include "controls/dialog_base/form_binding.h"
 #include "controls/shell_dialogs/shell_dialogs.h"
 #include "controls/truncated_tips/truncated_tips.h"
 #include "editors/chore/chore_editor.h"
 #include "editors/chore/win32/chore_ids.h"
-#include "editors/common/win32/editor_controls.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/file_op/win32/file_op_dlg.h"
 #include "editors/picker/win32/picker_dlg.h"
@@ -29,13 +28,15 @@ constexpr int kTypeListRows = 8;
 
 // The target shows what the user typed over a chosen entry, too.
 constexpr ControlBinding<ChoreForm> kFormControls[] = {
-    {.controlId = IDC_CHORE_TARGET, .text = &ChoreForm::object},
-    {.controlId = IDC_CHORE_SITE, .text = &ChoreForm::siteName},
-    {.controlId = IDC_CHORE_ARGUMENTS, .text = &ChoreForm::cmdArgs},
-    {.controlId = IDC_CHORE_INITIAL_DIR, .text = &ChoreForm::initialDir},
-    {.controlId = IDC_CHORE_NAME, .text = &ChoreForm::name},
-    {.controlId = IDC_CHORE_NEW_WINDOW, .check = &ChoreForm::newWindow},
-    {.controlId = IDC_CHORE_START_NEW, .check = &ChoreForm::startNew},
+    {IDC_CHORE_TYPE, fieldId(ChoreField::Type), {.selection = &ChoreForm::typeIndex}},
+    {IDC_CHORE_TARGET, fieldId(ChoreField::Target), {.text = &ChoreForm::object}},
+    {IDC_CHORE_SITE, fieldId(ChoreField::Site), {.text = &ChoreForm::siteName}},
+    {IDC_CHORE_ARGUMENTS, fieldId(ChoreField::Arguments), {.text = &ChoreForm::cmdArgs}},
+    {IDC_CHORE_INITIAL_DIR, fieldId(ChoreField::InitialDir), {.text = &ChoreForm::initialDir}},
+    {IDC_CHORE_NAME, fieldId(ChoreField::Name), {.text = &ChoreForm::name}},
+    {IDC_CHORE_NEW_WINDOW, kNoField, {.check = &ChoreForm::newWindow}},
+    {IDC_CHORE_START_NEW, kNoField, {.check = &ChoreForm::startNew}},
+    {IDC_CHORE_HOTKEY, fieldId(ChoreField::HotKey), {.hotKey = &ChoreForm::hotKey}},
 };
 
 }  // namespace
@@ -61,20 +62,17 @@ BOOL CChoreDlg::onInitDialog() {
 }
 
 void CChoreDlg::showOpening() {
-  const ChoreOpening opening = editor_.opening();
+  const ChoreOpening opening = editor_.open();
   SetWindowTextW(hwnd(), toWide(opening.caption).c_str());
   setText(IDC_CHORE_ADD, opening.addLabel);
   std::vector<std::u16string> typeTexts;
   for (const ChoreAction& action : editor_.types()) typeTexts.emplace_back(action.name);
   setItems(IDC_CHORE_TYPE, typeTexts);
   SendMessageW(item(IDC_CHORE_TYPE), CB_SETMINVISIBLE, kTypeListRows, 0);
-  const ChoreForm& form = opening.form;
-  selectIndex(IDC_CHORE_TYPE, form.typeIndex);
-  setItems(IDC_CHORE_TARGET, opening.targets);
+  setTargets(opening.targets);
   if (!opening.targets.empty()) selectIndex(IDC_CHORE_TARGET, 0);
   if (!opening.siteLabel.empty()) setText(IDC_CHORE_SITE_LABEL, opening.siteLabel);
-  showForm(*this, form, kFormControls);
-  setHotKey(item(IDC_CHORE_HOTKEY), form.hotKey);
+  showForm(*this, opening.form, kFormControls);
   enableControls(opening.controls);
   if (opening.chooseTypeSoon) {
     SetTimer(hwnd(), kChooseTypeTimer, kOpeningDelayMs, nullptr);
@@ -146,7 +144,7 @@ INT_PTR CChoreDlg::onTimer(UINT_PTR timer) {
     return TRUE;
   }
   // A user quicker than the timer has chosen already.
-  if (selectedIndex(IDC_CHORE_TYPE) >= 0) return TRUE;
+  if (formFromControls().typeIndex >= 0) return TRUE;
   focus(IDC_CHORE_TYPE);
   dropDown(IDC_CHORE_TYPE);
   return TRUE;
@@ -164,13 +162,13 @@ void CChoreDlg::onTypeListNotification(WORD code) {
   if (code == CBN_SELENDOK) PostMessageW(hwnd(), kTypeChosenMessage, 0, 0);
 }
 
-void CChoreDlg::onTypeChosen() { act(editor_.commitType(selectedIndex(IDC_CHORE_TYPE))); }
+void CChoreDlg::onTypeChosen() { act(editor_.commitType(formFromControls().typeIndex)); }
 
 void CChoreDlg::act(const std::optional<TypeChoice>& choice) {
   if (!choice) return;
   enableControls(choice->controls);
   if (choice->clearTargets) {
-    setItems(IDC_CHORE_TARGET, {});
+    setTargets({});
     setText(IDC_CHORE_TARGET, u"");
   }
   if (!choice->siteLabel.empty()) setText(IDC_CHORE_SITE_LABEL, choice->siteLabel);
@@ -199,7 +197,7 @@ void CChoreDlg::act(const std::optional<TypeChoice>& choice) {
 void CChoreDlg::pickWindow(bool windowsOperation) {
   const std::optional<Chore> picked =
       helpers_.pickWindowTarget(hwnd(), editor_.choreBeingBuilt(), editor_.pickerMode(windowsOperation));
-  if (!picked || !editor_.takeWindowTarget(*picked, text(IDC_CHORE_NAME))) return;
+  if (!picked || !editor_.takeWindowTarget(*picked, formFromControls().name)) return;
   setText(IDC_CHORE_NAME, kChoreNamePrompt);
   focusAndSelect(IDC_CHORE_NAME);
 }
@@ -207,7 +205,7 @@ void CChoreDlg::pickWindow(bool windowsOperation) {
 void CChoreDlg::listDesktopShortcuts() {
   const std::optional<std::vector<std::u16string>> shortcuts = editor_.desktopShortcuts();
   if (!shortcuts) return;
-  setItems(IDC_CHORE_TARGET, *shortcuts);
+  setTargets(*shortcuts);
   focus(IDC_CHORE_TARGET);
   if (shortcuts->empty()) return;
   selectIndex(IDC_CHORE_TARGET, 0);
@@ -215,7 +213,7 @@ void CChoreDlg::listDesktopShortcuts() {
 }
 
 void CChoreDlg::browseTarget() {
-  const BrowseRequest request = editor_.browseTarget(selectedIndex(IDC_CHORE_TYPE));
+  const BrowseRequest request = editor_.browseTarget(formFromControls().typeIndex);
   if (request.folder) {
     const std::optional<ChosenFolder> folder = helpers_.shell.browseForFolder(hwnd(), request.title);
     if (!folder) return;
@@ -234,15 +232,20 @@ void CChoreDlg::browseTarget() {
 
 // Chosen again, a path is selected where it is rather than listed twice.
 void CChoreDlg::addTarget(const std::u16string& path) {
-  const std::vector<std::u16string> targets = items(IDC_CHORE_TARGET);
-  const auto known = std::find(targets.begin(), targets.end(), path);
-  if (known != targets.end()) {
-    selectIndex(IDC_CHORE_TARGET, static_cast<int>(known - targets.begin()));
+  const auto known = std::find(targets_.begin(), targets_.end(), path);
+  if (known != targets_.end()) {
+    selectIndex(IDC_CHORE_TARGET, static_cast<int>(known - targets_.begin()));
     return;
   }
+  targets_.push_back(path);
   const std::wstring wide = toWide(path);
   const LRESULT added = SendMessageW(item(IDC_CHORE_TARGET), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   selectIndex(IDC_CHORE_TARGET, static_cast<int>(added));
+}
+
+void CChoreDlg::setTargets(std::vector<std::u16string> targets) {
+  setItems(IDC_CHORE_TARGET, targets);
+  targets_ = std::move(targets);
 }
 
 void CChoreDlg::browseInitialDir() {
@@ -253,18 +256,12 @@ void CChoreDlg::browseInitialDir() {
   focusAndSelect(IDC_CHORE_INITIAL_DIR);
 }
 
-ChoreForm CChoreDlg::formFromControls() const {
-  ChoreForm form;
-  form.typeIndex = selectedIndex(IDC_CHORE_TYPE);
-  readForm(*this, form, kFormControls);
-  form.hotKey = hotKeyOf(item(IDC_CHORE_HOTKEY));
-  return form;
-}
+ChoreForm CChoreDlg::formFromControls() const { return readForm(*this, kFormControls); }
 
 void CChoreDlg::onAdd() {
   ChoreSubmission submission = editor_.submit(formFromControls());
   if (const auto* refusal = std::get_if<Refusal>(&submission)) {
-    showRefusal(*this, prompts_, *refusal);
+    showRefusal(*this, prompts_, *refusal, kFormControls);
     return;
   }
   result_ = std::move(std::get<Chore>(submission));

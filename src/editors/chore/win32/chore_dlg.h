@@ -57,6 +57,8 @@ class CChoreDlg final : public CDialogBase {
   void browseTarget();
   void browseInitialDir();
   void addTarget(const std::u16string& path);
+  // The target list's entries, as listed.
+  void setTargets(std::vector<std::u16string> targets);
   void onAdd();
   void enableControls(const ChoreControls& controls) const;
   void dropDown(int id) const;
@@ -67,6 +69,7 @@ class CChoreDlg final : public CDialogBase {
   Prompts& prompts_;
   ChoreEditor editor_;
   std::optional<Chore> result_;
+  std::vector<std::u16string> targets_;
 };
 
 }  // namespace tolvane::win32

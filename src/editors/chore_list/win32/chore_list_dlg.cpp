@@ -3,16 +3,33 @@
 #include <commctrl.h>
 
 #include "editors/chore_list/win32/chore_list_ids.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/schedule/win32/schedule_dlg.h"
 #include "controls/truncated_tips/truncated_tips.h"
 #include "editors/picker/win32/picker_dlg.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 
 namespace {
 
 constexpr int kCompletionListItems = 11;
+
+// The step's controls first: showing a step writes only those.
+constexpr ControlBinding<ChoreListForm> kListControls[] = {
+    {IDC_LIST_COMPLETION_TYPE, kNoField, {.selection = &ChoreListForm::compType}},
+    {IDC_LIST_COMPLETION_DATA, fieldId(ChoreListField::CompletionData), {.text = &ChoreListForm::compData}},
+    {IDC_LIST_TIMEOUT, kNoField, {.text = &ChoreListForm::timeout}},
+    {IDC_LIST_STEP_HOTKEY, fieldId(ChoreListField::StepHotKey), {.hotKey = &ChoreListForm::hotKey}},
+    {IDC_LIST_CONTINUE, kNoField, {.check = &ChoreListForm::continueOnTimeout}},
+    {IDC_LIST_NAME, fieldId(ChoreListField::Name), {.text = &ChoreListForm::name}},
+    {IDC_LIST_HOTKEY, fieldId(ChoreListField::HotKey), {.hotKey = &ChoreListForm::listHotKey}},
+    {IDC_LIST_STEPS, kNoField, {.selection = &ChoreListForm::step}},
+    {IDC_LIST_AVAILABLE, fieldId(ChoreListField::Available), {.selections = &ChoreListForm::available}},
+    {IDC_LIST_AVAILABLE, kNoField, {.caret = &ChoreListForm::availableCaret}},
+};
+constexpr std::size_t kStepControlCount = 5;
 
 std::vector<std::u16string> completionTypeNames() {
   std::vector<std::u16string> names;
@@ -67,22 +84,26 @@ BOOL CChoreList::onInitDialog() {
   SetWindowSubclass(item(IDC_LIST_STEPS), stepListKeys, 0, 0);
   addMoveTip();
   for (const int id : {IDC_LIST_AVAILABLE, IDC_LIST_STEPS, IDC_LIST_COMPLETION_DATA}) attachTruncatedTips(item(id));
+  const ChoreListOpening opening = editor_.open();
+  SetWindowTextW(hwnd(), toWide(opening.caption).c_str());
+  setText(IDC_LIST_SAVE, opening.saveLabel);
   if (!editor_.editing()) {
     SetFocus(item(IDC_LIST_AVAILABLE));
     return FALSE;
   }
-  SetWindowTextW(hwnd(), L"Edit chore list");
-  setText(IDC_LIST_SAVE, u"Save");
-  setText(IDC_LIST_NAME, editor_.working().name);
-  setHotKey(item(IDC_LIST_HOTKEY), editor_.working().hotKey);
-  setItems(IDC_LIST_STEPS, editor_.stepNames());
-  apply(editor_.select(editor_.working().steps.empty() ? -1 : 0, readStep()), false);
+  ChoreListForm form = readForm(*this, kListControls);
+  form.name = opening.name;
+  form.listHotKey = opening.hotKey;
+  showForm(*this, form, kListControls);
+  setItems(IDC_LIST_STEPS, opening.steps);
+  apply(opening.first, false);
   SetFocus(item(IDC_LIST_STEPS));
   return FALSE;
 }
 
 void CChoreList::fillControls() {
-  setItems(IDC_LIST_AVAILABLE, context_.library.choreNames());
+  available_ = context_.library.choreNames();
+  setItems(IDC_LIST_AVAILABLE, available_);
   setItems(IDC_LIST_COMPLETION_TYPE, completionTypeNames());
   SendMessageW(item(IDC_LIST_COMPLETION_TYPE), CB_SETMINVISIBLE, kCompletionListItems, 0);
   requireModifier(item(IDC_LIST_HOTKEY));
@@ -102,48 +123,42 @@ void CChoreList::addMoveTip() {
   SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-StepForm CChoreList::readStep() const {
-  StepForm form;
-  form.compType = selectedIndex(IDC_LIST_COMPLETION_TYPE);
-  form.compData = text(IDC_LIST_COMPLETION_DATA);
-  form.timeout = text(IDC_LIST_TIMEOUT);
-  form.hotKey = hotKeyOf(item(IDC_LIST_STEP_HOTKEY));
-  form.continueOnTimeout = isChecked(IDC_LIST_CONTINUE);
-  return form;
-}
+ChoreListForm CChoreList::readControls() const { return readForm(*this, kListControls); }
 
 void CChoreList::showStep(const StepShown& shown) {
-  setHotKey(item(IDC_LIST_STEP_HOTKEY), shown.form.hotKey);
-  selectIndex(IDC_LIST_COMPLETION_TYPE, shown.form.compType);
-  setText(IDC_LIST_COMPLETION_DATA, shown.form.compData);
-  setText(IDC_LIST_TIMEOUT, shown.form.timeout);
-  setChecked(IDC_LIST_CONTINUE, shown.form.continueOnTimeout);
+  ChoreListForm form;
+  static_cast<StepForm&>(form) = shown.form;
+  showForm(*this, form, std::span(kListControls).first(kStepControlCount));
   enable(IDC_LIST_VIEW, shown.windowPick);
+}
+
+void CChoreList::showRefusal(const Refusal& refusal) {
+  win32::showRefusal(*this, context_.prompts, refusal, kListControls);
 }
 
 void CChoreList::apply(const StepChange& change, bool refill) {
   if (refill) setItems(IDC_LIST_STEPS, editor_.stepNames());
   selectIndex(IDC_LIST_STEPS, change.selected);
   if (change.shown) showStep(*change.shown);
-  if (change.refusal) showRefusal(*this, context_.prompts, *change.refusal);
+  if (change.refusal) showRefusal(*change.refusal);
 }
 
-void CChoreList::onStepSelected() { apply(editor_.select(selectedIndex(IDC_LIST_STEPS), readStep()), false); }
+void CChoreList::onStepSelected() {
+  const ChoreListForm form = readControls();
+  apply(editor_.select(form.step, form), false);
+}
 
 void CChoreList::onAddSteps(bool doubleClicked) {
   const bool beforeSelected = GetKeyState(VK_CONTROL) < 0;
   // The chore double-clicked is added even where the click took its
   // selection away again.
-  if (doubleClicked) {
-    SendMessageW(item(IDC_LIST_AVAILABLE), LB_SETSEL, TRUE,
-                 SendMessageW(item(IDC_LIST_AVAILABLE), LB_GETCARETINDEX, 0, 0));
-  }
-  const std::vector<std::u16string> available = items(IDC_LIST_AVAILABLE);
+  if (doubleClicked) SendMessageW(item(IDC_LIST_AVAILABLE), LB_SETSEL, TRUE, readControls().availableCaret);
+  const ChoreListForm form = readControls();
   std::vector<std::u16string> chosen;
-  for (const int index : selectedIndices(IDC_LIST_AVAILABLE)) chosen.push_back(available[static_cast<std::size_t>(index)]);
+  for (const int index : form.available) chosen.push_back(available_[static_cast<std::size_t>(index)]);
   if (chosen.empty()) return;
-  SendMessageW(item(IDC_LIST_AVAILABLE), LB_SETSEL, FALSE, -1);
-  apply(editor_.addSteps(chosen, beforeSelected, readStep()), true);
+  selectIndex(IDC_LIST_AVAILABLE, -1);
+  apply(editor_.addSteps(chosen, beforeSelected, form), true);
   SetFocus(item(IDC_LIST_STEPS));
 }
 
@@ -151,18 +166,17 @@ void CChoreList::onRemoveStep() {
   const int index = editor_.currentStep();
   if (index < 0) return;
   const std::u16string name = editor_.working().steps[static_cast<std::size_t>(index)].name;
-  const std::vector<std::u16string> available = items(IDC_LIST_AVAILABLE);
-  for (std::size_t i = 0; i < available.size(); ++i) {
-    if (available[i] == name) SendMessageW(item(IDC_LIST_AVAILABLE), LB_SETSEL, FALSE, static_cast<LPARAM>(i));
+  for (std::size_t i = 0; i < available_.size(); ++i) {
+    if (available_[i] == name) SendMessageW(item(IDC_LIST_AVAILABLE), LB_SETSEL, FALSE, static_cast<LPARAM>(i));
   }
   apply(editor_.removeStep(), true);
 }
 
-void CChoreList::onMoveStep(int delta) { apply(editor_.moveStep(delta, readStep()), true); }
+void CChoreList::onMoveStep(int delta) { apply(editor_.moveStep(delta, readControls()), true); }
 
 void CChoreList::onCompletionChosen(bool view) {
   if (editor_.currentStep() < 0) return;
-  const std::int32_t type = selectedIndex(IDC_LIST_COMPLETION_TYPE);
+  const std::int32_t type = readControls().compType;
   enable(IDC_LIST_VIEW, isWindowCompletion(type));
   switch (type) {
     case FILE_CREATED:
@@ -203,7 +217,7 @@ void CChoreList::pickWindow() {
   if (!picked) return;
   setText(IDC_LIST_COMPLETION_DATA, editor_.takeWindowPick(*picked));
   focusAndSelect(IDC_LIST_COMPLETION_DATA);
-  if (auto refusal = editor_.storeCurrent(readStep())) showRefusal(*this, context_.prompts, *refusal);
+  if (auto refusal = editor_.storeCurrent(readControls())) showRefusal(*refusal);
 }
 
 void CChoreList::onSchedule() {
@@ -211,12 +225,12 @@ void CChoreList::onSchedule() {
 }
 
 void CChoreList::onSave() {
-  const ListSaveAnswer answer = editor_.save(text(IDC_LIST_NAME), hotKeyOf(item(IDC_LIST_HOTKEY)), readStep());
-  if (answer.refusal) {
-    showRefusal(*this, context_.prompts, *answer.refusal);
+  Submission<ChoreList> outcome = editor_.submit(readControls());
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    showRefusal(*refusal);
     return;
   }
-  result_ = answer.list;
+  result_ = std::move(std::get<ChoreList>(outcome));
   endDialog(IDOK);
 }
 

@@ -13,7 +13,6 @@
 #include "controls/dialog_base/dialog_base.h"
 #include "controls/shell_dialogs/shell_dialogs.h"
 #include "editors/chore_list/chore_list_editor.h"
-#include "editors/common/win32/editor_controls.h"
 #include "editors/editor_context.h"
 
 namespace tolvane::win32 {
@@ -46,8 +45,9 @@ class CChoreList final : public CDialogBase {
  private:
   void fillControls();
   void addMoveTip();
-  StepForm readStep() const;
+  ChoreListForm readControls() const;
   void showStep(const StepShown& shown);
+  void showRefusal(const Refusal& refusal);
   // The step list follows the model; `refill` after steps came or went.
   void apply(const StepChange& change, bool refill);
 
@@ -65,6 +65,8 @@ class CChoreList final : public CDialogBase {
   ChoreListEditor editor_;
   ChoreListDialogs dialogs_;
   std::optional<ChoreList> result_;
+  // "Available chores:" as listed.
+  std::vector<std::u16string> available_;
 };
 
 }  // namespace tolvane::win32

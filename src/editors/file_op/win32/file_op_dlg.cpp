@@ -3,14 +3,24 @@
 #include <variant>
 
 #include "controls/truncated_tips/truncated_tips.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/file_op/win32/file_op_ids.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 
 namespace {
 
-constexpr int kTypeButtons[] = {IDC_FILE_OP_COPY, IDC_FILE_OP_MOVE, IDC_FILE_OP_DELETE, IDC_FILE_OP_RENAME};
+constexpr ControlBinding<FileOpForm> kFileOpControls[] = {
+    {IDC_FILE_OP_COPY, kNoField, {.choice = &FileOpForm::type, .value = FILEOP_COPY}},
+    {IDC_FILE_OP_MOVE, kNoField, {.choice = &FileOpForm::type, .value = FILEOP_MOVE}},
+    {IDC_FILE_OP_DELETE, kNoField, {.choice = &FileOpForm::type, .value = FILEOP_DELETE}},
+    {IDC_FILE_OP_RENAME, kNoField, {.choice = &FileOpForm::type, .value = FILEOP_RENAME}},
+    {IDC_FILE_OP_SOURCES, fieldId(FileOpField::Sources), {.selection = &FileOpForm::selected}},
+    {IDC_FILE_OP_DESTINATION, fieldId(FileOpField::Destination), {.text = &FileOpForm::destination}},
+    {IDC_FILE_OP_CONFIRM, kNoField, {.check = &FileOpForm::confirm}},
+};
 
 // The module that holds the dialog templates (Tolvane.exe, or a test).
 HINSTANCE templateModule() { return GetModuleHandleW(nullptr); }
@@ -34,6 +44,7 @@ BOOL CFileOpDlg::onInitDialog() {
                    IDC_FILE_OP_ADD, IDCANCEL});
   attachTruncatedTips(item(IDC_FILE_OP_SOURCES));
   attachTruncatedTips(item(IDC_FILE_OP_DESTINATION));
+  SetWindowTextW(hwnd(), toWide(editor_.open().caption).c_str());
   show();
   centreOnOwner();
   // Not the first radio button: focusing an unchecked one would choose it.
@@ -68,7 +79,7 @@ void CFileOpDlg::onCommand(int id, int code) {
       followUp(editor_.chooseType(static_cast<FileOpType>(id - IDC_FILE_OP_COPY)));
       return;
     case IDC_FILE_OP_SOURCES:
-      if (code == LBN_SELCHANGE) editor_.select(selectedIndex(IDC_FILE_OP_SOURCES));
+      if (code == LBN_SELCHANGE) readControls();
       return;
     case IDC_FILE_OP_ADD_SOURCES:
       addSources();
@@ -92,20 +103,13 @@ void CFileOpDlg::onCommand(int id, int code) {
 }
 
 void CFileOpDlg::show() {
-  for (const int id : kTypeButtons) setChecked(id, id - IDC_FILE_OP_COPY == editor_.type());
   setItems(IDC_FILE_OP_SOURCES, editor_.sources());
-  selectIndex(IDC_FILE_OP_SOURCES, editor_.selected());
-  setText(IDC_FILE_OP_DESTINATION, editor_.destination());
+  showForm(*this, editor_.form(), kFileOpControls);
   SendMessageW(item(IDC_FILE_OP_DESTINATION), EM_SETREADONLY, editor_.destinationWritable() ? FALSE : TRUE, 0);
   enable(IDC_FILE_OP_BROWSE_DESTINATION, editor_.destinationBrowsable());
-  setChecked(IDC_FILE_OP_CONFIRM, editor_.confirm());
 }
 
-void CFileOpDlg::readControls() {
-  editor_.setDestination(text(IDC_FILE_OP_DESTINATION));
-  editor_.setConfirm(isChecked(IDC_FILE_OP_CONFIRM));
-  editor_.select(selectedIndex(IDC_FILE_OP_SOURCES));
-}
+void CFileOpDlg::readControls() { editor_.update(readForm(*this, kFileOpControls)); }
 
 void CFileOpDlg::followUp(FileOpFollowUp followUp) {
   show();
@@ -142,16 +146,14 @@ void CFileOpDlg::browseDestination() {
 }
 
 void CFileOpDlg::accept() {
-  readControls();
-  auto outcome = editor_.accept();
+  Submission<FileOperation> outcome = editor_.submit(readForm(*this, kFileOpControls));
   if (auto* operation = std::get_if<FileOperation>(&outcome)) {
     result_ = std::move(*operation);
     endDialog(IDC_FILE_OP_ADD);
     return;
   }
-  const FileOpRefusal& refusal = std::get<FileOpRefusal>(outcome);
-  if (!refusal.message.empty()) context_.prompts.showWarning(refusal.message, u"Tolvane");
-  followUp(refusal.focus);
+  show();
+  showRefusal(*this, context_.prompts, std::get<Refusal>(outcome), kFileOpControls);
 }
 
 }  // namespace tolvane::win32

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editors/common/win32/editor_controls.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/options/win32/options_ids.h"
 #include "win32_common/wide.h"
@@ -13,6 +13,11 @@ namespace {
 constexpr const wchar_t* kColumnTitles[] = {L"Hotkey", L"Chore", L"ChoreList"};
 constexpr int kColumnWidths[] = {110, 130, 190};
 constexpr int kTipShowsMs = 10000;
+
+constexpr ControlBinding<HotKeysForm> kHotKeysControls[] = {
+    {IDC_HOTKEYS_LIST, kNoField, {.selection = &HotKeysForm::row}},
+    {IDC_HOTKEYS_MASTER, fieldId(HotKeysField::MasterKey), {.hotKey = &HotKeysForm::masterKey}},
+};
 
 }  // namespace
 
@@ -26,10 +31,9 @@ CHotkeyDlg::CHotkeyDlg(HINSTANCE instance, const EditorContext& context)
 BOOL CHotkeyDlg::onInitDialog() {
   setUpList();
   fillList();
-  HWND master = item(IDC_HOTKEYS_MASTER);
   // A key pressed alone becomes Ctrl and the key.
-  requireModifier(master);
-  setHotKey(master, result_.masterKey);
+  requireModifier(item(IDC_HOTKEYS_MASTER));
+  showForm(*this, HotKeysForm{-1, result_.masterKey}, kHotKeysControls);
   centreOnOwner();
   return TRUE;
 }
@@ -70,7 +74,7 @@ void CHotkeyDlg::fillList() {
 // The selected row stays selected wherever it moves.
 void CHotkeyDlg::sortBy(HotKeyColumn column) {
   HWND list = item(IDC_HOTKEYS_LIST);
-  const int selected = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  const int selected = readForm(*this, kHotKeysControls).row;
   const std::optional<HotKeyTarget> kept =
       selected >= 0 ? std::optional(rows_[static_cast<std::size_t>(selected)].target) : std::nullopt;
   order_.sort(rows_, column);
@@ -122,14 +126,14 @@ void CHotkeyDlg::onInfoTip(NMLVGETINFOTIPW& tip) const {
 }
 
 void CHotkeyDlg::onOk() {
-  const MasterKeyDecision decision = decideMasterKey(hotKeyOf(item(IDC_HOTKEYS_MASTER)), keys_, context_.keyNames);
-  if (!decision.key) {
-    showRefusal(*this, context_.prompts, Refusal::clearing(decision.refusal, IDC_HOTKEYS_MASTER));
+  const HotKeysForm entered = readForm(*this, kHotKeysControls);
+  const Submission<HotKeyCode> decision = decideMasterKey(entered.masterKey, keys_, context_.keyNames);
+  if (const auto* refusal = std::get_if<Refusal>(&decision)) {
+    showRefusal(*this, context_.prompts, *refusal, kHotKeysControls);
     return;
   }
-  result_.masterKey = *decision.key;
-  const int selected = ListView_GetNextItem(item(IDC_HOTKEYS_LIST), -1, LVNI_SELECTED);
-  if (selected >= 0) result_.selected = rows_[static_cast<std::size_t>(selected)].target;
+  result_.masterKey = std::get<HotKeyCode>(decision);
+  if (entered.row >= 0) result_.selected = rows_[static_cast<std::size_t>(entered.row)].target;
   endDialog(IDOK);
 }
 

@@ -22,6 +22,12 @@ struct HotKeyViewResult {
   HotKeyCode masterKey;
 };
 
+// What the controls hold: the row selected (-1: none) and the master key.
+struct HotKeysForm {
+  int row = -1;
+  HotKeyCode masterKey;
+};
+
 class CHotkeyDlg final : public CDialogBase {
  public:
   CHotkeyDlg(HINSTANCE instance, const EditorContext& context);

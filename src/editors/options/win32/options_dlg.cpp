@@ -1,6 +1,6 @@
 #include "editors/options/win32/options_dlg.h"
 
-#include "controls/dialog_base/form_binding.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/options/win32/options_ids.h"
 #include "win32_common/wide.h"
@@ -9,15 +9,15 @@ namespace tolvane::win32 {
 namespace {
 
 constexpr ControlBinding<OptionsForm> kOptionsControls[] = {
-    {.controlId = IDC_OPTIONS_ALWAYS_ON_TOP, .check = &OptionsForm::alwaysOnTop},
-    {.controlId = IDC_OPTIONS_AUTO_START, .check = &OptionsForm::autoStart},
-    {.controlId = IDC_OPTIONS_EXIT_SYSTRAY, .check = &OptionsForm::exitSystray},
-    {.controlId = IDC_OPTIONS_DEBUG_LOG, .check = &OptionsForm::doDebugLog},
-    {.controlId = IDC_OPTIONS_ACTIVITY_LOG, .check = &OptionsForm::doActivityLog},
-    {.controlId = IDC_OPTIONS_MINIMIZE_ON_START, .check = &OptionsForm::minimizeOnStart},
-    {.controlId = IDC_OPTIONS_DELETE_DEBUG_LOG, .check = &OptionsForm::deleteDebugLog},
-    {.controlId = IDC_OPTIONS_PROMPT_SAVE, .check = &OptionsForm::promptSave},
-    {.controlId = IDC_OPTIONS_MAKE_BACKUP, .check = &OptionsForm::makeBackup},
+    {IDC_OPTIONS_ALWAYS_ON_TOP, kNoField, {.check = &OptionsForm::alwaysOnTop}},
+    {IDC_OPTIONS_AUTO_START, kNoField, {.check = &OptionsForm::autoStart}},
+    {IDC_OPTIONS_EXIT_SYSTRAY, kNoField, {.check = &OptionsForm::exitSystray}},
+    {IDC_OPTIONS_DEBUG_LOG, kNoField, {.check = &OptionsForm::doDebugLog}},
+    {IDC_OPTIONS_ACTIVITY_LOG, kNoField, {.check = &OptionsForm::doActivityLog}},
+    {IDC_OPTIONS_MINIMIZE_ON_START, kNoField, {.check = &OptionsForm::minimizeOnStart}},
+    {IDC_OPTIONS_DELETE_DEBUG_LOG, kNoField, {.check = &OptionsForm::deleteDebugLog}},
+    {IDC_OPTIONS_PROMPT_SAVE, kNoField, {.check = &OptionsForm::promptSave}},
+    {IDC_OPTIONS_MAKE_BACKUP, kNoField, {.check = &OptionsForm::makeBackup}},
 };
 
 // Where this program really is, whatever the current folder.
@@ -35,10 +35,13 @@ std::u16string programPath() {
 
 }  // namespace
 
-COptions::COptions(HINSTANCE instance, const OptionsForm& form) : CDialogBase(instance, IDD_OPTIONS), form_(form) {}
+COptions::COptions(HINSTANCE instance, const OptionsEditor& editor)
+    : CDialogBase(instance, IDD_OPTIONS), editor_(editor) {}
 
 BOOL COptions::onInitDialog() {
-  showForm(*this, form_, kOptionsControls);
+  const OptionsOpening opening = editor_.open();
+  SetWindowTextW(hwnd(), toWide(opening.caption).c_str());
+  showForm(*this, opening.form, kOptionsControls);
   setEnterButtons({IDOK, IDCANCEL});
   centreOnOwner();
   return TRUE;
@@ -48,7 +51,8 @@ INT_PTR COptions::onMessage(UINT message, WPARAM wParam, LPARAM) {
   if (message != WM_COMMAND) return FALSE;
   switch (LOWORD(wParam)) {
     case IDOK:
-      readForm(*this, form_, kOptionsControls);
+      // Nothing is refused here.
+      result_ = std::get<OptionsOutcome>(editor_.submit(readForm(*this, kOptionsControls)));
       endDialog(IDOK);
       return TRUE;
     case IDCANCEL:
@@ -60,9 +64,10 @@ INT_PTR COptions::onMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 std::optional<OptionsOutcome> editOptions(HWND parent, const EditorContext& context) {
-  COptions dialog(GetModuleHandleW(nullptr), optionsFormFor(context.settings));
+  const OptionsEditor editor(context.settings, context.registry, programPath());
+  COptions dialog(GetModuleHandleW(nullptr), editor);
   if (dialog.runModal(parent) != IDOK) return std::nullopt;
-  return applyOptions(context.settings, dialog.form(), context.registry, programPath());
+  return dialog.result();
 }
 
 }  // namespace tolvane::win32

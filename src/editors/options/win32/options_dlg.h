@@ -16,16 +16,18 @@ namespace tolvane::win32 {
 
 class COptions final : public CDialogBase {
  public:
-  COptions(HINSTANCE instance, const OptionsForm& form);
+  COptions(HINSTANCE instance, const OptionsEditor& editor);
 
-  const OptionsForm& form() const { return form_; }
+  // Set when OK took the switches.
+  const std::optional<OptionsOutcome>& result() const { return result_; }
 
  protected:
   BOOL onInitDialog() override;
   INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  OptionsForm form_;
+  const OptionsEditor& editor_;
+  std::optional<OptionsOutcome> result_;
 };
 
 // None when the user cancels.

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "controls/truncated_tips/truncated_tips.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/picker/win32/picker_ids.h"
 #include "win32_common/wide.h"
@@ -16,23 +17,20 @@ constexpr UINT kShowOpeningFocus = WM_APP + 1;
 constexpr int kLists[] = {IDC_PICKER_APPLICATIONS, IDC_PICKER_WINDOWS, IDC_PICKER_OPERATIONS, IDC_PICKER_MENUS,
                           IDC_PICKER_BUTTONS};
 
-int controlOf(PickerList list) {
-  switch (list) {
-    case PickerList::Applications:
-      return IDC_PICKER_APPLICATIONS;
-    case PickerList::Windows:
-      return IDC_PICKER_WINDOWS;
-    case PickerList::Operations:
-      return IDC_PICKER_OPERATIONS;
-    case PickerList::Menus:
-      return IDC_PICKER_MENUS;
-    case PickerList::Buttons:
-      return IDC_PICKER_BUTTONS;
-    case PickerList::None:
-      break;
-  }
-  return 0;
-}
+// The window list's selection comes before its text: selecting none
+// would empty the text typed.
+constexpr ControlBinding<PickerForm> kPickerControls[] = {
+    {IDC_PICKER_APPLICATIONS, fieldId(PickerList::Applications), {.selection = &PickerForm::application}},
+    {IDC_PICKER_WINDOWS, fieldId(PickerList::Windows), {.selection = &PickerForm::window}},
+    {IDC_PICKER_WINDOWS, kNoField, {.text = &PickerForm::windowText}},
+    {IDC_PICKER_WINDOW, kNoField, {.choice = &PickerForm::target, .value = static_cast<int>(PickerTarget::Window)}},
+    {IDC_PICKER_MENU, kNoField, {.choice = &PickerForm::target, .value = static_cast<int>(PickerTarget::Menu)}},
+    {IDC_PICKER_BUTTON, kNoField, {.choice = &PickerForm::target, .value = static_cast<int>(PickerTarget::Button)}},
+    {IDC_PICKER_OPERATIONS, fieldId(PickerList::Operations), {.selection = &PickerForm::operation}},
+    {IDC_PICKER_MENUS, fieldId(PickerList::Menus), {.selection = &PickerForm::menu}},
+    {IDC_PICKER_BUTTONS, fieldId(PickerList::Buttons), {.selection = &PickerForm::button}},
+    {IDC_PICKER_PARTIAL, kNoField, {.check = &PickerForm::partial}},
+};
 
 std::vector<std::u16string> operationNames(bool offered) {
   std::vector<std::u16string> names;
@@ -62,11 +60,12 @@ CSndMsgDlg::CSndMsgDlg(const EditorContext& context, const Chore& chore, PickerM
 BOOL CSndMsgDlg::onInitDialog() {
   setEnterButtons({IDC_PICKER_SCAN, IDOK, IDCANCEL});
   for (const int id : kLists) attachTruncatedTips(item(id));
-  const bool offered = model_.menusAndButtonsOffered();
-  enable(IDC_PICKER_MENU, offered);
-  enable(IDC_PICKER_BUTTON, offered);
+  const PickerOpening opening = model_.open();
+  SetWindowTextW(hwnd(), toWide(opening.caption).c_str());
+  enable(IDC_PICKER_MENU, opening.targetKindsOffered);
+  enable(IDC_PICKER_BUTTON, opening.targetKindsOffered);
   centreOnOwner();
-  openingFocus_ = model_.open();
+  openingFocus_ = opening.focus;
   show();
   // A list dropped down before the dialog shows would close again at once.
   PostMessageW(hwnd(), kShowOpeningFocus, 0, 0);
@@ -86,28 +85,29 @@ INT_PTR CSndMsgDlg::onMessage(UINT message, WPARAM wParam, LPARAM) {
 void CSndMsgDlg::onCommand(int id, int code) {
   const bool clicked = code == BN_CLICKED;
   const bool chosen = code == CBN_SELCHANGE;
+  const PickerForm form = readForm(*this, kPickerControls);
   PickerFocus focus;
   switch (id) {
     case IDC_PICKER_APPLICATIONS:
       if (!chosen) return;
-      focus = model_.chooseApplication(selectedIndex(id));
+      focus = model_.chooseApplication(form.application);
       break;
     case IDC_PICKER_WINDOWS:
       if (code == CBN_EDITCHANGE) {
-        model_.typeWindowText(text(id));
+        model_.typeWindowText(form.windowText);
         return;
       }
       if (!chosen) return;
-      focus = model_.chooseWindow(selectedIndex(id));
+      focus = model_.chooseWindow(form.window);
       break;
     case IDC_PICKER_OPERATIONS:
-      if (chosen) model_.chooseOperation(selectedIndex(id));
+      if (chosen) model_.chooseOperation(form.operation);
       return;
     case IDC_PICKER_MENUS:
-      if (chosen) model_.chooseMenu(selectedIndex(id));
+      if (chosen) model_.chooseMenu(form.menu);
       return;
     case IDC_PICKER_BUTTONS:
-      if (chosen) model_.chooseButton(selectedIndex(id));
+      if (chosen) model_.chooseButton(form.button);
       return;
     case IDC_PICKER_WINDOW:
     case IDC_PICKER_MENU:
@@ -116,14 +116,14 @@ void CSndMsgDlg::onCommand(int id, int code) {
       focus = model_.chooseTarget(static_cast<PickerTarget>(id - IDC_PICKER_WINDOW));
       break;
     case IDC_PICKER_PARTIAL:
-      if (clicked) model_.setPartial(isChecked(id));
+      if (clicked) model_.setPartial(form.partial);
       return;
     case IDC_PICKER_SCAN:
       if (!clicked) return;
       focus = model_.scanDesktop();
       break;
     case IDOK:
-      accept();
+      accept(form);
       return;
     case IDCANCEL:
       endDialog(IDCANCEL);
@@ -136,49 +136,36 @@ void CSndMsgDlg::onCommand(int id, int code) {
 }
 
 void CSndMsgDlg::show() {
-  SetWindowTextW(hwnd(), toWide(model_.caption()).c_str());
-  showList(IDC_PICKER_APPLICATIONS, model_.applications(), shownApplications_, model_.selectedApplication());
-  showList(IDC_PICKER_WINDOWS, model_.windows(), shownWindows_, model_.selectedWindow());
-  if (model_.selectedWindow() < 0 && text(IDC_PICKER_WINDOWS) != model_.windowText()) {
-    setText(IDC_PICKER_WINDOWS, model_.windowText());
-  }
-  showList(IDC_PICKER_OPERATIONS, operationNames(model_.operationsEnabled()), shownOperations_,
-           model_.selectedOperation());
+  showList(IDC_PICKER_APPLICATIONS, model_.applications(), shownApplications_);
+  showList(IDC_PICKER_WINDOWS, model_.windows(), shownWindows_);
+  showList(IDC_PICKER_OPERATIONS, operationNames(model_.operationsEnabled()), shownOperations_);
   enable(IDC_PICKER_OPERATIONS, model_.operationsEnabled());
-  showList(IDC_PICKER_MENUS, menuPaths(model_.menus()), shownMenus_, model_.selectedMenu());
-  showList(IDC_PICKER_BUTTONS, model_.buttons(), shownButtons_, model_.selectedButton());
-  setChecked(IDC_PICKER_WINDOW, model_.target() == PickerTarget::Window);
-  setChecked(IDC_PICKER_MENU, model_.target() == PickerTarget::Menu);
-  setChecked(IDC_PICKER_BUTTON, model_.target() == PickerTarget::Button);
-  setChecked(IDC_PICKER_PARTIAL, model_.partial());
+  showList(IDC_PICKER_MENUS, menuPaths(model_.menus()), shownMenus_);
+  showList(IDC_PICKER_BUTTONS, model_.buttons(), shownButtons_);
+  showForm(*this, model_.form(), kPickerControls);
 }
 
-void CSndMsgDlg::showList(int id, const std::vector<std::u16string>& entries, std::vector<std::u16string>& shown,
-                          int selected) {
-  if (entries != shown) {
-    setItems(id, entries);
-    shown = entries;
-  }
-  if (selectedIndex(id) != selected) selectIndex(id, selected);
+void CSndMsgDlg::showList(int id, const std::vector<std::u16string>& entries, std::vector<std::u16string>& shown) {
+  if (entries == shown) return;
+  setItems(id, entries);
+  shown = entries;
 }
 
 void CSndMsgDlg::moveFocus(PickerFocus focus) {
-  const int id = controlOf(focus.list);
+  const int id = controlOf(fieldId(focus.list), kPickerControls);
   if (!id) return;
   SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(id)), TRUE);
   if (focus.dropDown) SendMessageW(item(id), CB_SHOWDROPDOWN, TRUE, 0);
 }
 
-void CSndMsgDlg::accept() {
-  auto outcome = model_.accept();
+void CSndMsgDlg::accept(const PickerForm& form) {
+  Submission<Chore> outcome = model_.submit(form);
   if (auto* chore = std::get_if<Chore>(&outcome)) {
     result_ = std::move(*chore);
     endDialog(IDOK);
     return;
   }
-  const PickerRefusal& refusal = std::get<PickerRefusal>(outcome);
-  context_.prompts.showError(refusal.message, u"Tolvane");
-  moveFocus(refusal.focus);
+  showRefusal(*this, context_.prompts, std::get<Refusal>(outcome), kPickerControls);
 }
 
 }  // namespace tolvane::win32

@@ -43,9 +43,9 @@ class CSndMsgDlg final : public CDialogBase {
   // The model's lists into the controls; a list is refilled only when it
   // changed, so that one being browsed keeps its place.
   void show();
-  void showList(int id, const std::vector<std::u16string>& entries, std::vector<std::u16string>& shown, int selected);
+  void showList(int id, const std::vector<std::u16string>& entries, std::vector<std::u16string>& shown);
   void moveFocus(PickerFocus focus);
-  void accept();
+  void accept(const PickerForm& form);
 
   const EditorContext& context_;
   PickerModel model_;

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include "controls/truncated_tips/truncated_tips.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/schedule/win32/schedule_ids.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 
@@ -14,38 +16,26 @@ namespace {
 // the dialog once it shows.
 constexpr UINT kReportStaleNextList = WM_APP + 1;
 
-constexpr std::array<int, 7> kDayBoxes = {IDC_SCHEDULE_MON, IDC_SCHEDULE_TUE, IDC_SCHEDULE_WED, IDC_SCHEDULE_THU,
-                                          IDC_SCHEDULE_FRI, IDC_SCHEDULE_SAT, IDC_SCHEDULE_SUN};
-
-SYSTEMTIME toSystemTime(const LocalTime& local) {
-  SYSTEMTIME time{};
-  time.wYear = static_cast<WORD>(local.year);
-  time.wMonth = static_cast<WORD>(local.month);
-  time.wDay = static_cast<WORD>(local.day);
-  time.wDayOfWeek = static_cast<WORD>(local.dayOfWeek);
-  time.wHour = static_cast<WORD>(local.hour);
-  time.wMinute = static_cast<WORD>(local.minute);
-  time.wSecond = static_cast<WORD>(local.second);
-  return time;
-}
-
-LocalTime fromSystemTime(const SYSTEMTIME& time) {
-  return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond, time.wDayOfWeek, 0};
-}
-
-void setPicker(HWND picker, const std::optional<LocalTime>& value) {
-  // Wine ignores GDT_NONE without a time to go with it.
-  SYSTEMTIME time{};
-  GetLocalTime(&time);
-  if (value) time = toSystemTime(*value);
-  SendMessageW(picker, DTM_SETSYSTEMTIME, value ? GDT_VALID : GDT_NONE, reinterpret_cast<LPARAM>(&time));
-}
-
-std::optional<LocalTime> pickerValue(HWND picker) {
-  SYSTEMTIME time{};
-  if (SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) return std::nullopt;
-  return fromSystemTime(time);
-}
+constexpr ControlBinding<ScheduleForm> kScheduleControls[] = {
+    {IDC_SCHEDULE_RUN_AT_START, kNoField, {.check = &ScheduleForm::runWindows}},
+    {IDC_SCHEDULE_TIME_OF_DAY, kNoField, {.check = &ScheduleForm::timeOfDayChecked}},
+    {IDC_SCHEDULE_TIME_PICKER, fieldId(ScheduleField::TimeOfDay), {.time = &ScheduleForm::timeOfDay}},
+    {IDC_SCHEDULE_EVERYDAY, kNoField, {.check = &ScheduleForm::everyday}},
+    {IDC_SCHEDULE_MON, kNoField, {.week = &ScheduleForm::days, .value = 0}},
+    {IDC_SCHEDULE_TUE, kNoField, {.week = &ScheduleForm::days, .value = 1}},
+    {IDC_SCHEDULE_WED, kNoField, {.week = &ScheduleForm::days, .value = 2}},
+    {IDC_SCHEDULE_THU, kNoField, {.week = &ScheduleForm::days, .value = 3}},
+    {IDC_SCHEDULE_FRI, kNoField, {.week = &ScheduleForm::days, .value = 4}},
+    {IDC_SCHEDULE_SAT, kNoField, {.week = &ScheduleForm::days, .value = 5}},
+    {IDC_SCHEDULE_SUN, kNoField, {.week = &ScheduleForm::days, .value = 6}},
+    {IDC_SCHEDULE_DATE, kNoField, {.check = &ScheduleForm::dateChecked}},
+    {IDC_SCHEDULE_DATE_PICKER, kNoField, {.time = &ScheduleForm::date}},
+    {IDC_SCHEDULE_RUN_MISSED, kNoField, {.check = &ScheduleForm::runMissed}},
+    {IDC_SCHEDULE_POST_DELAY, fieldId(ScheduleField::PostDelay), {.text = &ScheduleForm::postDelay}},
+    {IDC_SCHEDULE_REPEAT_COUNT, fieldId(ScheduleField::RepeatCount), {.text = &ScheduleForm::repeatCount}},
+    {IDC_SCHEDULE_NEXT_LIST, fieldId(ScheduleField::NextList), {.text = &ScheduleForm::nextList}},
+    {IDC_SCHEDULE_ALWAYS_RUN, kNoField, {.check = &ScheduleForm::alwaysRun}},
+};
 
 }  // namespace
 
@@ -55,90 +45,64 @@ std::optional<ChoreSchedule> editSchedule(HWND parent, const EditorContext& cont
   return dialog.result();
 }
 
-CSchedule::CSchedule(const EditorContext& context, ChoreSchedule existing)
-    : CDialogBase(GetModuleHandleW(nullptr), IDD_SCHEDULE), context_(context), existing_(std::move(existing)) {}
+CSchedule::CSchedule(const EditorContext& context, const ChoreSchedule& existing)
+    : CDialogBase(GetModuleHandleW(nullptr), IDD_SCHEDULE),
+      context_(context),
+      editor_(existing, context.library.choreListNames(), context.clock) {}
 
 BOOL CSchedule::onInitDialog() {
   centreOnOwner();
   setEnterButtons({IDOK, IDCANCEL});
-  opening_ = openSchedule(existing_, context_.library.choreListNames(), context_.clock);
+  opening_ = editor_.open();
+  SetWindowTextW(hwnd(), toWide(opening_.caption).c_str());
   setItems(IDC_SCHEDULE_NEXT_LIST, opening_.nextLists);
   attachTruncatedTips(item(IDC_SCHEDULE_NEXT_LIST));
   selectIndex(IDC_SCHEDULE_NEXT_LIST, opening_.nextListIndex);
   enable(IDC_SCHEDULE_ALWAYS_RUN, opening_.alwaysRunEnabled);
-  showForm(opening_.form);
+  showForm(*this, opening_.form, kScheduleControls);
   if (opening_.staleNextList) PostMessageW(hwnd(), kReportStaleNextList, 0, 0);
   return TRUE;
 }
 
-void CSchedule::showForm(const ScheduleForm& form) {
-  setChecked(IDC_SCHEDULE_RUN_AT_START, form.runWindows);
-  setChecked(IDC_SCHEDULE_TIME_OF_DAY, form.timeOfDayChecked);
-  setPicker(item(IDC_SCHEDULE_TIME_PICKER), form.timeOfDay);
-  setChecked(IDC_SCHEDULE_EVERYDAY, form.everyday);
-  for (std::size_t day = 0; day < kDayBoxes.size(); ++day) setChecked(kDayBoxes[day], form.days[day]);
-  setChecked(IDC_SCHEDULE_DATE, form.dateChecked);
-  setPicker(item(IDC_SCHEDULE_DATE_PICKER), form.date);
-  setChecked(IDC_SCHEDULE_RUN_MISSED, form.runMissed);
-  setText(IDC_SCHEDULE_POST_DELAY, form.postDelay);
-  setText(IDC_SCHEDULE_REPEAT_COUNT, form.repeatCount);
-  setChecked(IDC_SCHEDULE_ALWAYS_RUN, form.alwaysRun);
-}
-
-ScheduleForm CSchedule::readForm() const {
-  ScheduleForm form;
-  form.runWindows = isChecked(IDC_SCHEDULE_RUN_AT_START);
-  form.timeOfDayChecked = isChecked(IDC_SCHEDULE_TIME_OF_DAY);
-  form.timeOfDay = pickerValue(item(IDC_SCHEDULE_TIME_PICKER));
-  form.everyday = isChecked(IDC_SCHEDULE_EVERYDAY);
-  for (std::size_t day = 0; day < kDayBoxes.size(); ++day) form.days[day] = isChecked(kDayBoxes[day]);
-  form.dateChecked = isChecked(IDC_SCHEDULE_DATE);
-  form.date = pickerValue(item(IDC_SCHEDULE_DATE_PICKER));
-  form.runMissed = isChecked(IDC_SCHEDULE_RUN_MISSED);
-  form.postDelay = text(IDC_SCHEDULE_POST_DELAY);
-  form.repeatCount = text(IDC_SCHEDULE_REPEAT_COUNT);
-  form.nextList = text(IDC_SCHEDULE_NEXT_LIST);
-  form.alwaysRun = isChecked(IDC_SCHEDULE_ALWAYS_RUN);
-  return form;
-}
-
 void CSchedule::reportStaleNextList() {
-  context_.prompts.showWarning(*opening_.staleNextList, kEditorCaption);
-  SetFocus(item(IDC_SCHEDULE_NEXT_LIST));
-  SendMessageW(item(IDC_SCHEDULE_NEXT_LIST), CB_SHOWDROPDOWN, TRUE, 0);
+  showRefusal(*this, context_.prompts, *opening_.staleNextList, kScheduleControls);
 }
 
 void CSchedule::onNextListChosen() {
-  const bool offered = offersAlwaysRun(text(IDC_SCHEDULE_NEXT_LIST));
+  const bool offered = offersAlwaysRun(readForm(*this, kScheduleControls).nextList);
   if (!offered) setChecked(IDC_SCHEDULE_ALWAYS_RUN, false);
   enable(IDC_SCHEDULE_ALWAYS_RUN, offered);
 }
 
+// A picker's value follows its box: checked, it gets one (now, when it had
+// none); cleared, it loses it. Only the picker that changes is written:
+// setting one again would tell the dialog of a change nobody made.
 void CSchedule::onPickerBoxClicked(int boxId, int pickerId) {
-  HWND picker = item(pickerId);
-  if (!isChecked(boxId)) {
-    setPicker(picker, std::nullopt);
-    return;
-  }
-  if (!pickerValue(picker)) setPicker(picker, context_.clock.localNow());
+  const ScheduleForm form = readForm(*this, kScheduleControls);
+  const bool timeBox = boxId == IDC_SCHEDULE_TIME_OF_DAY;
+  const bool checked = timeBox ? form.timeOfDayChecked : form.dateChecked;
+  const bool hasValue = (timeBox ? form.timeOfDay : form.date).has_value();
+  if (!checked) setPickerTime(item(pickerId), std::nullopt);
+  if (checked && !hasValue) setPickerTime(item(pickerId), context_.clock.localNow());
 }
 
-void CSchedule::onPickerChanged(const NMDATETIMECHANGE& change) {
-  const int boxId =
-      change.nmhdr.idFrom == IDC_SCHEDULE_TIME_PICKER ? IDC_SCHEDULE_TIME_OF_DAY : IDC_SCHEDULE_DATE;
-  setChecked(boxId, change.dwFlags == GDT_VALID);
+// And a box follows its picker's own.
+void CSchedule::onPickerChanged() {
+  const ScheduleForm form = readForm(*this, kScheduleControls);
+  setChecked(IDC_SCHEDULE_TIME_OF_DAY, form.timeOfDay.has_value());
+  setChecked(IDC_SCHEDULE_DATE, form.date.has_value());
 }
 
 void CSchedule::onOk() {
-  ScheduleForm form = readForm();
-  const ScheduleAnswer answer = acceptSchedule(form, existing_, context_.clock);
+  ScheduleForm form = readForm(*this, kScheduleControls);
+  Submission<ChoreSchedule> outcome = editor_.submit(form);
   setText(IDC_SCHEDULE_POST_DELAY, form.postDelay);
   setText(IDC_SCHEDULE_REPEAT_COUNT, form.repeatCount);
-  if (answer.refusal) {
-    showRefusal(*this, context_.prompts, *answer.refusal);
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    showRefusal(*this, context_.prompts, *refusal, kScheduleControls);
     return;
   }
-  result_ = answer.schedule;
+  result_ = std::get<ChoreSchedule>(outcome);
   endDialog(IDOK);
 }
 
@@ -150,7 +114,7 @@ INT_PTR CSchedule::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->code != DTN_DATETIMECHANGE) return FALSE;
-    onPickerChanged(*reinterpret_cast<const NMDATETIMECHANGE*>(lParam));
+    onPickerChanged();
     return TRUE;
   }
   if (message != WM_COMMAND) return FALSE;

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "controls/dialog_base/dialog_base.h"
-#include "editors/common/win32/editor_controls.h"
 #include "editors/editor_context.h"
 #include "editors/schedule/schedule_editor.h"
 
@@ -21,7 +20,7 @@ std::optional<ChoreSchedule> editSchedule(HWND parent, const EditorContext& cont
 
 class CSchedule final : public CDialogBase {
  public:
-  CSchedule(const EditorContext& context, ChoreSchedule existing);
+  CSchedule(const EditorContext& context, const ChoreSchedule& existing);
 
   // What OK stored; none until then.
   const std::optional<ChoreSchedule>& result() const { return result_; }
@@ -31,18 +30,16 @@ class CSchedule final : public CDialogBase {
   INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void showForm(const ScheduleForm& form);
-  ScheduleForm readForm() const;
   void reportStaleNextList();
   void onNextListChosen();
   // The box beside a picker and the picker's own box agree: checking the
   // one gives the other a value, clearing it takes the value away.
   void onPickerBoxClicked(int boxId, int pickerId);
-  void onPickerChanged(const NMDATETIMECHANGE& change);
+  void onPickerChanged();
   void onOk();
 
   const EditorContext& context_;
-  const ChoreSchedule existing_;
+  ScheduleEditor editor_;
   ScheduleOpening opening_;
   std::optional<ChoreSchedule> result_;
 };

@@ -1,11 +1,19 @@
 #include "editors/wizard/win32/wiz_page1.h"
 
 #include "controls/shell_dialogs/shell_dialogs.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/wizard/win32/wizard_ids.h"
 #include "editors/wizard/wizard_pages.h"
 
 namespace tolvane::win32 {
+namespace {
+
+constexpr ControlBinding<WizardProgramForm> kProgramControls[] = {
+    {IDC_WIZ_PROGRAM, fieldId(WizardField::Program), {.text = &WizardProgramForm::program}},
+};
+
+}  // namespace
 
 CWizPage1::CWizPage1(HINSTANCE instance, const EditorContext& context)
     : CWizPage(instance, IDD_WIZARD_PAGE_PROGRAM), context_(context) {}
@@ -40,7 +48,7 @@ void CWizPage1::browse() {
 }
 
 void CWizPage1::takeProgram(std::u16string path, std::u16string name) {
-  setText(IDC_WIZ_PROGRAM, path);
+  showForm(*this, WizardProgramForm{std::move(path)}, kProgramControls);
   focusAndSelect(IDC_WIZ_PROGRAM);
   chosenName_ = std::move(name);
 }
@@ -48,13 +56,12 @@ void CWizPage1::takeProgram(std::u16string path, std::u16string name) {
 std::u16string CWizPage1::displayName() const { return launchDisplayName(chosenName_, programChore_.object); }
 
 bool CWizPage1::canGoOn() {
-  const std::u16string path = text(IDC_WIZ_PROGRAM);
-  if (!isProgramChosen(path)) {
-    setText(IDC_WIZ_PROGRAM, kProgramPrompt);
-    focusAndSelect(IDC_WIZ_PROGRAM);
+  const WizardProgramForm form = readForm(*this, kProgramControls);
+  if (const std::optional<Refusal> refusal = checkProgramPage(form.program)) {
+    showRefusal(*this, context_.prompts, *refusal, kProgramControls);
     return false;
   }
-  programChore_ = tolvane::programChore(path);
+  programChore_ = tolvane::programChore(form.program);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "editors/wizard/win32/wiz_page2.h"
 
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/wizard/wizard_pages.h"
 #include "platform/win32/targeting/window_handle.h"
@@ -10,12 +11,16 @@ namespace {
 constexpr UINT_PTR kCaptureTimer = 1;
 constexpr UINT kCaptureTimerMs = 500;
 
+constexpr ControlBinding<WizardKeysForm> kKeysControls[] = {
+    {IDC_WIZ_WINDOWS, kNoField, {.text = &WizardKeysForm::window}},
+};
+
 }  // namespace
 
 CWizPage2::CWizPage2(HINSTANCE instance, const EditorContext& context, std::function<void()> captureChanged)
     : CWizPage(instance, IDD_WIZARD_PAGE_KEYS), context_(context), captureChanged_(std::move(captureChanged)) {}
 
-std::u16string CWizPage2::choice() const { return text(IDC_WIZ_WINDOWS); }
+std::u16string CWizPage2::choice() const { return readForm(*this, kKeysControls).window; }
 
 void CWizPage2::onShow() {
   refreshWindows();
@@ -124,7 +129,7 @@ bool CWizPage2::canGoOn() {
   const KeysPageCheck check = checkKeysPage(!steps_.empty(), chosen, windowByText(windows_, chosen));
   if (check.explorerTarget) target_ = *check.explorerTarget;
   if (check.accepted) return true;
-  context_.prompts.showWarning(kNoKeysMessage, u"Tolvane");
+  showRefusal(*this, context_.prompts, *check.refusal, kKeysControls);
   return false;
 }
 

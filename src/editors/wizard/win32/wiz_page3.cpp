@@ -2,39 +2,37 @@
 
 #include <commctrl.h>
 
-#include "editors/common/win32/editor_controls.h"
+#include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/wizard/win32/wizard_ids.h"
 
 namespace tolvane::win32 {
+namespace {
+
+constexpr ControlBinding<WizardNameForm> kNameControls[] = {
+    {IDC_WIZ_NAME, fieldId(WizardField::Name), {.text = &WizardNameForm::name}},
+    {IDC_WIZ_HOTKEY, fieldId(WizardField::HotKey), {.hotKey = &WizardNameForm::hotKey}},
+    {IDC_WIZ_NEW_INSTANCE, kNoField, {.check = &WizardNameForm::startNew}},
+};
+
+}  // namespace
 
 CWizPage3::CWizPage3(HINSTANCE instance, const EditorContext& context, std::function<std::u16string()> proposal)
     : CWizPage(instance, IDD_WIZARD_PAGE_NAME), context_(context), proposal_(std::move(proposal)) {}
 
-std::u16string CWizPage3::name() const { return text(IDC_WIZ_NAME); }
-
-HotKeyCode CWizPage3::hotKey() const {
-  return hotKeyOf(item(IDC_WIZ_HOTKEY));
-}
-
-bool CWizPage3::startNew() const { return isChecked(IDC_WIZ_NEW_INSTANCE); }
+WizardNameForm CWizPage3::form() const { return readForm(*this, kNameControls); }
 
 void CWizPage3::onShow() {
-  if (name().empty()) setText(IDC_WIZ_NAME, proposal_());
+  WizardNameForm shown = form();
+  if (shown.name.empty()) {
+    shown.name = proposal_();
+    showForm(*this, shown, kNameControls);
+  }
   focusAndSelect(IDC_WIZ_NAME);
 }
 
-bool CWizPage3::canGoOn() {
-  const std::optional<NameRefusal> refusal = checkNamePage(name(), hotKey(), context_.library);
-  if (!refusal) return true;
-  if (refusal->showPrompt) setText(IDC_WIZ_NAME, kNamePrompt);
-  if (!refusal->message.empty()) context_.prompts.showWarning(refusal->message, u"Tolvane");
-  if (refusal->field == NameField::HotKey) {
-    SetFocus(item(IDC_WIZ_HOTKEY));
-  } else {
-    focusAndSelect(IDC_WIZ_NAME);
-  }
-  return false;
+void CWizPage3::showRefusal(const Refusal& refusal) const {
+  win32::showRefusal(*this, context_.prompts, refusal, kNameControls);
 }
 
 }  // namespace tolvane::win32

@@ -15,12 +15,11 @@ class CWizPage3 final : public CWizPage {
   // `proposal` gives the name to offer when the page opens without one.
   CWizPage3(HINSTANCE instance, const EditorContext& context, std::function<std::u16string()> proposal);
 
-  std::u16string name() const;
-  HotKeyCode hotKey() const;
-  bool startNew() const;
+  WizardNameForm form() const;
 
   void onShow() override;
-  bool canGoOn() override;
+  // Finish refused: the message, and the field put right.
+  void showRefusal(const Refusal& refusal) const;
   // Finishing is a click on "Finish", never an Enter that was meant for a
   // field.
   bool ignoresEnter(int) const override { return true; }

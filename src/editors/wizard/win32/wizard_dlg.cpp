@@ -2,6 +2,7 @@
 
 #include "editors/dialog_ids.h"
 #include "editors/wizard/win32/wizard_ids.h"
+#include "platform/win32/common/wide.h"
 
 namespace tolvane::win32 {
 namespace {
@@ -23,6 +24,7 @@ std::optional<WizardResult> runChoreWizard(HWND parent, const EditorContext& con
 CWizardDlg::CWizardDlg(HINSTANCE instance, const EditorContext& context)
     : CDialogBase(instance, IDD_WIZARD),
       context_(context),
+      editor_(context.library),
       type_(instance),
       program_(instance, context),
       keys_(instance, context, [this] { updateButtons(); }),
@@ -48,7 +50,8 @@ CWizPage& CWizardDlg::page(WizardPage which) {
 }
 
 BOOL CWizardDlg::onInitDialog() {
-  SetWindowTextW(hwnd(), L"Chore Wizard");
+  const WizardOpening opening = editor_.open();
+  SetWindowTextW(hwnd(), toWide(opening.caption).c_str());
   setEnterButtons({IDC_WIZ_BACK, IDOK, IDC_WIZ_TEST, IDCANCEL});
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)), sizeof(font), &font);
@@ -62,7 +65,7 @@ BOOL CWizardDlg::onInitDialog() {
   SendMessageW(item(IDC_WIZ_PICTURE), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture_));
   placePages();
   centreOnOwner();
-  showPage(WizardPage::Type);
+  showPage(opening.page);
   type_.focusFirstChoice();
   return FALSE;
 }
@@ -151,7 +154,12 @@ void CWizardDlg::onNext() {
     showPage(nextPage(current_, type_.kind()));
     return;
   }
-  result_ = buildWizardResult(choices(), BuildMode::Finish, context_.library);
+  Submission<WizardResult> outcome = editor_.submit(choices());
+  if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+    name_.showRefusal(*refusal);
+    return;
+  }
+  result_ = std::move(std::get<WizardResult>(outcome));
   stopEverything();
   endDialog(IDOK);
 }
@@ -215,9 +223,10 @@ WizardChoices CWizardDlg::choices() const {
   made.startMenuMode = keys_.startMenuMode();
   made.capturedSteps = keys_.steps();
   made.target = keys_.target();
-  made.name = name_.name();
-  made.hotKey = name_.hotKey();
-  made.startNew = name_.startNew();
+  const WizardNameForm named = name_.form();
+  made.name = named.name;
+  made.hotKey = named.hotKey;
+  made.startNew = named.startNew;
   return made;
 }
 

@@ -59,6 +59,7 @@ class CWizardDlg final : public CDialogBase {
   std::u16string proposedName() const;
 
   const EditorContext& context_;
+  WizardEditor editor_;
   CWizPage0 type_;
   CWizPage1 program_;
   CWizPage2 keys_;

@@ -71,8 +71,10 @@ ChoreControls programControls() {
 std::string describe(const ChoreSubmission& result) {
   if (const Chore* chore = std::get_if<Chore>(&result)) return "stored " + toUtf8(chore->name);
   const Refusal& refusal = std::get<Refusal>(result);
-  return "refused " + std::to_string(refusal.focusId) + " message=" + toUtf8(refusal.message) +
-         " cue=" + toUtf8(refusal.cue) + (refusal.dropsDown ? " drop" : "") + (refusal.clearsControl ? " clear" : "");
+  constexpr const char* kFields[] = {"type", "target", "site", "arguments", "folder", "name", "hotkey"};
+  return std::string("refused ") + kFields[refusal.field] + " message=" + toUtf8(refusal.message) +
+         " cue=" + toUtf8(refusal.cue) + (refusal.followUp == RefusalFollowUp::DropDown ? " drop" : "") +
+         (refusal.followUp == RefusalFollowUp::ClearControl ? " clear" : "");
 }
 
 TEST_F(ChoreEditorTest, AddChecksRunInOrderAndEachRefusalPutsTheUserOnItsControl) {
@@ -87,21 +89,21 @@ TEST_F(ChoreEditorTest, AddChecksRunInOrderAndEachRefusalPutsTheUserOnItsControl
   ChoreForm withSite = form(kSurf, u"Surf", kCtrlAltK);
   withSite.siteName = u"bank";
   const Case cases[] = {
-      {form(-1, u"X"), "refused 1017 message= cue= drop"},
-      {siteAndNameMissing, "refused 1030 message= cue=Enter a site name."},
-      {clipboardPrompt, "refused 1030 message= cue=Enter clipboard text to write."},
-      {form(kDoNothing, u""), "refused 1033 message= cue=Enter a chore name."},
-      {form(kDoNothing, u"Enter a chore name."), "refused 1033 message= cue=Enter a chore name."},
-      {form(kDoNothing, u"Docs", kCtrlAltK), "refused 1033 " + nameUsed + " cue="},
-      {form(kDoNothing, u"Evening"), "refused 1033 message=Chore name: \"Evening\" is already used. cue="},
+      {form(-1, u"X"), "refused type message= cue= drop"},
+      {siteAndNameMissing, "refused site message= cue=Enter a site name."},
+      {clipboardPrompt, "refused site message= cue=Enter clipboard text to write."},
+      {form(kDoNothing, u""), "refused name message= cue=Enter a chore name."},
+      {form(kDoNothing, u"Enter a chore name."), "refused name message= cue=Enter a chore name."},
+      {form(kDoNothing, u"Docs", kCtrlAltK), "refused name " + nameUsed + " cue="},
+      {form(kDoNothing, u"Evening"), "refused name message=Chore name: \"Evening\" is already used. cue="},
       {form(kDoNothing, u"docs"), "stored docs"},
-      {withSite, "refused 1027 message=Hotkey: Ctrl + Alt + K is already used by \"Evening\". cue= clear"},
+      {withSite, "refused hotkey message=Hotkey: Ctrl + Alt + K is already used by \"Evening\". cue= clear"},
       {form(kDoNothing, u"Mine", {'D', kHotKeyControl}),
-       "refused 1027 message=Hotkey: Ctrl + D is already used by \"Docs\". cue= clear"},
+       "refused hotkey message=Hotkey: Ctrl + D is already used by \"Docs\". cue= clear"},
       {form(kDoNothing, u"Mine", {kVirtualKeyRight, kHotKeyControl | kHotKeyShift | kHotKeyExtended}),
-       "refused 1027 message=Hotkey: Ctrl + Shift + Right is already used by \"Tolvane\". cue= clear"},
+       "refused hotkey message=Hotkey: Ctrl + Shift + Right is already used by \"Tolvane\". cue= clear"},
       {form(kDoNothing, u"Mine", {kVirtualKeyRight, kHotKeyControl | kHotKeyShift | kHotKeyAlt}),
-       "refused 1027 message=Hotkey: Ctrl + Shift + Alt + Right is already used by \"Tolvane\". cue= clear"},
+       "refused hotkey message=Hotkey: Ctrl + Shift + Alt + Right is already used by \"Tolvane\". cue= clear"},
       {form(kDoNothing, u"Mine", {0, kHotKeyControl}), "stored Mine"},
   };
   const ChoreEditor creating = editor();
@@ -149,7 +151,7 @@ TEST_F(ChoreEditorTest, AnEditedChoreKeepsItsOwnNameAndHotKeyAndWhatItsSubDialog
   menu.compType = DELAY;
   library.appendChore(menu);
   ChoreEditor editing = editor(&menu);
-  const ChoreOpening opening = editing.opening();
+  const ChoreOpening opening = editing.open();
   EXPECT_EQ(opening.caption, u"Edit a chore");
   EXPECT_EQ(opening.addLabel, u"Save");
   EXPECT_EQ(opening.form.typeIndex, kMenuCommand);
@@ -174,9 +176,9 @@ TEST_F(ChoreEditorTest, AnEditedChoreKeepsItsOwnNameAndHotKeyAndWhatItsSubDialog
   EXPECT_EQ(saved.wParam, 0);
 
   EXPECT_EQ(describe(editing.submit(form(kMenuCommand, u"Docs", {'D', kHotKeyControl}))),
-            "refused 1033 message=Chore name: \"Docs\" is already used. cue=");
+            "refused name message=Chore name: \"Docs\" is already used. cue=");
   EXPECT_EQ(describe(editing.submit(form(kMenuCommand, u"Menu", {'D', kHotKeyControl}))),
-            "refused 1027 message=Hotkey: Ctrl + D is already used by \"Docs\". cue= clear");
+            "refused hotkey message=Hotkey: Ctrl + D is already used by \"Docs\". cue= clear");
   EXPECT_EQ(describe(editing.submit(form(kMenuCommand, u"Renamed", kCtrlAltK))), "stored Renamed");
 }
 
@@ -204,14 +206,14 @@ TEST_F(ChoreEditorTest, OpeningShowsTheChoreAndEnablesWhatItsTypeUses) {
       {verbless, false, actionIndex(u"File operation"), fresh, u""},
   };
   for (const Case& c : cases) {
-    const ChoreOpening opening = editor(&c.chore, c.keyrune).opening();
+    const ChoreOpening opening = editor(&c.chore, c.keyrune).open();
     EXPECT_EQ(opening.form.typeIndex, c.typeIndex) << toUtf8(c.chore.name);
     EXPECT_EQ(opening.controls, c.controls) << toUtf8(c.chore.name);
     EXPECT_EQ(opening.siteLabel, c.siteLabel) << toUtf8(c.chore.name);
   }
-  const ChoreOpening home = editor(&cases[4].chore).opening();
+  const ChoreOpening home = editor(&cases[4].chore).open();
   EXPECT_EQ(home.targets, std::vector<std::u16string>{u"C:\\Home"});
-  const ChoreOpening creating = editor().opening();
+  const ChoreOpening creating = editor().open();
   EXPECT_EQ(creating.caption, u"Create a new chore");
   EXPECT_TRUE(creating.dropTypeList);
   EXPECT_EQ(creating.controls, fresh);
@@ -330,9 +332,9 @@ TEST_F(ChoreEditorTest, AnEditedChoreSavedUntouchedStaysAsItWas) {
     chore.newWindow = 2;
     const ChoreEditor editing = editor(&chore);
     Chore expected = chore;
-    expected.verb = editing.types()[static_cast<std::size_t>(editing.opening().form.typeIndex)].name;
+    expected.verb = editing.types()[static_cast<std::size_t>(editing.open().form.typeIndex)].name;
     expected.wParam = expected.lParam = 0;
-    EXPECT_EQ(std::get<Chore>(editing.submit(editing.opening().form)), expected) << toUtf8(kind.verb);
+    EXPECT_EQ(std::get<Chore>(editing.submit(editing.open().form)), expected) << toUtf8(kind.verb);
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/chore_list/win32/chore_list_ids.h"
 #include "support/fake_key_names.h"
 #include "support/library_builders.h"
 
@@ -17,6 +16,22 @@ constexpr HotKeyCode kCtrlD{'D', kHotKeyControl};
 constexpr HotKeyCode kCtrlM{'M', kHotKeyControl};
 constexpr HotKeyCode kAltG{'G', kHotKeyAlt};
 constexpr HotKeyCode kMaster{kVirtualKeyRight, kHotKeyControl | kHotKeyShift};
+
+struct Saved {
+  std::optional<ChoreList> list;
+  std::optional<Refusal> refusal;
+};
+
+// Add or Save with the name, hot key and step the controls hold.
+Saved save(ChoreListEditor& editor, std::u16string name, HotKeyCode key, const StepForm& step) {
+  ChoreListForm form;
+  static_cast<StepForm&>(form) = step;
+  form.name = std::move(name);
+  form.listHotKey = key;
+  Submission<ChoreList> outcome = editor.submit(form);
+  if (auto* refusal = std::get_if<Refusal>(&outcome)) return {std::nullopt, *refusal};
+  return {std::get<ChoreList>(outcome), std::nullopt};
+}
 
 // Chores A, B, C (B holds Ctrl+D) and Notepad (a window command); the
 // stored list "Morning" holds Ctrl+M and runs A then B.
@@ -58,27 +73,27 @@ struct StepCase {
 TEST_F(ChoreListEditorTest, StepChecksRunInOrderAndAFailureKeepsTheStepSelected) {
   const std::vector<StepCase> cases = {
       {"hot key missing", form(WAIT_HOTKEY),
-       Refusal::at(u"For completion type: \"Wait for hotkey\", you must specify a hot key.", IDC_LIST_STEP_HOTKEY)},
+       Refusal::at(u"For completion type: \"Wait for hotkey\", you must specify a hot key.", ChoreListField::StepHotKey)},
       {"hot key of a chore", form(WAIT_HOTKEY, u"", kCtrlD),
-       Refusal::clearing(u"Hotkey: Ctrl + D is already used by \"B\".", IDC_LIST_STEP_HOTKEY)},
+       Refusal::clearing(u"Hotkey: Ctrl + D is already used by \"B\".", ChoreListField::StepHotKey)},
       {"hot key of the list being edited", form(WAIT_HOTKEY, u"", kCtrlM),
-       Refusal::clearing(u"Hotkey: Ctrl + M is already used by \"Morning\".", IDC_LIST_STEP_HOTKEY)},
+       Refusal::clearing(u"Hotkey: Ctrl + M is already used by \"Morning\".", ChoreListField::StepHotKey)},
       {"the master hot key", form(WAIT_HOTKEY, u"", kMaster),
-       Refusal::clearing(u"Hotkey: Ctrl + Shift + Right is already used by \"Tolvane\".", IDC_LIST_STEP_HOTKEY)},
+       Refusal::clearing(u"Hotkey: Ctrl + Shift + Right is already used by \"Tolvane\".", ChoreListField::StepHotKey)},
       {"a free hot key", form(WAIT_HOTKEY, u"", kAltG), std::nullopt},
       {"file without a path", form(FILE_CREATED),
        Refusal::at(u"For completion type: \"File created\", you must provide completion data.",
-                   IDC_LIST_COMPLETION_DATA)},
+                   ChoreListField::CompletionData)},
       {"window without a title", form(WND_DESTROYED),
        Refusal::at(u"For completion type: \"Window destroyed\", you must provide completion data.",
-                   IDC_LIST_COMPLETION_DATA)},
+                   ChoreListField::CompletionData)},
       {"empty delay asks for data first", form(DELAY),
        Refusal::at(u"For completion type: \"Delay in seconds\", you must provide completion data.",
-                   IDC_LIST_COMPLETION_DATA)},
+                   ChoreListField::CompletionData)},
       {"delay with a letter", form(DELAY, u"2a"),
-       Refusal::at(u"For completion type: Delay, you must enter number of seconds.", IDC_LIST_COMPLETION_DATA)},
+       Refusal::at(u"For completion type: Delay, you must enter number of seconds.", ChoreListField::CompletionData)},
       {"delay with a sign", form(DELAY, u"-2"),
-       Refusal::at(u"For completion type: Delay, you must enter number of seconds.", IDC_LIST_COMPLETION_DATA)},
+       Refusal::at(u"For completion type: Delay, you must enter number of seconds.", ChoreListField::CompletionData)},
       {"delay with a leading zero", form(DELAY, u"02"), std::nullopt},
       {"prompt text", form(USER_PROMPT, u"Go on?"), std::nullopt},
       {"none needs nothing", form(COMP_NONE), std::nullopt},
@@ -92,7 +107,7 @@ TEST_F(ChoreListEditorTest, StepChecksRunInOrderAndAFailureKeepsTheStepSelected)
     EXPECT_EQ(editor.currentStep(), change.selected) << c.what;
     EXPECT_EQ(change.shown.has_value(), !c.refusal) << c.what;
     if (c.refusal) {
-      EXPECT_FALSE(editor.save(u"Morning", kCtrlM, c.form).list) << c.what;
+      EXPECT_FALSE(save(editor, u"Morning", kCtrlM, c.form).list) << c.what;
     }
   }
 }
@@ -205,21 +220,21 @@ TEST_F(ChoreListEditorTest, SaveChecksInOrderForANewList) {
     std::optional<Refusal> refusal;
   };
   const std::vector<Case> cases = {
-      {"no name", {u"A"}, u"", {}, Refusal::prompting(u"Enter a chore list name.", IDC_LIST_NAME)},
+      {"no name", {u"A"}, u"", {}, Refusal::prompting(u"Enter a chore list name.", ChoreListField::Name)},
       {"the prompt as name", {}, u"Enter a chore list name.", {},
-       Refusal::prompting(u"Enter a chore list name.", IDC_LIST_NAME)},
-      {"no steps", {}, u"Evening", {}, Refusal::at(u"No chores have been added to the list.", IDC_LIST_AVAILABLE)},
+       Refusal::prompting(u"Enter a chore list name.", ChoreListField::Name)},
+      {"no steps", {}, u"Evening", {}, Refusal::at(u"No chores have been added to the list.", ChoreListField::Available)},
       {"name of a list", {u"A"}, u"Morning", kCtrlD,
-       Refusal::at(u"Chore list name: \"Morning\" is already used.", IDC_LIST_NAME)},
-      {"name of a chore", {u"A"}, u"C", {}, Refusal::at(u"Chore list name: \"C\" is already used.", IDC_LIST_NAME)},
+       Refusal::at(u"Chore list name: \"Morning\" is already used.", ChoreListField::Name)},
+      {"name of a chore", {u"A"}, u"C", {}, Refusal::at(u"Chore list name: \"C\" is already used.", ChoreListField::Name)},
       {"hot key of a chore", {u"A"}, u"Evening", kCtrlD,
-       Refusal::clearing(u"Hotkey: Ctrl + D is already used by \"B\".", IDC_LIST_HOTKEY)},
+       Refusal::clearing(u"Hotkey: Ctrl + D is already used by \"B\".", ChoreListField::HotKey)},
       {"name differing in case", {u"A"}, u"morning", kAltG, std::nullopt},
   };
   for (const Case& c : cases) {
     ChoreListEditor editor = created();
     editor.addSteps(c.steps, false, {});
-    const ListSaveAnswer answer = editor.save(c.name, c.key, {});
+    const Saved answer = save(editor, c.name, c.key, {});
     EXPECT_EQ(answer.refusal, c.refusal) << c.what;
     EXPECT_EQ(answer.list.has_value(), !c.refusal) << c.what;
   }
@@ -228,7 +243,7 @@ TEST_F(ChoreListEditorTest, SaveChecksInOrderForANewList) {
 TEST_F(ChoreListEditorTest, ANewListsOwnUnsavedHotKeyMayAlsoEndAStep) {
   ChoreListEditor editor = created();
   editor.addSteps({u"A", u"C"}, false, {});
-  const ListSaveAnswer answer = editor.save(u"Evening", kAltG, form(WAIT_HOTKEY, u"", kAltG, u"10"));
+  const Saved answer = save(editor, u"Evening", kAltG, form(WAIT_HOTKEY, u"", kAltG, u"10"));
   ASSERT_TRUE(answer.list);
   EXPECT_EQ(answer.list->name, u"Evening");
   EXPECT_EQ(answer.list->hotKey, kAltG);
@@ -246,17 +261,17 @@ TEST_F(ChoreListEditorTest, AnEditedListMayKeepItsNameAndKeyAndKeepsItsSchedule)
   const std::vector<Case> cases = {
       {"unchanged", u"Morning", kCtrlM, std::nullopt},
       {"renamed, new key", u"Dawn", kAltG, std::nullopt},
-      {"name of a chore", u"A", kCtrlM, Refusal::at(u"Chore list name: \"A\" is already used.", IDC_LIST_NAME)},
+      {"name of a chore", u"A", kCtrlM, Refusal::at(u"Chore list name: \"A\" is already used.", ChoreListField::Name)},
       {"name reported before key", u"A", kCtrlD,
-       Refusal::at(u"Chore list name: \"A\" is already used.", IDC_LIST_NAME)},
+       Refusal::at(u"Chore list name: \"A\" is already used.", ChoreListField::Name)},
       {"key of a chore", u"Morning", kCtrlD,
-       Refusal::clearing(u"Hotkey: Ctrl + D is already used by \"B\".", IDC_LIST_HOTKEY)},
+       Refusal::clearing(u"Hotkey: Ctrl + D is already used by \"B\".", ChoreListField::HotKey)},
   };
   for (const Case& c : cases) {
     ChoreListEditor editor = edited();
     editor.select(0, {});
     editor.removeStep();
-    const ListSaveAnswer answer = editor.save(c.name, c.key, {});
+    const Saved answer = save(editor, c.name, c.key, {});
     EXPECT_EQ(answer.refusal, c.refusal) << c.what;
     if (c.refusal) continue;
     ASSERT_TRUE(answer.list) << c.what;
@@ -270,7 +285,7 @@ TEST_F(ChoreListEditorTest, AnEditedListMayKeepItsNameAndKeyAndKeepsItsSchedule)
   ChoreSchedule later;
   later.runRepeatCount = 3;
   editor.setSchedule(later);
-  EXPECT_EQ(editor.save(u"Morning", kCtrlM, {}).list->schedule, later);
+  EXPECT_EQ(save(editor, u"Morning", kCtrlM, {}).list->schedule, later);
 }
 
 // Each step shown in turn, then saved untouched: the list is as it was,
@@ -289,7 +304,7 @@ TEST_F(ChoreListEditorTest, AnEditedListSavedUntouchedStaysAsItWas) {
   ChoreListEditor editor = edited();
   std::optional<StepShown> shown = editor.select(0, {}).shown;
   for (int next = 1; next < 3; ++next) shown = editor.select(next, shown->form).shown;
-  const ListSaveAnswer answer = editor.save(u"Morning", kCtrlM, shown->form);
+  const Saved answer = save(editor, u"Morning", kCtrlM, shown->form);
   ASSERT_TRUE(answer.list);
   EXPECT_EQ(*answer.list, morning);
 }

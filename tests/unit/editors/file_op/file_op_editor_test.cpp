@@ -24,10 +24,10 @@ TEST(FileOpEditor, SourcesAreSortedWithoutDuplicatesWhetherGivenOrAdded) {
 
 TEST(FileOpEditor, UntouchedSourcesKeepTheirStoredOrderChangedOnesTheShownOrder) {
   const FileOperation stored = copyOf({u"C:\\b.txt", u"C:\\A.txt"}, u"D:\\");
-  EXPECT_EQ(std::get<FileOperation>(FileOpEditor(stored).accept()), stored);
+  EXPECT_EQ(std::get<FileOperation>(FileOpEditor(stored).submit(FileOpEditor(stored).form())), stored);
   FileOpEditor added(stored);
   added.addSources({u"C:\\c.txt"});
-  EXPECT_EQ(std::get<FileOperation>(added.accept()).fileOpSource, (Paths{u"C:\\A.txt", u"C:\\b.txt", u"C:\\c.txt"}));
+  EXPECT_EQ(std::get<FileOperation>(added.submit(added.form())).fileOpSource, (Paths{u"C:\\A.txt", u"C:\\b.txt", u"C:\\c.txt"}));
 }
 
 TEST(FileOpEditor, ChoosingAnOperationSetsUpTheDestination) {
@@ -81,30 +81,33 @@ TEST(FileOpEditor, AddChecksSourcesThenDestinationInOrder) {
     Paths sources;
     std::u16string destination;
     std::u16string message;  // empty with a stored result
-    FileOpFollowUp focus;
+    std::optional<FileOpField> field;
   };
   const Row rows[] = {
-      {FILEOP_COPY, {}, u"", u"You must specify at least one source file.", FileOpFollowUp::FocusSources},
-      {FILEOP_DELETE, {}, u"", u"You must specify at least one source file.", FileOpFollowUp::FocusSources},
-      {FILEOP_COPY, {u"a"}, u"", u"", FileOpFollowUp::EditDestination},
-      {FILEOP_RENAME, {u"a"}, u"Enter destination here.", u"", FileOpFollowUp::EditDestination},
-      {FILEOP_DELETE, {u"a"}, u"", u"", FileOpFollowUp::None},
-      {FILEOP_MOVE, {u"a"}, u"D:\\", u"", FileOpFollowUp::None},
+      {FILEOP_COPY, {}, u"", u"You must specify at least one source file.", FileOpField::Sources},
+      {FILEOP_DELETE, {}, u"", u"You must specify at least one source file.", FileOpField::Sources},
+      {FILEOP_COPY, {u"a"}, u"", u"", FileOpField::Destination},
+      {FILEOP_RENAME, {u"a"}, u"Enter destination here.", u"", FileOpField::Destination},
+      {FILEOP_DELETE, {u"a"}, u"", u"", std::nullopt},
+      {FILEOP_MOVE, {u"a"}, u"D:\\", u"", std::nullopt},
   };
   for (const Row& row : rows) {
     FileOpEditor editor(FileOperation{row.type, {}, false, row.sources});
-    editor.setDestination(row.destination);
-    editor.setConfirm(true);
-    auto outcome = editor.accept();
-    if (row.focus == FileOpFollowUp::None) {
+    FileOpForm form = editor.form();
+    form.destination = row.destination;
+    form.confirm = true;
+    auto outcome = editor.submit(form);
+    if (!row.field) {
       ASSERT_TRUE(std::holds_alternative<FileOperation>(outcome)) << row.type;
       EXPECT_EQ(std::get<FileOperation>(outcome), (FileOperation{row.type, row.destination, true, row.sources}));
       continue;
     }
-    ASSERT_TRUE(std::holds_alternative<FileOpRefusal>(outcome)) << row.type;
-    EXPECT_EQ(std::get<FileOpRefusal>(outcome).message, row.message);
-    EXPECT_EQ(std::get<FileOpRefusal>(outcome).focus, row.focus);
-    if (row.focus == FileOpFollowUp::EditDestination) {
+    ASSERT_TRUE(std::holds_alternative<Refusal>(outcome)) << row.type;
+    const Refusal& refusal = std::get<Refusal>(outcome);
+    EXPECT_EQ(refusal.message, row.message);
+    EXPECT_TRUE(refusal.concerns(*row.field));
+    if (row.field == FileOpField::Destination) {
+      EXPECT_EQ(refusal.cue, u"Enter destination here.");
       EXPECT_EQ(editor.destination(), u"Enter destination here.");
     }
   }

@@ -122,14 +122,19 @@ TEST_F(HotKeyViewTest, MasterKeyRules) {
       {"Ctrl+Alt+D is another key", {'D', kCtrlAlt}, HotKeyCode{'D', kCtrlAlt}, u""},
   };
   for (const Case& c : cases) {
-    const MasterKeyDecision decision = decideMasterKey(c.entered, keys(), keyNames);
-    EXPECT_EQ(decision.key, c.key) << c.what;
-    EXPECT_EQ(decision.refusal, c.refusal) << c.what;
+    const Submission<HotKeyCode> decision = decideMasterKey(c.entered, keys(), keyNames);
+    const HotKeyCode* key = std::get_if<HotKeyCode>(&decision);
+    EXPECT_EQ(key ? std::optional(*key) : std::nullopt, c.key) << c.what;
+    const Refusal* refusal = std::get_if<Refusal>(&decision);
+    EXPECT_EQ(refusal ? refusal->message : u"", c.refusal) << c.what;
+    if (refusal) {
+      EXPECT_EQ(*refusal, Refusal::clearing(refusal->message, HotKeysField::MasterKey)) << c.what;
+    }
   }
 
   // Ctrl+Shift+Right stays the master's even where a chore holds it.
   library.appendChore(choreWithKey(u"Next", kStandardMasterKey));
-  EXPECT_EQ(decideMasterKey(kStandardMasterKey, keys(), keyNames).key, kStandardMasterKey);
+  EXPECT_EQ(std::get<HotKeyCode>(decideMasterKey(kStandardMasterKey, keys(), keyNames)), kStandardMasterKey);
 }
 
 }  // namespace

@@ -110,12 +110,14 @@ TEST(PickerModel, OpeningShowsTheChoresTargetAndScansOnlyForAFirstPickWhenAsked)
     fakes.settings.scanDesktop = row.scanSetting;
     const EditorContext context = fakes.context();
     PickerModel picker(context, row.chore, row.mode);
-    EXPECT_EQ(picker.open(), row.focus) << row.name;
+    const PickerOpening opening = picker.open();
+    EXPECT_EQ(opening.focus, row.focus) << row.name;
     EXPECT_EQ(fakes.desktop.enumerations, row.scans) << row.name;
     EXPECT_EQ(picker.target(), row.target) << row.name;
     EXPECT_EQ(picker.operationsEnabled(), row.operations) << row.name;
     EXPECT_EQ(picker.selectedOperation(), row.operation) << row.name;
-    EXPECT_EQ(picker.caption(), row.mode.windowsOperation ? u"Select a window" : u"Select a menu/button") << row.name;
+    EXPECT_EQ(opening.targetKindsOffered, !row.mode.windowsOperation) << row.name;
+    EXPECT_EQ(opening.caption, row.mode.windowsOperation ? u"Select a window" : u"Select a menu/button") << row.name;
     EXPECT_EQ(picker.partial(), row.mode.windowSelection) << row.name;
   }
   PickerDesktop fakes;
@@ -196,7 +198,7 @@ TEST(PickerModel, AnUntouchedOkKeepsTheEditedChoreAsItWas) {
         EXPECT_EQ(picker.selectedApplication(), row.application) << row.name;
         EXPECT_EQ(static_cast<int>(picker.menus().size()), row.menus) << row.name;
       }
-      const auto accepted = picker.accept();
+      const auto accepted = picker.submit(picker.form());
       ASSERT_TRUE(std::holds_alternative<Chore>(accepted)) << row.name;
       EXPECT_EQ(std::get<Chore>(accepted), row.chore) << row.name << (scan ? ", scanned" : "");
     }
@@ -248,7 +250,7 @@ TEST(PickerModel, OkStoresWhatWasPickedForEachKindOfTarget) {
     }
     if (row.target == PickerTarget::Window) picker.chooseOperation(row.entry);
     picker.setPartial(row.partial);
-    const auto outcome = picker.accept();
+    const auto outcome = picker.submit(picker.form());
     ASSERT_TRUE(std::holds_alternative<Chore>(outcome)) << row.name;
     const Chore& chore = std::get<Chore>(outcome);
     EXPECT_EQ(chore.wndMsg, row.wndMsg) << row.name;
@@ -276,7 +278,7 @@ TEST(PickerModel, OkWithATypedWindowSplitsItAndKeepsTheStoredMenuWhenNoneIsListe
   PickerModel picker(context, given, {});
   picker.typeWindowText(u"Report[class]OpusApp");
   picker.chooseTarget(PickerTarget::Menu);  // no such window: nothing listed
-  const Chore chore = std::get<Chore>(picker.accept());
+  const Chore chore = std::get<Chore>(picker.submit(picker.form()));
   EXPECT_EQ(chore.mainWndTxt, u"Report");
   EXPECT_EQ(chore.mainWndCls, u"OpusApp");
   EXPECT_EQ(chore.menuOption, u"File [] Save");
@@ -291,30 +293,32 @@ TEST(PickerModel, PositionTakesTheWindowsPlaceAnywhereOnTheDesktopOrSaysWhyNot) 
   picker.chooseApplication(1);
   picker.chooseOperation(4);
 
-  auto outcome = picker.accept();
-  ASSERT_TRUE(std::holds_alternative<PickerRefusal>(outcome)) << "no rectangle: the window went away";
-  EXPECT_EQ(std::get<PickerRefusal>(outcome).message,
+  auto outcome = picker.submit(picker.form());
+  ASSERT_TRUE(std::holds_alternative<Refusal>(outcome)) << "no rectangle: the window went away";
+  EXPECT_EQ(std::get<Refusal>(outcome).message,
             u"Window belonging to \"calc.exe\" was not found.\nEither Cancel out or run the program.");
 
   fakes.windows.rects[6] = {-1920, -200, -1000, 500};  // a monitor left of and above the main one
   fakes.windows.minimized.insert(6);
-  outcome = picker.accept();
-  ASSERT_TRUE(std::holds_alternative<PickerRefusal>(outcome));
-  EXPECT_EQ(std::get<PickerRefusal>(outcome).message,
+  outcome = picker.submit(picker.form());
+  ASSERT_TRUE(std::holds_alternative<Refusal>(outcome));
+  EXPECT_EQ(std::get<Refusal>(outcome).message,
             u"Window belonging to \"calc.exe\" is minimized.\nEither use Minimize or size it properly for Position.");
-  EXPECT_EQ(std::get<PickerRefusal>(outcome).focus, (PickerFocus{PickerList::Operations, true}));
+  EXPECT_EQ(std::get<Refusal>(outcome).field, fieldId(PickerList::Operations));
+  EXPECT_EQ(std::get<Refusal>(outcome).followUp, RefusalFollowUp::DropDown);
 
   fakes.windows.minimized.clear();
-  outcome = picker.accept();
+  outcome = picker.submit(picker.form());
   ASSERT_TRUE(std::holds_alternative<Chore>(outcome));
   EXPECT_EQ(std::get<Chore>(outcome).notifyCode, WINOP_POSITION);
   EXPECT_EQ(std::get<Chore>(outcome).winPos, (WindowPosition{-1920, -200, -1000, 500}));
   EXPECT_FALSE(std::get<Chore>(outcome).winPos->isInvalid());
 
   fakes.desktop.windows.pop_back();
-  outcome = picker.accept();
-  ASSERT_TRUE(std::holds_alternative<PickerRefusal>(outcome)) << "the program has ended";
-  EXPECT_EQ(std::get<PickerRefusal>(outcome).focus, PickerFocus{});
+  outcome = picker.submit(picker.form());
+  ASSERT_TRUE(std::holds_alternative<Refusal>(outcome)) << "the program has ended";
+  EXPECT_EQ(std::get<Refusal>(outcome).field, kNoField);
+  EXPECT_TRUE(std::get<Refusal>(outcome).error);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "editors/schedule/win32/schedule_ids.h"
 #include "support/fake_time.h"
 
 namespace tolvane {
@@ -18,6 +17,15 @@ LocalTime on(int year, int month, int day) { return {year, month, day}; }
 
 const std::vector<std::u16string> kLists = {u"Morning", u"Backup"};
 
+ScheduleOpening openSchedule(const ChoreSchedule& stored) { return ScheduleEditor(stored, kLists, clock).open(); }
+
+// OK on the editor of `old`: the schedule stored, or none when refused.
+std::optional<ChoreSchedule> accepted(ScheduleForm& form, const ChoreSchedule& old) {
+  Submission<ChoreSchedule> outcome = ScheduleEditor(old, kLists, clock).submit(form);
+  if (auto* schedule = std::get_if<ChoreSchedule>(&outcome)) return *schedule;
+  return std::nullopt;
+}
+
 TEST(ScheduleEditor, OpeningShowsTheStoredScheduleAndOffersEveryListAfterNone) {
   ChoreSchedule stored;
   stored.runWindows = true;
@@ -29,7 +37,7 @@ TEST(ScheduleEditor, OpeningShowsTheStoredScheduleAndOffersEveryListAfterNone) {
   stored.nextChorelist = u"Backup";
   stored.alwaysRun = true;
 
-  const ScheduleOpening opening = openSchedule(stored, kLists, clock);
+  const ScheduleOpening opening = openSchedule(stored);
   const ScheduleForm& form = opening.form;
   EXPECT_TRUE(form.runWindows);
   EXPECT_TRUE(form.timeOfDayChecked);
@@ -56,7 +64,7 @@ TEST(ScheduleEditor, OpeningEverydayChecksOnlyEverydayAndNoNextListSelectsNone) 
   stored.hasRunDate = true;
   stored.runDate = clock.fromLocal(on(2027, 4, 3));
 
-  const ScheduleOpening opening = openSchedule(stored, kLists, clock);
+  const ScheduleOpening opening = openSchedule(stored);
   EXPECT_TRUE(opening.form.everyday);
   EXPECT_EQ(opening.form.days, (std::array<bool, 7>{}));
   ASSERT_TRUE(opening.form.date);
@@ -72,15 +80,18 @@ TEST(ScheduleEditor, AStaleNextListIsReportedOnOpeningAndNotKeptByOk) {
   ChoreSchedule stored;
   stored.nextChorelist = u"Gone";
   stored.alwaysRun = true;
-  ScheduleOpening opening = openSchedule(stored, kLists, clock);
+  ScheduleOpening opening = openSchedule(stored);
   EXPECT_EQ(opening.nextListIndex, -1);
-  EXPECT_EQ(opening.staleNextList,
+  ASSERT_TRUE(opening.staleNextList);
+  EXPECT_EQ(opening.staleNextList->message,
             u"The next chore list: \"Gone\"\nwas not found in the current chore lists.\nPlease select another from "
             u"the list.");
-  const ScheduleAnswer answer = acceptSchedule(opening.form, stored, clock);
-  ASSERT_TRUE(answer.schedule);
-  EXPECT_EQ(answer.schedule->nextChorelist, u"");
-  EXPECT_FALSE(answer.schedule->alwaysRun);
+  EXPECT_EQ(opening.staleNextList->followUp, RefusalFollowUp::DropDown);
+  EXPECT_TRUE(opening.staleNextList->concerns(ScheduleField::NextList));
+  const std::optional<ChoreSchedule> schedule = accepted(opening.form, stored);
+  ASSERT_TRUE(schedule);
+  EXPECT_EQ(schedule->nextChorelist, u"");
+  EXPECT_FALSE(schedule->alwaysRun);
 }
 
 struct OkCase {
@@ -88,7 +99,7 @@ struct OkCase {
   std::function<void(ScheduleForm&)> change;
   // Either a refusal ...
   std::u16string message;
-  int focusId = 0;
+  ScheduleField field = ScheduleField::PostDelay;
   // ... or what the stored schedule must satisfy.
   std::function<void(const ChoreSchedule&)> expect;
 };
@@ -110,28 +121,28 @@ TEST(ScheduleEditor, OkChecksInOrderAndStoresWhatTheControlsHold) {
   old.runDate = 12345;
   const std::vector<OkCase> cases = {
       {"delay above its range", [](ScheduleForm& f) { f.postDelay = u"3601"; },
-       u"Please enter an integer between 0 and 3600.", IDC_SCHEDULE_POST_DELAY, {}},
+       u"Please enter an integer between 0 and 3600.", ScheduleField::PostDelay, {}},
       {"delay checked before the count", [](ScheduleForm& f) { f.postDelay = u"-1", f.repeatCount = u"100"; },
-       u"Please enter an integer between 0 and 3600.", IDC_SCHEDULE_POST_DELAY, {}},
+       u"Please enter an integer between 0 and 3600.", ScheduleField::PostDelay, {}},
       {"count above its range", [](ScheduleForm& f) { f.repeatCount = u"100"; },
-       u"Please enter an integer between 0 and 99.", IDC_SCHEDULE_REPEAT_COUNT, {}},
+       u"Please enter an integer between 0 and 99.", ScheduleField::RepeatCount, {}},
       {"pasted letters", [](ScheduleForm& f) { f.repeatCount = u"1x"; },
-       u"Please enter an integer between 0 and 99.", IDC_SCHEDULE_REPEAT_COUNT, {}},
+       u"Please enter an integer between 0 and 99.", ScheduleField::RepeatCount, {}},
       {"days without a time", [](ScheduleForm& f) { f.timeOfDayChecked = false, f.days[2] = true; },
-       u"Please specify the Time-of-Day.", IDC_SCHEDULE_TIME_PICKER, {}},
+       u"Please specify the Time-of-Day.", ScheduleField::TimeOfDay, {}},
       {"everyday without a time", [](ScheduleForm& f) { f.timeOfDayChecked = false, f.everyday = true; },
-       u"Please specify the Time-of-Day.", IDC_SCHEDULE_TIME_PICKER, {}},
-      {"bounds and leading zeros", [](ScheduleForm& f) { f.postDelay = u"03600", f.repeatCount = u"99"; }, {}, 0,
+       u"Please specify the Time-of-Day.", ScheduleField::TimeOfDay, {}},
+      {"bounds and leading zeros", [](ScheduleForm& f) { f.postDelay = u"03600", f.repeatCount = u"99"; }, {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_EQ(s.runPostDelay, 3600);
          EXPECT_EQ(s.runRepeatCount, 99);
        }},
-      {"empty numbers", [](ScheduleForm& f) { f.postDelay.clear(), f.repeatCount.clear(); }, {}, 0,
+      {"empty numbers", [](ScheduleForm& f) { f.postDelay.clear(), f.repeatCount.clear(); }, {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_EQ(s.runPostDelay, 0);
          EXPECT_EQ(s.runRepeatCount, 0);
        }},
-      {"time kept on 2 February of this year", [](ScheduleForm& f) { f.runWindows = true; }, {}, 0,
+      {"time kept on 2 February of this year", [](ScheduleForm& f) { f.runWindows = true; }, {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_TRUE(s.runWindows);
          EXPECT_TRUE(s.hasRunTimeOfDay);
@@ -141,36 +152,36 @@ TEST(ScheduleEditor, OkChecksInOrderAndStoresWhatTheControlsHold) {
          EXPECT_EQ(s.runDayOfWeek, u"");
          EXPECT_FALSE(s.runEveryday);
        }},
-      {"checked box without a picked time keeps the old one", [](ScheduleForm& f) { f.timeOfDay.reset(); }, {}, 0,
+      {"checked box without a picked time keeps the old one", [](ScheduleForm& f) { f.timeOfDay.reset(); }, {}, {},
        [&](const ChoreSchedule& s) {
          EXPECT_TRUE(s.hasRunTimeOfDay);
          EXPECT_EQ(s.runTimeOfDay, old.runTimeOfDay);
        }},
       {"a date alone, at local midnight",
        [](ScheduleForm& f) { f.timeOfDayChecked = false, f.dateChecked = true, f.date = LocalTime{2027, 4, 3, 15}; },
-       {}, 0,
+       {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_FALSE(s.hasRunTimeOfDay);
          EXPECT_EQ(s.runTimeOfDay, 0);
          EXPECT_TRUE(s.hasRunDate);
          EXPECT_EQ(s.runDate, clock.fromLocal(on(2027, 4, 3)));
        }},
-      {"days in week order", [](ScheduleForm& f) { f.days = {true, false, false, false, true, false, true}; }, {}, 0,
+      {"days in week order", [](ScheduleForm& f) { f.days = {true, false, false, false, true, false, true}; }, {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_EQ(s.runDayOfWeek, u"monfrisun");
          EXPECT_FALSE(s.runEveryday);
        }},
-      {"everyday with some days", [](ScheduleForm& f) { f.everyday = true, f.days[0] = true; }, {}, 0,
+      {"everyday with some days", [](ScheduleForm& f) { f.everyday = true, f.days[0] = true; }, {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_EQ(s.runDayOfWeek, u"montuewedthufrisatsun");
          EXPECT_TRUE(s.runEveryday);
        }},
-      {"next list, always run", [](ScheduleForm& f) { f.nextList = u"Morning", f.alwaysRun = true; }, {}, 0,
+      {"next list, always run", [](ScheduleForm& f) { f.nextList = u"Morning", f.alwaysRun = true; }, {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_EQ(s.nextChorelist, u"Morning");
          EXPECT_TRUE(s.alwaysRun);
        }},
-      {"none clears always run", [](ScheduleForm& f) { f.alwaysRun = true; }, {}, 0,
+      {"none clears always run", [](ScheduleForm& f) { f.alwaysRun = true; }, {}, {},
        [](const ChoreSchedule& s) {
          EXPECT_EQ(s.nextChorelist, u"");
          EXPECT_FALSE(s.alwaysRun);
@@ -179,16 +190,15 @@ TEST(ScheduleEditor, OkChecksInOrderAndStoresWhatTheControlsHold) {
   for (const OkCase& c : cases) {
     ScheduleForm form = validForm();
     c.change(form);
-    const ScheduleAnswer answer = acceptSchedule(form, old, clock);
+    const Submission<ChoreSchedule> answer = ScheduleEditor(old, kLists, clock).submit(form);
     if (!c.message.empty()) {
-      EXPECT_FALSE(answer.schedule) << c.what;
-      EXPECT_EQ(answer.refusal, Refusal::at(c.message, c.focusId)) << c.what;
+      ASSERT_TRUE(std::holds_alternative<Refusal>(answer)) << c.what;
+      EXPECT_EQ(std::get<Refusal>(answer), Refusal::at(c.message, c.field)) << c.what;
       continue;
     }
-    ASSERT_TRUE(answer.schedule) << c.what;
-    EXPECT_FALSE(answer.refusal) << c.what;
+    ASSERT_TRUE(std::holds_alternative<ChoreSchedule>(answer)) << c.what;
     SCOPED_TRACE(c.what);
-    c.expect(*answer.schedule);
+    c.expect(std::get<ChoreSchedule>(answer));
   }
 }
 
@@ -198,7 +208,7 @@ TEST(ScheduleEditor, EmptyNumbersShowZeroEvenWhenOkRefuses) {
   form.repeatCount.clear();
   form.timeOfDayChecked = false;
   form.days[0] = true;
-  EXPECT_TRUE(acceptSchedule(form, {}, clock).refusal);
+  EXPECT_FALSE(accepted(form, {}));
   EXPECT_EQ(form.postDelay, u"0");
   EXPECT_EQ(form.repeatCount, u"0");
 }
@@ -212,10 +222,10 @@ TEST(ScheduleEditor, WhatOkStoresOpensAgainTheSame) {
   form.nextList = u"Backup";
   form.alwaysRun = true;
   form.runMissed = true;
-  const ChoreSchedule stored = *acceptSchedule(form, {}, clock).schedule;
+  const ChoreSchedule stored = *accepted(form, {});
   EXPECT_TRUE(stored.runMissed);
-  ScheduleOpening again = openSchedule(stored, kLists, clock);
-  EXPECT_EQ(acceptSchedule(again.form, stored, clock).schedule, stored);
+  ScheduleOpening again = openSchedule(stored);
+  EXPECT_EQ(accepted(again.form, stored), stored);
   EXPECT_TRUE(offersAlwaysRun(u"Backup"));
   EXPECT_FALSE(offersAlwaysRun(kNoNextList));
   EXPECT_FALSE(offersAlwaysRun(u""));

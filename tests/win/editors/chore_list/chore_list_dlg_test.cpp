@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/chore_list/win32/chore_list_ids.h"
+#include "editors/common/win32/editor_controls.h"
 #include "support/editor_fakes.h"
 #include "support/library_builders.h"
 
