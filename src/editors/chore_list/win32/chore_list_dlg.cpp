@@ -8,7 +8,7 @@
 #include "editors/schedule/win32/schedule_dlg.h"
 #include "controls/truncated_tips/truncated_tips.h"
 #include "editors/picker/win32/picker_dlg.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

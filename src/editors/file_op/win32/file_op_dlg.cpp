@@ -6,7 +6,7 @@
 #include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/file_op/win32/file_op_ids.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

@@ -6,7 +6,7 @@
 #include "editors/common/win32/form_binding.h"
 #include "editors/dialog_ids.h"
 #include "editors/schedule/win32/schedule_ids.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 

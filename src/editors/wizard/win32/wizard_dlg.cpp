@@ -2,7 +2,7 @@
 
 #include "editors/dialog_ids.h"
 #include "editors/wizard/win32/wizard_ids.h"
-#include "platform/win32/common/wide.h"
+#include "win32_common/wide.h"
 
 namespace tolvane::win32 {
 namespace {
